@@ -1,0 +1,158 @@
+// The one drive project: every value the screens, the calculations and the
+// project file share. Members keep the names the whole program uses for them;
+// array sizes are the upper bound + 1, so index 0 exists and pulleys are 1..4.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace belt {
+
+template <typename T, std::size_t N>
+using Arr = std::array<T, N>;
+template <typename T, std::size_t N, std::size_t M>
+using Arr2 = std::array<std::array<T, M>, N>;
+
+// Control values that belong to the project rather than to a widget: the
+// project file saves them and the screens restore themselves from them.
+struct ScreenState {
+    int beltTypeTab = 0;                 // STEP1.BeltType.Tab, 0..8
+    Arr<bool, 3> optionDriver{};         // STEP1.OptionDriver(0..2)
+    Arr<bool, 4> optionInput{};          // STEP1.OptionInput(0..3)
+    // STEP1.Tabella(7..11) colours as r + 256 g + 65536 b; indices 7..11 used.
+    Arr<std::int32_t, 12> tabellaBackColor{};
+    Arr<std::int32_t, 12> tabellaForeColor{};
+    int proprietaListIndex = -1;         // STEP1.Proprieta.ListIndex
+    Arr<int, 5> checkIdler{};            // STEP3.checkidler(2..4).Value
+    std::string remarks;                 // STEP5.Remarks.Text
+    // Which step 3 idler diameter boxes hold a typed value (pulleys 2..4);
+    // the calculation reads this where it would otherwise read the boxes.
+    Arr<bool, 5> idlerDiameterTyped{};
+    bool layoutDrawn = false;            // STEP4.Belt(0) visible: DRAW was pressed
+};
+
+struct DriveProject {
+    DriveProject();
+
+    // Clears the project as the File menu's Reset does. Unit tables, the
+    // belt length limits and the demonstration flags survive; the screen
+    // state returns to the forms' design values.
+    void reset();
+
+    // A. Belt selection
+    std::string beltFamily;
+    std::string beltType;
+    std::string beltPitchCode;
+    std::string beltName;
+    std::string beltSuffixAvailable;
+    std::string beltSideSuffix;
+    std::string beltCode;
+    std::string beltCodeDetail;
+    double beltPitch = 0;                // m
+    Arr<float, 3> toothDimensions{};     // m
+    int profileButtonIndex = 0;
+    int profileDrawingCode = 0;          // 0..12
+    int beltKindCode = 0;                // 0 timing, 1 multi-rib, 2 flat
+    int flatBeltIndex = 0;
+    int flatBeltInfoColumn = 0;          // 21..23
+
+    // B. Drive configuration and control
+    int pulleyCount = 0;
+    int twoPulleyMode = 0;
+    int linearDriveType = 0;
+    int pitchRangeFirst = 0;
+    int pitchRangeLast = 0;
+    int calcState = 0;
+    int layoutNeedsAdjust = 0;
+
+    // C. Application data
+    double slopeAngle = 0;               // degree
+    double carriageMass = 0;             // kg
+    double stroke = 0;                   // m
+    double torque = 0;                   // N m
+    double carriageLength = 0;           // m
+    double acceleration = 0;             // m/s^2
+    double beltSpeed = 0;                // m/s
+    double frictionForce = 0;            // N
+    double power = 0;                    // W
+    double peripheralForce = 0;          // N
+    float serviceFactor = 0;
+    float loadFactorSecond = 0;
+    float loadFactor = 0;
+
+    // D. Results and belt data
+    double maxEffectivePull = 0;         // N
+    double centreDistance = 0;           // m
+    double beltLength = 0;               // m
+    double lastStandardLength = 0;       // m; 99999 = none accepted yet
+    double beltWidth = 0;                // m; multi-rib: ribs
+    double beltWidthCalculated = 0;      // m; multi-rib: ribs
+    double maxTractionLoad1 = 0;         // N
+    double maxTractionLoad2 = 0;         // N
+    double maxTractionLoad3 = 0;         // N
+    double maxBeltWidth = 0;             // m
+    double maxBeltLength = 0;            // m, kept across Reset, not saved
+    double minBeltLength = 0;            // m, kept across Reset, not saved
+    double powerRatingWithWidth = 0;     // W
+    double minIdlerDiameterInside = 0;   // m
+    double minIdlerDiameterOutside = 0;  // m
+    double pulleyFaceWidth = 0;          // m
+    int teethInMesh = 0;
+
+    // E. Pulleys, 1..4
+    Arr<double, 5> pulleyDiameter{};         // m, pitch diameter
+    Arr<double, 5> pulleySpeed{};            // rad/s
+    Arr<int, 5> pulleyTeeth{};
+    Arr<double, 5> pulleyRatio{};
+    Arr<int, 5> pulleyIsIdler{};             // -1 true, 0 false
+    Arr<double, 5> pulleyArcOfContact{};     // rad
+    Arr<int, 5> pulleyBeltSide{};            // 1 toothed side, 0 back
+    Arr<double, 5> pulleyOutsideDiameter{};  // m
+    Arr<double, 5> pulleyFlangeDiameter{};   // m
+    Arr<double, 5> pulleyMaxBore{};          // m, -1 = teeth not in table
+    Arr<double, 5> pulleyCrownHeight{};      // m
+    Arr2<double, 2, 5> pulleyPosition{};     // (0,k) X, (1,k) Y in m
+
+    // F. Layout geometry
+    Arr2<int, 257, 5> beltPathTable{};
+    // (coordinate 0..1, tangent choice 0..4, pulley 0..4, end 0..1), m
+    Arr<Arr<Arr<Arr<double, 2>, 5>, 5>, 2> tangentPoint{};
+
+    // G. Catalogue and working tables
+    Arr2<double, 105, 4> pulleyTable{};
+    Arr2<float, 64, 3> loadFactorC3Table{};
+    Arr2<std::string, 24, 17> flatBeltTable;      // (column, row)
+    Arr<double, 9> standardWidths{};              // mm
+    Arr<double, 9> widthTableA{};                 // mm
+    Arr<double, 8> admissiblePullOpen{};
+    Arr<double, 8> admissiblePullJoined{};
+    Arr<double, 8> breakingLoad{};
+    Arr<int, 66> standardLengths{};
+    Arr2<double, 14, 3> ribFlatRatingTable{};
+    Arr<double, 7> toothLoadCoefficients{};
+    Arr2<std::string, 25, 44> feasibilityTable;   // (column, row)
+    Arr2<std::string, 20, 4> idlerTable;
+    Arr2<float, 4, 31> guideLine{};
+    // Second index runs 15..30; 0..14 are never used.
+    Arr2<double, 8, 31> guideWidths{};
+
+    // H. Units of measure: (quantity, choice); column 0 = current choice
+    Arr2<double, 8, 8> unitFactor{};
+    Arr2<std::string, 8, 8> unitLabel;
+
+    // I. Demonstration
+    int demoRunning = 0;
+    int demoStep = 0;
+
+    ScreenState screen;
+};
+
+// Value of VB's True as the old program stored it in Integer flags.
+constexpr int kTrue = -1;
+// lastStandardLength when no standard length has been accepted yet.
+constexpr double kNoStandardLength = 99999.0;
+// The program's value of pi, used wherever the calculations need it.
+constexpr double kPi = 3.141592654;
+
+}  // namespace belt

@@ -1,0 +1,80 @@
+// Units of measure: the factor and label tables, conversion between the
+// internal units and the units the user chose, and the numeric entry rule.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.h"
+#include "project/driveproject.h"
+
+namespace belt {
+
+// First index of unitFactor / unitLabel. kPlainNumber (8) is a value without unit.
+enum Quantity : int {
+    kLength = 0,
+    kAngularVelocity = 1,
+    kMass = 2,
+    kForce = 3,
+    kPower = 4,
+    kVelocity = 5,
+    kAcceleration = 6,
+    kTorque = 7,
+    kPlainNumber = 8,
+};
+
+// Number of units offered for each quantity 0..7.
+constexpr int kUnitCount[8] = {5, 2, 2, 3, 7, 3, 2, 3};
+
+// Fills unitLabel and unitFactor and sets every current choice to 1, as the
+// main window does once at start-up.
+void InitUnitTables(DriveProject& p);
+
+// Chooses unit u (1..kUnitCount[q]) for quantity q; out-of-range choices are ignored.
+void ChooseUnit(DriveProject& p, int quantity, int unit);
+// The current choice for quantity q (1..n).
+int CurrentUnit(const DriveProject& p, int quantity);
+// Whether the Unit menu item (q, u) carries the check mark.
+bool UnitChecked(const DriveProject& p, int quantity, int unit);
+
+// Internal units per displayed unit for the current choice; 1 for kPlainNumber.
+double CurrentFactor(const DriveProject& p, int quantity);
+// Label of the current choice, brackets included ("[mm]"); "" for kPlainNumber.
+std::string CurrentLabel(const DriveProject& p, int quantity);
+double ToDisplay(const DriveProject& p, int quantity, double internal);
+double ToInternal(const DriveProject& p, int quantity, double displayed);
+
+// The result of confirming an entry box with Enter.
+struct NumericEntry {
+    double stored = 0;   // the value written into the target, internal units
+    std::string text;    // the box's new text
+    bool refused = false;
+};
+
+// The one rule for every numeric entry box: "," reads as ".", the leading
+// number counts, a negative value is refused with "Please, insert positive
+// values." (title "Warning", warning icon) unless negatives are allowed (the
+// layout coordinates), and the box is rewritten from the stored value.
+NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
+                                double& target, int quantity, std::string_view format,
+                                bool allowNegative = false);
+NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
+                                float& target, int quantity, std::string_view format,
+                                bool allowNegative = false);
+
+// The old runtime's number helpers, as the program's texts depend on them.
+//
+// Format(value, pattern): patterns "###0.00", "###0.0", "####0", "##0", "000",
+// "0.000" and friends, with an optional literal leading "+"; "#e+" style
+// exponent patterns for chart ticks. Rounds half away from zero on the
+// decimal value (Format(2.5, "####0") = "3", Format(0.125, "###0.00") = "0.13").
+std::string Format(double value, std::string_view pattern);
+// Val(text): blanks ignored, the leading number ("." decimal point, optional
+// sign, exponent), 0 when there is none.
+double Val(std::string_view text);
+// CInt: to the nearest whole number, halves to even.
+int CInt(double x);
+// Int: the whole part toward minus infinity.
+double Int(double x);
+
+}  // namespace belt
