@@ -1,0 +1,40 @@
+// What every wizard screen offers the main window. A screen reads and writes
+// the project directly and keeps no private copy of project data.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace belt {
+
+struct DriveProject;
+class Dialogs;
+struct MenuActions;
+
+class StepScreen : public QWidget {
+    Q_OBJECT
+public:
+    StepScreen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr)
+        : QWidget(parent), project_(project), dialogs_(dialogs), menus_(menus) {}
+
+    // "STEP1" ... "STEP6": the active form's name the menu commands act on.
+    virtual QString formName() const = 0;
+    // Help context number: 1..6.
+    int helpContext() const { return formName().right(1).toInt(); }
+
+    // Sets the menu bar for this screen (unless the demonstration runs);
+    // called whenever the screen is shown and laid out.
+    virtual void applyMenus() = 0;
+    // Rereads every displayed value from the project (after a unit change,
+    // or when the screen is shown again).
+    virtual void refresh() = 0;
+    // Starts or stops the screen's own attention effect (its Flash timer).
+    virtual void setBlinking(bool /*on*/) {}
+
+protected:
+    DriveProject& project_;
+    Dialogs& dialogs_;
+    MenuActions& menus_;
+};
+
+}  // namespace belt
