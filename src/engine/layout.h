@@ -1,0 +1,47 @@
+// Layout geometry of two, three and four pulley drives: the common tangents
+// of every span, the feasible belt paths, the belt length and arcs of contact
+// of the current path, the pulley overlap check and the drawing extent.
+//
+// Coordinates and diameters in metres, angles in radians. Pulley 1 sits at
+// the origin; span i runs from pulley i to pulley i + 1, the last span back to
+// pulley 1. Tangent choice t = 1..4: (outer, -), (outer, +), (inner, -), (inner, +).
+#pragma once
+
+#include "platform/dialogs.h"
+#include "project/driveproject.h"
+
+namespace belt {
+
+// The arcsine used by all the geometry: pi/2 whenever 1 - x^2 < 1e-15, so
+// ratios at or beyond +-1 (rounding on a tangent chord) never give NaN.
+double ArcSin(double x);
+
+// "SELKIRA" with linearDriveType 1: the span from pulley 2 runs to the belt clamp.
+bool IsOmegaDrive(const DriveProject& p);
+
+// Fills tangentPoint for every span and choice and beltPathTable rows
+// 1..P with the feasible paths, (0,0) = P. Leaves the current path (0,1)
+// alone. P = 0 when neighbouring pulleys overlap or coincide, when a pulley
+// has no diameter, or when no combination of tangents makes a usable belt.
+void ComputeBeltPaths(DriveProject& p);
+
+// Length in m of the current path (0,1) and its arcs of contact, written to
+// pulleyArcOfContact. -1 when the arriving and departing points on a pulley
+// are not on one circle, or when there is no current path.
+double ComputeBeltLength(DriveProject& p);
+
+// calcState = 1 at the first pair of pulleys that overlap or touch, else 0.
+// The message "Pulley interference. Check the data !!!" is shown unless the
+// second pulley of the pair still sits at the origin (not placed yet).
+void CheckPulleyInterference(DriveProject& p, Dialogs& d);
+
+// Square that holds the layout with a margin, for scaling drawings:
+// centre (cx, cy) and half its side, in m.
+struct LayoutExtent {
+    double half = 0;
+    double cx = 0;
+    double cy = 0;
+};
+LayoutExtent ComputeLayoutExtent(const DriveProject& p);
+
+}  // namespace belt
