@@ -22,7 +22,7 @@ inline constexpr std::string_view kFendaro = "FENDARO";
 
 // The six families in catalogue order.
 inline constexpr std::array<std::string_view, 6> kBeltFamilies = {kOrvanto, kSelkira, kTavoren,
-                                                                   kRubber,  kQuindel, kFendaro};
+                                                                  kRubber,  kQuindel, kFendaro};
 
 // Profile codes a family offers, in catalogue order (rib sections for
 // QUINDEL, flat types FXA1..FXA16 for FENDARO); empty for an unknown family.

@@ -12,9 +12,9 @@ namespace belt {
 // Standard widths of one belt (or of several belts sharing a row), in mm.
 struct StandardWidthRow {
     std::span<const std::string_view> beltNames;
-    std::span<const double> widthsMm;        // ascending
-    std::span<const double> faceWidthsMm;    // pulley face width per width
-    double widestMm;                         // widest belt that can be made
+    std::span<const double> widthsMm;      // ascending
+    std::span<const double> faceWidthsMm;  // pulley face width per width
+    double widestMm;                       // widest belt that can be made
 };
 
 // Loads of a SELKIRA belt per standard width, in N. joined = 0 where the
