@@ -14,8 +14,8 @@
 
 namespace belt {
 
-constexpr int kFlatBeltTypes = 16;     // rows 1..16 of flatBeltTable
-constexpr int kFlatBeltColumns = 24;   // columns 0..23
+constexpr int kFlatBeltTypes = 16;    // rows 1..16 of flatBeltTable
+constexpr int kFlatBeltColumns = 24;  // columns 0..23
 constexpr int kFlatBeltFirstProperty = 2;
 constexpr int kFlatBeltLastProperty = 20;
 constexpr int kFlatBeltFirstCoating = 21;  // flatBeltInfoColumn runs 21..23
@@ -32,10 +32,10 @@ std::vector<std::string> ListFlatBeltTypes(const DriveProject& p, int first, int
 // The three flat belt groups, by profile picture 9 (high load), 10 (light
 // load) and 11 (conveyor).
 struct FlatBeltGroup {
-    int picture;         // TipoDente index
-    int first;           // first row of flatBeltTable
-    int last;            // last row
-    int indexOnChoice;   // flatBeltIndex set when the group picture is clicked
+    int picture;        // TipoDente index
+    int first;          // first row of flatBeltTable
+    int last;           // last row
+    int indexOnChoice;  // flatBeltIndex set when the group picture is clicked
 };
 extern const std::array<FlatBeltGroup, 3> kFlatBeltGroups;
 const FlatBeltGroup* FlatBeltGroupOfPicture(int picture);
@@ -54,8 +54,7 @@ std::string FlatBeltCharacteristics(const DriveProject& p, int row);
 // index; beltType and beltName := "FENDARO " + name, beltPitchCode := name.
 // Returns the characteristics panel text, or nothing (state unchanged) when
 // no row is selected or the row lies outside the group.
-std::optional<std::string> ChooseFlatBeltType(DriveProject& p, const FlatBeltGroup& g,
-                                              int listIndex);
+std::optional<std::string> ChooseFlatBeltType(DriveProject& p, const FlatBeltGroup& g, int listIndex);
 
 // Description shown in STEP1.Testo(0) for profile picture `picture` on family
 // tab `tab` (0 ORVANTO pictures 0..2, 5 RUBBER pictures 3 and 5, 4 FENDARO

@@ -19,8 +19,8 @@ namespace belt {
 // One entry of the driven machine list (STEP1.Proprieta on the ORVANTO and
 // RUBBER tabs). Upper-case entries are group headings with factor 1.0.
 struct DrivenMachine {
-    std::string_view text;   // without the leading blanks
-    int indent;              // leading blanks in the list: 0, 6 or 8
+    std::string_view text;        // without the leading blanks
+    int indent;                   // leading blanks in the list: 0, 6 or 8
     std::array<float, 3> factor;  // load factor for driver class 0, 1, 2
 };
 
@@ -59,7 +59,9 @@ struct FactorTable {
 const FactorTable& FactorTableOf(FactorTableKind kind);
 
 // Colours of the value cells, as Long r + 256 g + 65536 b.
-constexpr std::int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr std::int32_t Rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
 constexpr std::int32_t kFactorCellBack = Rgb(0, 255, 255);
 constexpr std::int32_t kFactorCellFore = Rgb(0, 0, 128);
 constexpr std::int32_t kFactorCellSelectedBack = Rgb(0, 0, 128);
