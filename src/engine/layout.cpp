@@ -1,0 +1,282 @@
+#include "engine/layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/beltids.h"
+
+namespace belt {
+
+namespace {
+
+constexpr double kTwoPi = 6.283185308;
+
+struct Pt {
+    double x = 0;
+    double y = 0;
+};
+
+Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
+double Dot(Pt a, Pt b) { return a.x * b.x + a.y * b.y; }
+double Dist(Pt a, Pt b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+int PulleyCountOf(const DriveProject& p) { return std::clamp(p.pulleyCount, 0, 4); }
+bool IsIdler(const DriveProject& p, int k) { return p.pulleyIsIdler[k] != 0; }
+double Sgn(double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); }
+
+Pt Centre(const DriveProject& p, int k) { return {p.pulleyPosition[0][k], p.pulleyPosition[1][k]}; }
+
+// End 0 is on pulley i where span i starts, end 1 on the next pulley.
+Pt Tangent(const DriveProject& p, int t, int span, int end) {
+    return {p.tangentPoint[0][t][span][end], p.tangentPoint[1][t][span][end]};
+}
+
+void SetTangent(DriveProject& p, int t, int span, int end, Pt v) {
+    p.tangentPoint[0][t][span][end] = v.x;
+    p.tangentPoint[1][t][span][end] = v.y;
+}
+
+// The point where the belt of an omega drive leaves pulley k horizontally
+// towards its clamp: the top of the pulley above the driver, the bottom below.
+Pt ClampSide(const DriveProject& p, int k) {
+    const Pt c = Centre(p, k);
+    return {c.x, c.y + Sgn(c.y) * p.pulleyDiameter[k] / 2};
+}
+
+bool OmegaLayout(const DriveProject& p) { return IsOmegaDrive(p) && PulleyCountOf(p) == 3; }
+
+// End points of a span ordered by X (by Y when the X values tie within tol).
+void Ordered(Pt a, Pt b, double tol, Pt& first, Pt& second) {
+    const bool swap = std::abs(a.x - b.x) < tol ? a.y > b.y : a.x > b.x;
+    first = swap ? b : a;
+    second = swap ? a : b;
+}
+
+// X of the intersection of the lines P1P2 and Q1Q2; false when they are parallel.
+bool IntersectX(Pt p1, Pt p2, Pt q1, Pt q2, double& x) {
+    const double pdx = p2.x - p1.x;
+    const double pdy = p2.y - p1.y;
+    const double qdx = q2.x - q1.x;
+    const double qdy = q2.y - q1.y;
+    const double den = qdx * pdy - pdx * qdy;
+    if (!(std::abs(den) > 1e-40)) return false;
+    x = (qdx * pdy * p1.x - pdx * qdy * q1.x - qdx * pdx * (p1.y - q1.y)) / den;
+    return true;
+}
+
+// The four common tangents of span i. False when the pulleys overlap or
+// coincide, so that they have no inner tangent.
+bool ComputeSpanTangents(DriveProject& p, int i, int j) {
+    const Pt ci = Centre(p, i);
+    const Pt cj = Centre(p, j);
+    const double dx = cj.x - ci.x;
+    const double dy = cj.y - ci.y;
+    const double d2 = dx * dx + dy * dy;
+    const double ri = p.pulleyDiameter[i] / 2;
+    const double rj = p.pulleyDiameter[j] / 2;
+    for (int t = 1; t <= 4; ++t) {
+        const double s1 = t <= 2 ? -1.0 : 1.0;  // outer, inner
+        const double s2 = t % 2 == 1 ? -1.0 : 1.0;
+        const double rho = ri + s1 * rj;
+        if (d2 - rho * rho < 0 || d2 == 0) return false;
+        const double h = std::sqrt(d2 - rho * rho);
+        // (tx, ty) is the radius of pulley i to the tangent point: its
+        // projection on the line of centres is ri * rho / D.
+        const double ty = ri * (rho * dy + s2 * h * dx) / d2;
+        const double tx = std::abs(dx) < 1e-15 ? s2 * std::sqrt(std::max(0.0, ri * ri - ty * ty))
+                                               : (ri * rho - dy * ty) / dx;
+        const Pt start{ci.x + tx, ci.y + ty};
+        Pt end;
+        if (std::abs(ty) < 1e-15) {
+            end = {start.x, cj.y};
+        } else {
+            // Foot of the perpendicular from centre j on the tangent line.
+            const double along = ((cj.x - start.x) * ty - (cj.y - start.y) * tx) / (tx * tx + ty * ty);
+            end = {start.x + along * ty, start.y - along * tx};
+        }
+        SetTangent(p, t, i, 0, start);
+        SetTangent(p, t, i, 1, end);
+    }
+    return true;
+}
+
+// Whether the belt can wrap pulley j between span prev (arriving) and span j
+// (departing) with the tangent choices of the candidate row.
+bool WrapIsUsable(const DriveProject& p, const Arr<int, 5>& row, int j, int prev, bool omega) {
+    const Pt a = Tangent(p, row[prev], prev, 1);
+    const Pt b = Tangent(p, row[j], j, 0);
+    const double c = Dist(a, b) / p.pulleyDiameter[j];
+
+    if (p.beltFamily != kSelkira && p.linearDriveType != 1 && (c > 1.0001 || c < 1e-4)) return false;
+
+    if (p.beltFamily != kQuindel && p.beltFamily != kFendaro && !IsIdler(p, j) &&
+        std::floor(p.pulleyTeeth[j] * ArcSin(c) / kPi) < 1)
+        return false;
+
+    // The belt must not turn back on itself at the pulley.
+    const Pt prevStart = Tangent(p, row[prev], prev, 0);
+    const Pt nextEnd = Tangent(p, row[j], j, 1);
+    const Pt e = b - a;
+    if (Dot(e, a - prevStart) * Dot(e, nextEnd - b) < -1e-14) return false;
+
+    if (omega) {
+        const Pt c2 = Centre(p, 2);
+        const Pt c3 = Centre(p, 3);
+        const double sx = Tangent(p, row[3], 3, 0).x;
+        if (std::abs(c3.x) < std::abs(sx) || Sgn(c3.y) != Sgn(c2.y)) return false;
+    }
+
+    // The two spans at this pulley must not cross each other.
+    Pt p1, p2, q1, q2;
+    Ordered(prevStart, a, 1e-14, p1, p2);
+    Ordered(b, nextEnd, 1e-14, q1, q2);
+    if (!(std::abs(p1.x - q1.x) < 1e-14 && std::abs(p1.y - q1.y) < 1e-14)) {
+        double x = 0;
+        if (IntersectX(p1, p2, q1, q2, x) && p1.x < x && x < p2.x) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+double ArcSin(double x) {
+    const double u = 1 - x * x;
+    if (!(u >= 1e-15)) return kPi / 2;
+    return std::atan(x / std::sqrt(u));
+}
+
+bool IsOmegaDrive(const DriveProject& p) { return p.beltFamily == kSelkira && p.linearDriveType == 1; }
+
+void ComputeBeltPaths(DriveProject& p) {
+    auto& table = p.beltPathTable;
+    table[0][0] = 0;
+    const int n = PulleyCountOf(p);
+    if (n < 2) return;
+    // A pulley without a diameter has no tangents; a position that is not a
+    // number has none either.
+    for (int k = 1; k <= n; ++k) {
+        if (!(p.pulleyDiameter[k] > 0) || !std::isfinite(p.pulleyDiameter[k]) ||
+            !std::isfinite(p.pulleyPosition[0][k]) || !std::isfinite(p.pulleyPosition[1][k]))
+            return;
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (!ComputeSpanTangents(p, i, i < n ? i + 1 : 1)) return;
+    }
+
+    const bool omega = OmegaLayout(p);
+    if (omega) {
+        const Pt start = ClampSide(p, 2);
+        const Pt end{Sgn(start.x) * p.stroke / 2, start.y};
+        for (int t = 1; t <= 4; ++t) {
+            SetTangent(p, t, 2, 0, start);
+            SetTangent(p, t, 2, 1, end);
+        }
+    }
+
+    // Every combination of one tangent per span, in nested order; a
+    // rejected candidate is overwritten by the next one.
+    int m = 1;
+    const int last3 = n < 3 ? 1 : 4;
+    const int last4 = n < 4 ? 1 : 4;
+    for (int t1 = 1; t1 <= 4; ++t1)
+        for (int t2 = 1; t2 <= 4; ++t2)
+            for (int t3 = 1; t3 <= last3; ++t3)
+                for (int t4 = 1; t4 <= last4; ++t4) {
+                    Arr<int, 5>& row = table[m];
+                    row = {0, t1, t2, t3, t4};
+                    bool usable = true;
+                    for (int j = 1; j <= n && usable; ++j)
+                        usable = WrapIsUsable(p, row, j, j == 1 ? n : j - 1, omega);
+                    if (usable) ++m;
+                }
+    table[0][0] = m - 1;
+}
+
+double ComputeBeltLength(DriveProject& p) {
+    const int n = PulleyCountOf(p);
+    const int path = p.beltPathTable[0][1];
+    if (n < 2 || path < 1 || path > p.beltPathTable[0][0]) return -1;
+    for (int k = 1; k <= n; ++k)
+        if (!(p.pulleyDiameter[k] > 0)) return -1;
+    const Arr<int, 5>& row = p.beltPathTable[path];
+
+    if (OmegaLayout(p)) {
+        // Pulley 1 between the spans to and from the idlers; the idlers
+        // between their span and the horizontal run to the clamp.
+        const Pt span1Start = Tangent(p, row[1], 1, 0);
+        const Pt span1End = Tangent(p, row[1], 1, 1);
+        const Pt span3Start = Tangent(p, row[3], 3, 0);
+        const Pt span3End = Tangent(p, row[3], 3, 1);
+        const double chord[4] = {0, Dist(span1Start, span3End), Dist(span1End, ClampSide(p, 2)),
+                                 Dist(ClampSide(p, 3), span3Start)};
+        double wrapped = 0;
+        for (int k = 1; k <= 3; ++k) {
+            const double c = chord[k] / p.pulleyDiameter[k];
+            if (c > 1.0001) return -1;
+            p.pulleyArcOfContact[k] = 2 * ArcSin(c);
+            wrapped += p.pulleyArcOfContact[k] * p.pulleyDiameter[k];
+        }
+        return wrapped / 2 + Dist(span1Start, span1End) + Dist(span3Start, span3End) + p.stroke -
+               std::abs(p.pulleyPosition[0][2] - p.pulleyPosition[0][3]);
+    }
+
+    double length = 0;
+    for (int i = 1; i <= n; ++i) {
+        const int prev = i == 1 ? n : i - 1;
+        const Pt b = Tangent(p, row[i], i, 0);
+        const Pt a = Tangent(p, row[prev], prev, 1);
+        const Pt e = Tangent(p, row[i], i, 1);
+        const double c = Dist(a, b) / p.pulleyDiameter[i];
+        if (c > 1.0001) return -1;
+        double arc = 2 * ArcSin(c);
+        // Arriving ahead of the departure direction: the belt wraps the long way.
+        if (Dot(a - b, e - b) > 0) arc = kTwoPi - arc;
+        p.pulleyArcOfContact[i] = arc;
+        length += arc * p.pulleyDiameter[i] / 2 + Dist(e, b);
+    }
+    return length;
+}
+
+void CheckPulleyInterference(DriveProject& p, Dialogs& d) {
+    p.calcState = 0;
+    const int n = PulleyCountOf(p);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            if (i == j) continue;
+            const double dx = p.pulleyPosition[0][i] - p.pulleyPosition[0][j];
+            const double dy = p.pulleyPosition[1][i] - p.pulleyPosition[1][j];
+            const double reach = p.pulleyDiameter[i] + p.pulleyDiameter[j];
+            if (dx * dx + dy * dy <= reach * reach / 4) {
+                p.calcState = 1;
+                // A pulley still at the origin has not been placed yet: the
+                // layout is refused without blaming the user's data.
+                if (p.pulleyPosition[0][j] != 0 || p.pulleyPosition[1][j] != 0)
+                    d.message("Pulley interference. Check the data !!!", "I can't proceed",
+                              MsgIcon::Warning);
+                return;
+            }
+        }
+    }
+}
+
+LayoutExtent ComputeLayoutExtent(const DriveProject& p) {
+    double minX = 0, maxX = 0, minY = 0, maxY = 0, dmax = 0;
+    for (int k = 1; k <= PulleyCountOf(p); ++k) {
+        minX = std::min(minX, p.pulleyPosition[0][k]);
+        maxX = std::max(maxX, p.pulleyPosition[0][k]);
+        minY = std::min(minY, p.pulleyPosition[1][k]);
+        maxY = std::max(maxY, p.pulleyPosition[1][k]);
+        dmax = std::max(dmax, p.pulleyDiameter[k]);
+    }
+    const double width = maxX - minX;
+    const double size = std::max(width, maxY - minY);
+    double margin = std::max({0.75 * dmax, width / 3, size / 3});
+    if (IsOmegaDrive(p)) margin = 1.5 * dmax;
+    LayoutExtent ext;
+    ext.cx = (minX + maxX) / 2;
+    ext.cy = (minY + maxY) / 2;
+    ext.half = size / 2 + margin;
+    return ext;
+}
+
+}  // namespace belt
