@@ -41,14 +41,14 @@ constexpr std::array<IdlerRow, 67> kMinimumIdlerDiameters = {{
 
 }  // namespace
 
-IdlerDiametersMm FindMinimumIdlerDiameters(std::string_view beltName) {
+std::optional<IdlerDiametersMm> FindMinimumIdlerDiameters(std::string_view beltName) {
     for (const auto& row : kMinimumIdlerDiameters)
         if (row.beltName == beltName) return row.diameters;
-    return kDefaultIdlerDiametersMm;
+    return std::nullopt;
 }
 
 void LoadMinimumIdlerDiameters(DriveProject& p) {
-    const IdlerDiametersMm d = FindMinimumIdlerDiameters(p.beltName);
+    const IdlerDiametersMm d = FindMinimumIdlerDiameters(p.beltName).value_or(kDefaultIdlerDiametersMm);
     p.minIdlerDiameterInside = d.inside / 1000.0;
     p.minIdlerDiameterOutside = d.outside / 1000.0;
 }

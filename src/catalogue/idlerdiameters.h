@@ -2,6 +2,7 @@
 // the back of the belt.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "project/driveproject.h"
@@ -16,11 +17,12 @@ struct IdlerDiametersMm {
 // 40 mm on both sides for every belt the table does not list.
 inline constexpr IdlerDiametersMm kDefaultIdlerDiametersMm = {40, 40};
 
-// The recommendation for the exact beltName (double-sided names have their
-// own rows); the default for a belt not listed.
-IdlerDiametersMm FindMinimumIdlerDiameters(std::string_view beltName);
+// The recommendation listed for the exact beltName (double-sided names have
+// their own rows); nothing for a belt the table does not list.
+std::optional<IdlerDiametersMm> FindMinimumIdlerDiameters(std::string_view beltName);
 
-// Sets minIdlerDiameterInside and minIdlerDiameterOutside (m) for beltName.
+// Sets minIdlerDiameterInside and minIdlerDiameterOutside (m) for beltName,
+// the default when it is not listed.
 void LoadMinimumIdlerDiameters(DriveProject& p);
 
 }  // namespace belt
