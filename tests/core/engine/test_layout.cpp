@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/layout.h"
+#include "platform/scripteddialogs.h"
+
+using namespace belt;
+
+namespace {
+
+constexpr double kDeg = 180 / kPi;
+
+struct Pulley {
+    double x, y, d;  // mm
+    int teeth;
+    bool idler;
+};
+
+DriveProject Layout(const std::string& family, const std::vector<Pulley>& pulleys) {
+    DriveProject p;
+    p.beltFamily = family;
+    p.pulleyCount = static_cast<int>(pulleys.size());
+    for (int k = 1; k <= p.pulleyCount; ++k) {
+        const Pulley& q = pulleys[k - 1];
+        p.pulleyPosition[0][k] = q.x / 1000;
+        p.pulleyPosition[1][k] = q.y / 1000;
+        p.pulleyDiameter[k] = q.d / 1000;
+        p.pulleyTeeth[k] = q.teeth;
+        p.pulleyIsIdler[k] = q.idler ? kTrue : 0;
+    }
+    return p;
+}
+
+DriveProject Omega() {
+    DriveProject p = Layout("SELKIRA", {{0, 0, 50, 31, false}, {60, 50, 30, 0, true}, {-60, 50, 30, 0, true}});
+    p.linearDriveType = 1;
+    p.stroke = 1.0;
+    return p;
+}
+
+}  // namespace
+
+TEST(ArcSin, OutOfRangeGivesHalfPi) {
+    EXPECT_NEAR(ArcSin(0.5), kPi / 6, 1e-9);
+    EXPECT_NEAR(ArcSin(-0.5), -kPi / 6, 1e-9);
+    for (double x : {1.0, 1.5, -1.0, -3.0}) EXPECT_DOUBLE_EQ(ArcSin(x), kPi / 2) << x;
+    EXPECT_DOUBLE_EQ(ArcSin(std::nan("")), kPi / 2);
+}
+
+// Every feasible path of a layout gives the same length and arcs here.
+struct PathCase {
+    const char* name;
+    DriveProject project;
+    int paths;
+    double lengthMm;
+    std::vector<double> arcsDeg;
+    double arcTolDeg;
+};
+
+TEST(ComputeBeltPaths, ReferenceLayouts) {
+    const double s = std::sqrt(0.5);
+    std::vector<PathCase> cases = {
+        {"two pulleys on the X axis", Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}}), 2,
+         837.704, {170.44, 189.56}, 0.005},
+        {"two pulleys on a diagonal",
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {-300 * s, 300 * s, 100, 62, false}}), 2, 837.704,
+         {170.44, 189.56}, 0.005},
+        {"two pulleys on the Y axis", Layout("ORVANTO", {{0, 0, 50, 31, false}, {0, -300, 100, 62, false}}), 2,
+         837.704, {170.44, 189.56}, 0.005},
+        {"three pulleys with an idler",
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {150, 200, 40, 0, true}}), 1,
+         1006.059, {123.24, 138.54, 98.22}, 0.005},
+        {"omega drive", Omega(), 4, 1112.758, {141.2, 70.6, 70.6}, 0.05},
+    };
+    for (PathCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveProject& p = c.project;
+        ComputeBeltPaths(p);
+        ASSERT_EQ(p.beltPathTable[0][0], c.paths);
+        for (int path = 1; path <= c.paths; ++path) {
+            SCOPED_TRACE(path);
+            p.beltPathTable[0][1] = path;
+            EXPECT_NEAR(ComputeBeltLength(p) * 1000, c.lengthMm, 0.0005);
+            for (std::size_t k = 0; k < c.arcsDeg.size(); ++k)
+                EXPECT_NEAR(p.pulleyArcOfContact[k + 1] * kDeg, c.arcsDeg[k], c.arcTolDeg) << "pulley " << k + 1;
+        }
+    }
+}
+
+TEST(ComputeBeltPaths, TeethInMeshRemoveADrivenPulleyButNotAnIdler) {
+    // The small pulley wraps 98 degrees: 3 teeth leave none fully in mesh.
+    struct Case {
+        bool idler;
+        const char* family;
+        int paths;
+    };
+    for (const Case& c : {Case{true, "ORVANTO", 1}, Case{false, "ORVANTO", 0}, Case{false, "FENDARO", 1}}) {
+        DriveProject p =
+            Layout(c.family, {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {150, 200, 40, 3, c.idler}});
+        ComputeBeltPaths(p);
+        EXPECT_EQ(p.beltPathTable[0][0], c.paths) << c.idler << c.family;
+    }
+}
+
+TEST(ComputeBeltPaths, NonsenseGeometryHasNoPathAndNoLength) {
+    struct Case {
+        const char* name;
+        std::vector<Pulley> pulleys;
+        int paths;
+    };
+    const std::vector<Case> cases = {
+        {"overlapping neighbours", {{0, 0, 50, 31, false}, {70, 0, 100, 62, false}}, 0},
+        {"coincident pulleys", {{0, 0, 50, 31, false}, {0, 0, 50, 31, false}}, 0},
+        {"zero diameter", {{0, 0, 50, 31, false}, {300, 0, 0, 0, false}}, 0},
+        {"zero diameter idler", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {150, 200, 0, 0, true}}, 0},
+        {"single pulley", {{0, 0, 50, 31, false}}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveProject p = Layout("ORVANTO", c.pulleys);
+        p.beltPathTable[0][1] = 1;
+        ComputeBeltPaths(p);
+        EXPECT_EQ(p.beltPathTable[0][0], c.paths);
+        const double length = ComputeBeltLength(p);
+        if (c.paths == 0) {
+            EXPECT_EQ(length, -1);
+        } else {
+            EXPECT_TRUE(std::isfinite(length));
+            EXPECT_GT(length, 0);
+        }
+        for (int k = 1; k <= 4; ++k) EXPECT_TRUE(std::isfinite(p.pulleyArcOfContact[k]));
+    }
+}
+
+TEST(ComputeBeltLength, NoCurrentPathGivesMinusOne) {
+    DriveProject p = Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}});
+    ComputeBeltPaths(p);
+    for (int current : {0, 3, 256}) {
+        p.beltPathTable[0][1] = current;
+        EXPECT_EQ(ComputeBeltLength(p), -1) << current;
+    }
+}
+
+TEST(CheckPulleyInterference, OverlapOrTouchRefusesAndNamesOnlyPlacedPulleys) {
+    struct Case {
+        const char* name;
+        std::vector<Pulley> pulleys;
+        int state;
+        bool message;
+    };
+    const std::vector<Case> cases = {
+        {"apart", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}}, 0, false},
+        {"touching", {{0, 0, 50, 31, false}, {75, 0, 100, 62, false}}, 1, true},
+        {"overlapping idler", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {280, 40, 40, 0, true}}, 1, true},
+        {"pulley 3 not placed yet", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {0, 0, 40, 0, true}}, 1,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveProject p = Layout("ORVANTO", c.pulleys);
+        ScriptedDialogs d;
+        CheckPulleyInterference(p, d);
+        EXPECT_EQ(p.calcState, c.state);
+        ASSERT_EQ(d.seen.size(), c.message ? 1U : 0U);
+        if (c.message) {
+            EXPECT_EQ(d.seen[0].text, "Pulley interference. Check the data !!!");
+            EXPECT_EQ(d.seen[0].title, "I can't proceed");
+            EXPECT_EQ(d.seen[0].icon, MsgIcon::Warning);
+        }
+    }
+}
+
+TEST(CheckPulleyInterference, TouchingPulleysHaveTangentsButAreRefused) {
+    // Binary-exact sizes, so that the centre distance is exactly r1 + r2.
+    DriveProject p = Layout("ORVANTO", {{0, 0, 500, 31, false}, {750, 0, 1000, 62, false}});
+    ComputeBeltPaths(p);
+    EXPECT_GT(p.beltPathTable[0][0], 0);
+    ScriptedDialogs d;
+    CheckPulleyInterference(p, d);
+    EXPECT_EQ(p.calcState, 1);
+    EXPECT_EQ(d.messageTexts(), std::vector<std::string>{"Pulley interference. Check the data !!!"});
+}
+
+TEST(ComputeLayoutExtent, SquareAroundTheCentresWithMargin) {
+    struct Case {
+        const char* name;
+        DriveProject project;
+        double half, cx, cy;  // mm
+    };
+    std::vector<Case> cases = {
+        // Centres spread over 600 mm: a third of that is the margin.
+        {"symmetric spread", Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false},
+                                                {-300, 0, 100, 62, false}}),
+         500, 0, 0},
+        // Short layouts are framed by the largest pulley.
+        {"short layout", Layout("ORVANTO", {{0, 0, 50, 31, false}, {90, 60, 100, 62, false}}), 120, 45, 30},
+        {"omega drive", Omega(), 60 + 75, 0, 25},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LayoutExtent e = ComputeLayoutExtent(c.project);
+        EXPECT_NEAR(e.half * 1000, c.half, 1e-9);
+        EXPECT_NEAR(e.cx * 1000, c.cx, 1e-9);
+        EXPECT_NEAR(e.cy * 1000, c.cy, 1e-9);
+    }
+}
