@@ -19,9 +19,9 @@ constexpr TeethRange kT20Teeth[] = {{15, 114}};
 constexpr TeethRange kAT5Teeth[] = {{12, 113}};
 constexpr TeethRange kAT10Teeth[] = {{15, 114}};
 constexpr TeethRange kAT20Teeth[] = {{18, 114}};
-constexpr TeethRange kMXLTeeth[] = {{10, 12},   {14, 16},   {18, 18},   {20, 22},   {24, 24},   {28, 28},
-                                    {30, 30},   {32, 32},   {36, 36},   {40, 40},   {42, 42},   {44, 44},
-                                    {48, 48},   {60, 60},   {65, 65},   {72, 72},   {80, 80},   {90, 90},
+constexpr TeethRange kMXLTeeth[] = {{10, 12},   {14, 16},   {18, 18},   {20, 22},  {24, 24}, {28, 28},
+                                    {30, 30},   {32, 32},   {36, 36},   {40, 40},  {42, 42}, {44, 44},
+                                    {48, 48},   {60, 60},   {65, 65},   {72, 72},  {80, 80}, {90, 90},
                                     {100, 100}, {110, 110}, {120, 120}, {130, 130}};
 constexpr TeethRange kXLTeeth[] = {{10, 22}, {24, 24}, {26, 30}, {32, 32}, {34, 36},
                                    {38, 49}, {52, 52}, {56, 60}, {68, 72}};
@@ -31,8 +31,8 @@ constexpr TeethRange kHTeeth[] = {{14, 30},   {32, 36},   {38, 38},   {40, 40}, 
                                   {52, 52},   {58, 58},   {60, 60},   {70, 70},   {72, 72},   {82, 82},
                                   {84, 84},   {94, 94},   {96, 96},   {106, 106}, {116, 116}, {118, 118},
                                   {120, 120}, {150, 150}, {152, 152}, {154, 154}, {156, 156}};
-constexpr TeethRange kXHTeeth[] = {{18, 22}, {24, 28}, {30, 30}, {32, 32}, {34, 34}, {38, 38}, {40, 40},
-                                   {46, 46}, {48, 48}, {58, 58}, {60, 60}, {70, 70}, {72, 72}, {78, 78},
+constexpr TeethRange kXHTeeth[] = {{18, 22}, {24, 28}, {30, 30}, {32, 32}, {34, 34}, {38, 38},   {40, 40},
+                                   {46, 46}, {48, 48}, {58, 58}, {60, 60}, {70, 70}, {72, 72},   {78, 78},
                                    {80, 80}, {82, 82}, {84, 84}, {94, 94}, {96, 96}, {118, 118}, {120, 120}};
 constexpr TeethRange kQXD5MTeeth[] = {{12, 73}};
 constexpr TeethRange kQXD8MTeeth[] = {{18, 91}};
@@ -96,10 +96,14 @@ const PulleyTableSpec kSpecs[kPulleyTableCount] = {
 };
 
 // Hundredths of a millimetre, so that interpolation and rounding are exact.
-std::int64_t Hundredths(double mm) { return std::llround(mm * 100.0); }
+std::int64_t Hundredths(double mm) {
+    return std::llround(mm * 100.0);
+}
 
 // num / den rounded to the nearest whole number, halves up (num, den > 0).
-std::int64_t RoundedQuotient(std::int64_t num, std::int64_t den) { return (2 * num + den) / (2 * den); }
+std::int64_t RoundedQuotient(std::int64_t num, std::int64_t den) {
+    return (2 * num + den) / (2 * den);
+}
 
 struct Anchor {
     int z;
@@ -130,7 +134,9 @@ void Interpolate(const std::vector<Anchor>& anchors, int z, std::int64_t& num, s
     }
 }
 
-bool Below(int z, int zeroFrom) { return zeroFrom == 0 || z < zeroFrom; }
+bool Below(int z, int zeroFrom) {
+    return zeroFrom == 0 || z < zeroFrom;
+}
 
 }  // namespace
 

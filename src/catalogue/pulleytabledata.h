@@ -27,20 +27,39 @@ struct PulleyRow {
 };
 
 struct PulleyTableSpec {
-    std::string_view method;              // loader name, e.g. "PuleggeT5"
+    std::string_view method;  // loader name, e.g. "PuleggeT5"
     double pitchMm;
-    int rowCount;                         // N, rows 1..N of the working table
-    std::span<const TeethRange> teeth;    // every standard tooth count, ascending
-    double delta0Mm;                      // header offset for counts not listed
-    double deltaTypicalMm;                // dp - de typical of the listed rows
-    int dfZeroFrom;                       // no flange from this count on; 0 = never
-    int dmaxZeroFrom;                     // no bore value from this count on; 0 = never
+    int rowCount;                              // N, rows 1..N of the working table
+    std::span<const TeethRange> teeth;         // every standard tooth count, ascending
+    double delta0Mm;                           // header offset for counts not listed
+    double deltaTypicalMm;                     // dp - de typical of the listed rows
+    int dfZeroFrom;                            // no flange from this count on; 0 = never
+    int dmaxZeroFrom;                          // no bore value from this count on; 0 = never
     std::span<const PulleyRow> catalogueRows;  // rows given by the catalogue, ascending z
 };
 
 enum class PulleyTableId {
-    T2, T5, T10, T20, AT5, AT10, AT20, MXL, XL, L, H, XH,
-    QXD5M, QXD8M, QXD14M, QVP5, QVP8, QVP8HP, QVP14, QVP8RUBBER, QVP14RUBBER,
+    T2,
+    T5,
+    T10,
+    T20,
+    AT5,
+    AT10,
+    AT20,
+    MXL,
+    XL,
+    L,
+    H,
+    XH,
+    QXD5M,
+    QXD8M,
+    QXD14M,
+    QVP5,
+    QVP8,
+    QVP8HP,
+    QVP14,
+    QVP8RUBBER,
+    QVP14RUBBER,
 };
 constexpr int kPulleyTableCount = 21;
 

@@ -72,7 +72,9 @@ bool AppliesTo(const ToothDimensionRow& row, const std::string& family) {
                        [&](std::string_view f) { return !f.empty() && f == family; });
 }
 
-float Metres(float mm) { return static_cast<float>(mm / 1000.0); }
+float Metres(float mm) {
+    return static_cast<float>(mm / 1000.0);
+}
 
 void SetToothDimensions(DriveProject& p, PulleyTableId table) {
     for (const ToothDimensionRow& row : kToothDimensions) {
@@ -103,27 +105,69 @@ int UsedRows(const DriveProject& p) {
 
 }  // namespace
 
-void PuleggeT2(DriveProject& p) { LoadTimingTable(p, T2); }
-void PuleggeT5(DriveProject& p) { LoadTimingTable(p, T5); }
-void PuleggeT10(DriveProject& p) { LoadTimingTable(p, T10); }
-void PuleggeT20(DriveProject& p) { LoadTimingTable(p, T20); }
-void PuleggeAT5(DriveProject& p) { LoadTimingTable(p, AT5); }
-void PuleggeAT10(DriveProject& p) { LoadTimingTable(p, AT10); }
-void PuleggeAT20(DriveProject& p) { LoadTimingTable(p, AT20); }
-void PuleggeMXL(DriveProject& p) { LoadTimingTable(p, MXL); }
-void PuleggeXL(DriveProject& p) { LoadTimingTable(p, XL); }
-void PuleggeL(DriveProject& p) { LoadTimingTable(p, L); }
-void PuleggeH(DriveProject& p) { LoadTimingTable(p, H); }
-void PuleggeXH(DriveProject& p) { LoadTimingTable(p, XH); }
-void PuleggeQXD5M(DriveProject& p) { LoadTimingTable(p, QXD5M); }
-void PuleggeQXD8M(DriveProject& p) { LoadTimingTable(p, QXD8M); }
-void PuleggeQXD14M(DriveProject& p) { LoadTimingTable(p, QXD14M); }
-void PuleggeQVP5(DriveProject& p) { LoadTimingTable(p, QVP5); }
-void PuleggeQVP8(DriveProject& p) { LoadTimingTable(p, QVP8); }
-void PuleggeQVP8HP(DriveProject& p) { LoadTimingTable(p, QVP8HP); }
-void PuleggeQVP14(DriveProject& p) { LoadTimingTable(p, QVP14); }
-void PuleggeQVP8RUBBER(DriveProject& p) { LoadTimingTable(p, QVP8RUBBER); }
-void PuleggeQVP14RUBBER(DriveProject& p) { LoadTimingTable(p, QVP14RUBBER); }
+void PuleggeT2(DriveProject& p) {
+    LoadTimingTable(p, T2);
+}
+void PuleggeT5(DriveProject& p) {
+    LoadTimingTable(p, T5);
+}
+void PuleggeT10(DriveProject& p) {
+    LoadTimingTable(p, T10);
+}
+void PuleggeT20(DriveProject& p) {
+    LoadTimingTable(p, T20);
+}
+void PuleggeAT5(DriveProject& p) {
+    LoadTimingTable(p, AT5);
+}
+void PuleggeAT10(DriveProject& p) {
+    LoadTimingTable(p, AT10);
+}
+void PuleggeAT20(DriveProject& p) {
+    LoadTimingTable(p, AT20);
+}
+void PuleggeMXL(DriveProject& p) {
+    LoadTimingTable(p, MXL);
+}
+void PuleggeXL(DriveProject& p) {
+    LoadTimingTable(p, XL);
+}
+void PuleggeL(DriveProject& p) {
+    LoadTimingTable(p, L);
+}
+void PuleggeH(DriveProject& p) {
+    LoadTimingTable(p, H);
+}
+void PuleggeXH(DriveProject& p) {
+    LoadTimingTable(p, XH);
+}
+void PuleggeQXD5M(DriveProject& p) {
+    LoadTimingTable(p, QXD5M);
+}
+void PuleggeQXD8M(DriveProject& p) {
+    LoadTimingTable(p, QXD8M);
+}
+void PuleggeQXD14M(DriveProject& p) {
+    LoadTimingTable(p, QXD14M);
+}
+void PuleggeQVP5(DriveProject& p) {
+    LoadTimingTable(p, QVP5);
+}
+void PuleggeQVP8(DriveProject& p) {
+    LoadTimingTable(p, QVP8);
+}
+void PuleggeQVP8HP(DriveProject& p) {
+    LoadTimingTable(p, QVP8HP);
+}
+void PuleggeQVP14(DriveProject& p) {
+    LoadTimingTable(p, QVP14);
+}
+void PuleggeQVP8RUBBER(DriveProject& p) {
+    LoadTimingTable(p, QVP8RUBBER);
+}
+void PuleggeQVP14RUBBER(DriveProject& p) {
+    LoadTimingTable(p, QVP14RUBBER);
+}
 
 void PuleggeFlat(DriveProject& p) {
     p.beltPitch = 0.001;
@@ -136,7 +180,8 @@ void PuleggeFlat(DriveProject& p) {
                          static_cast<float>(Val(p.flatBeltTable[11][row]) / 1000.0), 0.0f};
     p.pulleyTable[0] = {static_cast<double>(kIsoPulleyRows), 0, 0, 0};
     for (int b = 0; b < kIsoPulleyRows; ++b) {
-        p.pulleyTable[b + 1] = {kIsoPulleys[b].diameterMm / 1000.0, kIsoPulleys[b].crownHeightMm / 1000.0, 0, 0};
+        p.pulleyTable[b + 1] = {kIsoPulleys[b].diameterMm / 1000.0, kIsoPulleys[b].crownHeightMm / 1000.0, 0,
+                                0};
     }
 }
 

@@ -26,7 +26,7 @@ constexpr int kIsoPulleyRows = 24;
 // Loaders of the timing belt profiles. Each sets beltPitch (m),
 // toothDimensions (m; methods that choose by family leave them unchanged for
 // a family they do not name) and pulleyTable.
-void PuleggeT2(DriveProject& p);   // T2.5
+void PuleggeT2(DriveProject& p);  // T2.5
 void PuleggeT5(DriveProject& p);
 void PuleggeT10(DriveProject& p);
 void PuleggeT20(DriveProject& p);
@@ -34,15 +34,15 @@ void PuleggeAT5(DriveProject& p);
 void PuleggeAT10(DriveProject& p);
 void PuleggeAT20(DriveProject& p);
 void PuleggeMXL(DriveProject& p);
-void PuleggeXL(DriveProject& p);   // tooth dimensions by beltFamily
-void PuleggeL(DriveProject& p);    // tooth dimensions by beltFamily
-void PuleggeH(DriveProject& p);    // tooth dimensions by beltFamily
-void PuleggeXH(DriveProject& p);   // tooth dimensions by beltFamily
+void PuleggeXL(DriveProject& p);  // tooth dimensions by beltFamily
+void PuleggeL(DriveProject& p);   // tooth dimensions by beltFamily
+void PuleggeH(DriveProject& p);   // tooth dimensions by beltFamily
+void PuleggeXH(DriveProject& p);  // tooth dimensions by beltFamily
 void PuleggeQXD5M(DriveProject& p);
 void PuleggeQXD8M(DriveProject& p);
 void PuleggeQXD14M(DriveProject& p);
-void PuleggeQVP5(DriveProject& p);         // tooth dimensions by beltFamily
-void PuleggeQVP8(DriveProject& p);         // tooth dimensions by beltFamily
+void PuleggeQVP5(DriveProject& p);  // tooth dimensions by beltFamily
+void PuleggeQVP8(DriveProject& p);  // tooth dimensions by beltFamily
 void PuleggeQVP8HP(DriveProject& p);
 void PuleggeQVP14(DriveProject& p);        // tooth dimensions by beltFamily
 void PuleggeQVP8RUBBER(DriveProject& p);   // tooth dimensions by beltFamily
