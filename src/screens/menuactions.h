@@ -36,4 +36,25 @@ struct MenuActions {
     std::array<std::array<QAction*, 8>, 8> unitItems{};
 };
 
+// The menu bar of the cover: File, Demo, Loop Demo and "?" only.
+inline void ShowCoverMenus(MenuActions& m) {
+    for (QAction* a : {m.mStopDemo, m.mClose, m.mGoBack, m.mGoon, m.mGoon2, m.mUnit, m.mPrinter, m.mPrinter2})
+        if (a) a->setVisible(false);
+    for (QAction* a : {m.mFile, m.mDemo, m.mLoopDemo, m.mInt})
+        if (a) a->setVisible(true);
+}
+
+// The menu bar of a step screen: File, Go Back, Unit and "?" always, Demo and
+// Loop Demo never; the rest as the screen says.
+inline void ShowStepMenus(MenuActions& m, bool goOn, bool goOn2, bool print, bool print2) {
+    for (QAction* a : {m.mStopDemo, m.mClose, m.mDemo, m.mLoopDemo})
+        if (a) a->setVisible(false);
+    for (QAction* a : {m.mFile, m.mGoBack, m.mUnit, m.mInt})
+        if (a) a->setVisible(true);
+    if (m.mGoon) m.mGoon->setVisible(goOn);
+    if (m.mGoon2) m.mGoon2->setVisible(goOn2);
+    if (m.mPrinter) m.mPrinter->setVisible(print);
+    if (m.mPrinter2) m.mPrinter2->setVisible(print2);
+}
+
 }  // namespace belt

@@ -1,0 +1,111 @@
+#include "engine/navigation.h"
+
+#include <cmath>
+
+namespace belt {
+
+namespace {
+
+constexpr const char* kRefusalTitle = "I can't proceed";
+// The STEP1 family tabs whose belts run as linear drives and carry a load.
+constexpr int kTabSelkira = 1;
+constexpr int kTabTavoren = 2;
+constexpr int kTabQuindel = 3;
+constexpr int kTabFendaro = 4;
+
+void refuse(Dialogs& d, const char* text) { d.message(text, kRefusalTitle, MsgIcon::Warning, MsgButtons::Ok); }
+
+// Peripheral force and belt speed from the data of the chosen input mode.
+void deriveLoad(DriveProject& p) {
+    const auto& mode = p.screen.optionInput;
+    if (mode[0]) {  // mass of carriage
+        if (p.stroke > 0) p.centreDistance = p.carriageLength + p.stroke + p.pulleyDiameter[1];
+        // Steeper than 15 degrees the carriage's weight counts, divided by the
+        // sine of the slope with g = 9.806 as the catalogue's rule has it.
+        double k = p.acceleration;
+        if (p.slopeAngle > 15 && p.slopeAngle <= 165)
+            k = 9.806 / std::sin(p.slopeAngle * kPi / 180) + p.acceleration;
+        p.peripheralForce = k * p.carriageMass + p.frictionForce;
+        p.beltSpeed = p.peripheralForce != 0 ? p.power / p.peripheralForce : 0;
+    } else if (mode[1]) {  // power and rpm
+        p.beltSpeed = p.pulleySpeed[1] * p.pulleyDiameter[1] / 2;
+        if (p.beltSpeed != 0) p.peripheralForce = p.power / p.beltSpeed;
+    } else if (mode[2]) {  // power and belt speed
+        if (p.beltSpeed != 0) p.peripheralForce = p.power / p.beltSpeed;
+    } else if (mode[3]) {  // torque
+        if (p.pulleyDiameter[1] != 0) p.peripheralForce = 2 * p.torque / p.pulleyDiameter[1];
+        p.power = 0;
+        p.beltSpeed = 0;
+    }
+}
+
+}  // namespace
+
+std::string BeltFamilyOf(const std::string& beltType) { return beltType.substr(0, beltType.find(' ')); }
+
+bool IsOmegaDrive(const DriveProject& p) { return p.beltFamily == "SELKIRA" && p.linearDriveType == 1; }
+
+bool GoOnFromStep1(DriveProject& p, Dialogs& d) {
+    if (p.beltType.empty()) {
+        refuse(d, "Choose the belt !!!");
+        return false;
+    }
+    p.beltFamily = BeltFamilyOf(p.beltType);
+    const int tab = p.screen.beltTypeTab;
+    if (tab == kTabSelkira || tab == kTabTavoren) {
+        if ((p.beltType == "TAVOREN QVP" || p.beltType == "SELKIRA QVP") && p.linearDriveType == 2) {
+            refuse(d, "Joined QVP are not available!!!");
+            return false;
+        }
+        if (p.stroke == 0 && p.linearDriveType == 1) {
+            refuse(d, "Stroke is necessary for omega drive !!!");
+            return false;
+        }
+        if (p.peripheralForce == 0) deriveLoad(p);
+    }
+    return true;
+}
+
+bool GoOnFromStep2(DriveProject& p, Dialogs& d) {
+    if (p.beltName.empty()) {
+        refuse(d, "Choose the belt pitch!!!");
+        return false;
+    }
+    p.pulleyCount = 3;
+    p.twoPulleyMode = 0;
+    return true;
+}
+
+bool ChooseDriveConfiguration(DriveProject& p, Dialogs& d, int pulleyCount, int twoPulleyMode,
+                              bool fromStep1) {
+    p.pulleyCount = pulleyCount;
+    p.twoPulleyMode = twoPulleyMode;
+    if (fromStep1) {
+        if (p.beltType.empty()) {
+            refuse(d, "Choose the belt !!!");
+            return false;
+        }
+        p.beltFamily = BeltFamilyOf(p.beltType);
+        return true;
+    }
+    if (p.beltName.empty()) {
+        refuse(d, "Choose the belt pitch!!!");
+        return false;
+    }
+    return true;
+}
+
+std::string GoBackTarget(const DriveProject& p, const std::string& activeForm) {
+    if (activeForm == "STEP1") return "MAIN";
+    if (activeForm == "STEP2") return "STEP1";
+    if (activeForm == "STEP3") {
+        const int tab = p.screen.beltTypeTab;
+        return (tab == kTabQuindel || tab == kTabFendaro) ? "STEP1" : "STEP2";
+    }
+    if (activeForm == "STEP4") return "STEP3";
+    if (activeForm == "STEP5") return p.pulleyCount > 2 ? "STEP4" : "STEP3";
+    if (activeForm == "STEP6") return "STEP5";
+    return "";
+}
+
+}  // namespace belt

@@ -1,0 +1,35 @@
+# The desktop program: Qt widgets on top of the core. Included by
+# src/CMakeLists.txt when BELT_GUI is ON.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Svg PrintSupport)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
+
+# Headers are globbed too: AUTOMOC only finds a Q_OBJECT header that has no
+# source file of the same name when the header is part of the target.
+file(GLOB beltgui_sources CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/app/*.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/drawing/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/drawing/*.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/print/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/print/*.h)
+list(REMOVE_ITEM beltgui_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+
+add_library(beltgui STATIC ${beltgui_sources})
+set_target_properties(beltgui PROPERTIES AUTOMOC ON)
+target_include_directories(beltgui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(beltgui PRIVATE ${BELT_WARNINGS})
+target_link_libraries(beltgui PUBLIC beltcore Qt6::Widgets Qt6::Svg Qt6::PrintSupport
+                      PkgConfig::FLUIDSYNTH)
+
+add_executable(beltcalc ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+set_target_properties(beltcalc PROPERTIES AUTOMOC ON
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_compile_options(beltcalc PRIVATE ${BELT_WARNINGS})
+target_link_libraries(beltcalc PRIVATE beltgui)
+
+# The program reads help.html, tune.mid and its artwork from its own folder:
+# keep a copy of assets/ next to the executable on every build.
+set(BELT_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets)
+add_custom_target(beltcalc_assets ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${BELT_ASSETS_DIR} ${CMAKE_CURRENT_BINARY_DIR}
+  COMMENT "Copying assets next to beltcalc")
+add_dependencies(beltcalc beltcalc_assets)

@@ -1,0 +1,63 @@
+// The entry box every screen uses for a number: it takes its value only when
+// Enter is pressed, through AcceptNumericInput, so typing alone never changes
+// the project. Until then the edited text is shown in italics on a tinted
+// background, so the user sees that it has not been taken yet.
+#pragma once
+
+#include <QColor>
+#include <QLineEdit>
+#include <QString>
+#include <variant>
+
+namespace belt {
+
+struct DriveProject;
+class Dialogs;
+
+class NumericBox : public QLineEdit {
+    Q_OBJECT
+public:
+    NumericBox(DriveProject& project, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // What Enter stores: the project variable, its unit quantity (0..7, 8 =
+    // plain number), the display pattern, and whether negatives are taken
+    // (only the layout coordinates allow them).
+    void bind(double* target, int quantity, const QString& format, bool allowNegative = false);
+    void bind(float* target, int quantity, const QString& format, bool allowNegative = false);
+
+    // Writes the bound variable into the box in its current unit and format.
+    void showValue();
+
+    // Runs the Enter rule now (as if Enter had been pressed); used by the
+    // navigation to re-read a box. Does nothing when no variable is bound.
+    void accept();
+
+    // Text typed since the last Enter or the last rewrite from the model.
+    bool isPending() const { return pending_; }
+
+    int quantity() const { return quantity_; }
+    const QString& format() const { return format_; }
+
+signals:
+    // Emitted after Enter stored the value and rewrote the box (also after a
+    // refused negative value, which stores 0): the screen moves the focus on
+    // and recalculates.
+    void accepted();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setPending(bool pending);
+
+    DriveProject& project_;
+    Dialogs& dialogs_;
+    std::variant<std::monostate, double*, float*> target_;
+    int quantity_ = 8;
+    QString format_ = QStringLiteral("###0.00");
+    bool allowNegative_ = false;
+    bool pending_ = false;
+    QColor savedBase_;
+};
+
+}  // namespace belt

@@ -1,0 +1,15 @@
+# QtTest programs for the desktop program, one per tests/gui/test_*.cpp, run
+# offscreen. They read assets straight from the source tree.
+file(GLOB gui_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/test_*.cpp)
+find_package(Qt6 REQUIRED COMPONENTS Test)
+foreach(src ${gui_test_sources})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${CMAKE_CURRENT_SOURCE_DIR}/gui/guitestsupport.h)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE beltgui Qt6::Test)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/gui)
+  target_compile_definitions(${name} PRIVATE BELT_TEST_DATA_DIR="${BELT_TEST_DATA_DIR}"
+                             BELT_ASSETS_DIR="${CMAKE_SOURCE_DIR}/assets")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+endforeach()
