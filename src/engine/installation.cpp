@@ -1,0 +1,146 @@
+#include "engine/installation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/beltids.h"
+#include "engine/checks.h"
+#include "units/units.h"
+
+namespace belt {
+
+namespace {
+
+// Pitches of the inch profiles (MXL, XL, L, H, XH) in m.
+bool HasInchPitch(double pitch) {
+    for (double inch : {0.002032, 0.00508, 0.009525, 0.0127, 0.022225})
+        if (std::abs(pitch - inch) < 1e-9) return true;
+    return false;
+}
+
+ReportLine Item(std::string label, std::string value, std::string unit) {
+    ReportLine l;
+    l.section = ReportSection::Installation;
+    l.label = std::move(label);
+    l.value = std::move(value);
+    l.unit = std::move(unit);
+    return l;
+}
+
+ReportLine Blank() {
+    ReportLine l;
+    l.kind = ReportLineKind::Blank;
+    l.section = ReportSection::Installation;
+    return l;
+}
+
+ReportLine Force(const DriveProject& p, std::string label, double newtons) {
+    return Item(std::move(label), Format(ToDisplay(p, kForce, newtons), "###0.0"), CurrentLabel(p, kForce));
+}
+
+void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
+    const int n = std::clamp(p.pulleyCount, 2, 4);
+    const double F = p.peripheralForce;
+    const bool selkira = p.beltFamily == kSelkira;
+
+    double T0 = F;
+    if (!selkira && n == 2) {
+        const double teeth = p.beltPitch > 0 ? p.beltLength / p.beltPitch : 0;
+        if (teeth < 60) T0 = F / 3;
+        else if (teeth < 150) T0 = F / 2;
+        else T0 = 2 * F / 3;
+    }
+    out.push_back(Force(p, "Span pre-tension", T0));
+    out.push_back(Force(p, "Peripheral force", F));
+    for (int i = 1; i <= n; ++i)
+        out.push_back(Force(p, "Static tension on " + GetPulleyLabel(p, i),
+                            2 * T0 * std::sin(p.pulleyArcOfContact[static_cast<std::size_t>(i)] / 2)));
+    out.push_back(Blank());
+
+    if ((p.beltFamily == kOrvanto || p.beltFamily == kRubber) && !HasInchPitch(p.beltPitch)) {
+        const double ft = F * 0.0339292006632 + TestLoadBase(p.beltPitchCode) * p.beltWidth;
+        const int path = p.beltPathTable[0][1];
+        for (int i = 1; i <= n; ++i) {
+            if (n == 2 && i == 2) continue;
+            const int next = i == n ? 1 : i + 1;
+            const std::string span = " " + std::to_string(i) + " & " + std::to_string(next);
+            out.push_back(Force(p, "Load test between pulleys" + span, ft));
+            // A path number or tangent choice out of range (a damaged project
+            // file) has no span to measure.
+            if (path < 1 || path > 256) continue;
+            const int t = p.beltPathTable[static_cast<std::size_t>(path)][static_cast<std::size_t>(i)];
+            if (t < 1 || t > 4) continue;
+            const auto& tp = p.tangentPoint;
+            const auto ts = static_cast<std::size_t>(t);
+            const auto is = static_cast<std::size_t>(i);
+            const double dx = tp[0][ts][is][1] - tp[0][ts][is][0];
+            const double dy = tp[1][ts][is][1] - tp[1][ts][is][0];
+            const double s = std::sqrt(dx * dx + dy * dy);
+            out.push_back(Item("Span length deflection between pulleys" + span, Format(s * 16.6, "###0.00"), "[mm]"));
+        }
+    }
+
+    if (selkira && n == 2 && p.linearDriveType != 2 && p.maxTractionLoad1 != 0) {
+        const double freeLength = p.beltLength - kPi * p.pulleyDiameter[1] / 2 - p.carriageLength;
+        const double elongation = 4 * freeLength * F / p.maxTractionLoad1;
+        out.push_back(Item("Max. elongation", Format(elongation, "###0.0"), "[mm]"));
+    }
+}
+
+void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out) {
+    out.push_back(Item("Number of ribs", Format(p.beltWidth, "####0") + " ribs", ""));
+    double perRib = 0;
+    if (p.beltPitchCode == "ZB2") perRib = 30;
+    else if (p.beltPitchCode == "J") perRib = 40;
+    else if (p.beltPitchCode == "H") perRib = 25;
+    out.push_back(Force(p, "Recommanded installation tension", p.beltWidth * perRib));
+}
+
+void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
+    const int row = p.flatBeltIndex;
+    const bool known = row >= 1 && row <= 16;
+    const std::string tension = known ? p.flatBeltTable[7][static_cast<std::size_t>(row)] : std::string();
+    const std::string elongation = known ? p.flatBeltTable[8][static_cast<std::size_t>(row)] : std::string();
+
+    const double perCm = Val(tension);
+    if (perCm != 0)
+        out.push_back(Force(p, "Tension installation", perCm * p.beltWidth * 100));
+    else
+        out.push_back(Item("Tension installation", tension, ""));
+    out.push_back(Item("Elongation with installation tension", Format(Val(elongation) * 100, "###0.0") + "%", ""));
+}
+
+}  // namespace
+
+double TestLoadBase(const std::string& code) {
+    if (code == "T2.5") return 200;
+    if (code == "T5") return 285;
+    if (code == "T10") return 514;
+    if (code == "T20") return 1210;
+    if (code == "AT5" || code == "QXD5M" || code == "QVP5") return 470;
+    if (code == "AT10" || code == "QXD8M" || code == "QVP8") return 1210;
+    if (code == "AT20" || code == "QXD14M" || code == "QVP14") return 1820;
+    return 0;
+}
+
+std::vector<ReportLine> InstallationDataLines(const DriveProject& p) {
+    std::vector<ReportLine> out;
+    ReportLine title;
+    title.kind = ReportLineKind::SectionTitle;
+    title.section = ReportSection::Installation;
+    title.column = ReportColumn::Title;
+    title.label = "INSTALLATION DATA";
+    out.push_back(title);
+    out.push_back(Blank());
+
+    if (p.beltFamily == kQuindel)
+        MultiRibLines(p, out);
+    else if (p.beltFamily == kFendaro)
+        FlatBeltLines(p, out);
+    else if (p.beltFamily == kOrvanto || p.beltFamily == kRubber || p.beltFamily == kTavoren ||
+             p.beltFamily == kSelkira)
+        TimingBeltLines(p, out);
+    return out;
+}
+
+}  // namespace belt

@@ -1,0 +1,179 @@
+#include "engine/standardlength.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/standardlengths.h"
+#include "engine/geometry.h"
+#include "engine/layout.h"
+#include "units/units.h"
+
+namespace belt {
+
+namespace {
+
+// Lengths closer than this to a standard one count as that standard length.
+constexpr double kSameLength = 1e-5;
+// Beyond this the calculated length comes from a layout that failed.
+constexpr double kUnusableLength = 2000000.0;
+
+std::string Mm(double metres) { return Format(metres * 1000.0, "####0"); }
+std::string MmExact(double metres) { return Format(metres * 1000.0, "###0.00"); }
+
+bool HasStandardTable(const std::string& family) {
+    return family == "ORVANTO" || family == "RUBBER" || family == "QUINDEL";
+}
+
+}  // namespace
+
+std::string StandardLengthFirstBoxText(double shorter, double calculated, double longer,
+                                       double lower, double upper) {
+    std::string t = std::string(40, ' ') + "BELT LENGTH" + "\r\r";
+    t += std::string(34, ' ') + "Shorter       Calculated        Longer" + "\r";
+    t += "Standard              ";
+    if (shorter != 0) t += Mm(shorter) + " mm        ";
+    t += MmExact(calculated) + " mm         ";
+    if (longer != 0) t += Mm(longer) + " mm";
+    t += "\r\r";
+    t += "No standard        " + Mm(lower) + " mm        " + MmExact(calculated) + " mm         " +
+         Mm(upper) + " mm";
+    t += "\r\r";
+    t += "Do you want to choose a standard belt ?\r";
+    t += "(Click YES for standard belt length, NO for no standard belt length)";
+    return t;
+}
+
+std::string StandardLengthSecondBoxText(double shorter, double calculated, double longer) {
+    std::string t = std::string(30, ' ') + "Shorter       Calculated        Longer" + "\r";
+    t += "Belt length        " + Mm(shorter) + " mm        " + MmExact(calculated) + " mm       " +
+         Mm(longer) + " mm";
+    t += "\r\r";
+    t += "Do you want to choose the shorter belt ?\r";
+    t += "(Click YES for shorter belt length, NO for longer belt length)";
+    return t;
+}
+
+void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
+    p.calcState = 0;
+    const double L = p.beltLength;
+    // A failed layout leaves an absurd or undefined length behind.
+    if (!(L <= kUnusableLength)) {
+        p.calcState = 1;
+        return;
+    }
+    const std::string& family = p.beltFamily;
+    const bool ribOrFlat = family == "QUINDEL" || family == "FENDARO";
+    const double pitch = p.beltPitch;
+    if (!ribOrFlat && !(pitch > 0 && std::isfinite(pitch))) {
+        // Without a pitch there are no whole-pitch neighbours to offer.
+        d.message("Error in input data", "I can't proceed", MsgIcon::Warning);
+        p.calcState = 3;
+        return;
+    }
+
+    LoadStandardLengths(p);
+
+    double lower = 0;
+    double upper = 0;
+    if (!ribOrFlat) {
+        lower = Int(L / pitch) * pitch;
+        upper = lower + pitch;
+    } else {
+        const double s = std::nearbyint(L * 1000.0) / 1000.0;  // whole mm, halves to even
+        if (s > L) {
+            upper = s;
+            lower = s - 0.001;
+        } else {
+            lower = s;
+            upper = s + 0.001;
+        }
+    }
+    double shorter = lower;
+    double longer = upper;
+
+    const int n = std::clamp(p.standardLengths[0], 0, 65);
+    auto entry = [&](int j) { return p.standardLengths[static_cast<std::size_t>(j)] * pitch; };
+    if (HasStandardTable(family) && n >= 1) {
+        bool found = false;
+        for (int j = 2; j <= n; ++j) {
+            if (L < entry(j)) {
+                shorter = entry(j - 1);
+                longer = entry(j);
+                found = true;
+                break;
+            }
+        }
+        if (!found && lower > entry(n)) {
+            shorter = entry(n);
+            longer = 0;
+        }
+    } else if (family == "FENDARO" && n >= 2) {
+        if (upper < entry(1)) {
+            shorter = 0;
+            longer = entry(1);
+        }
+        if (lower > entry(2)) {
+            shorter = entry(2);
+            longer = 0;
+        }
+    }
+
+    CheckBeltLengthRange(p, d);
+    if (p.calcState == 3) return;
+
+    if ((shorter != 0 && std::abs(shorter - L) < kSameLength) ||
+        (longer != 0 && std::abs(longer - L) < kSameLength)) {
+        p.lastStandardLength = L;
+        return;
+    }
+
+    if (HasStandardTable(family)) {
+        const MsgAnswer a =
+            d.message(StandardLengthFirstBoxText(shorter, L, longer, lower, upper), p.beltName,
+                      MsgIcon::None, MsgButtons::YesNoCancel, MsgAnswer::Yes);
+        if (a == MsgAnswer::Cancel) {
+            p.calcState = 2;
+            return;
+        }
+        if (a == MsgAnswer::No) {
+            shorter = lower;
+            longer = upper;
+        }
+    }
+
+    double chosen = 0;
+    if (shorter == 0 || longer == 0) {
+        chosen = shorter == 0 ? longer : shorter;
+    } else {
+        const MsgAnswer a = d.message(StandardLengthSecondBoxText(shorter, L, longer), p.beltName,
+                                      MsgIcon::None, MsgButtons::YesNoCancel, MsgAnswer::Yes);
+        if (a == MsgAnswer::Cancel) {
+            p.calcState = 2;
+            return;
+        }
+        chosen = a == MsgAnswer::Yes ? shorter : longer;
+    }
+
+    p.lastStandardLength = L;
+    p.beltLength = chosen;
+
+    if (p.pulleyCount == 2) {
+        ComputeCentreDistance(p, d, 1);
+        if (p.calcState == 1) {
+            p.calcState = 2;
+            return;
+        }
+        CheckPulleyInterference(p, d);
+        if (p.calcState != 1) {
+            p.lastStandardLength = p.beltLength;
+            // The arcs of contact must belong to the new centre distance, not
+            // to the one of the calculated length; the length itself stays the
+            // standard one.
+            ComputeBeltLength(p);
+        }
+    } else {
+        p.layoutNeedsAdjust = 1;
+    }
+}
+
+}  // namespace belt
