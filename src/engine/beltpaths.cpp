@@ -24,6 +24,17 @@ void SayNotPossible(Dialogs& d) {
               MsgIcon::Warning);
 }
 
+struct Pt {
+    double x, y;
+};
+
+// End points ordered by X, by Y when the X values tie.
+void Ordered(Pt a, Pt b, Pt& first, Pt& second) {
+    const bool swap = std::abs(a.x - b.x) < 1e-16 ? a.y > b.y : a.x > b.x;
+    first = swap ? b : a;
+    second = swap ? a : b;
+}
+
 // The last two characters of a name, where the double-sided suffix sits.
 std::string Right2(const std::string& s) { return s.size() < 2 ? s : s.substr(s.size() - 2); }
 
@@ -58,18 +69,10 @@ void CheckBeltSides(DriveProject& p) {
         const int t = row[i];
         p.pulleyBeltSide[j] = 1;
 
-        struct Pt {
-            double x, y;
-        };
-        auto ordered = [](Pt a, Pt b, Pt& first, Pt& second) {
-            const bool swap = std::abs(a.x - b.x) < 1e-16 ? a.y > b.y : a.x > b.x;
-            first = swap ? b : a;
-            second = swap ? a : b;
-        };
         Pt p1, p2, c1, c2;
-        ordered({p.tangentPoint[0][t][i][0], p.tangentPoint[1][t][i][0]},
+        Ordered({p.tangentPoint[0][t][i][0], p.tangentPoint[1][t][i][0]},
                 {p.tangentPoint[0][t][i][1], p.tangentPoint[1][t][i][1]}, p1, p2);
-        ordered({p.pulleyPosition[0][i], p.pulleyPosition[1][i]},
+        Ordered({p.pulleyPosition[0][i], p.pulleyPosition[1][i]},
                 {p.pulleyPosition[0][j], p.pulleyPosition[1][j]}, c1, c2);
 
         // A span that crosses the line of centres reaches the next pulley
