@@ -11,8 +11,12 @@ namespace belt {
 
 namespace {
 
-int PulleyCountOf(const DriveProject& p) { return std::clamp(p.pulleyCount, 0, 4); }
-bool IsIdler(const DriveProject& p, int k) { return p.pulleyIsIdler[k] != 0; }
+int PulleyCountOf(const DriveProject& p) {
+    return std::clamp(p.pulleyCount, 0, 4);
+}
+bool IsIdler(const DriveProject& p, int k) {
+    return p.pulleyIsIdler[k] != 0;
+}
 
 bool HasCurrentPath(const DriveProject& p) {
     const int path = p.beltPathTable[0][1];
@@ -36,7 +40,9 @@ void Ordered(Pt a, Pt b, Pt& first, Pt& second) {
 }
 
 // The last two characters of a name, where the double-sided suffix sits.
-std::string Right2(const std::string& s) { return s.size() < 2 ? s : s.substr(s.size() - 2); }
+std::string Right2(const std::string& s) {
+    return s.size() < 2 ? s : s.substr(s.size() - 2);
+}
 
 }  // namespace
 
@@ -44,8 +50,7 @@ void SetIdlerDiameters(DriveProject& p) {
     bool changed = false;
     for (int k = 2; k <= PulleyCountOf(p); ++k) {
         if (p.screen.idlerDiameterTyped[k] || !IsIdler(p, k)) continue;
-        p.pulleyDiameter[k] =
-            p.pulleyBeltSide[k] != 0 ? p.minIdlerDiameterInside : p.minIdlerDiameterOutside;
+        p.pulleyDiameter[k] = p.pulleyBeltSide[k] != 0 ? p.minIdlerDiameterInside : p.minIdlerDiameterOutside;
         changed = true;
     }
     if (changed) ComputeBeltPaths(p);
@@ -79,8 +84,7 @@ void CheckBeltSides(DriveProject& p) {
         // with the other face of the belt.
         const double den = (c2.x - c1.x) * (p2.y - p1.y) - (p2.x - p1.x) * (c2.y - c1.y);
         if (std::abs(den) > 1e-40) {
-            const double x = ((c2.x - c1.x) * (p2.y - p1.y) * p1.x -
-                              (p2.x - p1.x) * (c2.y - c1.y) * c1.x -
+            const double x = ((c2.x - c1.x) * (p2.y - p1.y) * p1.x - (p2.x - p1.x) * (c2.y - c1.y) * c1.x -
                               (c2.x - c1.x) * (p2.x - p1.x) * (p1.y - c1.y)) /
                              den;
             if (p.pulleyBeltSide[i] == 1 && p1.x < x && x < p2.x) p.pulleyBeltSide[j] = 0;
@@ -92,16 +96,16 @@ void CheckBeltSides(DriveProject& p) {
 void DecideDoubleSidedBelt(DriveProject& p, Dialogs& d) {
     const std::string& suffix = p.beltSuffixAvailable;
     if (p.beltSideSuffix == "err") {
-        d.message("For this configuration you should use a double sided belt\rGo back and choose a "
-                  "suitable belt",
-                  "VESTRANO BELT CALCULATION", MsgIcon::Error);
+        d.message(
+            "For this configuration you should use a double sided belt\rGo back and choose a "
+            "suitable belt",
+            "VESTRANO BELT CALCULATION", MsgIcon::Error);
     } else if (!suffix.empty() && p.beltName.size() >= 2 && Right2(p.beltName) == suffix &&
                p.beltSideSuffix.empty()) {
         p.beltName.resize(p.beltName.size() - 2);
     } else if (!suffix.empty() && p.beltSideSuffix == suffix) {
-        const MsgAnswer a = d.message("Do you want to use a double sided belt? ",
-                                      "VESTRANO BELT CALCULATION", MsgIcon::Question,
-                                      MsgButtons::YesNo, MsgAnswer::Yes);
+        const MsgAnswer a = d.message("Do you want to use a double sided belt? ", "VESTRANO BELT CALCULATION",
+                                      MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes);
         if (a == MsgAnswer::Yes) {
             // Accepting again on a later path must not double the suffix.
             if (Right2(p.beltName) != suffix) p.beltName += suffix;

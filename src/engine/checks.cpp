@@ -13,10 +13,14 @@ namespace {
 
 constexpr double kTolerance = 1e-10;
 
-int PulleyCountOf(const DriveProject& p) { return std::clamp(p.pulleyCount, 0, 4); }
+int PulleyCountOf(const DriveProject& p) {
+    return std::clamp(p.pulleyCount, 0, 4);
+}
 
 // The driver pulley is never treated as an idler, whatever a project file says.
-bool IsIdler(const DriveProject& p, int k) { return k > 1 && k <= 4 && p.pulleyIsIdler[k] != 0; }
+bool IsIdler(const DriveProject& p, int k) {
+    return k > 1 && k <= 4 && p.pulleyIsIdler[k] != 0;
+}
 
 // A small-pulley rule: fires when the speed is above minSpeed (or at any speed
 // when anySpeed) and the teeth equal, or are below, the given count.
@@ -27,10 +31,18 @@ struct TeethRule {
     int teeth;
 };
 
-constexpr TeethRule Eq(double s, int z) { return {false, s, false, z}; }
-constexpr TeethRule Lt(double s, int z) { return {false, s, true, z}; }
-constexpr TeethRule EqAny(int z) { return {true, 0, false, z}; }
-constexpr TeethRule LtAny(int z) { return {true, 0, true, z}; }
+constexpr TeethRule Eq(double s, int z) {
+    return {false, s, false, z};
+}
+constexpr TeethRule Lt(double s, int z) {
+    return {false, s, true, z};
+}
+constexpr TeethRule EqAny(int z) {
+    return {true, 0, false, z};
+}
+constexpr TeethRule LtAny(int z) {
+    return {true, 0, true, z};
+}
 
 // Smallest admissible pulleys of the ORVANTO and RUBBER belts by speed.
 constexpr TeethRule kT25[] = {LtAny(14)};
@@ -38,16 +50,14 @@ constexpr TeethRule kT5[] = {Eq(94, 10),  Eq(105, 11), Lt(126, 14), Eq(188, 14),
                              Eq(377, 16), Eq(440, 17), Eq(524, 18), Eq(607, 19), Eq(691, 20)};
 constexpr TeethRule kT10[] = {Eq(52, 12), Lt(94, 15), Lt(115, 17), Lt(188, 19)};
 constexpr TeethRule kAT5[] = {Eq(115, 12), Lt(188, 15), Lt(377, 17), Lt(524, 19)};
-constexpr TeethRule kAT10[] = {Eq(105, 15), Eq(126, 16), Eq(157, 17),
-                               Eq(188, 18), Eq(272, 19), Eq(377, 20)};
+constexpr TeethRule kAT10[] = {Eq(105, 15), Eq(126, 16), Eq(157, 17), Eq(188, 18), Eq(272, 19), Eq(377, 20)};
 constexpr TeethRule kMXL[] = {Lt(126, 15)};
 constexpr TeethRule kXL[] = {Eq(126, 10), Eq(136, 11), Eq(398, 12), Lt(461, 15),
                              Lt(733, 17), Lt(838, 19), Lt(942, 21)};
 constexpr TeethRule kL[] = {EqAny(10),   Lt(115, 13), Eq(168, 13), Eq(199, 14),
                             Eq(293, 15), Eq(398, 16), Eq(461, 17), Eq(524, 18)};
 constexpr TeethRule kH[] = {Lt(94, 15), Lt(126, 17), Lt(188, 19), Lt(377, 21), Lt(586, 23)};
-constexpr TeethRule kXH[] = {LtAny(19),   Lt(63, 21),  Lt(94, 23),
-                             Lt(126, 25), Lt(188, 27), Lt(356, 29)};
+constexpr TeethRule kXH[] = {LtAny(19), Lt(63, 21), Lt(94, 23), Lt(126, 25), Lt(188, 27), Lt(356, 29)};
 
 struct ProfileRules {
     std::string_view code;
@@ -95,8 +105,7 @@ void CheckInputData(DriveProject& p, Dialogs& d) {
     if (p.power == 0) message = "Power must be greater than zero !!!";
     if (p.centreDistance == 0 && p.twoPulleyMode == 1)
         message = "Center distance must be greater than zero !!!";
-    if (p.beltLength == 0 && p.twoPulleyMode == 2)
-        message = "Belt length must be greater than zero !!!";
+    if (p.beltLength == 0 && p.twoPulleyMode == 2) message = "Belt length must be greater than zero !!!";
 
     if (message.empty()) {
         // Step 3 derives power, speeds, diameters and ratios from each other,
@@ -118,8 +127,8 @@ void CheckInputData(DriveProject& p, Dialogs& d) {
                     consistent = false;
                 // A driver without teeth cannot give a teeth ratio.
                 if (p.pulleyTeeth[1] == 0 ||
-                    std::abs(p.pulleyRatio[k] - static_cast<double>(p.pulleyTeeth[k]) /
-                                                    p.pulleyTeeth[1]) > kTolerance)
+                    std::abs(p.pulleyRatio[k] - static_cast<double>(p.pulleyTeeth[k]) / p.pulleyTeeth[1]) >
+                        kTolerance)
                     consistent = false;
             }
         }

@@ -13,8 +13,8 @@
 namespace belt {
 
 struct AitkenResult {
-    double x = 0;          // the solution, or the last estimate
-    int iterations = 0;    // passes of the extrapolation made
+    double x = 0;            // the solution, or the last estimate
+    int iterations = 0;      // passes of the extrapolation made
     bool converged = false;  // relative change below 1e-5, or the extrapolation degenerated
     bool failed = false;     // the map refused a value (or produced a non-finite one)
 };

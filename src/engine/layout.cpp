@@ -16,15 +16,29 @@ struct Pt {
     double y = 0;
 };
 
-Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
-double Dot(Pt a, Pt b) { return a.x * b.x + a.y * b.y; }
-double Dist(Pt a, Pt b) { return std::hypot(a.x - b.x, a.y - b.y); }
+Pt operator-(Pt a, Pt b) {
+    return {a.x - b.x, a.y - b.y};
+}
+double Dot(Pt a, Pt b) {
+    return a.x * b.x + a.y * b.y;
+}
+double Dist(Pt a, Pt b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
-int PulleyCountOf(const DriveProject& p) { return std::clamp(p.pulleyCount, 0, 4); }
-bool IsIdler(const DriveProject& p, int k) { return p.pulleyIsIdler[k] != 0; }
-double Sgn(double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); }
+int PulleyCountOf(const DriveProject& p) {
+    return std::clamp(p.pulleyCount, 0, 4);
+}
+bool IsIdler(const DriveProject& p, int k) {
+    return p.pulleyIsIdler[k] != 0;
+}
+double Sgn(double v) {
+    return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0);
+}
 
-Pt Centre(const DriveProject& p, int k) { return {p.pulleyPosition[0][k], p.pulleyPosition[1][k]}; }
+Pt Centre(const DriveProject& p, int k) {
+    return {p.pulleyPosition[0][k], p.pulleyPosition[1][k]};
+}
 
 // End 0 is on pulley i where span i starts, end 1 on the next pulley.
 Pt Tangent(const DriveProject& p, int t, int span, int end) {
@@ -43,7 +57,9 @@ Pt ClampSide(const DriveProject& p, int k) {
     return {c.x, c.y + Sgn(c.y) * p.pulleyDiameter[k] / 2};
 }
 
-bool OmegaLayout(const DriveProject& p) { return IsOmegaDrive(p) && PulleyCountOf(p) == 3; }
+bool OmegaLayout(const DriveProject& p) {
+    return IsOmegaDrive(p) && PulleyCountOf(p) == 3;
+}
 
 // End points of a span ordered by X (by Y when the X values tie within tol).
 void Ordered(Pt a, Pt b, double tol, Pt& first, Pt& second) {
@@ -145,7 +161,9 @@ double ArcSin(double x) {
     return std::atan(x / std::sqrt(u));
 }
 
-bool IsOmegaDrive(const DriveProject& p) { return p.beltFamily == kSelkira && p.linearDriveType == 1; }
+bool IsOmegaDrive(const DriveProject& p) {
+    return p.beltFamily == kSelkira && p.linearDriveType == 1;
+}
 
 void ComputeBeltPaths(DriveProject& p) {
     auto& table = p.beltPathTable;
@@ -251,8 +269,7 @@ void CheckPulleyInterference(DriveProject& p, Dialogs& d) {
                 // A pulley still at the origin has not been placed yet: the
                 // layout is refused without blaming the user's data.
                 if (p.pulleyPosition[0][j] != 0 || p.pulleyPosition[1][j] != 0)
-                    d.message("Pulley interference. Check the data !!!", "I can't proceed",
-                              MsgIcon::Warning);
+                    d.message("Pulley interference. Check the data !!!", "I can't proceed", MsgIcon::Warning);
                 return;
             }
         }

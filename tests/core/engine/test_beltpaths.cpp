@@ -87,10 +87,23 @@ TEST(NextBeltPath, DoubleSidedDecision) {
     };
     const std::vector<Case> cases = {
         {"declined", false, "DL", "ORVANTO T10", {MsgAnswer::No}, "ORVANTO T10", "", {kQuestion}},
-        {"accepted again keeps one suffix", false, "DL", "ORVANTO T10DL", {MsgAnswer::Yes}, "ORVANTO T10DL", "DL",
+        {"accepted again keeps one suffix",
+         false,
+         "DL",
+         "ORVANTO T10DL",
+         {MsgAnswer::Yes},
+         "ORVANTO T10DL",
+         "DL",
          {kQuestion}},
         {"idlers may run on the back", true, "DL", "ORVANTO T10", {}, "ORVANTO T10", "", {}},
-        {"no double-sided version", false, "err", "ORVANTO T20", {}, "ORVANTO T20", "err", {kNeedDoubleSided}},
+        {"no double-sided version",
+         false,
+         "err",
+         "ORVANTO T20",
+         {},
+         "ORVANTO T20",
+         "err",
+         {kNeedDoubleSided}},
         {"rubber belt", false, "DT", "RUBBER H", {MsgAnswer::Yes}, "RUBBER HDT", "DT", {kQuestion}},
     };
     for (const Case& c : cases) {

@@ -31,26 +31,26 @@ DriveProject TwoPulleys(double d1Mm, double d2Mm, int mode) {
 
 TEST(SolveAitken, FindsTheLengthOfALinearAndACurvedMap) {
     // A plain fixed-point iteration of these maps diverges (slope 3).
-    const AitkenResult linear =
-        SolveAitken(1.0, [](double x) -> std::optional<double> { return 2 * x + 0.5; }, 4.5);
+    const AitkenResult linear = SolveAitken(
+        1.0, [](double x) -> std::optional<double> { return 2 * x + 0.5; }, 4.5);
     EXPECT_TRUE(linear.converged);
     EXPECT_NEAR(linear.x, 2.0, 1e-9);
 
-    const AitkenResult curved =
-        SolveAitken(3.0, [](double x) -> std::optional<double> { return x * x; }, 2.0);
+    const AitkenResult curved = SolveAitken(
+        3.0, [](double x) -> std::optional<double> { return x * x; }, 2.0);
     EXPECT_TRUE(curved.converged);
     EXPECT_NEAR(curved.x, std::sqrt(2.0), 1e-5);
 }
 
 TEST(SolveAitken, RefusedValueAndNoSolutionAreReported) {
-    const AitkenResult refused =
-        SolveAitken(1.0, [](double) -> std::optional<double> { return std::nullopt; }, 1.0);
+    const AitkenResult refused = SolveAitken(
+        1.0, [](double) -> std::optional<double> { return std::nullopt; }, 1.0);
     EXPECT_TRUE(refused.failed);
     EXPECT_EQ(refused.x, 1.0);
 
     // x^2 + 1 never reaches 0: all 100 passes run and the result says so.
-    const AitkenResult none =
-        SolveAitken(1.0, [](double x) -> std::optional<double> { return x * x + 1; }, 0.0);
+    const AitkenResult none = SolveAitken(
+        1.0, [](double x) -> std::optional<double> { return x * x + 1; }, 0.0);
     EXPECT_FALSE(none.converged);
     EXPECT_FALSE(none.failed);
     EXPECT_EQ(none.iterations, 100);
@@ -77,10 +77,10 @@ TEST(ComputeCentreDistance, ReferenceDrives) {
         const char* name;
         double d1, d2;  // mm
         int mode;
-        double centre;       // mm, given in mode 1
-        double beltLength;   // mm, given in mode 2
+        double centre;      // mm, given in mode 1
+        double beltLength;  // mm, given in mode 2
         const char* family;
-        double slope;        // degree
+        double slope;                                         // degree
         double expectCentre, expectX, expectY, expectLength;  // mm
         int maxIterations;
     };

@@ -35,7 +35,8 @@ DriveProject Layout(const std::string& family, const std::vector<Pulley>& pulley
 }
 
 DriveProject Omega() {
-    DriveProject p = Layout("SELKIRA", {{0, 0, 50, 31, false}, {60, 50, 30, 0, true}, {-60, 50, 30, 0, true}});
+    DriveProject p =
+        Layout("SELKIRA", {{0, 0, 50, 31, false}, {60, 50, 30, 0, true}, {-60, 50, 30, 0, true}});
     p.linearDriveType = 1;
     p.stroke = 1.0;
     return p;
@@ -63,16 +64,30 @@ struct PathCase {
 TEST(ComputeBeltPaths, ReferenceLayouts) {
     const double s = std::sqrt(0.5);
     std::vector<PathCase> cases = {
-        {"two pulleys on the X axis", Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}}), 2,
-         837.704, {170.44, 189.56}, 0.005},
+        {"two pulleys on the X axis",
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}}),
+         2,
+         837.704,
+         {170.44, 189.56},
+         0.005},
         {"two pulleys on a diagonal",
-         Layout("ORVANTO", {{0, 0, 50, 31, false}, {-300 * s, 300 * s, 100, 62, false}}), 2, 837.704,
-         {170.44, 189.56}, 0.005},
-        {"two pulleys on the Y axis", Layout("ORVANTO", {{0, 0, 50, 31, false}, {0, -300, 100, 62, false}}), 2,
-         837.704, {170.44, 189.56}, 0.005},
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {-300 * s, 300 * s, 100, 62, false}}),
+         2,
+         837.704,
+         {170.44, 189.56},
+         0.005},
+        {"two pulleys on the Y axis",
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {0, -300, 100, 62, false}}),
+         2,
+         837.704,
+         {170.44, 189.56},
+         0.005},
         {"three pulleys with an idler",
-         Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {150, 200, 40, 0, true}}), 1,
-         1006.059, {123.24, 138.54, 98.22}, 0.005},
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {150, 200, 40, 0, true}}),
+         1,
+         1006.059,
+         {123.24, 138.54, 98.22},
+         0.005},
         {"omega drive", Omega(), 4, 1112.758, {141.2, 70.6, 70.6}, 0.05},
     };
     for (PathCase& c : cases) {
@@ -85,7 +100,8 @@ TEST(ComputeBeltPaths, ReferenceLayouts) {
             p.beltPathTable[0][1] = path;
             EXPECT_NEAR(ComputeBeltLength(p) * 1000, c.lengthMm, 0.0005);
             for (std::size_t k = 0; k < c.arcsDeg.size(); ++k)
-                EXPECT_NEAR(p.pulleyArcOfContact[k + 1] * kDeg, c.arcsDeg[k], c.arcTolDeg) << "pulley " << k + 1;
+                EXPECT_NEAR(p.pulleyArcOfContact[k + 1] * kDeg, c.arcsDeg[k], c.arcTolDeg)
+                    << "pulley " << k + 1;
         }
     }
 }
@@ -154,8 +170,13 @@ TEST(CheckPulleyInterference, OverlapOrTouchRefusesAndNamesOnlyPlacedPulleys) {
     const std::vector<Case> cases = {
         {"apart", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}}, 0, false},
         {"touching", {{0, 0, 50, 31, false}, {75, 0, 100, 62, false}}, 1, true},
-        {"overlapping idler", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {280, 40, 40, 0, true}}, 1, true},
-        {"pulley 3 not placed yet", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {0, 0, 40, 0, true}}, 1,
+        {"overlapping idler",
+         {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {280, 40, 40, 0, true}},
+         1,
+         true},
+        {"pulley 3 not placed yet",
+         {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {0, 0, 40, 0, true}},
+         1,
          false},
     };
     for (const Case& c : cases) {
@@ -192,9 +213,9 @@ TEST(ComputeLayoutExtent, SquareAroundTheCentresWithMargin) {
     };
     std::vector<Case> cases = {
         // Centres spread over 600 mm: a third of that is the margin.
-        {"symmetric spread", Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false},
-                                                {-300, 0, 100, 62, false}}),
-         500, 0, 0},
+        {"symmetric spread",
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {-300, 0, 100, 62, false}}), 500,
+         0, 0},
         // Short layouts are framed by the largest pulley.
         {"short layout", Layout("ORVANTO", {{0, 0, 50, 31, false}, {90, 60, 100, 62, false}}), 120, 45, 30},
         {"omega drive", Omega(), 60 + 75, 0, 25},
