@@ -43,8 +43,6 @@ void deriveLoad(DriveProject& p) {
 
 std::string BeltFamilyOf(const std::string& beltType) { return beltType.substr(0, beltType.find(' ')); }
 
-bool IsOmegaDrive(const DriveProject& p) { return p.beltFamily == "SELKIRA" && p.linearDriveType == 1; }
-
 bool GoOnFromStep1(DriveProject& p, Dialogs& d) {
     if (p.beltType.empty()) {
         refuse(d, "Choose the belt !!!");

@@ -14,9 +14,6 @@ namespace belt {
 // whole text when it has none ("ORVANTO T" -> "ORVANTO").
 std::string BeltFamilyOf(const std::string& beltType);
 
-// An omega drive: a SELKIRA open-end belt run as linear drive type 1.
-bool IsOmegaDrive(const DriveProject& p);
-
 // Go On from STEP1: refuses a missing belt choice, sets beltFamily and, on the
 // SELKIRA and TAVOREN tabs, refuses joined QVP belts and omega drives without
 // stroke, then derives the missing load values from the chosen input mode

@@ -1,0 +1,272 @@
+#include "engine/navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/scripteddialogs.h"
+
+namespace belt {
+namespace {
+
+constexpr const char* kRefusal = "I can't proceed";
+
+void ExpectOneRefusal(const ScriptedDialogs& d, const std::string& text) {
+    ASSERT_EQ(d.seen.size(), 1u);
+    EXPECT_EQ(d.seen[0].text, text);
+    EXPECT_EQ(d.seen[0].title, kRefusal);
+    EXPECT_EQ(d.seen[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(d.seen[0].buttons, MsgButtons::Ok);
+}
+
+// A SELKIRA open-end belt on its tab with the carriage data given by mass.
+DriveProject LinearDrive(double slope) {
+    DriveProject p;
+    p.beltType = "SELKIRA T";
+    p.screen.beltTypeTab = 1;
+    p.screen.optionInput[0] = true;
+    p.slopeAngle = slope;
+    p.carriageMass = 10;
+    p.acceleration = 2;
+    p.frictionForce = 5;
+    p.power = 100;
+    return p;
+}
+
+TEST(BeltFamilyOf, TakesTheWordBeforeTheFirstBlank) {
+    EXPECT_EQ(BeltFamilyOf("ORVANTO T"), "ORVANTO");
+    EXPECT_EQ(BeltFamilyOf("RUBBER TIMING BELT"), "RUBBER");
+    EXPECT_EQ(BeltFamilyOf("FENDARO"), "FENDARO");
+    EXPECT_EQ(BeltFamilyOf(""), "");
+}
+
+TEST(GoOnFromStep1, RefusesWithoutABelt) {
+    DriveProject p;
+    ScriptedDialogs d;
+    EXPECT_FALSE(GoOnFromStep1(p, d));
+    ExpectOneRefusal(d, "Choose the belt !!!");
+    EXPECT_EQ(p.beltFamily, "");
+}
+
+TEST(GoOnFromStep1, EndlessBeltSetsTheFamilyAndDerivesNothing) {
+    DriveProject p;
+    p.beltType = "ORVANTO T";
+    p.screen.beltTypeTab = 0;
+    p.screen.optionInput[3] = true;
+    p.torque = 10;
+    p.pulleyDiameter[1] = 0.1;
+    p.power = 500;
+    ScriptedDialogs d;
+    EXPECT_TRUE(GoOnFromStep1(p, d));
+    EXPECT_TRUE(d.seen.empty());
+    EXPECT_EQ(p.beltFamily, "ORVANTO");
+    EXPECT_EQ(p.peripheralForce, 0);
+    EXPECT_EQ(p.power, 500);
+}
+
+// The slope counts only strictly above 15 degrees and up to 165 degrees,
+// through a division by the sine with g = 9.806.
+TEST(GoOnFromStep1, CarriageMassSlopeRule) {
+    struct Case {
+        double slope;
+        bool weightCounts;
+    };
+    const Case cases[] = {{0, false},   {15, false},  {15.0001, true}, {90, true},
+                          {165, true},  {165.0001, false}, {180, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slope);
+        DriveProject p = LinearDrive(c.slope);
+        ScriptedDialogs d;
+        ASSERT_TRUE(GoOnFromStep1(p, d));
+        const double k = c.weightCounts ? 9.806 / std::sin(c.slope * 3.141592654 / 180) + 2 : 2;
+        EXPECT_DOUBLE_EQ(p.peripheralForce, k * 10 + 5);
+        EXPECT_DOUBLE_EQ(p.beltSpeed, 100 / (k * 10 + 5));
+        EXPECT_EQ(p.beltFamily, "SELKIRA");
+    }
+    // The values a user sees: vertical lift, 10 kg at 2 m/s^2 with 5 N friction.
+    DriveProject p = LinearDrive(90);
+    ScriptedDialogs d;
+    GoOnFromStep1(p, d);
+    EXPECT_NEAR(p.peripheralForce, 123.06, 1e-9);
+}
+
+TEST(GoOnFromStep1, CarriageMassWithStrokeSetsTheCentreDistance) {
+    DriveProject p = LinearDrive(0);
+    p.carriageLength = 0.3;
+    p.stroke = 0.5;
+    p.pulleyDiameter[1] = 0.05;
+    ScriptedDialogs d;
+    ASSERT_TRUE(GoOnFromStep1(p, d));
+    EXPECT_DOUBLE_EQ(p.centreDistance, 0.85);
+
+    DriveProject noStroke = LinearDrive(0);
+    noStroke.carriageLength = 0.3;
+    noStroke.centreDistance = 1.25;
+    ASSERT_TRUE(GoOnFromStep1(noStroke, d));
+    EXPECT_EQ(noStroke.centreDistance, 1.25);
+}
+
+TEST(GoOnFromStep1, NoLoadGivesZeroBeltSpeed) {
+    DriveProject p = LinearDrive(0);
+    p.carriageMass = 0;
+    p.frictionForce = 0;
+    ScriptedDialogs d;
+    ASSERT_TRUE(GoOnFromStep1(p, d));
+    EXPECT_EQ(p.peripheralForce, 0);
+    EXPECT_EQ(p.beltSpeed, 0);
+}
+
+TEST(GoOnFromStep1, OtherInputModes) {
+    struct Case {
+        const char* name;
+        int mode;
+        double pulleySpeed, diameter, beltSpeed, power, torque;
+        double wantForce, wantSpeed, wantPower;
+    };
+    const Case cases[] = {
+        {"power and rpm", 1, 100, 0.1, 0, 1000, 0, 200, 5, 1000},
+        {"power and rpm, standing pulley", 1, 0, 0.1, 3, 1000, 0, 0, 0, 1000},
+        {"power and belt speed", 2, 0, 0, 2, 500, 0, 250, 2, 500},
+        {"power and no belt speed", 2, 0, 0, 0, 500, 0, 0, 0, 500},
+        {"torque zeroes power and belt speed", 3, 0, 0.1, 2, 500, 10, 200, 0, 0},
+        {"torque without diameter", 3, 0, 0, 2, 500, 10, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveProject p;
+        p.beltType = "TAVOREN T";
+        p.screen.beltTypeTab = 2;
+        p.screen.optionInput[static_cast<std::size_t>(c.mode)] = true;
+        p.pulleySpeed[1] = c.pulleySpeed;
+        p.pulleyDiameter[1] = c.diameter;
+        p.beltSpeed = c.beltSpeed;
+        p.power = c.power;
+        p.torque = c.torque;
+        ScriptedDialogs d;
+        ASSERT_TRUE(GoOnFromStep1(p, d));
+        EXPECT_DOUBLE_EQ(p.peripheralForce, c.wantForce);
+        EXPECT_DOUBLE_EQ(p.beltSpeed, c.wantSpeed);
+        EXPECT_DOUBLE_EQ(p.power, c.wantPower);
+    }
+}
+
+TEST(GoOnFromStep1, AGivenPeripheralForceIsKept) {
+    DriveProject p = LinearDrive(90);
+    p.peripheralForce = 42;
+    p.beltSpeed = 1.5;
+    ScriptedDialogs d;
+    ASSERT_TRUE(GoOnFromStep1(p, d));
+    EXPECT_EQ(p.peripheralForce, 42);
+    EXPECT_EQ(p.beltSpeed, 1.5);
+}
+
+TEST(GoOnFromStep1, LinearDriveRefusals) {
+    struct Case {
+        const char* beltType;
+        int tab, linearDriveType;
+        double stroke;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"SELKIRA QVP", 1, 2, 0.5, "Joined QVP are not available!!!"},
+        {"TAVOREN QVP", 2, 2, 0.5, "Joined QVP are not available!!!"},
+        {"SELKIRA T", 1, 1, 0, "Stroke is necessary for omega drive !!!"},
+        // An omega drive of the QVP group is no joined belt: the stroke rule refuses it.
+        {"SELKIRA QVP", 1, 1, 0, "Stroke is necessary for omega drive !!!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.beltType);
+        DriveProject p = LinearDrive(90);
+        p.beltType = c.beltType;
+        p.screen.beltTypeTab = c.tab;
+        p.linearDriveType = c.linearDriveType;
+        p.stroke = c.stroke;
+        ScriptedDialogs d;
+        EXPECT_FALSE(GoOnFromStep1(p, d));
+        ExpectOneRefusal(d, c.message);
+        EXPECT_EQ(p.peripheralForce, 0) << "no load is derived before the refusal";
+    }
+    // The same checks do not apply on the other tabs.
+    DriveProject p = LinearDrive(90);
+    p.beltType = "SELKIRA QVP";
+    p.screen.beltTypeTab = 0;
+    p.linearDriveType = 2;
+    ScriptedDialogs d;
+    EXPECT_TRUE(GoOnFromStep1(p, d));
+    EXPECT_TRUE(d.seen.empty());
+}
+
+TEST(GoOnFromStep2, NeedsAPitchThenFixesThreePulleys) {
+    DriveProject p;
+    p.pulleyCount = 2;
+    p.twoPulleyMode = 1;
+    ScriptedDialogs d;
+    EXPECT_FALSE(GoOnFromStep2(p, d));
+    ExpectOneRefusal(d, "Choose the belt pitch!!!");
+    EXPECT_EQ(p.pulleyCount, 2);
+
+    p.beltName = "SELKIRA T10";
+    EXPECT_TRUE(GoOnFromStep2(p, d));
+    EXPECT_EQ(p.pulleyCount, 3);
+    EXPECT_EQ(p.twoPulleyMode, 0);
+}
+
+TEST(ChooseDriveConfiguration, SetsTheConfigurationEvenWhenRefused) {
+    struct Case {
+        int pulleys, mode;
+        bool fromStep1;
+        const char* beltType;
+        const char* beltName;
+        bool goes;
+        const char* message;
+    };
+    const Case cases[] = {
+        {2, 1, true, "QUINDEL ZB2", "", true, ""},
+        {2, 2, true, "", "", false, "Choose the belt !!!"},
+        {3, 0, false, "ORVANTO T", "ORVANTO T10", true, ""},
+        {4, 0, false, "ORVANTO T", "", false, "Choose the belt pitch!!!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pulleys << "/" << c.mode);
+        DriveProject p;
+        p.beltType = c.beltType;
+        p.beltName = c.beltName;
+        ScriptedDialogs d;
+        EXPECT_EQ(ChooseDriveConfiguration(p, d, c.pulleys, c.mode, c.fromStep1), c.goes);
+        EXPECT_EQ(p.pulleyCount, c.pulleys);
+        EXPECT_EQ(p.twoPulleyMode, c.mode);
+        if (c.goes)
+            EXPECT_TRUE(d.seen.empty());
+        else
+            ExpectOneRefusal(d, c.message);
+    }
+    DriveProject p;
+    p.beltType = "QUINDEL ZB2";
+    ScriptedDialogs d;
+    ChooseDriveConfiguration(p, d, 2, 1, true);
+    EXPECT_EQ(p.beltFamily, "QUINDEL");
+}
+
+TEST(GoBackTarget, FollowsTheScreenOrder) {
+    struct Case {
+        const char* form;
+        int tab, pulleyCount;
+        const char* target;
+    };
+    const Case cases[] = {
+        {"STEP1", 0, 0, "MAIN"},  {"STEP2", 0, 0, "STEP1"}, {"STEP3", 0, 2, "STEP2"},
+        {"STEP3", 3, 2, "STEP1"}, {"STEP3", 4, 2, "STEP1"}, {"STEP3", 5, 2, "STEP2"},
+        {"STEP4", 0, 3, "STEP3"}, {"STEP5", 0, 2, "STEP3"}, {"STEP5", 0, 3, "STEP4"},
+        {"STEP5", 0, 4, "STEP4"}, {"STEP6", 0, 2, "STEP5"}, {"MAIN", 0, 0, ""},
+        {"STEP0", 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        DriveProject p;
+        p.screen.beltTypeTab = c.tab;
+        p.pulleyCount = c.pulleyCount;
+        EXPECT_EQ(GoBackTarget(p, c.form), c.target) << c.form << " tab " << c.tab;
+    }
+}
+
+}  // namespace
+}  // namespace belt
