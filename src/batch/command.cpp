@@ -16,8 +16,8 @@ std::vector<Command>& table() {
     return commands;
 }
 
-constexpr const char* kQuantityNames[8] = {"length",   "angular velocity", "mass",         "force",
-                                           "power",    "velocity",         "acceleration", "torque"};
+constexpr const char* kQuantityNames[8] = {"length", "angular velocity", "mass",         "force",
+                                           "power",  "velocity",         "acceleration", "torque"};
 
 std::string trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -35,7 +35,8 @@ std::string lower(std::string s) {
 // The menu caption of unit u: its label without the brackets.
 std::string caption(const DriveProject& p, int q, int u) {
     std::string label = p.unitLabel[static_cast<std::size_t>(q)][static_cast<std::size_t>(u)];
-    if (label.size() >= 2 && label.front() == '[' && label.back() == ']') label = label.substr(1, label.size() - 2);
+    if (label.size() >= 2 && label.front() == '[' && label.back() == ']')
+        label = label.substr(1, label.size() - 2);
     return label;
 }
 
@@ -48,7 +49,9 @@ Registration::Registration(Command command) {
     commands.insert(at, std::move(command));
 }
 
-const std::vector<Command>& Commands() { return table(); }
+const std::vector<Command>& Commands() {
+    return table();
+}
 
 const Command* FindCommand(std::string_view name) {
     for (const Command& c : table()) {
@@ -96,8 +99,8 @@ std::string ApplyUnitList(DriveProject& p, std::string_view list) {
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = list.find(',', start);
-        items.push_back(trim(list.substr(start, comma == std::string_view::npos ? std::string_view::npos
-                                                                                : comma - start)));
+        items.push_back(trim(
+            list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start)));
         if (comma == std::string_view::npos) break;
         start = comma + 1;
     }

@@ -13,7 +13,8 @@ namespace {
 
 constexpr int kLabelWidth = 22;
 
-std::string value(const DriveProject& p, int quantity, double internal, std::string_view pattern = "###0.00") {
+std::string value(const DriveProject& p, int quantity, double internal,
+                  std::string_view pattern = "###0.00") {
     return Format(ToDisplay(p, quantity, internal), pattern) + " " + CurrentLabel(p, quantity);
 }
 
@@ -38,7 +39,8 @@ std::string driveText(const DriveProject& p) {
     }
     if (p.beltFamily == "SELKIRA") {
         constexpr const char* kLinear[3] = {"open end belt", "omega drive", "joined belt"};
-        if (p.linearDriveType >= 0 && p.linearDriveType <= 2) text += std::string(", ") + kLinear[p.linearDriveType];
+        if (p.linearDriveType >= 0 && p.linearDriveType <= 2)
+            text += std::string(", ") + kLinear[p.linearDriveType];
     }
     return text;
 }
@@ -53,8 +55,10 @@ void writeSummary(std::ostream& out, const DriveProject& p) {
     const bool linear = p.beltFamily == "SELKIRA" || p.beltFamily == "TAVOREN";
 
     out << "Belt and drive\n";
-    row(out, "Belt", p.beltName.empty() ? (p.beltType.empty() ? "not chosen yet" : PlainText(p.beltType) + " (no size chosen yet)")
-                                        : PlainText(p.beltName));
+    row(out, "Belt",
+        p.beltName.empty()
+            ? (p.beltType.empty() ? "not chosen yet" : PlainText(p.beltType) + " (no size chosen yet)")
+            : PlainText(p.beltName));
     if (!p.beltType.empty()) row(out, "Profile group", PlainText(p.beltType));
     row(out, "Drive", driveText(p));
 
@@ -79,12 +83,13 @@ void writeSummary(std::ostream& out, const DriveProject& p) {
     } else {
         const std::string len = CurrentLabel(p, kLength);
         out << "  " << std::left << std::setw(10) << "#" << std::right << std::setw(12) << ("Dp " + len)
-            << std::setw(12) << ("n " + CurrentLabel(p, kAngularVelocity)) << std::setw(6) << "z" << std::setw(8)
-            << "i" << std::setw(12) << ("X " + len) << std::setw(12) << ("Y " + len) << "\n";
+            << std::setw(12) << ("n " + CurrentLabel(p, kAngularVelocity)) << std::setw(6) << "z"
+            << std::setw(8) << "i" << std::setw(12) << ("X " + len) << std::setw(12) << ("Y " + len) << "\n";
         for (int k = 1; k <= count; ++k) {
             const auto i = static_cast<std::size_t>(k);
-            out << "  " << std::left << std::setw(10) << (std::to_string(k) + " " + pulleyRole(p, k)) << std::right
-                << std::setw(12) << Format(ToDisplay(p, kLength, p.pulleyDiameter[i]), "###0.00") << std::setw(12)
+            out << "  " << std::left << std::setw(10) << (std::to_string(k) + " " + pulleyRole(p, k))
+                << std::right << std::setw(12)
+                << Format(ToDisplay(p, kLength, p.pulleyDiameter[i]), "###0.00") << std::setw(12)
                 << Format(ToDisplay(p, kAngularVelocity, p.pulleySpeed[i]), "###0.0") << std::setw(6)
                 << Format(p.pulleyTeeth[i], "####0") << std::setw(8) << Format(p.pulleyRatio[i], "###0.00")
                 << std::setw(12) << Format(ToDisplay(p, kLength, p.pulleyPosition[0][i]), "###0.00")
@@ -96,8 +101,9 @@ void writeSummary(std::ostream& out, const DriveProject& p) {
     row(out, "Belt length", value(p, kLength, p.beltLength));
     if (p.pulleyCount == 2) row(out, "Centre distance", value(p, kLength, p.centreDistance));
     if (multiRib) {
-        row(out, "Belt width", Format(p.beltWidth, "####0") + " ribs (required " +
-                                   Format(p.beltWidthCalculated, "###0.00") + ")");
+        row(out, "Belt width",
+            Format(p.beltWidth, "####0") + " ribs (required " + Format(p.beltWidthCalculated, "###0.00") +
+                ")");
     } else {
         row(out, "Belt width",
             value(p, kLength, p.beltWidth) + " (required " + value(p, kLength, p.beltWidthCalculated) + ")");
@@ -119,13 +125,15 @@ int runInfo(const Invocation& call) {
     ParsedArgs args;
     std::string error = ParseArgs(call.args, {"--units"}, {}, args);
     if (error.empty() && args.positional.size() != 1) {
-        error = args.positional.empty() ? "which project file? (info FILE.dat)" : "one project file at a time";
+        error =
+            args.positional.empty() ? "which project file? (info FILE.dat)" : "one project file at a time";
     }
     DriveProject p;
     InitUnitTables(p);
     if (error.empty()) {
         const auto units = args.values.find("--units");
-        error = ApplyUnitList(p, units == args.values.end() ? kDefaultUnits : std::string_view(units->second));
+        error =
+            ApplyUnitList(p, units == args.values.end() ? kDefaultUnits : std::string_view(units->second));
     }
     if (!error.empty()) {
         call.err << "beltcalc-batch info: " << error << "\n";

@@ -14,8 +14,10 @@ void usage(std::ostream& os) {
           "Commands:\n";
     for (const auto& c : belt::batch::Commands()) {
         std::string line = "  " + c.synopsis;
-        if (line.size() < 40) line.resize(40, ' ');
-        else line += "\n" + std::string(40, ' ');
+        if (line.size() < 40)
+            line.resize(40, ' ');
+        else
+            line += "\n" + std::string(40, ' ');
         os << line << c.summary << "\n";
     }
     os << "\nExit status: 0 done, 1 wrong command line, 2 project file missing or damaged,\n"

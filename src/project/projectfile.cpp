@@ -29,10 +29,9 @@ namespace {
 // undefined map to the C1 control of the same number, as Windows itself
 // converts them, so they survive a round trip.
 constexpr std::array<char32_t, 32> kHigh1252 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -141,8 +140,8 @@ std::string FormatFileNumber(double value, int significantDigits) {
 
     // Round once, in scientific form, then lay the digits out.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                                   significantDigits - 1);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significantDigits - 1);
     const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
     const bool negative = sci.front() == '-';
     const std::size_t ePos = sci.find('e');
@@ -389,7 +388,8 @@ private:
     };
 
     [[noreturn]] static void fail(int line, const std::string& expected, const std::string& found) {
-        throw ParseError{line, "line " + std::to_string(line) + ": expected " + expected + ", found " + found};
+        throw ParseError{line,
+                         "line " + std::to_string(line) + ": expected " + expected + ", found " + found};
     }
 
     static std::string describe(const Item& it) {
@@ -470,14 +470,16 @@ private:
         if (s_[pos_] == '"') {
             const std::size_t start = ++pos_;
             while (pos_ < s_.size() && s_[pos_] != '"') {
-                if (s_[pos_] == '\n' || (s_[pos_] == '\r' && (pos_ + 1 >= s_.size() || s_[pos_ + 1] != '\n'))) {
+                if (s_[pos_] == '\n' ||
+                    (s_[pos_] == '\r' && (pos_ + 1 >= s_.size() || s_[pos_ + 1] != '\n'))) {
                     ++line_;
                 }
                 ++pos_;
             }
             if (pos_ >= s_.size()) {
-                throw ParseError{it.line, "line " + std::to_string(it.line) +
-                                              ": a text in double quotes is not closed before the end of the file"};
+                throw ParseError{it.line,
+                                 "line " + std::to_string(it.line) +
+                                     ": a text in double quotes is not closed before the end of the file"};
             }
             it.text = s_.substr(start, pos_ - start);
             it.quoted = true;
@@ -517,7 +519,13 @@ void deriveScreenState(DriveProject& p) {
     p.screen.layoutDrawn = p.pulleyCount >= 3 && p.beltPathTable[0][0] > 0 && p.beltPathTable[0][1] > 0;
 }
 
-std::string errnoText(int err) { return std::generic_category().message(err); }
+// A complete project takes some 10 kB; anything far beyond that is not a
+// project file, and reading it whole could exhaust the memory.
+constexpr std::size_t kMaxProjectFileBytes = 16u << 20;
+
+std::string errnoText(int err) {
+    return std::generic_category().message(err);
+}
 
 SaveResult saveFailed(const std::string& reason) {
     return SaveResult{false, std::string(kSaveFailedText) + " " + reason};
@@ -550,11 +558,18 @@ OpenResult ProjectFile::read(std::string_view content, DriveProject& p) {
     return result;
 }
 
-SaveResult ProjectFile::save(const DriveProject& p, const std::string& path, const std::string& activeScreen) {
+SaveResult ProjectFile::save(const DriveProject& p, const std::string& path,
+                             const std::string& activeScreen) {
     namespace fs = std::filesystem;
     const std::string content = write(p, activeScreen);
-    const fs::path target(path);
+    fs::path target(path);
     if (target.filename().empty()) return saveFailed(path + ": not a file name");
+    // Saving over a link replaces the file it points to, not the link.
+    std::error_code linkError;
+    if (fs::is_symlink(target, linkError)) {
+        const fs::path resolved = fs::weakly_canonical(target, linkError);
+        if (!linkError) target = resolved;
+    }
 
     // The temporary file lives next to the target so that the final rename
     // stays within one file system and cannot leave a half-written target.
@@ -594,7 +609,11 @@ SaveResult ProjectFile::save(const DriveProject& p, const std::string& path, con
         fs::remove(temp, ignored);
         return saveFailed(path + ": " + errnoText(err ? err : EIO));
     }
+    // The saved file keeps the permissions the old one had.
     std::error_code ec;
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
+    ec.clear();
     fs::rename(temp, target, ec);
     if (ec) {
         std::error_code ignored;
@@ -615,11 +634,19 @@ OpenResult ProjectFile::open(const std::string& path, DriveProject& p) {
     std::string content;
     char buf[65536];
     std::size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) content.append(buf, n);
+    bool tooLarge = false;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+        content.append(buf, n);
+        if (content.size() > kMaxProjectFileBytes) {
+            tooLarge = true;
+            break;
+        }
+    }
     const bool readError = std::ferror(f) != 0;
     const int err = errno;
     std::fclose(f);
     if (readError) return OpenResult{false, 0, path + ": " + errnoText(err ? err : EIO), {}};
+    if (tooLarge) return OpenResult{false, 0, path + ": too large for a project file", {}};
     return read(content, p);
 }
 

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <clocale>
 #include <csignal>
@@ -10,10 +13,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "project/driveproject.h"
 #include "project/projectfile.h"
@@ -124,12 +123,30 @@ DriveProject populated() {
     p.serviceFactor = 1.7F;
     p.loadFactorSecond = 0.3F;
     p.loadFactor = 1.4F;
-    double* doubles[] = {&p.slopeAngle, &p.carriageMass, &p.stroke, &p.torque, &p.carriageLength,
-                         &p.acceleration, &p.beltSpeed, &p.frictionForce, &p.power, &p.peripheralForce,
-                         &p.maxEffectivePull, &p.centreDistance, &p.beltLength, &p.lastStandardLength,
-                         &p.beltWidth, &p.beltWidthCalculated, &p.maxTractionLoad1, &p.maxTractionLoad2,
-                         &p.maxTractionLoad3, &p.maxBeltWidth, &p.powerRatingWithWidth,
-                         &p.minIdlerDiameterInside, &p.minIdlerDiameterOutside, &p.pulleyFaceWidth};
+    double* doubles[] = {&p.slopeAngle,
+                         &p.carriageMass,
+                         &p.stroke,
+                         &p.torque,
+                         &p.carriageLength,
+                         &p.acceleration,
+                         &p.beltSpeed,
+                         &p.frictionForce,
+                         &p.power,
+                         &p.peripheralForce,
+                         &p.maxEffectivePull,
+                         &p.centreDistance,
+                         &p.beltLength,
+                         &p.lastStandardLength,
+                         &p.beltWidth,
+                         &p.beltWidthCalculated,
+                         &p.maxTractionLoad1,
+                         &p.maxTractionLoad2,
+                         &p.maxTractionLoad3,
+                         &p.maxBeltWidth,
+                         &p.powerRatingWithWidth,
+                         &p.minIdlerDiameterInside,
+                         &p.minIdlerDiameterOutside,
+                         &p.pulleyFaceWidth};
     int n = 1;
     for (double* d : doubles) *d = cell(900 + n++);
     p.layoutNeedsAdjust = 3;
@@ -225,7 +242,7 @@ TEST(ProjectFileWrite, HasTheRecordsOfTheFormatInOrder) {
     EXPECT_EQ(lines[3], "\"RUBBER I\"");
     EXPECT_EQ(lines[5], "#FALSE#");
     EXPECT_EQ(lines[6], "#TRUE#");
-    EXPECT_EQ(lines[10], "#TRUE#");  // OptionInput(2)
+    EXPECT_EQ(lines[10], "#TRUE#");    // OptionInput(2)
     EXPECT_EQ(lines[12], "16776967");  // Tabella(7) back colour
     EXPECT_EQ(lines[13], "8388615");   // Tabella(7) fore colour
     EXPECT_EQ(lines[22], "12");
@@ -247,16 +264,18 @@ TEST(ProjectFileWrite, HasTheRecordsOfTheFormatInOrder) {
     EXPECT_EQ(lines[block3], ".54003,-.5400301,.54103,54.203,.54303,23");
     EXPECT_EQ(lines[block3 + 1], ".54403,#FALSE#,1,.54503,.54603,-1,.54803");
     EXPECT_EQ(lines[580 + 2 * 279 + 1].substr(0, 14), ".54402,#TRUE#,");
-    EXPECT_EQ(lines[block3 + 2], ".55003");  // tangentPoint(0, 3, 0, 0)
+    EXPECT_EQ(lines[block3 + 2], ".55003");       // tangentPoint(0, 3, 0, 0)
     EXPECT_EQ(lines[block3 + 21], ".551030401");  // tangentPoint(1, 3, 4, 1)
-    EXPECT_EQ(lines[block3 + 22], "3");       // beltPathTable(0, 3)
-    EXPECT_EQ(lines[block3 + 278], "2563");   // beltPathTable(256, 3)
+    EXPECT_EQ(lines[block3 + 22], "3");           // beltPathTable(0, 3)
+    EXPECT_EQ(lines[block3 + 278], "2563");       // beltPathTable(256, 3)
     EXPECT_EQ(lines[1982], ".56007,.56107,.56207,.56307");
 }
 
 TEST(ProjectFileWrite, TextsAreWindows1252AndCannotBreakTheirQuotes) {
     DriveProject p;
-    p.screen.remarks = "Shaft 2, see drawing\r\nCheck \"tension\" \xc3\x98 50 \xc2\xb1 0,1 \xe2\x80\x93 20\xc2\xb0 \xe2\x82\xac \xe9\xbd\xbf";
+    p.screen.remarks =
+        "Shaft 2, see drawing\r\nCheck \"tension\" \xc3\x98 50 \xc2\xb1 0,1 \xe2\x80\x93 20\xc2\xb0 "
+        "\xe2\x82\xac \xe9\xbd\xbf";
     const std::string text = ProjectFile::write(p, "STEP5");
     const auto at = text.find("\"Shaft");
     ASSERT_NE(at, std::string::npos);
@@ -266,7 +285,8 @@ TEST(ProjectFileWrite, TextsAreWindows1252AndCannotBreakTheirQuotes) {
     DriveProject back;
     ASSERT_TRUE(ProjectFile::read(text, back).ok);
     EXPECT_EQ(back.screen.remarks,
-              "Shaft 2, see drawing\r\nCheck 'tension' \xc3\x98 50 \xc2\xb1 0,1 \xe2\x80\x93 20\xc2\xb0 \xe2\x82\xac ?");
+              "Shaft 2, see drawing\r\nCheck 'tension' \xc3\x98 50 \xc2\xb1 0,1 \xe2\x80\x93 20\xc2\xb0 "
+              "\xe2\x82\xac ?");
 }
 
 TEST(ProjectFileText, ConversionBetweenUtf8AndWindows1252) {
@@ -274,7 +294,11 @@ TEST(ProjectFileText, ConversionBetweenUtf8AndWindows1252) {
     EXPECT_EQ(belt::Windows1252ToUtf8("\x81\x8d\x9f\xe9"), "\xc2\x81\xc2\x8d\xc5\xb8\xc3\xa9");
     EXPECT_EQ(belt::Utf8ToWindows1252("\xc2\x81\xc2\x8d\xc5\xb8\xc3\xa9"), "\x81\x8d\x9f\xe9");
     // Broken UTF-8 and characters outside the code page become "?".
-    EXPECT_EQ(belt::Utf8ToWindows1252("a\xff" "b\xc3" "c\xed\xa0\x80" "d\xf0\x9f\x98\x80"), "a?b?c???d?");
+    EXPECT_EQ(belt::Utf8ToWindows1252("a\xff"
+                                      "b\xc3"
+                                      "c\xed\xa0\x80"
+                                      "d\xf0\x9f\x98\x80"),
+              "a?b?c???d?");
 }
 
 // --- Round trip ------------------------------------------------------------
@@ -340,9 +364,9 @@ TEST(ProjectFileRead, OpensAFileInTheOldRuntimeStyle) {
     EXPECT_EQ(p.screen.optionDriver[1], true);
     EXPECT_EQ(p.screen.optionInput[1], true);
     EXPECT_EQ(p.screen.optionInput[0], false);
-    EXPECT_EQ(p.screen.tabellaBackColor[9], 8388608);   // RGB(0, 0, 128)
-    EXPECT_EQ(p.screen.tabellaForeColor[9], 65535);     // RGB(255, 255, 0)
-    EXPECT_EQ(p.screen.tabellaBackColor[11], 16776960); // RGB(0, 255, 255)
+    EXPECT_EQ(p.screen.tabellaBackColor[9], 8388608);    // RGB(0, 0, 128)
+    EXPECT_EQ(p.screen.tabellaForeColor[9], 65535);      // RGB(255, 255, 0)
+    EXPECT_EQ(p.screen.tabellaBackColor[11], 16776960);  // RGB(0, 255, 255)
     EXPECT_EQ(p.screen.proprietaListIndex, 6);
     EXPECT_EQ(p.screen.checkIdler[2], 1);
     EXPECT_EQ(p.screen.remarks, "Conveyor 3, hall B, \xc3\x98 80 mm");
@@ -394,9 +418,9 @@ TEST(ProjectFileRead, OpensAFileInTheOldRuntimeStyle) {
 
 TEST(ProjectFileRead, AcceptsTheLeniencyOfTheOldRuntime) {
     auto lines = splitLines(ProjectFile::write(populated()));
-    lines[34] = " 22 , 1,2,4 ,3,6";          // blanks around items
-    lines[35] = "3,+.0127,1.7,.3,1.4";        // a leading "+"
-    lines[36] = ".5,1e-05,2.5D0,0,0,0";      // "D" exponent is not accepted...
+    lines[34] = " 22 , 1,2,4 ,3,6";      // blanks around items
+    lines[35] = "3,+.0127,1.7,.3,1.4";   // a leading "+"
+    lines[36] = ".5,1e-05,2.5D0,0,0,0";  // "D" exponent is not accepted...
     DriveProject p;
     belt::OpenResult r = ProjectFile::read(joinLines(lines), p);
     EXPECT_FALSE(r.ok);
@@ -407,10 +431,10 @@ TEST(ProjectFileRead, AcceptsTheLeniencyOfTheOldRuntime) {
     EXPECT_EQ(p.carriageMass, 1e-5);
 
     lines[36] = ".5,1e-05,2.5,0,0,0";
-    lines[41] = "1.423,1.424,6.5";              // a fraction in a whole number rounds half to even
+    lines[41] = "1.423,1.424,6.5";  // a fraction in a whole number rounds half to even
     lines[5] = "#true#";
-    lines[6] = "0";                           // a number in a Boolean field
-    lines.pop_back();                          // the last line may lack its line break
+    lines[6] = "0";    // a number in a Boolean field
+    lines.pop_back();  // the last line may lack its line break
     std::string text = joinLines(lines) + ".56007,.56107,.56207,.56307";
     r = ProjectFile::read(text, p);
     ASSERT_TRUE(r.ok) << r.message;
@@ -423,7 +447,7 @@ TEST(ProjectFileRead, AcceptsTheLeniencyOfTheOldRuntime) {
 TEST(ProjectFileRead, ADamagedFileKeepsWhatWasReadAndSaysWhere) {
     struct Case {
         const char* name;
-        int line;              // 1-based line to replace, or to cut before
+        int line;                 // 1-based line to replace, or to cut before
         const char* replacement;  // nullptr: the file ends before this line
         const char* message;
     };
@@ -434,15 +458,19 @@ TEST(ProjectFileRead, ADamagedFileKeepsWhatWasReadAndSaysWhere) {
         {"not a Boolean", 6, "yes", "line 6: expected #TRUE# or #FALSE#, found \"yes\""},
         {"unquoted text", 28, "RUBBER H", "line 28: expected a text in double quotes, found \"RUBBER H\""},
         {"missing items", 36, "3,.0127", "line 36: expected a number, found the end of the line"},
-        {"extra item", 35, "22,1,2,4,3,6,7", "line 35: expected the end of the line, found another item \"7\""},
+        {"extra item", 35, "22,1,2,4,3,6,7",
+         "line 35: expected the end of the line, found another item \"7\""},
         {"trailing comma", 35, "22,1,2,4,3,6,", "line 35: expected the end of the line, found a comma"},
         {"double quote inside a text", 27, "\"say \"hi\"\"",
          "line 27: expected a comma or the end of the line after a text in double quotes, found \"hi\"\"\""},
-        {"unclosed text", 34, "\"DT", "line 34: a text in double quotes is not closed before the end of the file"},
-        {"out of range", 43, "99999999999", "line 43: expected a whole number in range, found \"99999999999\""},
+        {"unclosed text", 34, "\"DT",
+         "line 34: a text in double quotes is not closed before the end of the file"},
+        {"out of range", 43, "99999999999",
+         "line 43: expected a whole number in range, found \"99999999999\""},
         {"not finite", 116, "inf", "line 116: expected a number, found \"inf\""},
         {"empty line", 200, "", "line 200: expected a number, found the end of the line"},
-        {"ends after the layout tables", 581, nullptr, "line 581: expected a number, found the end of the file"},
+        {"ends after the layout tables", 581, nullptr,
+         "line 581: expected a number, found the end of the file"},
         {"ends early", 36, nullptr, "line 36: expected a whole number, found the end of the file"},
     };
     const DriveProject original = populated();
@@ -580,6 +608,36 @@ TEST(ProjectFileDisk, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
     ASSERT_TRUE(o.ok) << o.message;
     EXPECT_EQ(o.savedScreen, "STEP4");
     EXPECT_EQ(back.beltType, "RUBBER I");
+}
+
+TEST(ProjectFileDisk, SaveKeepsALinkAndThePermissionsOfTheOldFile) {
+    TempDir dir;
+    const fs::path real = dir.path() / "real.dat";
+    const fs::path link = dir.path() / "link.dat";
+    writeBytes(real, "old");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(real, link);
+    DriveProject p;
+    p.beltType = "ORVANTO T";
+    ASSERT_TRUE(ProjectFile::save(p, link.string()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readBytes(real), ProjectFile::write(p));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(ProjectFileDisk, OpeningAHugeFileLeavesTheProjectAlone) {
+    TempDir dir;
+    const fs::path huge = dir.path() / "huge.dat";
+    writeBytes(huge, "");
+    fs::resize_file(huge, 17u << 20);
+    DriveProject p;
+    p.beltType = "ORVANTO T";
+    const belt::OpenResult r = ProjectFile::open(huge.string(), p);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.line, 0);
+    EXPECT_EQ(r.message, huge.string() + ": too large for a project file");
+    EXPECT_EQ(p.beltType, "ORVANTO T");
 }
 
 TEST(ProjectFileDisk, OpeningAMissingFileLeavesTheProjectAlone) {
