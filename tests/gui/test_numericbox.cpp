@@ -1,0 +1,152 @@
+#include "screens/numericbox.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "platform/scripteddialogs.h"
+#include "project/driveproject.h"
+#include "units/units.h"
+
+using namespace belt;
+
+class NumericBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void enterStoresInTheCurrentUnit_data();
+    void enterStoresInTheCurrentUnit();
+    void typingAloneStoresNothingAndShowsItIsPending();
+    void rewriteFromTheModelClearsThePendingLook();
+    void showValueUsesTheCurrentUnit();
+    void singleTargets();
+    void unboundBoxIgnoresEnter();
+};
+
+void NumericBoxTest::enterStoresInTheCurrentUnit_data() {
+    QTest::addColumn<int>("quantity");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("allowNegative");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("decimal comma in mm") << int(kLength) << 1 << "2,5" << false << 0.0025 << "2.50" << false;
+    QTest::newRow("not a number") << int(kLength) << 1 << "abc" << false << 0.0 << "0.00" << false;
+    QTest::newRow("negative refused") << int(kLength) << 1 << "-3" << false << 0.0 << "0.00" << true;
+    QTest::newRow("negative coordinate") << int(kLength) << 1 << "-3" << true << -0.003 << "-3.00" << false;
+    QTest::newRow("force in kgf") << int(kForce) << 2 << "10" << false << 98.0665 << "10.00" << false;
+    QTest::newRow("length in ft") << int(kLength) << 5 << "1" << false << 0.3048 << "1.00" << false;
+}
+
+void NumericBoxTest::enterStoresInTheCurrentUnit() {
+    QFETCH(int, quantity);
+    QFETCH(int, unit);
+    QFETCH(QString, typed);
+    QFETCH(bool, allowNegative);
+    QFETCH(double, stored);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    DriveProject p;
+    InitUnitTables(p);
+    ChooseUnit(p, quantity, unit);
+    ScriptedDialogs d;
+    double target = 7;
+    NumericBox box(p, d);
+    box.bind(&target, quantity, "###0.00", allowNegative);
+    QSignalSpy accepted(&box, &NumericBox::accepted);
+    QTest::keyClicks(&box, typed);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QVERIFY(qAbs(target - stored) < 1e-9);
+    QCOMPARE(box.text(), shown);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(d.seen.size(), std::size_t(refused ? 1 : 0));
+    if (refused) {
+        QCOMPARE(d.seen[0].text, std::string("Please, insert positive values."));
+        QCOMPARE(d.seen[0].title, std::string("Warning"));
+    }
+}
+
+void NumericBoxTest::typingAloneStoresNothingAndShowsItIsPending() {
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    box.bind(&p.power, kPower, "###0.00");
+    box.showValue();
+    const QColor normalBase = box.palette().color(QPalette::Base);
+    QSignalSpy accepted(&box, &NumericBox::accepted);
+
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&box, "12");
+    QTest::keyClick(&box, Qt::Key_Tab);  // leaving the box does not take the value
+    QCOMPARE(p.power, 0.0);
+    QCOMPARE(accepted.count(), 0);
+    QVERIFY(box.isPending());
+    QVERIFY(box.font().italic());
+    QVERIFY(box.palette().color(QPalette::Base) != normalBase);
+
+    QTest::keyClick(&box, Qt::Key_Enter);  // the keypad's Enter counts too
+    QCOMPARE(p.power, 12000.0);
+    QCOMPARE(box.text(), QString("12.00"));
+    QVERIFY(!box.isPending());
+    QVERIFY(!box.font().italic());
+    QCOMPARE(box.palette().color(QPalette::Base), normalBase);
+    QCOMPARE(accepted.count(), 1);
+}
+
+void NumericBoxTest::rewriteFromTheModelClearsThePendingLook() {
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    box.bind(&p.beltSpeed, kVelocity, "###0.00");
+    QTest::keyClicks(&box, "3");
+    QVERIFY(box.isPending());
+    p.beltSpeed = 2;
+    box.showValue();
+    QCOMPARE(box.text(), QString("2.00"));
+    QVERIFY(!box.isPending());
+    QVERIFY(!box.font().italic());
+    QCOMPARE(p.beltSpeed, 2.0);
+}
+
+void NumericBoxTest::showValueUsesTheCurrentUnit() {
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    p.centreDistance = 1;
+    box.bind(&p.centreDistance, kLength, "###0.00");
+    ChooseUnit(p, kLength, 5);  // ft
+    box.showValue();
+    QCOMPARE(box.text(), QString("3.28"));
+    p.pulleySpeed[1] = 1;
+    box.bind(&p.pulleySpeed[1], kAngularVelocity, "###0.0");
+    box.showValue();  // rpm
+    QCOMPARE(box.text(), QString("9.5"));
+}
+
+void NumericBoxTest::singleTargets() {
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    box.bind(&p.loadFactor, kPlainNumber, "###0.0");
+    QTest::keyClicks(&box, "1,4");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(p.loadFactor, 1.4f);
+    QCOMPARE(box.text(), QString("1.4"));
+}
+
+void NumericBoxTest::unboundBoxIgnoresEnter() {
+    DriveProject p;
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    QSignalSpy accepted(&box, &NumericBox::accepted);
+    QTest::keyClicks(&box, "5");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.text(), QString("5"));
+    QCOMPARE(accepted.count(), 0);
+}
+
+QTEST_MAIN(NumericBoxTest)
+#include "test_numericbox.moc"
