@@ -29,18 +29,26 @@ std::string Str(double x) {
     return x < 0 ? s : " " + s;
 }
 
-bool StartsWith(const std::string& s, std::string_view prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
+bool StartsWith(const std::string& s, std::string_view prefix) {
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
 
 // Metric profiles: T, AT, MXL, QXD and QVP (by their first letter).
 bool IsMetricProfile(const std::string& code) {
     return !code.empty() && (code[0] == 'T' || code[0] == 'A' || code[0] == 'M' || code[0] == 'Q');
 }
 
-std::string MetricWidth(double widthM) { return Format(widthM * 1000.0, "####0"); }
-std::string InchWidth(double widthM) { return Format(widthM / 0.000254, "000"); }
+std::string MetricWidth(double widthM) {
+    return Format(widthM * 1000.0, "####0");
+}
+std::string InchWidth(double widthM) {
+    return Format(widthM / 0.000254, "000");
+}
 
 // SELKIRA writes the curvilinear profiles without their "QXD".
-std::string SelkiraProfilePart(const std::string& code) { return StartsWith(code, "QXD") ? code.substr(3) : code; }
+std::string SelkiraProfilePart(const std::string& code) {
+    return StartsWith(code, "QXD") ? code.substr(3) : code;
+}
 
 std::string TimingBeltCode(const DriveProject& p) {
     const std::string& code = p.beltPitchCode;
@@ -52,23 +60,31 @@ std::string TimingBeltCode(const DriveProject& p) {
             out = "80" + Whole(teeth) + " MXL " + InchWidth(p.beltWidth);
         } else {
             double lengthCode = teeth;
-            if (code == "XL") lengthCode = teeth * 2;
-            else if (code == "L") lengthCode = teeth * 3.749;
-            else if (code == "H") lengthCode = teeth * 5;
-            else if (code == "XH") lengthCode = teeth * 8.75;
+            if (code == "XL")
+                lengthCode = teeth * 2;
+            else if (code == "L")
+                lengthCode = teeth * 3.749;
+            else if (code == "H")
+                lengthCode = teeth * 5;
+            else if (code == "XH")
+                lengthCode = teeth * 8.75;
             out = Whole(lengthCode) + " " + code + " " + InchWidth(p.beltWidth);
         }
     } else {
         out = MetricWidth(p.beltWidth) + " " + code + "-" + Whole(lengthMm);
     }
-    if (p.beltSideSuffix == "DT") out = "DT " + out;
-    else if (p.beltSideSuffix == "DD" || p.beltSideSuffix == "DL") out += p.beltSideSuffix;
+    if (p.beltSideSuffix == "DT")
+        out = "DT " + out;
+    else if (p.beltSideSuffix == "DD" || p.beltSideSuffix == "DL")
+        out += p.beltSideSuffix;
     return out;
 }
 
 }  // namespace
 
-bool IsInchProfile(const std::string& code) { return code == "XL" || code == "L" || code == "H" || code == "XH"; }
+bool IsInchProfile(const std::string& code) {
+    return code == "XL" || code == "L" || code == "H" || code == "XH";
+}
 
 int BeltKindCode(const DriveProject& p) {
     if (p.beltFamily == kFendaro) return 2;
@@ -112,10 +128,12 @@ void BuildBeltCode(DriveProject& p) {
     }
 
     std::string profilePart;
-    if (selkira) profilePart = SelkiraProfilePart(code);
-    else if (p.beltFamily == kOrvanto || p.beltFamily == kRubber || p.beltFamily == kTavoren) profilePart = code;
+    if (selkira)
+        profilePart = SelkiraProfilePart(code);
+    else if (p.beltFamily == kOrvanto || p.beltFamily == kRubber || p.beltFamily == kTavoren)
+        profilePart = code;
     const std::string face = IsInchProfile(code) && BeltKindCode(p) == 0 ? InchWidth(p.pulleyFaceWidth)
-                                                                          : MetricWidth(p.pulleyFaceWidth);
+                                                                         : MetricWidth(p.pulleyFaceWidth);
     p.beltCodeDetail = face + " " + profilePart + " ";
 
     p.beltKindCode = BeltKindCode(p);

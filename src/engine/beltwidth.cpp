@@ -15,9 +15,11 @@ namespace {
 constexpr const char* kWarningTitle = "Warning !!!";
 constexpr const char* kAvailableTooSmall =
     "Available belts are too small !\rPlease check the data and contact VESTRANO Technical Staff !!";
-constexpr const char* kNotAvailable = "Requested belt is not available !\rPlease contact VESTRANO Technical Staff !!";
+constexpr const char* kNotAvailable =
+    "Requested belt is not available !\rPlease contact VESTRANO Technical Staff !!";
 constexpr const char* kTooSmall = "Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!";
-constexpr const char* kTooLarge = "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
+constexpr const char* kTooLarge =
+    "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
 constexpr const char* kWidthTitleSuffix = ": Enter the belt width";
 
 // A typed width that comes back from the box within this many metres of the
@@ -27,17 +29,25 @@ constexpr double kSameWidth = 1e-9;
 // (0.029 m * 1000 may fall a hair short of 29).
 constexpr double kWholeMmSlack = 1e-7;
 
-bool IsRibOrFlat(const DriveProject& p) { return p.beltFamily == kQuindel || p.beltFamily == kFendaro; }
-bool IsSelkira(const DriveProject& p) { return p.beltFamily == kSelkira; }
+bool IsRibOrFlat(const DriveProject& p) {
+    return p.beltFamily == kQuindel || p.beltFamily == kFendaro;
+}
+bool IsSelkira(const DriveProject& p) {
+    return p.beltFamily == kSelkira;
+}
 
 void RefuseInputData(DriveProject& p, Dialogs& d) {
     d.message("Error in input data", "I can't proceed", MsgIcon::Warning);
     p.calcState = 1;
 }
 
-int LastWidthIndex(const DriveProject& p) { return std::clamp(p.pitchRangeLast, 0, 8); }
+int LastWidthIndex(const DriveProject& p) {
+    return std::clamp(p.pitchRangeLast, 0, 8);
+}
 
-double StandardWidth(const DriveProject& p, int i) { return p.standardWidths[static_cast<std::size_t>(i)] / 1000.0; }
+double StandardWidth(const DriveProject& p, int i) {
+    return p.standardWidths[static_cast<std::size_t>(i)] / 1000.0;
+}
 
 // Index of the standard width equal to w (m), or -1.
 int StandardWidthIndex(const DriveProject& p, double w) {
@@ -48,9 +58,13 @@ int StandardWidthIndex(const DriveProject& p, double w) {
 
 // Face width of a pulley for a belt width that is not in the width table:
 // the width in whole mm plus 10 mm.
-double FaceWidthForOwnWidth(double widthM) { return (Int(widthM * 1000.0 + kWholeMmSlack) + 10.0) / 1000.0; }
+double FaceWidthForOwnWidth(double widthM) {
+    return (Int(widthM * 1000.0 + kWholeMmSlack) + 10.0) / 1000.0;
+}
 // Multi-rib and flat belts: whole mm plus 11 mm.
-double FaceWidthRibFlat(double width) { return (Int(width * 1000.0 + kWholeMmSlack) + 11.0) / 1000.0; }
+double FaceWidthRibFlat(double width) {
+    return (Int(width * 1000.0 + kWholeMmSlack) + 11.0) / 1000.0;
+}
 
 // The open-end belt loads of standard width i, or none (0) when i has no entry.
 void SetSelkiraLoads(DriveProject& p, int i) {
@@ -77,7 +91,9 @@ std::string WithCommaAsPoint(std::string text) {
 double RubberInchWidthMm(double x) {
     return 0.0806 * x * x * x - 0.0023 * x * x * x * x - 1.1321 * x * x + 24.526 * x + 1.9607;
 }
-double RubberInchWidthSlope(double x) { return 0.2418 * x * x - 0.0092 * x * x * x - 2.2642 * x + 24.526; }
+double RubberInchWidthSlope(double x) {
+    return 0.2418 * x * x - 0.0092 * x * x * x - 2.2642 * x + 24.526;
+}
 
 // Length factor of the RUBBER QVP belts: longer belts carry more.
 double RubberQvpLengthFactor(const std::string& code, double L) {
@@ -129,7 +145,8 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     p.teethInMesh = static_cast<int>(std::clamp(mesh, -1e6, 1e6));
 
     if (rpm > p.toothLoadCoefficients[6])
-        d.message("Pulley speed is too high! Reduction in belt life is expected", kWarningTitle, MsgIcon::Question);
+        d.message("Pulley speed is too high! Reduction in belt life is expected", kWarningTitle,
+                  MsgIcon::Question);
 
     double P = SpecificToothLoad(p, rpm);
     if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsSelkira(p)) P *= n < 52.33 ? 0.85 : 0.9;
@@ -166,10 +183,14 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         const double sf = p.serviceFactor;
 
         double kz = 1;
-        if (p.teethInMesh <= 2) kz = 0.2;
-        else if (p.teethInMesh == 3) kz = 0.4;
-        else if (p.teethInMesh == 4) kz = 0.6;
-        else if (p.teethInMesh == 5) kz = 0.8;
+        if (p.teethInMesh <= 2)
+            kz = 0.2;
+        else if (p.teethInMesh == 3)
+            kz = 0.4;
+        else if (p.teethInMesh == 4)
+            kz = 0.6;
+        else if (p.teethInMesh == 5)
+            kz = 0.8;
 
         const std::string& code = p.beltPitchCode;
         const bool rubber = p.beltFamily == kRubber;
@@ -186,9 +207,12 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         } else if (rubber && (code == "QVP5" || code == "QVP8" || code == "QVP14")) {
             const double x = sf * F / (kz * P) / RubberQvpLengthFactor(code, p.beltLength);
             double mm = 0;
-            if (code == "QVP5") mm = 6.4388 * x + 2.5728;
-            else if (code == "QVP8") mm = 17.254 * x + 2.7172;
-            else mm = 34.028 * x + 5.9672;
+            if (code == "QVP5")
+                mm = 6.4388 * x + 2.5728;
+            else if (code == "QVP8")
+                mm = 17.254 * x + 2.7172;
+            else
+                mm = 34.028 * x + 5.9672;
             p.beltWidthCalculated = mm / 1000.0;
             P = sf * F / (teeth * p.beltWidthCalculated);
         } else {
@@ -213,9 +237,10 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     for (int i = 0; i <= last; ++i) {
         if (StandardWidth(p, i) < p.beltWidthCalculated) continue;
         if (IsSelkira(p)) {
-            const double carried = i < 8 ? (p.linearDriveType == 2 ? p.admissiblePullJoined[static_cast<std::size_t>(i)]
-                                                                   : p.admissiblePullOpen[static_cast<std::size_t>(i)])
-                                         : 0.0;
+            const double carried =
+                i < 8 ? (p.linearDriveType == 2 ? p.admissiblePullJoined[static_cast<std::size_t>(i)]
+                                                : p.admissiblePullOpen[static_cast<std::size_t>(i)])
+                      : 0.0;
             if (!(carried > pull)) continue;
         }
         p.beltWidth = StandardWidth(p, i);
@@ -235,7 +260,8 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     const double factor = CurrentFactor(p, kLength);
     const std::string unit = CurrentLabel(p, kLength);
     const std::string shown = Format(p.beltWidth / factor, "###0.00");
-    const std::string prompt = label + shown + " " + unit + "\r\r" + "Click OK to keep this width or enter another width " + unit;
+    const std::string prompt =
+        label + shown + " " + unit + "\r\r" + "Click OK to keep this width or enter another width " + unit;
     const std::string answer = d.inputBox(prompt, p.beltName + kWidthTitleSuffix, shown);
     if (answer.empty()) {
         p.calcState = 1;
@@ -450,7 +476,8 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
 
     if (p.beltFamily == kOrvanto || p.beltFamily == kRubber) {
         const int i = StandardWidthIndex(p, value);
-        p.pulleyFaceWidth = i >= 0 ? p.widthTableA[static_cast<std::size_t>(i)] / 1000.0 : FaceWidthForOwnWidth(value);
+        p.pulleyFaceWidth =
+            i >= 0 ? p.widthTableA[static_cast<std::size_t>(i)] / 1000.0 : FaceWidthForOwnWidth(value);
     } else if (p.beltFamily == kSelkira || p.beltFamily == kTavoren) {
         const int last = LastWidthIndex(p);
         int i = last;

@@ -46,9 +46,12 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
     double T0 = F;
     if (!selkira && n == 2) {
         const double teeth = p.beltPitch > 0 ? p.beltLength / p.beltPitch : 0;
-        if (teeth < 60) T0 = F / 3;
-        else if (teeth < 150) T0 = F / 2;
-        else T0 = 2 * F / 3;
+        if (teeth < 60)
+            T0 = F / 3;
+        else if (teeth < 150)
+            T0 = F / 2;
+        else
+            T0 = 2 * F / 3;
     }
     out.push_back(Force(p, "Span pre-tension", T0));
     out.push_back(Force(p, "Peripheral force", F));
@@ -76,7 +79,8 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
             const double dx = tp[0][ts][is][1] - tp[0][ts][is][0];
             const double dy = tp[1][ts][is][1] - tp[1][ts][is][0];
             const double s = std::sqrt(dx * dx + dy * dy);
-            out.push_back(Item("Span length deflection between pulleys" + span, Format(s * 16.6, "###0.00"), "[mm]"));
+            out.push_back(
+                Item("Span length deflection between pulleys" + span, Format(s * 16.6, "###0.00"), "[mm]"));
         }
     }
 
@@ -90,9 +94,12 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
 void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out) {
     out.push_back(Item("Number of ribs", Format(p.beltWidth, "####0") + " ribs", ""));
     double perRib = 0;
-    if (p.beltPitchCode == "ZB2") perRib = 30;
-    else if (p.beltPitchCode == "J") perRib = 40;
-    else if (p.beltPitchCode == "H") perRib = 25;
+    if (p.beltPitchCode == "ZB2")
+        perRib = 30;
+    else if (p.beltPitchCode == "J")
+        perRib = 40;
+    else if (p.beltPitchCode == "H")
+        perRib = 25;
     out.push_back(Force(p, "Recommanded installation tension", p.beltWidth * perRib));
 }
 
@@ -107,7 +114,8 @@ void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
         out.push_back(Force(p, "Tension installation", perCm * p.beltWidth * 100));
     else
         out.push_back(Item("Tension installation", tension, ""));
-    out.push_back(Item("Elongation with installation tension", Format(Val(elongation) * 100, "###0.0") + "%", ""));
+    out.push_back(
+        Item("Elongation with installation tension", Format(Val(elongation) * 100, "###0.0") + "%", ""));
 }
 
 }  // namespace

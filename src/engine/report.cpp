@@ -121,9 +121,12 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
         w.lines.back().valueColour = kReportGreen;
     }
     if (selkira) {
-        if (p.linearDriveType == 0) w.lone("Open end belt", w.colour);
-        else if (p.linearDriveType == 1) w.lone("Omega drive belt", w.colour);
-        else if (p.linearDriveType == 2) w.lone("Joined belt", w.colour);
+        if (p.linearDriveType == 0)
+            w.lone("Open end belt", w.colour);
+        else if (p.linearDriveType == 1)
+            w.lone("Omega drive belt", w.colour);
+        else if (p.linearDriveType == 2)
+            w.lone("Joined belt", w.colour);
     }
     if (p.beltSideSuffix == "DL" || p.beltSideSuffix == "DD" || p.beltSideSuffix == "DT")
         w.lone("Double sided belt", w.colour);
@@ -136,7 +139,8 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
         if (timing && !idler(k))
             value = p.beltCodeDetail + " / " + std::to_string(p.pulleyTeeth[ks]);
         else
-            value = std::string(kDiameterSign) + " " + Format(p.pulleyDiameter[ks] * 1000.0, "###0.00") + " mm";
+            value =
+                std::string(kDiameterSign) + " " + Format(p.pulleyDiameter[ks] * 1000.0, "###0.00") + " mm";
         w.item(CapitalisedPulleyLabel(p, k), value);
     }
     w.blank();
@@ -155,7 +159,8 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
         w.italic = false;
     } else {
         w.quantity("Belt width", kLength, p.beltWidth, lengthFormat);
-        if (!flatWithoutRating) w.quantity("Belt width (calculated)", kLength, p.beltWidthCalculated, "###0.00");
+        if (!flatWithoutRating)
+            w.quantity("Belt width (calculated)", kLength, p.beltWidthCalculated, "###0.00");
     }
 
     // Power.
@@ -193,8 +198,10 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
         w.blank();
         w.item("Min. number of teeth in mesh", Format(p.teethInMesh, "####0"));
         int cap = 12;
-        if (family == kOrvanto) cap = 15;
-        else if (family == kRubber || (selkira && p.linearDriveType == 2)) cap = 6;
+        if (family == kOrvanto)
+            cap = 15;
+        else if (family == kRubber || (selkira && p.linearDriveType == 2))
+            cap = 6;
         w.item("Max. num. of teeth in mesh for calc.", Format(cap, "####0"));
     }
 
@@ -233,7 +240,8 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
         w.colour = kReportLightCyan;
         if (!idler(k)) w.quantity("RPM", kAngularVelocity, p.pulleySpeed[ks], "###0.0");
         if (timing && !idler(k)) w.item("Number of teeth", Format(p.pulleyTeeth[ks], "####0"));
-        w.quantity(timing && !idler(k) ? "Pitch diametre" : "Diametre", kLength, p.pulleyDiameter[ks], "###0.00");
+        w.quantity(timing && !idler(k) ? "Pitch diametre" : "Diametre", kLength, p.pulleyDiameter[ks],
+                   "###0.00");
         if (!idler(k)) {
             w.item("Speed ratio", Format(p.pulleyRatio[ks], "###0.0"));
         } else {
@@ -243,7 +251,8 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
         w.quantity("X - position", kLength, p.pulleyPosition[0][ks], "###0.00");
         w.quantity("Y - position", kLength, p.pulleyPosition[1][ks], "###0.00");
         if (!idler(k))
-            w.item("Arc of contact", Format(p.pulleyArcOfContact[ks] * 180.0 / 3.141592654, "####0") + kDegreeSign);
+            w.item("Arc of contact",
+                   Format(p.pulleyArcOfContact[ks] * 180.0 / 3.141592654, "####0") + kDegreeSign);
     }
 
     // Installation data.

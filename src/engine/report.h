@@ -54,9 +54,9 @@ struct ReportLine {
     // The column of the line's first text: Label for ordinary lines, Value
     // for a text that stands alone in the value column, Title for a section title.
     ReportColumn column = ReportColumn::Label;
-    Rgb colour = kReportYellow;       // label and unit (and value unless valueColour differs)
+    Rgb colour = kReportYellow;  // label and unit (and value unless valueColour differs)
     Rgb valueColour = kReportYellow;
-    int fontSize = 14;                // points on the results screen
+    int fontSize = 14;  // points on the results screen
     bool bold = true;
     bool italic = false;
 };

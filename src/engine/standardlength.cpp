@@ -17,8 +17,12 @@ constexpr double kSameLength = 1e-5;
 // Beyond this the calculated length comes from a layout that failed.
 constexpr double kUnusableLength = 2000000.0;
 
-std::string Mm(double metres) { return Format(metres * 1000.0, "####0"); }
-std::string MmExact(double metres) { return Format(metres * 1000.0, "###0.00"); }
+std::string Mm(double metres) {
+    return Format(metres * 1000.0, "####0");
+}
+std::string MmExact(double metres) {
+    return Format(metres * 1000.0, "###0.00");
+}
 
 bool HasStandardTable(const std::string& family) {
     return family == "ORVANTO" || family == "RUBBER" || family == "QUINDEL";
@@ -26,8 +30,8 @@ bool HasStandardTable(const std::string& family) {
 
 }  // namespace
 
-std::string StandardLengthFirstBoxText(double shorter, double calculated, double longer,
-                                       double lower, double upper) {
+std::string StandardLengthFirstBoxText(double shorter, double calculated, double longer, double lower,
+                                       double upper) {
     std::string t = std::string(40, ' ') + "BELT LENGTH" + "\r\r";
     t += std::string(34, ' ') + "Shorter       Calculated        Longer" + "\r";
     t += "Standard              ";
@@ -128,9 +132,8 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
     }
 
     if (HasStandardTable(family)) {
-        const MsgAnswer a =
-            d.message(StandardLengthFirstBoxText(shorter, L, longer, lower, upper), p.beltName,
-                      MsgIcon::None, MsgButtons::YesNoCancel, MsgAnswer::Yes);
+        const MsgAnswer a = d.message(StandardLengthFirstBoxText(shorter, L, longer, lower, upper),
+                                      p.beltName, MsgIcon::None, MsgButtons::YesNoCancel, MsgAnswer::Yes);
         if (a == MsgAnswer::Cancel) {
             p.calcState = 2;
             return;

@@ -20,8 +20,8 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d);
 
 // Texts of the two questions, exactly as the boxes show them. Lengths in m;
 // a neighbour of 0 is "none" and is left out of the first box.
-std::string StandardLengthFirstBoxText(double shorter, double calculated, double longer,
-                                       double lower, double upper);
+std::string StandardLengthFirstBoxText(double shorter, double calculated, double longer, double lower,
+                                       double upper);
 std::string StandardLengthSecondBoxText(double shorter, double calculated, double longer);
 
 }  // namespace belt

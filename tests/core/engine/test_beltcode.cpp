@@ -1,8 +1,8 @@
-#include "engine/beltcode.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "engine/beltcode.h"
 
 namespace belt {
 namespace {

@@ -1,5 +1,3 @@
-#include "engine/beltwidth.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +6,7 @@
 
 #include "catalogue/beltids.h"
 #include "catalogue/standardwidths.h"
+#include "engine/beltwidth.h"
 #include "platform/scripteddialogs.h"
 #include "units/units.h"
 
@@ -80,7 +79,7 @@ TEST(ComputeBeltWidth, ProfileReductionAndTeethInMeshCap) {
         {"SELKIRA T", "T10", 400, 80, 180, 2, 6, 1.0},   // joined belt: 6
         {"SELKIRA T", "T10", 400, 80, 180, 0, 12, 1.0},  // open end: 12
         {"TAVOREN T", "T10", 400, 80, 180, 0, 12, 1.0},
-        {"ORVANTO T", "T10", 400, 21, 170, 0, 9, 1.0},   // 21 x 170 / 360 = 9.9, rounded down
+        {"ORVANTO T", "T10", 400, 21, 170, 0, 9, 1.0},  // 21 x 170 / 360 = 9.9, rounded down
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.rpm));
@@ -142,8 +141,9 @@ TEST(ComputeBeltWidth, DemonstrationDriveGetsARecommendedWidth) {
     ComputeBeltWidth(p, d);
     ASSERT_EQ(p.calcState, 0);
     ASSERT_EQ(d.seen.size(), 1u);
-    EXPECT_EQ(d.seen[0].text,
-              "Recommended belt width is 85.00 [mm]\r\rClick OK to keep this width or enter another width [mm]");
+    EXPECT_EQ(
+        d.seen[0].text,
+        "Recommended belt width is 85.00 [mm]\r\rClick OK to keep this width or enter another width [mm]");
     EXPECT_EQ(d.seen[0].title, "ORVANTO T10DL: Enter the belt width");
     EXPECT_EQ(d.seen[0].defaultText, "85.00");
     EXPECT_EQ(p.teethInMesh, 5);
@@ -171,19 +171,38 @@ TEST(ComputeBeltWidth, WidthBoxAnswers) {
         {"standard width kept", 0.023 * kPerMetre, "25.00", {}, 0, 0.025, 0.030},
         {"own width with a comma", 0.023 * kPerMetre, "25,5", {}, 0, 0.0255, 0.035},
         {"own standard width", 0.023 * kPerMetre, "32", {}, 0, 0.032, 0.042},
-        {"too narrow, still taken", 0.023 * kPerMetre, "20",
-         {"Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"}, 0, 0.020, 0.030},
-        {"zero width", 0.023 * kPerMetre, "0",
-         {"Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"}, 0, 0.0, 0.010},
+        {"too narrow, still taken",
+         0.023 * kPerMetre,
+         "20",
+         {"Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"},
+         0,
+         0.020,
+         0.030},
+        {"zero width",
+         0.023 * kPerMetre,
+         "0",
+         {"Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"},
+         0,
+         0.0,
+         0.010},
         {"negative width", 0.023 * kPerMetre, "-5", {"Wrong data"}, 1, 0, 0},
-        {"wider than made", 0.023 * kPerMetre, "301",
-         {"Requested belt is not available !\rPlease contact VESTRANO Technical Staff !!"}, 1, 0, 0},
+        {"wider than made",
+         0.023 * kPerMetre,
+         "301",
+         {"Requested belt is not available !\rPlease contact VESTRANO Technical Staff !!"},
+         1,
+         0,
+         0},
         {"cancelled", 0.023 * kPerMetre, "", {}, 1, 0, 0},
         // Above the widest standard width (75 mm): the next 5 mm step.
         {"recommended width kept", 0.0812 * kPerMetre, "85.00", {}, 0, 0.085, 0.095},
         {"required width on a 5 mm step", 0.080 * kPerMetre, "85.00", {}, 0, 0.085, 0.095},
-        {"wider than the widest belt", 0.31 * kPerMetre, "-",
-         {"Available belts are too small !\rPlease check the data and contact VESTRANO Technical Staff !!"}, 1, 0,
+        {"wider than the widest belt",
+         0.31 * kPerMetre,
+         "-",
+         {"Available belts are too small !\rPlease check the data and contact VESTRANO Technical Staff !!"},
+         1,
+         0,
          0},
     };
     for (const Case& c : cases) {
@@ -281,8 +300,9 @@ TEST(ComputeBeltWidth, SelkiraWidthMustCarryThePull) {
         EXPECT_FLOAT_EQ(p.serviceFactor, 1.0F);
         if (c.width == 0) {
             EXPECT_EQ(p.calcState, 1);
-            EXPECT_EQ(d.messageTexts(), std::vector<std::string>{"Available belts are too small !\rPlease check the "
-                                                                 "data and contact VESTRANO Technical Staff !!"});
+            EXPECT_EQ(d.messageTexts(),
+                      std::vector<std::string>{"Available belts are too small !\rPlease check the "
+                                               "data and contact VESTRANO Technical Staff !!"});
             continue;
         }
         ASSERT_EQ(p.calcState, 0);
@@ -330,8 +350,9 @@ TEST(ComputeBeltWidth, RubberInchWidthFromTheWidthFactor) {
     ScriptedDialogs d2;
     ComputeBeltWidth(heavy, d2);
     EXPECT_EQ(heavy.calcState, 1);
-    EXPECT_EQ(d2.messageTexts(), std::vector<std::string>{"Available belts are too small !\rPlease check the data "
-                                                          "and contact VESTRANO Technical Staff !!"});
+    EXPECT_EQ(d2.messageTexts(),
+              std::vector<std::string>{"Available belts are too small !\rPlease check the data "
+                                       "and contact VESTRANO Technical Staff !!"});
 }
 
 TEST(ComputeBeltWidth, NoToothInMeshIsRefused) {
@@ -387,24 +408,101 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
     };
     // QUINDEL ZB2 at 5 m/s on 75 mm at 180 degrees: 340 W per rib x 0.97.
     // FENDARO FXA1 at 5 m/s on 100 mm: 540 W per cm, 54000 W per m.
-    const double ribs = 0.97 * 400 / 340;          // 1.14 ribs
+    const double ribs = 0.97 * 400 / 340;            // 1.14 ribs
     const double flat = 0.97 * 1.15 * 2000 / 54000;  // m
     const std::string tooSmall = "Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!";
     const Case cases[] = {
-        {"ribs proposed", "QUINDEL", "ZB2", 5, 0.075, 180, 400, "3",
+        {"ribs proposed",
+         "QUINDEL",
+         "ZB2",
+         5,
+         0.075,
+         180,
+         400,
+         "3",
          "Recommended belt width is 3 ribs\r\rClick OK to keep this width or enter another width [ribs]",
-         "QUINDEL ZB2: Enter the belt width", "3", {}, 0, 3, 3 * 340},
+         "QUINDEL ZB2: Enter the belt width",
+         "3",
+         {},
+         0,
+         3,
+         3 * 340},
         // Two ribs where 1.2 are needed are not too few: only the proposal has a minimum of 3.
-        {"two ribs for 1.2 needed", "QUINDEL", "ZB2", 5, 0.075, 180, 1.2 * 340 / 0.97, "2", "", "", "3", {}, 0, 2,
+        {"two ribs for 1.2 needed",
+         "QUINDEL",
+         "ZB2",
+         5,
+         0.075,
+         180,
+         1.2 * 340 / 0.97,
+         "2",
+         "",
+         "",
+         "3",
+         {},
+         0,
+         2,
          2 * 340},
-        {"fewer ribs than needed", "QUINDEL", "ZB2", 5, 0.075, 180, 400, "1", "", "", "3", {tooSmall}, 0, 1, 340},
-        {"flat belt proposal", "FENDARO", "FXA1", 5, 0.1, 180, 2000, "42.00",
+        {"fewer ribs than needed",
+         "QUINDEL",
+         "ZB2",
+         5,
+         0.075,
+         180,
+         400,
+         "1",
+         "",
+         "",
+         "3",
+         {tooSmall},
+         0,
+         1,
+         340},
+        {"flat belt proposal",
+         "FENDARO",
+         "FXA1",
+         5,
+         0.1,
+         180,
+         2000,
+         "42.00",
          "Recommended belt width is 42.00 [mm]\r\rClick OK to keep this width or enter another width [mm]",
-         "FENDARO FXA1: Enter the belt width", "42.00", {}, 0, 0.042, 0.042 * 54000},
-        {"flat belt at 3 m/s on 25 mm", "FENDARO", "FXA1", 3, 0.025, 190.5, 290, "12", "", "", "12.00", {}, 0, 0.012,
+         "FENDARO FXA1: Enter the belt width",
+         "42.00",
+         {},
+         0,
+         0.042,
+         0.042 * 54000},
+        {"flat belt at 3 m/s on 25 mm",
+         "FENDARO",
+         "FXA1",
+         3,
+         0.025,
+         190.5,
+         290,
+         "12",
+         "",
+         "",
+         "12.00",
+         {},
+         0,
+         0.012,
          0.012 * 29000},
-        {"conveyor belt width", "FENDARO", "FXA14", 5, 0.1, 180, 2000, "50", "Enter the belt width [mm]",
-         "CONVEYOR ENDLESS FLAT BELT", "0.00", {}, 0, 0.05, 0},
+        {"conveyor belt width",
+         "FENDARO",
+         "FXA14",
+         5,
+         0.1,
+         180,
+         2000,
+         "50",
+         "Enter the belt width [mm]",
+         "CONVEYOR ENDLESS FLAT BELT",
+         "0.00",
+         {},
+         0,
+         0.05,
+         0},
         {"conveyor belt without width", "FENDARO", "FXA14", 5, 0.1, 180, 2000, "0", "", "", "", {}, 1, 0, 0},
         {"negative ribs", "QUINDEL", "J", 5, 0.075, 180, 400, "-2", "", "", "", {"Wrong data"}, 1, 0, 0},
     };
@@ -452,8 +550,9 @@ TEST(ComputeBeltWidth, MultiRibBeltWithoutLoadFactorIsRefused) {
 // The results screen's width list and the change of width made with it.
 TEST(ChangeBeltWidth, WidthListPerFamilyAndUnit) {
     DriveProject p = TimingDrive("ORVANTO T", "T10", 0.01, 20, 1000, 180, 100);
-    EXPECT_EQ(BeltWidthChoices(p), (std::vector<std::string>{"10.00 [mm]", "12.00 [mm]", "16.00 [mm]", "20.00 [mm]",
-                                                             "25.00 [mm]", "32.00 [mm]", "50.00 [mm]", "75.00 [mm]"}));
+    EXPECT_EQ(BeltWidthChoices(p),
+              (std::vector<std::string>{"10.00 [mm]", "12.00 [mm]", "16.00 [mm]", "20.00 [mm]", "25.00 [mm]",
+                                        "32.00 [mm]", "50.00 [mm]", "75.00 [mm]"}));
     ChooseUnit(p, kLength, 4);
     EXPECT_EQ(BeltWidthChoices(p)[4], "0.98 [in]");
     DriveProject q = RibOrFlatDrive("QUINDEL", "J", 5, 0.075, 180, 400);
@@ -475,13 +574,22 @@ TEST(ChangeBeltWidth, NewWidthScalesTheRatingAndTheFaceWidth) {
         double width, faceWidth, load1;
         std::vector<std::string> messages;
     };
-    const std::string tooLarge = "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
+    const std::string tooLarge =
+        "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
     const Case cases[] = {
         {"standard width from the list", "ORVANTO T", "T10", 1, "32.00 [mm]", true, 0.032, 0.037, 0, {}},
         {"inch item is no standard width", "ORVANTO T", "T10", 4, "0.98 [in]", true, 0.024892, 0.034, 0, {}},
         {"typed with a comma", "ORVANTO T", "T10", 1, "27,5", true, 0.0275, 0.037, 0, {}},
-        {"open-end belt takes the next standard width's data", "SELKIRA T", "T10", 1, "40", true, 0.040, 0.056,
-         5230, {}},
+        {"open-end belt takes the next standard width's data",
+         "SELKIRA T",
+         "T10",
+         1,
+         "40",
+         true,
+         0.040,
+         0.056,
+         5230,
+         {}},
         {"open-end belt beyond the table", "SELKIRA T", "T10", 1, "150", true, 0.150, 0.160, 12000, {}},
         {"wider than made", "ORVANTO T", "T10", 1, "301", false, 0.025, 0.030, 0, {tooLarge}},
         {"no number", "ORVANTO T", "T10", 1, "Change the belt width", false, 0.025, 0.030, 0, {}},
@@ -502,8 +610,7 @@ TEST(ChangeBeltWidth, NewWidthScalesTheRatingAndTheFaceWidth) {
         EXPECT_NEAR(p.pulleyFaceWidth, c.faceWidth, 1e-12);
         EXPECT_NEAR(p.powerRatingWithWidth, 1000 * c.width / 0.025, 1e-9);
         EXPECT_DOUBLE_EQ(p.maxTractionLoad1, c.load1);
-        if (c.changed) EXPECT_EQ(p.beltCode.substr(0, p.beltCode.find(' ')),
-                                 Format(c.width * 1000, "####0"));
+        if (c.changed) EXPECT_EQ(p.beltCode.substr(0, p.beltCode.find(' ')), Format(c.width * 1000, "####0"));
     }
 }
 

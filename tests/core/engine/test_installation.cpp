@@ -1,5 +1,3 @@
-#include "engine/installation.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/flatbelts.h"
+#include "engine/installation.h"
 #include "units/units.h"
 
 namespace belt {
@@ -52,7 +51,8 @@ std::vector<std::string> Lines(const DriveProject& p) {
     for (std::size_t i = 2; i < lines.size(); ++i) {
         const ReportLine& l = lines[i];
         EXPECT_EQ(l.section, ReportSection::Installation);
-        out.push_back(l.kind == ReportLineKind::Blank ? std::string() : l.label + "|" + l.value + "|" + l.unit);
+        out.push_back(l.kind == ReportLineKind::Blank ? std::string()
+                                                      : l.label + "|" + l.value + "|" + l.unit);
     }
     return out;
 }
@@ -69,8 +69,9 @@ TEST(InstallationData, LinesOfEachBelt) {
     const Case cases[] = {
         {"two pulleys, 150 teeth: 2 F / 3",
          [] { return Drive("ORVANTO T", "T10", 0.01, 2, 300); },
-         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]", "Static tension on driver pulley|400.0|[N]",
-          "Static tension on driven pulley|400.0|[N]", "", "Load test between pulleys 1 & 2|23.0|[N]",
+         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", "",
+          "Load test between pulleys 1 & 2|23.0|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"two pulleys, 149 teeth: F / 2",
          [] {
@@ -78,8 +79,9 @@ TEST(InstallationData, LinesOfEachBelt) {
              p.beltLength = 1.49;
              return p;
          },
-         {"Span pre-tension|150.0|[N]", "Peripheral force|300.0|[N]", "Static tension on driver pulley|300.0|[N]",
-          "Static tension on driven pulley|300.0|[N]", "", "Load test between pulleys 1 & 2|23.0|[N]",
+         {"Span pre-tension|150.0|[N]", "Peripheral force|300.0|[N]",
+          "Static tension on driver pulley|300.0|[N]", "Static tension on driven pulley|300.0|[N]", "",
+          "Load test between pulleys 1 & 2|23.0|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"two pulleys, 59 teeth: F / 3",
          [] {
@@ -87,8 +89,9 @@ TEST(InstallationData, LinesOfEachBelt) {
              p.beltLength = 0.59;
              return p;
          },
-         {"Span pre-tension|100.0|[N]", "Peripheral force|300.0|[N]", "Static tension on driver pulley|200.0|[N]",
-          "Static tension on driven pulley|200.0|[N]", "", "Load test between pulleys 1 & 2|23.0|[N]",
+         {"Span pre-tension|100.0|[N]", "Peripheral force|300.0|[N]",
+          "Static tension on driver pulley|200.0|[N]", "Static tension on driven pulley|200.0|[N]", "",
+          "Load test between pulleys 1 & 2|23.0|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"three pulleys: F, every span",
          [] {
@@ -97,26 +100,30 @@ TEST(InstallationData, LinesOfEachBelt) {
              return p;
          },
          // 2 x 300 x sin(60 degrees) = 519.6 N
-         {"Span pre-tension|300.0|[N]", "Peripheral force|300.0|[N]", "Static tension on driver pulley|519.6|[N]",
-          "Static tension on pulley # 2|519.6|[N]", "Static tension on idler # 3|519.6|[N]", "",
-          "Load test between pulleys 1 & 2|23.0|[N]", "Span length deflection between pulleys 1 & 2|4.98|[mm]",
-          "Load test between pulleys 2 & 3|23.0|[N]", "Span length deflection between pulleys 2 & 3|4.98|[mm]",
-          "Load test between pulleys 3 & 1|23.0|[N]", "Span length deflection between pulleys 3 & 1|4.98|[mm]"}},
+         {"Span pre-tension|300.0|[N]", "Peripheral force|300.0|[N]",
+          "Static tension on driver pulley|519.6|[N]", "Static tension on pulley # 2|519.6|[N]",
+          "Static tension on idler # 3|519.6|[N]", "", "Load test between pulleys 1 & 2|23.0|[N]",
+          "Span length deflection between pulleys 1 & 2|4.98|[mm]",
+          "Load test between pulleys 2 & 3|23.0|[N]",
+          "Span length deflection between pulleys 2 & 3|4.98|[mm]",
+          "Load test between pulleys 3 & 1|23.0|[N]",
+          "Span length deflection between pulleys 3 & 1|4.98|[mm]"}},
         {"rubber inch profile: no test load",
          [] { return Drive("RUBBER I", "XL", 0.00508, 2, 300); },
          // 1.5 m are 295 teeth of XL
-         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]", "Static tension on driver pulley|400.0|[N]",
-          "Static tension on driven pulley|400.0|[N]", ""}},
+         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", ""}},
         {"rubber parabolic profile",
          [] { return Drive("RUBBER QVP", "QVP8", 0.008, 2, 300); },
          // 300 x 0.0339292006632 + 1210 x 0.025 = 40.43 N
-         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]", "Static tension on driver pulley|400.0|[N]",
-          "Static tension on driven pulley|400.0|[N]", "", "Load test between pulleys 1 & 2|40.4|[N]",
+         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", "",
+          "Load test between pulleys 1 & 2|40.4|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"long-length belt: tensions only",
          [] { return Drive("TAVOREN T", "T10", 0.01, 2, 300); },
-         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]", "Static tension on driver pulley|400.0|[N]",
-          "Static tension on driven pulley|400.0|[N]", ""}},
+         {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", ""}},
         {"open-end belt: F and the stretch",
          [] {
              DriveProject p = Drive("SELKIRA T", "T10", 0.01, 2, 1000);
@@ -127,8 +134,9 @@ TEST(InstallationData, LinesOfEachBelt) {
              return p;
          },
          // free length 2 - pi x 0.025 - 0.2 = 1.72146 m; 4 x 1.72146 x 1000 / 2560 = 2.69 mm
-         {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]", "Static tension on driver pulley|2000.0|[N]",
-          "Static tension on driven pulley|2000.0|[N]", "", "Max. elongation|2.7|[mm]"}},
+         {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]",
+          "Static tension on driver pulley|2000.0|[N]", "Static tension on driven pulley|2000.0|[N]", "",
+          "Max. elongation|2.7|[mm]"}},
         {"joined belt: no stretch",
          [] {
              DriveProject p = Drive("SELKIRA T", "T10", 0.01, 2, 1000);
@@ -136,12 +144,12 @@ TEST(InstallationData, LinesOfEachBelt) {
              p.maxTractionLoad1 = 2560;
              return p;
          },
-         {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]", "Static tension on driver pulley|2000.0|[N]",
-          "Static tension on driven pulley|2000.0|[N]", ""}},
+         {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]",
+          "Static tension on driver pulley|2000.0|[N]", "Static tension on driven pulley|2000.0|[N]", ""}},
         {"open end without table loads: no stretch",
          [] { return Drive("SELKIRA T", "T10", 0.01, 2, 1000); },
-         {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]", "Static tension on driver pulley|2000.0|[N]",
-          "Static tension on driven pulley|2000.0|[N]", ""}},
+         {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]",
+          "Static tension on driver pulley|2000.0|[N]", "Static tension on driven pulley|2000.0|[N]", ""}},
         {"multi-rib belt",
          [] {
              DriveProject p = Drive("QUINDEL J", "J", 0.001, 2, 300);

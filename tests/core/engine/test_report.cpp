@@ -1,5 +1,3 @@
-#include "engine/report.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 
 #include "catalogue/beltids.h"
 #include "catalogue/flatbelts.h"
+#include "engine/report.h"
 #include "units/units.h"
 
 namespace belt {
@@ -58,17 +57,26 @@ std::vector<std::string> Texts(const std::vector<ReportLine>& lines) {
     std::vector<std::string> out;
     for (const ReportLine& l : lines) {
         switch (l.kind) {
-            case ReportLineKind::Blank: out.emplace_back(); break;
-            case ReportLineKind::PulleyTitle: out.push_back("#" + l.label); break;
-            case ReportLineKind::SectionTitle: out.push_back("=" + l.label); break;
-            case ReportLineKind::Item: out.push_back(l.label + "|" + l.value + "|" + l.unit); break;
+            case ReportLineKind::Blank:
+                out.emplace_back();
+                break;
+            case ReportLineKind::PulleyTitle:
+                out.push_back("#" + l.label);
+                break;
+            case ReportLineKind::SectionTitle:
+                out.push_back("=" + l.label);
+                break;
+            case ReportLineKind::Item:
+                out.push_back(l.label + "|" + l.value + "|" + l.unit);
+                break;
         }
     }
     return out;
 }
 
 bool Has(const std::vector<std::string>& texts, const std::string& prefix) {
-    return std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return t.rfind(prefix, 0) == 0; });
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& t) { return t.rfind(prefix, 0) == 0; });
 }
 
 const ReportLine* Find(const std::vector<ReportLine>& lines, const std::string& label) {
@@ -178,10 +186,10 @@ TEST(ResultsReport, ThreePulleyDriveWithAnIdler) {
     const auto idler = std::find(texts.begin(), texts.end(), "#Idler # 3");
     ASSERT_NE(idler, texts.end());
     const std::vector<std::string> idlerLines(idler + 1, idler + 6);
-    EXPECT_EQ(idlerLines, (std::vector<std::string>{"Diametre|60.00|[mm]",
-                                                    "Recom. min. idler diameter inside|60.00|[mm]",
-                                                    "Recom. min. idler diameter outside|60.00|[mm]",
-                                                    "X - position|150.00|[mm]", "Y - position|200.00|[mm]"}));
+    EXPECT_EQ(idlerLines,
+              (std::vector<std::string>{"Diametre|60.00|[mm]", "Recom. min. idler diameter inside|60.00|[mm]",
+                                        "Recom. min. idler diameter outside|60.00|[mm]",
+                                        "X - position|150.00|[mm]", "Y - position|200.00|[mm]"}));
     EXPECT_EQ(*(idler + 6), "");
     EXPECT_TRUE(Has(texts, "Load test between pulleys 3 & 1|"));
 }
@@ -196,8 +204,8 @@ TEST(ResultsReport, FamilyLines) {
     const Case cases[] = {
         {"rubber belt",
          [](DriveProject& p) { p.beltFamily = "RUBBER"; },
-         {"Belt made in|POLYCHLOROPRENE|", "Tensile member|FIBERGLASS|", "|(toler. range according to DIN 7721-1)|",
-          "Max. num. of teeth in mesh for calc.|6|"},
+         {"Belt made in|POLYCHLOROPRENE|", "Tensile member|FIBERGLASS|",
+          "|(toler. range according to DIN 7721-1)|", "Max. num. of teeth in mesh for calc.|6|"},
          {}},
         {"inch profile lengths with two decimals",
          [](DriveProject& p) {
@@ -218,10 +226,7 @@ TEST(ResultsReport, FamilyLines) {
          [](DriveProject& p) { ChooseUnit(p, kLength, 4); },
          {"Belt width|1|[in]", "Power rating with 1 in belt width|", "Centre distance|11.81|[in]"},
          {}},
-        {"double sided belt",
-         [](DriveProject& p) { p.beltSideSuffix = "DL"; },
-         {"|Double sided belt|"},
-         {}},
+        {"double sided belt", [](DriveProject& p) { p.beltSideSuffix = "DL"; }, {"|Double sided belt|"}, {}},
         {"long-length belt",
          [](DriveProject& p) { p.beltFamily = "TAVOREN"; },
          {"Tensile member|Steel|", "Max. num. of teeth in mesh for calc.|12|"},
@@ -237,7 +242,8 @@ TEST(ResultsReport, FamilyLines) {
              p.maxTractionLoad1 = 2920;
          },
          {"Tensile member|HP|", "|Omega drive belt|", "Stroke|1000.0|[mm]", "Max. effective pull|300.0|[N]",
-          "Max. pull force|610.0|[N]", "Max. traction load|2920.0|[N]", "Max. num. of teeth in mesh for calc.|12|"},
+          "Max. pull force|610.0|[N]", "Max. traction load|2920.0|[N]",
+          "Max. num. of teeth in mesh for calc.|12|"},
          {"|(toler. range"}},
         {"open-end belt: stroke from the centre distance",
          [](DriveProject& p) {
@@ -301,8 +307,8 @@ TEST(ResultsReport, MultiRibBelt) {
     EXPECT_TRUE(Has(texts, "Power rating with 6 ribs belt width|2.40|[kW]"));
     EXPECT_TRUE(Has(texts, "Diametre|63.66|[mm]"));
     EXPECT_TRUE(Has(texts, "Recommanded installation tension|240.0|[N]"));
-    for (const char* absent : {"Number of teeth", "Total service factor", "Admissible specific load", "Belt width",
-                               "Min. number of teeth", "Pitch diametre"})
+    for (const char* absent : {"Number of teeth", "Total service factor", "Admissible specific load",
+                               "Belt width", "Min. number of teeth", "Pitch diametre"})
         EXPECT_FALSE(Has(texts, absent)) << absent;
 }
 

@@ -1,5 +1,3 @@
-#include "engine/standardlength.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +6,7 @@
 
 #include "engine/geometry.h"
 #include "engine/layout.h"
+#include "engine/standardlength.h"
 #include "platform/scripteddialogs.h"
 #include "units/units.h"
 
@@ -35,7 +34,9 @@ DriveProject MakeProject(const Belt& b, double length, int pulleys = 3) {
 
 const Belt kOrvantoT10{"ORVANTO", "T10", 0.01};
 
-std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string Blanks(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 TEST(StandardLengthBoxes, OrvantoT10BetweenFiveHundredAndFiveHundredThirty) {
     // Standard neighbours 50 and 53 pitches, rounded neighbours 52 and 53.
@@ -94,16 +95,32 @@ TEST(StandardLengthBoxes, NeighboursOfEachFamily) {
     };
     const Case cases[] = {
         // Standard multi-rib lengths are whole mm.
-        {{"QUINDEL", "J", 0.001}, 0.4, true, {MsgAnswer::Yes, MsgAnswer::No},
-         "Belt length        392 mm        400.00 mm       406 mm", 0.406},
+        {{"QUINDEL", "J", 0.001},
+         0.4,
+         true,
+         {MsgAnswer::Yes, MsgAnswer::No},
+         "Belt length        392 mm        400.00 mm       406 mm",
+         0.406},
         // Open-end belts: whole pitches, no standard question.
-        {{"SELKIRA", "T10", 0.01}, 1.2345, false, {MsgAnswer::Yes},
-         "Belt length        1230 mm        1234.50 mm       1240 mm", 1.23},
+        {{"SELKIRA", "T10", 0.01},
+         1.2345,
+         false,
+         {MsgAnswer::Yes},
+         "Belt length        1230 mm        1234.50 mm       1240 mm",
+         1.23},
         // Flat belts: whole mm; 1234.5 rounds half to even.
-        {{"FENDARO", "FXA1", 0.001}, 1.2345, false, {MsgAnswer::No},
-         "Belt length        1234 mm        1234.50 mm       1235 mm", 1.235},
-        {{"TAVOREN", "AT10", 0.01}, 2.0017, false, {MsgAnswer::No},
-         "Belt length        2000 mm        2001.70 mm       2010 mm", 2.01},
+        {{"FENDARO", "FXA1", 0.001},
+         1.2345,
+         false,
+         {MsgAnswer::No},
+         "Belt length        1234 mm        1234.50 mm       1235 mm",
+         1.235},
+        {{"TAVOREN", "AT10", 0.01},
+         2.0017,
+         false,
+         {MsgAnswer::No},
+         "Belt length        2000 mm        2001.70 mm       2010 mm",
+         2.01},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.belt.family);
@@ -127,7 +144,8 @@ TEST(StandardLengthBoxes, FirstBoxShowsTheStandardNeighboursOfAMultiRibBelt) {
     ASSERT_EQ(d.seen.size(), 2u);
     EXPECT_NE(d.seen[0].text.find("Standard              392 mm        400.00 mm         406 mm\r"),
               std::string::npos);
-    EXPECT_NE(d.seen[0].text.find("No standard        400 mm        400.00 mm         401 mm\r"), std::string::npos);
+    EXPECT_NE(d.seen[0].text.find("No standard        400 mm        400.00 mm         401 mm\r"),
+              std::string::npos);
     EXPECT_NEAR(p.beltLength, 0.4, 1e-12);
 }
 
@@ -146,8 +164,13 @@ TEST(StandardLength, OutcomesWithoutAChoice) {
         {"already standard", kOrvantoT10, 0.5300000001, {}, 0, std::nullopt, 0.5300000001},
         {"cancel first box", kOrvantoT10, 0.5234, {MsgAnswer::Cancel}, 2, std::nullopt, 7},
         {"cancel second box", kOrvantoT10, 0.5234, {MsgAnswer::Yes, MsgAnswer::Cancel}, 2, std::nullopt, 7},
-        {"shorter than the shortest belt", kOrvantoT10, 0.25, {}, 3,
-         "Available belts are too long. Please contact VESTRANO technical staff.", 7},
+        {"shorter than the shortest belt",
+         kOrvantoT10,
+         0.25,
+         {},
+         3,
+         "Available belts are too long. Please contact VESTRANO technical staff.",
+         7},
         {"failed layout", kOrvantoT10, 2.5e6, {}, 1, std::nullopt, 7},
         {"undefined length", kOrvantoT10, nan, {}, 1, std::nullopt, 7},
         {"no pitch", {"ORVANTO", "T10", 0.0}, 0.5234, {}, 3, "Error in input data", 7},
