@@ -3,6 +3,8 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Svg PrintSupport)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
+# ALSA only to keep its messages about a missing sound card off stderr.
+pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
 
 # Headers are globbed too: AUTOMOC only finds a Q_OBJECT header that has no
 # source file of the same name when the header is part of the target.
@@ -18,7 +20,7 @@ set_target_properties(beltgui PROPERTIES AUTOMOC ON)
 target_include_directories(beltgui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(beltgui PRIVATE ${BELT_WARNINGS})
 target_link_libraries(beltgui PUBLIC beltcore Qt6::Widgets Qt6::Svg Qt6::PrintSupport
-                      PkgConfig::FLUIDSYNTH)
+                      PkgConfig::FLUIDSYNTH PkgConfig::ALSA)
 
 add_executable(beltcalc ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 set_target_properties(beltcalc PROPERTIES AUTOMOC ON

@@ -1,6 +1,7 @@
 #include "app/tuneplayer.h"
 
 #include <QFileInfo>
+#include <alsa/asoundlib.h>
 #include <chrono>
 #include <fluidsynth.h>
 
@@ -9,12 +10,14 @@ namespace belt {
 namespace {
 
 void quietLog(int, const char*, void*) {}
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
-// fluidsynth reports a missing sound device on stderr; the program is
-// simply silent then.
+// fluidsynth and ALSA report a missing sound device on stderr; the program
+// is simply silent then.
 void silenceSynthesizer() {
     for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
         fluid_set_log_function(level, quietLog, nullptr);
+    snd_lib_error_set_handler(quietAlsa);
 }
 
 }  // namespace
