@@ -18,6 +18,8 @@ QString AssetPath(const QString& name) {
     return QDir(dir).filePath(name);
 }
 
-void SetAssetDir(const QString& dir) { assetDirOverride() = dir; }
+void SetAssetDir(const QString& dir) {
+    assetDirOverride() = dir;
+}
 
 }  // namespace belt

@@ -31,7 +31,8 @@ Cover::Cover(QWidget* parent) : QWidget(parent) {
     Titolo->setAlignment(Qt::AlignCenter);
     Titolo->setTextFormat(Qt::PlainText);
 
-    const char* const texts[4] = {"Welcome to", "POLYURETHANE AND RUBBER BELT DRIVES CALCULATION", "Release 2.0",
+    const char* const texts[4] = {"Welcome to", "POLYURETHANE AND RUBBER BELT DRIVES CALCULATION",
+                                  "Release 2.0",
                                   "VESTRANO belts - designed, made and tested in our own plants."};
     for (int i = 0; i < 4; ++i) {
         BYEMSG[i] = new QLabel(QString::fromLatin1(texts[i]), this);
@@ -79,7 +80,9 @@ void Cover::setLabelFontSize(QLabel* label, double points) {
     applyFont(label);
 }
 
-double Cover::labelFontSize(const QLabel* label) const { return label->property(kPointsProperty).toDouble(); }
+double Cover::labelFontSize(const QLabel* label) const {
+    return label->property(kPointsProperty).toDouble();
+}
 
 void Cover::applyFont(QLabel* label) {
     QFont f = label->font();

@@ -35,8 +35,9 @@ constexpr int kCoverTick = 50;
 constexpr int kClosingTick = 2000;
 
 const QStringList& stepNames() {
-    static const QStringList names = {QStringLiteral("STEP1"), QStringLiteral("STEP2"), QStringLiteral("STEP3"),
-                                      QStringLiteral("STEP4"), QStringLiteral("STEP5"), QStringLiteral("STEP6")};
+    static const QStringList names = {QStringLiteral("STEP1"), QStringLiteral("STEP2"),
+                                      QStringLiteral("STEP3"), QStringLiteral("STEP4"),
+                                      QStringLiteral("STEP5"), QStringLiteral("STEP6")};
     return names;
 }
 
@@ -226,7 +227,9 @@ void MainWindow::setScreenFactory(const QString& formName, ScreenFactory factory
     factories_.insert(formName, std::move(factory));
 }
 
-bool MainWindow::hasScreenFactory(const QString& formName) const { return factories_.contains(formName); }
+bool MainWindow::hasScreenFactory(const QString& formName) const {
+    return factories_.contains(formName);
+}
 
 StepScreen* MainWindow::loadedScreen(const QString& formName) const {
     const QPointer<QMdiSubWindow> sub = subWindows_.value(formName);
@@ -297,7 +300,9 @@ QString MainWindow::activeFormName() const {
     return QStringLiteral("MAIN");
 }
 
-StepScreen* MainWindow::activeScreen() const { return stack_->currentWidget() == mdi_ ? active_.data() : nullptr; }
+StepScreen* MainWindow::activeScreen() const {
+    return stack_->currentWidget() == mdi_ ? active_.data() : nullptr;
+}
 
 void MainWindow::setBlinking(const QString& formName, bool on) {
     if (StepScreen* s = loadedScreen(formName)) s->setBlinking(on);
@@ -375,22 +380,26 @@ void MainWindow::goToStep3From(const QString& formName) {
 
 void MainWindow::mCentreDistance_Click() {
     const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 2, 1, form == QLatin1String("STEP1"))) goToStep3From(form);
+    if (ChooseDriveConfiguration(project_, dialogs_, 2, 1, form == QLatin1String("STEP1")))
+        goToStep3From(form);
 }
 
 void MainWindow::mBeltLength_Click() {
     const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 2, 2, form == QLatin1String("STEP1"))) goToStep3From(form);
+    if (ChooseDriveConfiguration(project_, dialogs_, 2, 2, form == QLatin1String("STEP1")))
+        goToStep3From(form);
 }
 
 void MainWindow::m3Pulleys_Click() {
     const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 3, 0, form == QLatin1String("STEP1"))) goToStep3From(form);
+    if (ChooseDriveConfiguration(project_, dialogs_, 3, 0, form == QLatin1String("STEP1")))
+        goToStep3From(form);
 }
 
 void MainWindow::m4Pulleys_Click() {
     const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 4, 0, form == QLatin1String("STEP1"))) goToStep3From(form);
+    if (ChooseDriveConfiguration(project_, dialogs_, 4, 0, form == QLatin1String("STEP1")))
+        goToStep3From(form);
 }
 
 // ---------------------------------------------------------------------------
@@ -409,7 +418,9 @@ void MainWindow::Salva() {
 
 void MainWindow::mOpen_Click() {}
 
-void MainWindow::mSave_Click() { Salva(); }
+void MainWindow::mSave_Click() {
+    Salva();
+}
 
 void MainWindow::mReset_Click() {
     if (!project_.beltType.empty() && project_.demoRunning == 0) {
@@ -486,7 +497,9 @@ void moveTo(QWidget* w, double left, double top) {
 }
 }  // namespace
 
-bool MainWindow::coverAnimationDone() const { return cover_->START->isVisibleTo(cover_); }
+bool MainWindow::coverAnimationDone() const {
+    return cover_->START->isVisibleTo(cover_);
+}
 
 void MainWindow::finishCoverAnimation() {
     Cover& c = *cover_;
@@ -501,8 +514,10 @@ void MainWindow::finishCoverAnimation() {
 void MainWindow::FLASH_Timer() {
     if (flash_->interval() == kClosingTick) {
         ++closingTicks_;
-        if (closingTicks_ == 1) cover_->BYEMSG[0]->show();
-        else if (closingTicks_ == 2) cover_->BYEMSG[1]->show();
+        if (closingTicks_ == 1)
+            cover_->BYEMSG[0]->show();
+        else if (closingTicks_ == 2)
+            cover_->BYEMSG[1]->show();
         else if (closingTicks_ >= 3) {
             flash_->stop();
             quit_();

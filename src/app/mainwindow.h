@@ -29,12 +29,12 @@ class TunePlayer;
 // What the design calculation sequence leaves the navigation to do after Go
 // On on STEP3 or STEP4.
 enum class DesignOutcome {
-    Stay,               // a refusal: stay on the screen
-    StayRereadStep3,    // stay; the centre distance and length boxes are read
-                        // again and the focus goes to the first teeth box
-    ShowStep4,          // a three- or four-pulley drive leaves STEP3
-    ShowStep5,          // width and code are done
-    ShowAdjustHint,     // STEP4: the user moves the pulleys to the new length
+    Stay,             // a refusal: stay on the screen
+    StayRereadStep3,  // stay; the centre distance and length boxes are read
+                      // again and the focus goes to the first teeth box
+    ShowStep4,        // a three- or four-pulley drive leaves STEP3
+    ShowStep5,        // width and code are done
+    ShowAdjustHint,   // STEP4: the user moves the pulleys to the new length
 };
 
 // Help context number for the active form: 0 for the cover ("MAIN"), 1..6 for

@@ -18,10 +18,14 @@ QString toQt(const std::string& text) {
 
 QMessageBox::StandardButton toQt(MsgAnswer a) {
     switch (a) {
-        case MsgAnswer::Ok: return QMessageBox::Ok;
-        case MsgAnswer::Cancel: return QMessageBox::Cancel;
-        case MsgAnswer::Yes: return QMessageBox::Yes;
-        case MsgAnswer::No: return QMessageBox::No;
+        case MsgAnswer::Ok:
+            return QMessageBox::Ok;
+        case MsgAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case MsgAnswer::Yes:
+            return QMessageBox::Yes;
+        case MsgAnswer::No:
+            return QMessageBox::No;
     }
     return QMessageBox::NoButton;
 }
@@ -35,18 +39,36 @@ MsgAnswer QtDialogs::message(const std::string& text, const std::string& title, 
     box.setTextFormat(Qt::PlainText);
     box.setText(toQt(text));
     switch (icon) {
-        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MsgIcon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
     }
     QMessageBox::StandardButtons set;
     switch (buttons) {
-        case MsgButtons::Ok: set = QMessageBox::Ok; break;
-        case MsgButtons::OkCancel: set = QMessageBox::Ok | QMessageBox::Cancel; break;
-        case MsgButtons::YesNo: set = QMessageBox::Yes | QMessageBox::No; break;
-        case MsgButtons::YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+        case MsgButtons::Ok:
+            set = QMessageBox::Ok;
+            break;
+        case MsgButtons::OkCancel:
+            set = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case MsgButtons::YesNo:
+            set = QMessageBox::Yes | QMessageBox::No;
+            break;
+        case MsgButtons::YesNoCancel:
+            set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            break;
     }
     box.setStandardButtons(set);
     if (set.testFlag(toQt(defaultButton))) box.setDefaultButton(toQt(defaultButton));
@@ -56,11 +78,16 @@ MsgAnswer QtDialogs::message(const std::string& text, const std::string& title, 
     const int result = box.exec();
     if (busy) QApplication::restoreOverrideCursor();
     switch (result) {
-        case QMessageBox::Yes: return MsgAnswer::Yes;
-        case QMessageBox::No: return MsgAnswer::No;
-        case QMessageBox::Cancel: return MsgAnswer::Cancel;
-        case QMessageBox::Ok: return MsgAnswer::Ok;
-        default: break;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        case QMessageBox::Ok:
+            return MsgAnswer::Ok;
+        default:
+            break;
     }
     // Closed with Escape or the window's close button.
     if (set.testFlag(QMessageBox::Cancel)) return MsgAnswer::Cancel;

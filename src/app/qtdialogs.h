@@ -15,8 +15,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     MsgAnswer message(const std::string& text, const std::string& title, MsgIcon icon,
-                      MsgButtons buttons = MsgButtons::Ok,
-                      MsgAnswer defaultButton = MsgAnswer::Ok) override;
+                      MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultButton = MsgAnswer::Ok) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     void setBusy(bool busy) override;

@@ -1,9 +1,10 @@
 #include "app/tuneplayer.h"
 
-#include <QFileInfo>
 #include <alsa/asoundlib.h>
-#include <chrono>
 #include <fluidsynth.h>
+
+#include <QFileInfo>
+#include <chrono>
 
 namespace belt {
 
@@ -22,7 +23,9 @@ void silenceSynthesizer() {
 
 }  // namespace
 
-TunePlayer::~TunePlayer() { stop(); }
+TunePlayer::~TunePlayer() {
+    stop();
+}
 
 QString TunePlayer::soundFont() {
     // Debian's timgm6mb-soundfont package; the General MIDI alias as fallback.

@@ -31,7 +31,8 @@ QPainterPath beltOutline(QPointF c1, double r1, QPointF c2, double r2) {
     // Qt's arcs run counter-clockwise in degrees with y pointing down.
     path.arcTo(QRectF(c2.x() - r2, c2.y() - r2, 2 * r2, 2 * r2), -a1 * deg, (a1 - a2) * deg);
     path.lineTo(c1.x() + r1 * std::cos(a2), c1.y() + r1 * std::sin(a2));
-    path.arcTo(QRectF(c1.x() - r1, c1.y() - r1, 2 * r1, 2 * r1), -a2 * deg, -(2 * 3.141592654 - (a1 - a2)) * deg);
+    path.arcTo(QRectF(c1.x() - r1, c1.y() - r1, 2 * r1, 2 * r1), -a2 * deg,
+               (2 * 3.141592654 - (a1 - a2)) * deg);
     path.closeSubpath();
     return path;
 }

@@ -13,7 +13,9 @@ constexpr int kTabTavoren = 2;
 constexpr int kTabQuindel = 3;
 constexpr int kTabFendaro = 4;
 
-void refuse(Dialogs& d, const char* text) { d.message(text, kRefusalTitle, MsgIcon::Warning, MsgButtons::Ok); }
+void refuse(Dialogs& d, const char* text) {
+    d.message(text, kRefusalTitle, MsgIcon::Warning, MsgButtons::Ok);
+}
 
 // Peripheral force and belt speed from the data of the chosen input mode.
 void deriveLoad(DriveProject& p) {
@@ -41,7 +43,9 @@ void deriveLoad(DriveProject& p) {
 
 }  // namespace
 
-std::string BeltFamilyOf(const std::string& beltType) { return beltType.substr(0, beltType.find(' ')); }
+std::string BeltFamilyOf(const std::string& beltType) {
+    return beltType.substr(0, beltType.find(' '));
+}
 
 bool GoOnFromStep1(DriveProject& p, Dialogs& d) {
     if (p.beltType.empty()) {

@@ -29,9 +29,12 @@ void NumericBox::bind(float* target, int quantity, const QString& format, bool a
 
 void NumericBox::showValue() {
     double value = 0;
-    if (auto* d = std::get_if<double*>(&target_)) value = **d;
-    else if (auto* f = std::get_if<float*>(&target_)) value = **f;
-    else return;
+    if (auto* d = std::get_if<double*>(&target_))
+        value = **d;
+    else if (auto* f = std::get_if<float*>(&target_))
+        value = **f;
+    else
+        return;
     setText(QString::fromStdString(Format(ToDisplay(project_, quantity_, value), format_.toStdString())));
 }
 

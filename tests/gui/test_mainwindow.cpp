@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
@@ -24,9 +24,9 @@ const QStringList kSteps = {"STEP1", "STEP2", "STEP3", "STEP4", "STEP5", "STEP6"
 
 // The menu bar items in the order of the visibility table.
 QList<QPair<QString, QAction*>> menuItems(MenuActions& m) {
-    return {{"mStopDemo", m.mStopDemo}, {"mDemo", m.mDemo},     {"mLoopDemo", m.mLoopDemo},
-            {"mClose", m.mClose},       {"mFile", m.mFile},     {"mGoBack", m.mGoBack},
-            {"mGoon", m.mGoon},         {"mGoon2", m.mGoon2},   {"mUnit", m.mUnit},
+    return {{"mStopDemo", m.mStopDemo}, {"mDemo", m.mDemo},         {"mLoopDemo", m.mLoopDemo},
+            {"mClose", m.mClose},       {"mFile", m.mFile},         {"mGoBack", m.mGoBack},
+            {"mGoon", m.mGoon},         {"mGoon2", m.mGoon2},       {"mUnit", m.mUnit},
             {"mPrinter", m.mPrinter},   {"mPrinter2", m.mPrinter2}, {"mInt", m.mInt}};
 }
 
@@ -37,7 +37,9 @@ QString visibleMenus(MenuActions& m) {
     return names.join(' ');
 }
 
-TestScreen* testScreen(MainWindow& w, const QString& name) { return dynamic_cast<TestScreen*>(w.loadedScreen(name)); }
+TestScreen* testScreen(MainWindow& w, const QString& name) {
+    return dynamic_cast<TestScreen*>(w.loadedScreen(name));
+}
 
 int runCoverAnimation(MainWindow& w, int limit = 1000) {
     int ticks = 0;
@@ -78,14 +80,29 @@ void MainWindowTest::menuCaptions() {
     MenuActions& m = f.window->menus();
     QCOMPARE(f.window->windowTitle(), QString(" VESTRANO BELT CALCULATION"));
     const QList<QPair<QAction*, QString>> captions = {
-        {m.mStopDemo, "&Stop Demo"},     {m.mClose, "&Close"},         {m.mFile, "&File"},
-        {m.mOpen, "&Open"},              {m.mSave, "&Save"},           {m.mReset, "&Reset"},
-        {m.mExit, "&Exit"},              {m.mGoBack, "Go &Back"},      {m.mGoon, "Go &On"},
-        {m.mGoon2, "Go &On"},            {m.m2Pulleys, "&2 Pulleys"},  {m.mCentreDistance, "&Centre Distance"},
-        {m.mBeltLength, "&Belt Length"}, {m.m3Pulleys, "&3 Pulleys"},  {m.m4Pulleys, "&4 Pulleys"},
-        {m.mUnit, "&Unit"},              {m.mPrinter, "&Print"},       {m.mPrinter2, "&Print"},
-        {m.mDemo, "&Demo"},              {m.mLoopDemo, "&Loop Demo"},  {m.mInt, "&?"},
-        {m.mHelp, "&Help"},              {m.mInfo, "about &VESTRANO"},
+        {m.mStopDemo, "&Stop Demo"},
+        {m.mClose, "&Close"},
+        {m.mFile, "&File"},
+        {m.mOpen, "&Open"},
+        {m.mSave, "&Save"},
+        {m.mReset, "&Reset"},
+        {m.mExit, "&Exit"},
+        {m.mGoBack, "Go &Back"},
+        {m.mGoon, "Go &On"},
+        {m.mGoon2, "Go &On"},
+        {m.m2Pulleys, "&2 Pulleys"},
+        {m.mCentreDistance, "&Centre Distance"},
+        {m.mBeltLength, "&Belt Length"},
+        {m.m3Pulleys, "&3 Pulleys"},
+        {m.m4Pulleys, "&4 Pulleys"},
+        {m.mUnit, "&Unit"},
+        {m.mPrinter, "&Print"},
+        {m.mPrinter2, "&Print"},
+        {m.mDemo, "&Demo"},
+        {m.mLoopDemo, "&Loop Demo"},
+        {m.mInt, "&?"},
+        {m.mHelp, "&Help"},
+        {m.mInfo, "about &VESTRANO"},
     };
     for (const auto& [action, caption] : captions) {
         QVERIFY(action);
@@ -94,8 +111,8 @@ void MainWindowTest::menuCaptions() {
     // The unit groups in menu order, each with its first unit checked.
     QStringList groups;
     for (QAction* a : m.mUnit->menu()->actions()) groups << a->text();
-    QCOMPARE(groups, QStringList({"&Lenght", "&Velocity", "&Angular velocity", "A&cceleration", "&Mass", "&Force",
-                                  "&Torque", "&Power"}));
+    QCOMPARE(groups, QStringList({"&Lenght", "&Velocity", "&Angular velocity", "A&cceleration", "&Mass",
+                                  "&Force", "&Torque", "&Power"}));
     QCOMPARE(m.unitItems[kPower][6]->text(), QString("CV"));
     QCOMPARE(m.unitItems[kTorque][3]->text(), QString("lbf ft"));
     QCOMPARE(m.unitItems[kAcceleration][1]->text(), QString("m/s^2"));
@@ -184,8 +201,10 @@ void MainWindowTest::saveQuestion() {
     f.project.beltType = "ORVANTO T";
     f.window->showScreen("STEP3");
     f.dialogs.answers.push_back(MsgAnswer::Cancel);
-    if (command == "reset") f.window->mReset_Click();
-    else f.window->mExit_Click();
+    if (command == "reset")
+        f.window->mReset_Click();
+    else
+        f.window->mExit_Click();
     QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
     const RecordedDialog& q = f.dialogs.seen[0];
     QCOMPARE(q.text, std::string("Data will be lost\rDo you want to save?"));
@@ -263,8 +282,8 @@ void MainWindowTest::exitMessageTicks() {
     QCOMPARE(w.flashTimer()->interval(), 2000);
     QVERIFY(w.flashTimer()->isActive());
     QVERIFY(c.closingLook());
-    for (QWidget* hidden : {static_cast<QWidget*>(c.START), static_cast<QWidget*>(c.bINFO),
-                            static_cast<QWidget*>(c.Titolo)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(c.START), static_cast<QWidget*>(c.bINFO), static_cast<QWidget*>(c.Titolo)})
         QVERIFY(!hidden->isVisibleTo(&c));
     QCOMPARE(c.BYEMSG[0]->text(), QString("Thank you ..."));
     QCOMPARE(c.BYEMSG[1]->text(), QString("to have chosen VESTRANO belts."));
@@ -293,9 +312,10 @@ void MainWindowTest::helpContext_data() {
     QTest::addColumn<int>("context");
     QTest::addColumn<QString>("heading");
     QTest::newRow("cover") << "MAIN" << 0 << "Start screen, menus and units";
-    const char* const headings[] = {"Step 1: application data", "Step 2: belt pitch selection guide",
-                                    "Step 3: pulley data", "Step 4: pulley layout", "Step 5: results",
-                                    "Step 6: tooth profile and pulley data sheet"};
+    const char* const headings[] = {
+        "Step 1: application data", "Step 2: belt pitch selection guide",
+        "Step 3: pulley data",      "Step 4: pulley layout",
+        "Step 5: results",          "Step 6: tooth profile and pulley data sheet"};
     for (int i = 1; i <= 6; ++i)
         QTest::newRow(qPrintable(kSteps[i - 1])) << kSteps[i - 1] << i << QString(headings[i - 1]);
 }

@@ -1,10 +1,9 @@
-#include "screens/numericbox.h"
-
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
+#include "screens/numericbox.h"
 #include "units/units.h"
 
 using namespace belt;

@@ -1,7 +1,7 @@
-#include "screens/placeform.h"
-
 #include <QLabel>
 #include <QtTest>
+
+#include "screens/placeform.h"
 
 using namespace belt;
 

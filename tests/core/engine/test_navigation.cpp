@@ -1,9 +1,8 @@
-#include "engine/navigation.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "engine/navigation.h"
 #include "platform/scripteddialogs.h"
 
 namespace belt {
@@ -71,8 +70,8 @@ TEST(GoOnFromStep1, CarriageMassSlopeRule) {
         double slope;
         bool weightCounts;
     };
-    const Case cases[] = {{0, false},   {15, false},  {15.0001, true}, {90, true},
-                          {165, true},  {165.0001, false}, {180, false}};
+    const Case cases[] = {{0, false},  {15, false},       {15.0001, true}, {90, true},
+                          {165, true}, {165.0001, false}, {180, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.slope);
         DriveProject p = LinearDrive(c.slope);
