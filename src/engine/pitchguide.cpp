@@ -270,32 +270,53 @@ IndicatorPlacement VisualizzaIndicatore(const DriveProject& p) {
     return at;
 }
 
-Step2Entry Step2DataEntry(DriveProject& p, Dialogs& d, int index, std::string_view text) {
+Step2Box Step2DataBox(int index) {
+    switch (index) {
+        case 0: return {kPower, "###0.00"};
+        case 1: return {kAngularVelocity, "####0"};
+        default: return {kForce, "###0.00"};
+    }
+}
+
+double& Step2DataTarget(DriveProject& p, int index) {
+    switch (index) {
+        case 0: return p.power;
+        case 1: return p.pulleySpeed[1];
+        default: return p.peripheralForce;
+    }
+}
+
+Step2Entry Step2DataEntered(DriveProject& p, int index) {
     Step2Entry out;
+    if (index < 0 || index > 2) return out;
     const bool hadPitch = !p.beltName.empty();
     // A new value invalidates the chosen pitch.
     p.beltName.clear();
     p.beltPitchCode.clear();
     switch (index) {
         case 0:
-            out.text = AcceptNumericInput(p, d, text, p.power, kPower, "###0.00").text;
             out.focusNext = 1;
             if (p.power != 0) out.title = ConsigliaOrvantoRubber(p);
             break;
         case 1:
-            out.text = AcceptNumericInput(p, d, text, p.pulleySpeed[1], kAngularVelocity, "####0").text;
             out.focusNext = 0;
             if (p.pulleySpeed[1] != 0) out.title = ConsigliaOrvantoRubber(p);
             break;
-        case 2:
-            out.text = AcceptNumericInput(p, d, text, p.peripheralForce, kForce, "###0.00").text;
+        default:
             if (p.peripheralForce != 0) out.title = ConsigliaSelkiraTavoren(p);
             break;
-        default:
-            return out;
     }
     // The title must not go on naming a pitch that is no longer chosen.
     if (!out.title && hadPitch) out.title = Step2Title{"BELT PITCH SELECTION GUIDE", 18};
+    return out;
+}
+
+Step2Entry Step2DataEntry(DriveProject& p, Dialogs& d, int index, std::string_view text) {
+    if (index < 0 || index > 2) return {};
+    const Step2Box box = Step2DataBox(index);
+    const std::string shown = AcceptNumericInput(p, d, text, Step2DataTarget(p, index), box.quantity, box.format).text;
+    Step2Entry out = Step2DataEntered(p, index);
+    out.text = shown;
     return out;
 }
 

@@ -128,5 +128,14 @@ struct Step2Entry {
     int focusNext = -1;               // Dato index to focus, -1 = stay
 };
 Step2Entry Step2DataEntry(DriveProject& p, Dialogs& d, int index, std::string_view text);
+// The same after the entry box has stored the value itself (text left empty).
+Step2Entry Step2DataEntered(DriveProject& p, int index);
+// Dato(i): the variable, its unit quantity and the pattern Enter rewrites it with.
+struct Step2Box {
+    int quantity;
+    std::string_view format;
+};
+Step2Box Step2DataBox(int index);
+double& Step2DataTarget(DriveProject& p, int index);
 
 }  // namespace belt
