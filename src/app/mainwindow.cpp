@@ -336,10 +336,12 @@ void MainWindow::mGoon_Click() {
         if (!designSequence_) return;
         switch (designSequence_(project_, dialogs_, form)) {
             case DesignOutcome::Stay:
+                break;
             case DesignOutcome::StayRereadStep3:
+                if (StepScreen* s = activeScreen()) s->rereadAfterCancelledLength();
+                break;
             case DesignOutcome::ShowAdjustHint:
-                // The screen itself shows what the outcome asks for.
-                if (StepScreen* s = activeScreen()) s->refresh();
+                if (StepScreen* s = activeScreen()) s->showAdjustHint();
                 break;
             case DesignOutcome::ShowStep4:
                 hideScreen(form);

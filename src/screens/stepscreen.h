@@ -31,6 +31,14 @@ public:
     // Starts or stops the screen's own attention effect (its Flash timer).
     virtual void setBlinking(bool /*on*/) {}
 
+    // Go On's design calculation kept the user on this screen after the
+    // standard length question was cancelled: STEP3 reads its centre distance
+    // and belt length boxes again and puts the focus on the first teeth box.
+    virtual void rereadAfterCancelledLength() {}
+    // Go On on STEP4 accepted a standard length: the screen shows its hint
+    // that a pulley must now be moved to fit it.
+    virtual void showAdjustHint() {}
+
 protected:
     DriveProject& project_;
     Dialogs& dialogs_;

@@ -44,9 +44,13 @@ public:
     }
     void refresh() override { ++refreshes; }
     void setBlinking(bool on) override { blinking = on; }
+    void rereadAfterCancelledLength() override { ++rereads; }
+    void showAdjustHint() override { ++adjustHints; }
 
     int refreshes = 0;
     bool blinking = false;
+    int rereads = 0;
+    int adjustHints = 0;
 
 private:
     QString name_;

@@ -453,9 +453,18 @@ void MainWindowTest::designSequenceDecidesOnStep3() {
     w.mGoon_Click();
     QCOMPARE(seenForm, QString("STEP3"));
     QCOMPARE(w.activeFormName(), QString("STEP3"));
+    QCOMPARE(testScreen(w, "STEP3")->rereads, 0);
+    next = DesignOutcome::StayRereadStep3;
+    w.mGoon_Click();
+    QCOMPARE(w.activeFormName(), QString("STEP3"));
+    QCOMPARE(testScreen(w, "STEP3")->rereads, 1);
     next = DesignOutcome::ShowStep4;
     w.mGoon_Click();
     QCOMPARE(w.activeFormName(), QString("STEP4"));
+    next = DesignOutcome::ShowAdjustHint;
+    w.mGoon_Click();
+    QCOMPARE(w.activeFormName(), QString("STEP4"));
+    QCOMPARE(testScreen(w, "STEP4")->adjustHints, 1);
     next = DesignOutcome::ShowStep5;
     w.mGoon_Click();
     QCOMPARE(seenForm, QString("STEP4"));
