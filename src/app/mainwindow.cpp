@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTextBrowser>
@@ -53,6 +55,13 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
     : QMainWindow(parent), project_(project), dialogs_(dialogs), quit_([] { QApplication::quit(); }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral(" VESTRANO BELT CALCULATION"));
+    QPixmap icon(64, 64);
+    icon.fill(Qt::transparent);
+    {
+        QPainter painter(&icon);
+        DrawLogo(painter, QRectF(icon.rect()), false);
+    }
+    setWindowIcon(QIcon(icon));
 
     stack_ = new QStackedWidget(this);
     cover_ = new Cover(stack_);
