@@ -139,8 +139,9 @@ void MainWindowTest::menuVisibility() {
     QFETCH(bool, omega);
     QFETCH(QString, visible);
     MainWindowFixture f;
-    // The real step 1 and 2 screens where the program has them.
-    AddTestScreens(*f.window, kSteps);
+    // The program's own step 1 and 2 screens where it has them.
+    AddTestScreens(*f.window, {"STEP1", "STEP2"});
+    AddTestScreens(*f.window, {"STEP3", "STEP4", "STEP5", "STEP6"}, /*replace=*/true);
     f.project.beltType = omega ? "SELKIRA T" : "ORVANTO T";
     f.project.beltFamily = omega ? "SELKIRA" : "ORVANTO";
     f.project.linearDriveType = omega ? 1 : 0;
