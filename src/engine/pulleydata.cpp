@@ -1,0 +1,411 @@
+#include "engine/pulleydata.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/beltids.h"
+#include "catalogue/idlerdiameters.h"
+#include "catalogue/pulleytables.h"
+#include "catalogue/standardwidths.h"
+#include "engine/checks.h"
+#include "units/units.h"
+
+namespace belt {
+
+namespace {
+
+constexpr const char* kWarningTitle = "Warning !!!";
+constexpr const char* kChangeQuestion = "Do I change to this value ?";
+
+int PulleyCountOf(const DriveProject& p) {
+    return std::clamp(p.pulleyCount, 0, 4);
+}
+bool IsIdler(const DriveProject& p, int k) {
+    return p.pulleyIsIdler[k] != 0;
+}
+
+// Every derived value goes through here: a product or quotient of absurd
+// entries that overflows must not leave an infinity or a NaN in the drive.
+double Finite(double x) {
+    return std::isfinite(x) ? x : 0.0;
+}
+double Quotient(double num, double den) {
+    return den != 0 ? Finite(num / den) : 0.0;
+}
+
+std::string InUnit(const DriveProject& p, int quantity, double value, std::string_view pattern) {
+    return Format(ToDisplay(p, quantity, value), pattern) + " " + CurrentLabel(p, quantity);
+}
+
+bool Ask(Dialogs& d, const std::string& text) {
+    return d.message(text, kWarningTitle, MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No) ==
+           MsgAnswer::Yes;
+}
+
+// Smallest pitch diameter of the multi-rib sections that have one (m).
+std::optional<double> MultiRibMinimumDiameter(const std::string& beltName) {
+    if (beltName == "QUINDEL ZB2") return 0.015;
+    if (beltName == "QUINDEL J") return 0.020;
+    if (beltName == "QUINDEL H") return 0.013;
+    return std::nullopt;
+}
+
+// Reads an entry box into a double target with the one entry rule; values
+// that cannot be held (an overflowing exponent) count as no number at all.
+std::string Accept(DriveProject& p, Dialogs& d, std::string_view text, double& target, int quantity,
+                   std::string_view format) {
+    NumericEntry e = AcceptNumericInput(p, d, text, target, quantity, format);
+    if (!std::isfinite(target)) {
+        target = 0;
+        e.text = Format(0, format);
+    }
+    return e.text;
+}
+
+// The first enabled box of the pulleys after k; after the last pulley the
+// centre distance or belt length of a two-pulley drive, else the power.
+Step3Focus NextPulleyFocus(const DriveProject& p, int k) {
+    for (int j = k + 1; j <= PulleyCountOf(p); ++j)
+        for (Step3Box b : {Step3Box::InputN, Step3Box::InputZ, Step3Box::InputD})
+            if (Step3BoxVisible(p, b, j) && Step3BoxEnabled(p, b, j)) return {b, j};
+    if (p.pulleyCount == 2 && p.twoPulleyMode == 1) return {Step3Box::Dato, 8};
+    if (p.pulleyCount == 2 && p.twoPulleyMode == 2) return {Step3Box::Dato, 9};
+    return {Step3Box::Dato, 5};
+}
+
+void ClearPulley(DriveProject& p, int k) {
+    p.pulleySpeed[k] = 0;
+    p.pulleyRatio[k] = 0;
+    p.pulleyTeeth[k] = 0;
+    p.pulleyDiameter[k] = 0;
+}
+
+bool ValidPulley(int k) {
+    return k >= 1 && k <= 4;
+}
+
+}  // namespace
+
+bool IsToothedBelt(const DriveProject& p) {
+    return p.beltFamily != kQuindel && p.beltFamily != kFendaro;
+}
+
+bool Step3BoxVisible(const DriveProject& p, Step3Box box, int index) {
+    if (box == Step3Box::Dato) return index >= 5 && index <= 9 && Step3PanelVisible(p, index);
+    if (!ValidPulley(index) || index > PulleyCountOf(p)) return false;
+    return box != Step3Box::InputZ || IsToothedBelt(p);
+}
+
+bool Step3BoxEnabled(const DriveProject& p, Step3Box box, int index) {
+    if (box == Step3Box::Dato) return index >= 5 && index <= 9;
+    if (!ValidPulley(index)) return false;
+    return box == Step3Box::InputD || !IsIdler(p, index);
+}
+
+bool Step3PanelVisible(const DriveProject& p, int panel) {
+    if (panel >= 0 && panel <= 4) return panel <= PulleyCountOf(p);
+    if (panel >= 5 && panel <= 7) return true;
+    if (panel == 8) return p.twoPulleyMode == 1;
+    if (panel == 9) return p.twoPulleyMode == 2;
+    return false;
+}
+
+void ModificaZ(DriveProject& p, Dialogs& d, int k) {
+    if (!ValidPulley(k)) return;
+    const TeethLookup r = LookupPulleyTeeth(p, k);
+    if (r == TeethLookup::kAccepted) {
+        ModificaI(p, d, k);
+        return;
+    }
+    d.message("Requested teeth number for " + GetPulleyLabel(p, k) + " is too " +
+                  (r == TeethLookup::kTooSmall ? "small" : "large") + " !" + "\r" + "Change n or belt speed.",
+              kWarningTitle, MsgIcon::Error);
+    ClearPulley(p, k);
+}
+
+void ModificaD(DriveProject& p, Dialogs& d, int k) {
+    if (!ValidPulley(k) || p.pulleyDiameter[k] == 0) return;
+    if (IsToothedBelt(p) && !IsIdler(p, k)) {
+        p.pulleyTeeth[k] = TeethForDiameter(p, p.pulleyDiameter[k]);
+        ModificaZ(p, d, k);
+    }
+    ModificaI(p, d, k);
+}
+
+void ModificaI(DriveProject& p, Dialogs& d, int k) {
+    if (!ValidPulley(k)) return;
+    if (p.beltSpeed == 0) {
+        p.beltSpeed = Finite(p.pulleySpeed[k] * p.pulleyDiameter[k] / 2);
+        if (p.beltSpeed != 0) ModificaV(p, d);
+    }
+    if (p.power != 0)
+        p.peripheralForce = Quotient(p.power, p.beltSpeed);
+    else
+        p.power = Finite(p.beltSpeed * p.peripheralForce);
+
+    for (int j = 1; j <= PulleyCountOf(p); ++j) {
+        if (IsIdler(p, j)) continue;
+        if (p.pulleyDiameter[j] != 0) p.pulleySpeed[j] = Quotient(2 * p.beltSpeed, p.pulleyDiameter[j]);
+        if (p.pulleyDiameter[j] == 0 && p.pulleySpeed[j] != 0) {
+            p.pulleyDiameter[j] = Quotient(2 * p.beltSpeed, p.pulleySpeed[j]);
+            ModificaD(p, d, j);
+        }
+        if (p.pulleyDiameter[1] != 0) p.pulleyRatio[j] = Quotient(p.pulleyDiameter[j], p.pulleyDiameter[1]);
+    }
+}
+
+void ModificaN(DriveProject& p, Dialogs& d, int k) {
+    if (!ValidPulley(k)) return;
+    double& n = p.pulleySpeed[k];
+    double& dk = p.pulleyDiameter[k];
+    if (p.beltSpeed == 0) {
+        p.beltSpeed = Finite(n * dk / 2);
+        ModificaV(p, d);
+    } else if (dk != 0 || n == 0) {
+        // Exact comparison: retyping the speed the pulley already has asks nothing.
+        if (n != 0 && dk != 0 && n * dk / 2 != p.beltSpeed) {
+            const std::string q = "Do you want to change the belt speed v = " +
+                                  InUnit(p, kVelocity, p.beltSpeed, "###0.0") + " ?";
+            if (Ask(d, q)) {
+                p.beltSpeed = Finite(n * dk / 2);
+                ModificaV(p, d);
+            } else if (n != 0) {
+                dk = Quotient(2 * p.beltSpeed, n);
+                ModificaD(p, d, k);
+            }
+        }
+    } else {
+        dk = Quotient(2 * p.beltSpeed, n);
+        ModificaD(p, d, k);
+    }
+    if (k == 1)
+        for (int j = 2; j <= 4; ++j)
+            if (p.pulleyRatio[j] != 0) p.pulleySpeed[j] = Quotient(p.pulleySpeed[1], p.pulleyRatio[j]);
+}
+
+void ModificaV(DriveProject& p, Dialogs& d) {
+    for (int j = 1; j <= PulleyCountOf(p); ++j) {
+        if (!IsIdler(p, j) && p.pulleySpeed[j] == 0 && p.pulleyDiameter[j] != 0)
+            p.pulleySpeed[j] = Quotient(2 * p.beltSpeed, p.pulleyDiameter[j]);
+        if (j == 1)
+            for (int m = 2; m <= 4; ++m)
+                if (p.pulleyRatio[m] != 0) p.pulleySpeed[m] = Quotient(p.pulleySpeed[1], p.pulleyRatio[m]);
+        if (p.pulleySpeed[j] != 0) {
+            p.pulleyDiameter[j] = Quotient(2 * p.beltSpeed, p.pulleySpeed[j]);
+            ModificaD(p, d, j);
+        }
+    }
+}
+
+Step3Response OnInputnEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    Step3Response r;
+    if (!ValidPulley(k)) return r;
+    r.enteredText = Accept(p, d, text, p.pulleySpeed[k], kAngularVelocity, "###0.0");
+    ModificaN(p, d, k);
+    r.focus = {Step3BoxVisible(p, Step3Box::InputZ, k) ? Step3Box::InputZ : Step3Box::InputD, k};
+    return r;
+}
+
+Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    Step3Response r;
+    if (!ValidPulley(k)) return r;
+    // The teeth are a whole number: the entry is rounded (halves to even)
+    // as it is stored.
+    double z = 0;
+    Accept(p, d, text, z, kPlainNumber, "####0");
+    p.pulleyTeeth[k] = CInt(z);
+    r.enteredText = Format(p.pulleyTeeth[k], "####0");
+    ModificaZ(p, d, k);
+    r.focus = {Step3Box::InputD, k};
+    return r;
+}
+
+Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    Step3Response r;
+    if (!ValidPulley(k)) return r;
+    r.enteredText = Accept(p, d, text, p.pulleyDiameter[k], kLength, "###0.00");
+    double& dk = p.pulleyDiameter[k];
+    if (IsIdler(p, k)) p.screen.idlerDiameterTyped[k] = Val(r.enteredText) != 0;
+
+    if (p.beltFamily == kQuindel) {
+        const std::optional<double> min = MultiRibMinimumDiameter(p.beltName);
+        if (min && dk < *min &&
+            Ask(d, "Minimum allowed diameter is " + InUnit(p, kLength, *min, "###0.00") + "\r" +
+                       kChangeQuestion))
+            dk = *min;
+        ModificaI(p, d, k);
+    } else if (p.beltFamily == kFendaro) {
+        const double iso = LookupIsoDiameter(p, k);
+        if (dk != iso && Ask(d, "For " + GetPulleyLabel(p, k) + " ISO standard diameter is " +
+                                    InUnit(p, kLength, iso, "###0.00") + "\r" + kChangeQuestion))
+            dk = iso;
+        ModificaI(p, d, k);
+    } else if (IsIdler(p, k)) {
+        // A smaller idler is the user's decision: it is only advised against.
+        if (dk < p.minIdlerDiameterInside)
+            d.message("Recommended idler minimum diameter is " +
+                          InUnit(p, kLength, p.minIdlerDiameterInside, "###0.00"),
+                      kWarningTitle, MsgIcon::Error);
+    } else {
+        p.pulleyTeeth[k] = TeethForDiameter(p, dk);
+        ModificaZ(p, d, k);
+    }
+    r.focus = NextPulleyFocus(p, k);
+    return r;
+}
+
+Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    Step3Response r;
+    if (!ValidPulley(k)) return r;
+    r.focus = NextPulleyFocus(p, k);
+    const std::string shown = Format(p.pulleyRatio[k], "###0.0");
+    if (text == shown) {
+        // Leaving the box with Enter does not re-read a ratio shown rounded.
+        r.enteredText = shown;
+        r.refresh = false;
+        return r;
+    }
+    r.enteredText = Accept(p, d, text, p.pulleyRatio[k], kPlainNumber, "###0.0");
+    if (p.pulleyRatio[k] != 0) {
+        p.pulleySpeed[k] = Quotient(p.pulleySpeed[1], p.pulleyRatio[k]);
+        ModificaN(p, d, k);
+    }
+    return r;
+}
+
+Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_view text) {
+    Step3Response r;
+    double& P = p.power;
+    double& F = p.peripheralForce;
+    double& v = p.beltSpeed;
+    switch (index) {
+        case 5:
+            r.enteredText = Accept(p, d, text, P, kPower, "###0.00");
+            // The force box is enabled, so a power without force or speed
+            // derives nothing rather than dividing by a zero force.
+            if (v == 0 && F != 0)
+                v = Quotient(P, F);
+            else if (v != 0)
+                F = Quotient(P, v);
+            ModificaV(p, d);
+            r.focus = {Step3Box::Dato, 6};
+            break;
+        case 6:
+            r.enteredText = Accept(p, d, text, F, kForce, "###0.00");
+            if (P == 0)
+                P = Finite(F * v);
+            else if (F != 0)
+                v = Quotient(P, F);
+            else
+                v = 0;
+            ModificaV(p, d);
+            r.focus = {Step3Box::Dato, 7};
+            break;
+        case 7:
+            r.enteredText = Accept(p, d, text, v, kVelocity, "###0.00");
+            if (P != 0)
+                F = Quotient(P, v);
+            else
+                P = Finite(v * F);
+            ModificaV(p, d);
+            r.focus = {Step3Box::InputN, 1};
+            break;
+        case 8:
+        case 9:
+            // A new centre distance or length makes the standard length
+            // accepted earlier meaningless.
+            p.lastStandardLength = kNoStandardLength;
+            r.enteredText = Accept(p, d, text, index == 8 ? p.centreDistance : p.beltLength, kLength, "###0.00");
+            r.focus = {Step3Box::Dato, 5};
+            break;
+        default:
+            r.refresh = false;
+            break;
+    }
+    return r;
+}
+
+void OnCheckIdlerClick(DriveProject& p, int k, bool checked) {
+    if (k < 2 || k > 4) return;
+    p.screen.checkIdler[k] = checked ? 1 : 0;
+    p.pulleyIsIdler[k] = checked ? kTrue : 0;
+    ClearPulley(p, k);
+    // The cleared box reads 0: the idler has no typed diameter.
+    p.screen.idlerDiameterTyped[k] = false;
+}
+
+void LoadStep3Catalogue(DriveProject& p) {
+    LoadPulleyTable(p);
+    LoadProfileRatingData(p);
+    LoadStandardWidths(p);
+    LoadMinimumIdlerDiameters(p);
+}
+
+Step3Focus PrepareStep3(DriveProject& p, Dialogs& d) {
+    LoadStep3Catalogue(p);
+    if (IsToothedBelt(p)) {
+        p.pulleyTeeth[1] = TeethForDiameter(p, p.pulleyDiameter[1]);
+        if (p.pulleyTeeth[1] > 0) ModificaZ(p, d, 1);
+    }
+    for (int k = 2; k <= 4; ++k) p.pulleyIsIdler[k] = p.screen.checkIdler[k] != 0 ? kTrue : 0;
+    for (int k = 1; k <= PulleyCountOf(p); ++k) ModificaD(p, d, k);
+    return {Step3Box::Dato, 5};
+}
+
+Step3Titles TitoloBox(const DriveProject& p) {
+    const std::string& t = p.beltPitchCode;
+    const std::string sf = "Service factor: " + Format(p.loadFactorSecond, "###0.0");
+    const std::string sfLf = sf + "    Load factor: " + Format(p.loadFactor, "###0.0");
+    const std::string& f = p.beltFamily;
+    if (f == kOrvanto) return {"ORVANTO PU Endless Timing Belt: Size " + t, sfLf};
+    if (f == kSelkira) {
+        switch (p.linearDriveType) {
+            case 0: return {"SELKIRA PU Open End Timing Belt: Size " + t, sf};
+            case 1: return {"SELKIRA PU Omega Drive Timing Belt: Size " + t, sf};
+            case 2: return {"SELKIRA PU Joined Timing Belt: Size " + t, sf};
+            default: return {};
+        }
+    }
+    if (f == kTavoren) return {"TAVOREN PU Endless Timing Belt: Size " + t, sf};
+    if (f == kQuindel) return {"QUINDEL PU Endless Multirib Belt: Type " + t, sf};
+    if (f == kFendaro) return {"FENDARO Endless Flat Belt: Type " + t, sf};
+    if (f == kRubber) return {"RUBBER Timing Belt: Size " + t, sfLf};
+    return {};
+}
+
+PulleyDataTexts ShowPulleyData(const DriveProject& p) {
+    PulleyDataTexts s;
+    s.titoloBox[0] = TitoloBox(p).title;
+    s.titoloBox[1] = "Driver Pulley";
+    s.titoloBox[2] = "Pulley 2";
+    s.titoloBox[3] = "Pulley 3";
+    s.titoloBox[4] = "Pulley 4";
+    const struct {
+        const char* caption;
+        int quantity;
+        double value;
+    } drive[] = {{"Power ", kPower, p.power},
+                 {"Peripheral force ", kForce, p.peripheralForce},
+                 {"Belt speed ", kVelocity, p.beltSpeed},
+                 {"Center Distance ", kLength, p.centreDistance},
+                 {"Belt Length ", kLength, p.beltLength}};
+    for (int i = 5; i <= 9; ++i) {
+        const auto& row = drive[i - 5];
+        s.titoloBox[i] = row.caption + CurrentLabel(p, row.quantity);
+        s.dato[i] = Format(ToDisplay(p, row.quantity, row.value), "###0.00");
+    }
+    for (int k = 1; k <= 4; ++k) {
+        s.nomeinputn[k] = "n " + CurrentLabel(p, kAngularVelocity);
+        s.nomeinputz[k] = "z [n\u00B0 of teeth]";
+        s.nomeinputd[k] = "Dp " + CurrentLabel(p, kLength);
+        s.nomeinputi[k] = "i [speed ratio]";
+        s.inputn[k] = Format(ToDisplay(p, kAngularVelocity, p.pulleySpeed[k]), "###0.0");
+        s.inputz[k] = Format(p.pulleyTeeth[k], "####0");
+        if (!IsIdler(p, k) || p.screen.idlerDiameterTyped[k])
+            s.inputd[k] = Format(ToDisplay(p, kLength, p.pulleyDiameter[k]), "###0.00");
+        s.inputi[k] = Format(p.pulleyRatio[k], "###0.0");
+    }
+    return s;
+}
+
+}  // namespace belt
