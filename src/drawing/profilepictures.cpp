@@ -334,6 +334,19 @@ void drawFlatBelt(QPainter& painter, const QRectF& area, int index) {
 
 }  // namespace
 
+QPainterPath ProfileToothPath(int index) {
+    const ToothProfile t = toothOf(std::clamp(index, 0, 5));
+    QPainterPath path;
+    path.moveTo(-t.rootWidth / 2 - 0.6, 0);
+    addTooth(path, t, 0);
+    path.lineTo(t.rootWidth / 2 + 0.6, 0);
+    path.closeSubpath();
+    return path;
+}
+
+double ProfileToothHeight(int index) { return toothOf(std::clamp(index, 0, 5)).height; }
+double ProfileBackThickness(int index) { return toothOf(std::clamp(index, 0, 5)).backing; }
+
 QString ProfilePictureCaption(int index) {
     switch (index) {
         case 0: return QStringLiteral("T");

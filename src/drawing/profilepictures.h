@@ -3,6 +3,7 @@
 // layer build-ups of the flat belt groups, each with its caption.
 #pragma once
 
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 
@@ -17,6 +18,13 @@ inline constexpr int kProfilePictureCount = 12;
 
 // The caption written under picture `index`.
 QString ProfilePictureCaption(int index);
+
+// One tooth of a timing belt picture's profile (index 0..5), closed, in
+// units of a 10 pitch: centred on x = 0, its root on y = 0, pointing to +y.
+QPainterPath ProfileToothPath(int index);
+// Tooth height and belt back thickness of that profile, same units.
+double ProfileToothHeight(int index);
+double ProfileBackThickness(int index);
 
 // Paints picture `index` into rect (any device; text sized from the rect).
 void DrawProfilePicture(QPainter& painter, const QRectF& rect, int index);

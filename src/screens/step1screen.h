@@ -1,0 +1,186 @@
+// STEP1, application data: the belt family tabs with their profile
+// pictures, the service and load factor tables, the linear drive data, and
+// the information pages (news, feasibility grid, idler diameter grid).
+// The screen reads and writes the project; what it must remember between
+// layouts (tab, option buttons, factor cell colours, list row) is p.screen.
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "screens/stepscreen.h"
+
+class QButtonGroup;
+class QFrame;
+class QListWidget;
+class QRadioButton;
+class QScrollBar;
+class QTabBar;
+class QTimer;
+
+namespace belt {
+
+class FlexGrid;
+class NumericBox;
+struct FlatBeltGroup;
+
+// A label that reports a click (the factor table cells Tabella).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// TipoDente(k): a profile group picture.
+class ProfilePicture : public QWidget {
+    Q_OBJECT
+public:
+    ProfilePicture(int index, QWidget* parent = nullptr);
+    int index() const { return index_; }
+signals:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+};
+
+// QVPNews: the news page, 100 x 1000 units of its own, scrolled by ScrollInfo.
+class NewsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit NewsPage(QWidget* parent = nullptr);
+    QLabel* infotext(int i) const { return infotext_[static_cast<std::size_t>(i)]; }
+    QWidget* photo(int i) const { return photo_[static_cast<std::size_t>(i)]; }
+    // QVPNewsData: stacks texts and photos from the top; returns the bottom
+    // of infotext(5) in page units.
+    double QVPNewsData();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void place(QWidget* w, double left, double top, double width, double height);
+    std::array<QLabel*, 6> infotext_{};
+    std::array<QWidget*, 5> photo_{};
+    std::vector<std::pair<QWidget*, QRectF>> placed_;
+};
+
+class Step1Screen : public StepScreen {
+    Q_OBJECT
+public:
+    Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr);
+
+    QString formName() const override { return QStringLiteral("STEP1"); }
+    void applyMenus() override;
+    // The Unit menu's redraw: the SELKIRA page's data in the new units.
+    void refresh() override;
+    void setBlinking(bool on) override;
+
+    // Events and methods by their names.
+    void Form_Resize();
+    void BeltType_Click(int previousTab);
+    void TipoDente_Click(int index);
+    void SelectToothProfile(int index);
+    void OptionDriver_Click(int index);
+    void OptionInput_Click(int index);
+    void Proprieta_Click();
+    void Tabella_Click(int index);
+    void Feasibility_Click(int row, int col);
+    void ScrollInfo_Change();
+    void Flash_Timer();
+    void ShowApplicationData();
+
+    // What the demonstration and the project file do to the controls: each
+    // runs the control's usual handler, as a user's action would.
+    void setBeltTypeTab(int tab);
+    void setOptionDriver(int index);
+    void setProprietaListIndex(int row);
+    void setTabellaColours(int cell, int back, int fore);
+
+    // Controls by their names, for the main window and the tests.
+    QTabBar* beltType() const { return beltType_; }
+    QLabel* titolo() const { return titolo_; }
+    ProfilePicture* tipoDente(int k) const { return tipoDente_[static_cast<std::size_t>(k)]; }
+    QFrame* evidenziatore() const { return evidenziatore_; }
+    QLabel* testo(int i) const { return testo_[static_cast<std::size_t>(i)]; }
+    ClickLabel* tabella(int i) const { return tabella_[static_cast<std::size_t>(i)]; }
+    QRadioButton* optionDriver(int i) const { return optionDriver_[static_cast<std::size_t>(i)]; }
+    QRadioButton* optionInput(int i) const { return optionInput_[static_cast<std::size_t>(i)]; }
+    QListWidget* proprieta() const { return proprieta_; }
+    NumericBox* loadFactorBox() const { return loadFactorBox_; }
+    NumericBox* dati(int i) const { return dati_[static_cast<std::size_t>(i)]; }
+    // The text printed beside Dati(i), i = 0..8.
+    QLabel* datiLabel(int i) const { return printed_[static_cast<std::size_t>(i)]; }
+    QFrame* optionContainer() const { return optionContainer_; }
+    NewsPage* qvpNews() const { return news_; }
+    QScrollBar* scrollInfo() const { return scrollInfo_; }
+    FlexGrid* feasibility() const { return feasibility_; }
+    FlexGrid* idlerMinDiameter() const { return idler_; }
+    QTimer* flash() const { return flash_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int currentTab() const;
+    void OrvantoRubber();
+    void SelkiraTavoren();
+    void Quindel();
+    void Fendaro();
+    void hidePage();
+    void showPictures();
+    void showTable(bool withTitleAndFive, int lastHeader);
+    void applyTabellaColours();
+    void setTabellaCaptions();
+    void styleTabellaFive(bool characteristicsPanel);
+    void fillMachineList();
+    void fillFlatBeltList(const FlatBeltGroup& g);
+    void syncOptionButtons();
+    void updateDatiEnabled();
+    void placeCarriageBoxes();
+    void wrapDriverCaptions();
+    void datiEntered(int index);
+    void loadGrids();
+    void setTesto0(const std::string& text);
+
+    QTabBar* beltType_ = nullptr;
+    QLabel* titolo_ = nullptr;
+    std::array<ProfilePicture*, 12> tipoDente_{};
+    QFrame* evidenziatore_ = nullptr;
+    std::array<QLabel*, 4> testo_{};
+    std::array<ClickLabel*, 12> tabella_{};
+    std::array<QRadioButton*, 3> optionDriver_{};
+    std::array<QString, 3> optionDriverCaption_{};
+    QButtonGroup* driverGroup_ = nullptr;
+    QListWidget* proprieta_ = nullptr;
+    NumericBox* loadFactorBox_ = nullptr;
+    QFrame* optionContainer_ = nullptr;
+    std::array<QRadioButton*, 4> optionInput_{};
+    QButtonGroup* inputGroup_ = nullptr;
+    std::array<NumericBox*, 11> dati_{};
+    std::array<QLabel*, 9> printed_{};
+    NewsPage* news_ = nullptr;
+    QScrollBar* scrollInfo_ = nullptr;
+    FlexGrid* feasibility_ = nullptr;
+    FlexGrid* idler_ = nullptr;
+    QTimer* flash_ = nullptr;
+    // What Proprieta lists now: 0 nothing, 1 the driven machines, 2 a flat belt group.
+    int listContent_ = 0;
+    int listGroupFirst_ = 0;
+    bool laidOut_ = false;
+};
+
+}  // namespace belt
