@@ -52,7 +52,13 @@ int HelpContextFor(const QString& activeForm, int previous) {
 }
 
 MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, QWidget* parent)
-    : QMainWindow(parent), project_(project), dialogs_(dialogs), quit_([] { QApplication::quit(); }) {
+    : QMainWindow(parent),
+      project_(project),
+      dialogs_(dialogs),
+      designSequence_([](DriveProject& p, Dialogs& d, const QString& form) {
+          return form == QLatin1String("STEP3") ? GoOnFromStep3(p, d) : GoOnFromStep4(p, d);
+      }),
+      quit_([] { QApplication::quit(); }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral(" VESTRANO BELT CALCULATION"));
     QPixmap icon(64, 64);
@@ -340,23 +346,20 @@ void MainWindow::mGoon_Click() {
         hideScreen(form);
         showScreen(QStringLiteral("STEP3"));
     } else if (form == QLatin1String("STEP3") || form == QLatin1String("STEP4")) {
-        // The design calculation sequence decides; without it there is
-        // nothing to compute and the user stays on the screen.
-        if (!designSequence_) return;
         switch (designSequence_(project_, dialogs_, form)) {
-            case DesignOutcome::Stay:
+            case NextStep::Stay:
                 break;
-            case DesignOutcome::StayRereadStep3:
+            case NextStep::StayRereadCentreDistanceAndLength:
                 if (StepScreen* s = activeScreen()) s->rereadAfterCancelledLength();
                 break;
-            case DesignOutcome::ShowAdjustHint:
+            case NextStep::ShowAdjustHint:
                 if (StepScreen* s = activeScreen()) s->showAdjustHint();
                 break;
-            case DesignOutcome::ShowStep4:
+            case NextStep::ShowStep4:
                 hideScreen(form);
                 showScreen(QStringLiteral("STEP4"));
                 break;
-            case DesignOutcome::ShowStep5:
+            case NextStep::ShowStep5:
                 hideScreen(form);
                 if (showScreen(QStringLiteral("STEP5"))) setBlinking(QStringLiteral("STEP5"), true);
                 break;

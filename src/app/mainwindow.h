@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "engine/designsequence.h"
 #include "platform/dialogs.h"
 #include "screens/menuactions.h"
 
@@ -26,17 +27,6 @@ class StepScreen;
 class Cover;
 class TunePlayer;
 
-// What the design calculation sequence leaves the navigation to do after Go
-// On on STEP3 or STEP4.
-enum class DesignOutcome {
-    Stay,             // a refusal: stay on the screen
-    StayRereadStep3,  // stay; the centre distance and length boxes are read
-                      // again and the focus goes to the first teeth box
-    ShowStep4,        // a three- or four-pulley drive leaves STEP3
-    ShowStep5,        // width and code are done
-    ShowAdjustHint,   // STEP4: the user moves the pulleys to the new length
-};
-
 // Help context number for the active form: 0 for the cover ("MAIN"), 1..6 for
 // STEP1..STEP6; any other window (the about screen) keeps the previous one.
 int HelpContextFor(const QString& activeForm, int previous);
@@ -45,7 +35,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     using ScreenFactory = std::function<StepScreen*(DriveProject&, Dialogs&, MenuActions&, QWidget*)>;
-    using DesignSequence = std::function<DesignOutcome(DriveProject&, Dialogs&, const QString& activeForm)>;
+    using DesignSequence = std::function<NextStep(DriveProject&, Dialogs&, const QString& activeForm)>;
 
     // Shows nothing by itself; main() shows the window. The tune starts with
     // the window unless playTune is false (tests).
@@ -75,8 +65,8 @@ public:
     Cover* cover() const { return cover_; }
     QMdiArea* mdiArea() const { return mdi_; }
 
-    // The design calculation sequence run by Go On on STEP3 and STEP4. Until
-    // one is set, Go On there stays on the screen.
+    // The design calculation sequence run by Go On on STEP3 and STEP4
+    // (GoOnFromStep3 / GoOnFromStep4 unless a test replaces it).
     void setDesignSequence(DesignSequence sequence) { designSequence_ = std::move(sequence); }
 
     // What ends the program on the closing message's third tick (tests

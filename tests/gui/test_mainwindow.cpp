@@ -73,6 +73,7 @@ private slots:
     void driveConfigurationFromStep2();
     void unitChangeMovesChecksAndRefreshes();
     void designSequenceDecidesOnStep3();
+    void goOnOnStep3RunsTheDesignCalculation();
 };
 
 void MainWindowTest::menuCaptions() {
@@ -442,10 +443,7 @@ void MainWindowTest::designSequenceDecidesOnStep3() {
     MainWindow& w = *f.window;
     AddTestScreens(w, kSteps, /*replace=*/true);
     w.showScreen("STEP3");
-    w.mGoon_Click();  // no sequence: stays
-    QCOMPARE(w.activeFormName(), QString("STEP3"));
-
-    DesignOutcome next = DesignOutcome::Stay;
+    NextStep next = NextStep::Stay;
     QString seenForm;
     w.setDesignSequence([&](DriveProject&, Dialogs&, const QString& form) {
         seenForm = form;
@@ -455,22 +453,38 @@ void MainWindowTest::designSequenceDecidesOnStep3() {
     QCOMPARE(seenForm, QString("STEP3"));
     QCOMPARE(w.activeFormName(), QString("STEP3"));
     QCOMPARE(testScreen(w, "STEP3")->rereads, 0);
-    next = DesignOutcome::StayRereadStep3;
+    next = NextStep::StayRereadCentreDistanceAndLength;
     w.mGoon_Click();
     QCOMPARE(w.activeFormName(), QString("STEP3"));
     QCOMPARE(testScreen(w, "STEP3")->rereads, 1);
-    next = DesignOutcome::ShowStep4;
+    next = NextStep::ShowStep4;
     w.mGoon_Click();
     QCOMPARE(w.activeFormName(), QString("STEP4"));
-    next = DesignOutcome::ShowAdjustHint;
+    next = NextStep::ShowAdjustHint;
     w.mGoon_Click();
     QCOMPARE(w.activeFormName(), QString("STEP4"));
     QCOMPARE(testScreen(w, "STEP4")->adjustHints, 1);
-    next = DesignOutcome::ShowStep5;
+    next = NextStep::ShowStep5;
     w.mGoon_Click();
     QCOMPARE(seenForm, QString("STEP4"));
     QCOMPARE(w.activeFormName(), QString("STEP5"));
     QVERIFY(testScreen(w, "STEP5")->blinking);
+}
+
+// Without a test sequence Go On runs the program's own design calculation,
+// whose checks refuse an empty pulley data screen.
+void MainWindowTest::goOnOnStep3RunsTheDesignCalculation() {
+    MainWindowFixture f;
+    AddTestScreens(*f.window, kSteps, /*replace=*/true);
+    f.project.beltType = "ORVANTO T";
+    f.project.beltName = "ORVANTO T10";
+    f.project.pulleyCount = 2;
+    f.project.twoPulleyMode = 1;
+    f.window->showScreen("STEP3");
+    f.window->mGoon_Click();
+    QCOMPARE(f.window->activeFormName(), QString("STEP3"));
+    QVERIFY(!f.dialogs.seen.empty());
+    QCOMPARE(f.dialogs.seen[0].title, std::string("I can't proceed"));
 }
 
 QTEST_MAIN(MainWindowTest)
