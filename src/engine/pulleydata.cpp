@@ -164,8 +164,9 @@ void ModificaN(DriveProject& p, Dialogs& d, int k) {
     } else if (dk != 0 || n == 0) {
         // Exact comparison: retyping the speed the pulley already has asks nothing.
         if (n != 0 && dk != 0 && n * dk / 2 != p.beltSpeed) {
-            const std::string q = "Do you want to change the belt speed v = " +
-                                  InUnit(p, kVelocity, p.beltSpeed, "###0.0") + " ?";
+            const std::string q =
+                "Do you want to change the belt speed v = " + InUnit(p, kVelocity, p.beltSpeed, "###0.0") +
+                " ?";
             if (Ask(d, q)) {
                 p.beltSpeed = Finite(n * dk / 2);
                 ModificaV(p, d);
@@ -315,7 +316,8 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             // A new centre distance or length makes the standard length
             // accepted earlier meaningless.
             p.lastStandardLength = kNoStandardLength;
-            r.enteredText = Accept(p, d, text, index == 8 ? p.centreDistance : p.beltLength, kLength, "###0.00");
+            r.enteredText =
+                Accept(p, d, text, index == 8 ? p.centreDistance : p.beltLength, kLength, "###0.00");
             r.focus = {Step3Box::Dato, 5};
             break;
         default:
@@ -360,10 +362,14 @@ Step3Titles TitoloBox(const DriveProject& p) {
     if (f == kOrvanto) return {"ORVANTO PU Endless Timing Belt: Size " + t, sfLf};
     if (f == kSelkira) {
         switch (p.linearDriveType) {
-            case 0: return {"SELKIRA PU Open End Timing Belt: Size " + t, sf};
-            case 1: return {"SELKIRA PU Omega Drive Timing Belt: Size " + t, sf};
-            case 2: return {"SELKIRA PU Joined Timing Belt: Size " + t, sf};
-            default: return {};
+            case 0:
+                return {"SELKIRA PU Open End Timing Belt: Size " + t, sf};
+            case 1:
+                return {"SELKIRA PU Omega Drive Timing Belt: Size " + t, sf};
+            case 2:
+                return {"SELKIRA PU Joined Timing Belt: Size " + t, sf};
+            default:
+                return {};
         }
     }
     if (f == kTavoren) return {"TAVOREN PU Endless Timing Belt: Size " + t, sf};

@@ -93,9 +93,9 @@ Step3Titles TitoloBox(const DriveProject& p);
 // The captions and box texts of STEP3 in the current units (ShowPulleyData).
 // Arrays are indexed like the controls; unused elements are empty.
 struct PulleyDataTexts {
-    Arr<std::string, 10> titoloBox;      // 0 title, 1..4 pulley headings, 5..9 drive data
-    Arr<std::string, 10> dato;           // 5..9
-    Arr<std::string, 5> nomeinputn;      // 1..4
+    Arr<std::string, 10> titoloBox;  // 0 title, 1..4 pulley headings, 5..9 drive data
+    Arr<std::string, 10> dato;       // 5..9
+    Arr<std::string, 5> nomeinputn;  // 1..4
     Arr<std::string, 5> nomeinputz;
     Arr<std::string, 5> nomeinputd;
     Arr<std::string, 5> nomeinputi;

@@ -291,8 +291,8 @@ TEST(Step3Entry, MultiRibMinimumDiameterQuestion) {
             d.answers = {answer};
             OnInputdEnter(p, d, 1, "12");
             ASSERT_EQ(d.seen.size(), 1u);
-            EXPECT_EQ(d.seen[0].text,
-                      std::string("Minimum allowed diameter is ") + c.min + " [mm]\rDo I change to this value ?");
+            EXPECT_EQ(d.seen[0].text, std::string("Minimum allowed diameter is ") + c.min +
+                                          " [mm]\rDo I change to this value ?");
             EXPECT_EQ(d.seen[0].title, "Warning !!!");
             EXPECT_EQ(d.seen[0].icon, MsgIcon::Question);
             EXPECT_EQ(d.presets[0], MsgAnswer::No);
@@ -470,7 +470,8 @@ TEST(Step3Texts, TitlesByFamily) {
         p.loadFactor = 1.25F;
         const Step3Titles t = TitoloBox(p);
         EXPECT_EQ(t.title, c.title);
-        EXPECT_EQ(t.subtitle, c.withLoadFactor ? "Service factor: 1.6    Load factor: 1.3" : "Service factor: 1.6");
+        EXPECT_EQ(t.subtitle,
+                  c.withLoadFactor ? "Service factor: 1.6    Load factor: 1.3" : "Service factor: 1.6");
         EXPECT_EQ(ShowPulleyData(p).titoloBox[0], c.title);
     }
 }

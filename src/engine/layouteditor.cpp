@@ -1,0 +1,212 @@
+#include "engine/layouteditor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/beltpaths.h"
+#include "engine/checks.h"
+#include "engine/geometry.h"
+#include "engine/layout.h"
+#include "units/units.h"
+
+namespace belt {
+
+namespace {
+
+int PulleyCountOf(const DriveProject& p) {
+    return std::clamp(p.pulleyCount, 0, 4);
+}
+
+bool ValidAxis(int axis) {
+    return axis == kAxisX || axis == kAxisY;
+}
+
+void SayNoNewPosition(Dialogs& d) {
+    d.message("I can't find the new position !!!\rChange the pulley layout.", "Warning", MsgIcon::Warning);
+}
+
+// Ticks along one edge: from 0 towards the far edge `hi` and from -s towards
+// the near edge `lo`; every fifth is big and labelled, on the run towards
+// `hi` only while below 0.9 of it, so the last label does not run off the
+// picture.
+std::vector<LayoutTick> Ticks(double lo, double hi, double s, double f, const std::string& format) {
+    std::vector<LayoutTick> out;
+    if (!(s > 0) || !(hi > lo)) return out;
+    auto add = [&](double at, long i, bool labelled) {
+        LayoutTick t;
+        t.at = at;
+        t.big = i % 5 == 0;
+        if (t.big && labelled) t.label = Format(at / f, format);
+        out.push_back(t);
+    };
+    for (long i = 0; static_cast<double>(i) * s < hi; ++i) {
+        const double at = static_cast<double>(i) * s;
+        add(at, i, at < 0.9 * hi);
+    }
+    for (long i = 1; - static_cast<double>(i) * s > lo; ++i) add(-static_cast<double>(i) * s, i, true);
+    return out;
+}
+
+}  // namespace
+
+void MarkLayoutDrawn(DriveProject& p) {
+    p.screen.layoutDrawn = p.beltPathTable[0][0] > 0;
+}
+
+std::optional<double> BLCalc(DriveProject& p, double u, int axis) {
+    const int k = p.layoutNeedsAdjust;
+    if (k < 2 || k > PulleyCountOf(p) || !ValidAxis(axis)) return std::nullopt;
+    p.pulleyPosition[axis][k] = u;
+    ComputeBeltPaths(p);
+    p.lastStandardLength = ComputeBeltLength(p);
+    if (p.lastStandardLength == -1) return std::nullopt;
+    return u + p.beltLength - p.lastStandardLength;
+}
+
+bool AdjustPulley(DriveProject& p, Dialogs& d, int k, int axis) {
+    if (k < 2 || k > PulleyCountOf(p) || !ValidAxis(axis)) return false;
+    // The drawing's width before the move bounds how far the pulley may go.
+    const double scaleWidth = 2 * ComputeLayoutExtent(p).half;
+    const double u0 = p.pulleyPosition[axis][k];
+    p.layoutNeedsAdjust = k;
+
+    AitkenResult res;
+    {
+        BusyPointer busy(d);
+        res = SolveFixedPointAitken(u0, [&](double& x) { return BLCalc(p, x, axis); });
+    }
+    const bool found = !res.failed && res.converged && p.lastStandardLength != -1 && std::isfinite(res.x) &&
+                       !(4 * std::abs(res.x - u0) > scaleWidth);
+    p.pulleyPosition[axis][k] = found ? res.x : u0;
+    ComputeBeltPaths(p);
+    p.layoutNeedsAdjust = 0;
+    if (!found) SayNoNewPosition(d);
+    MarkLayoutDrawn(p);
+    return found;
+}
+
+bool OnLayoutMouseMove(DriveProject& p, double x, double y) {
+    if (p.layoutNeedsAdjust == 0 || IsOmegaDrive(p)) return false;
+    const int n = PulleyCountOf(p);
+    for (int k = 2; k <= n; ++k) {
+        const double dx = p.pulleyPosition[0][k] - x;
+        const double dy = p.pulleyPosition[1][k] - y;
+        if (dx * dx + dy * dy <= p.pulleyDiameter[k] * p.pulleyDiameter[k] / 4) {
+            p.layoutNeedsAdjust = k;
+            return true;
+        }
+    }
+    p.layoutNeedsAdjust = n + 1;
+    return false;
+}
+
+LayoutMouseUpResult OnLayoutMouseUp(DriveProject& p, Dialogs& d, bool leftButton) {
+    LayoutMouseUpResult r;
+    if (IsOmegaDrive(p) && leftButton) {
+        // Only a pending adjustment has a chosen length to take up; without
+        // one lastStandardLength may still mean "none" (99999).
+        if (p.layoutNeedsAdjust == 0) return r;
+        const double stroke = p.stroke + p.beltLength - p.lastStandardLength;
+        if (!std::isfinite(stroke) || !(stroke > 0)) {
+            SayNoNewPosition(d);
+            return r;
+        }
+        p.stroke = stroke;
+        r.hint = "Stroke has been changed to " + Format(ToDisplay(p, kLength, p.stroke), "###0.00") + " " +
+                 CurrentLabel(p, kLength);
+        p.lastStandardLength = p.beltLength;
+        p.layoutNeedsAdjust = 0;
+        return r;
+    }
+    const int k = p.layoutNeedsAdjust;
+    if (k > 1 && k <= PulleyCountOf(p)) {
+        AdjustPulley(p, d, k, leftButton ? kAxisY : kAxisX);
+        r.redraw = true;
+        r.hideHint = true;
+    }
+    return r;
+}
+
+CoordinateResponse OnCoordinateEnter(DriveProject& p, Dialogs& d, int k, int axis, std::string_view text) {
+    CoordinateResponse r;
+    const int n = PulleyCountOf(p);
+    if (k < 2 || k > 4 || !ValidAxis(axis)) return r;
+    p.layoutNeedsAdjust = 0;
+    p.lastStandardLength = kNoStandardLength;
+    double& target = p.pulleyPosition[axis][k];
+    r.enteredText = AcceptNumericInput(p, d, text, target, kLength, "###0.00", true).text;
+    if (!std::isfinite(target)) {
+        target = 0;
+        r.enteredText = Format(0, "###0.00");
+    }
+    CheckPulleyInterference(p, d);
+    if (p.calcState == 0) ComputeBeltPaths(p);
+    p.screen.layoutDrawn = false;
+    if (axis == kAxisX) {
+        r.focusAxis = kAxisY;
+        r.focusPulley = k;
+    } else {
+        r.focusAxis = kAxisX;
+        r.focusPulley = k < n ? k + 1 : 2;
+    }
+    return r;
+}
+
+bool OnDrawClick(DriveProject& p, Dialogs& d) {
+    NextBeltPath(p, d);
+    if (p.calcState == 1) return false;
+    if (p.beltPathTable[0][1] > p.beltPathTable[0][0]) p.beltPathTable[0][1] = 1;
+    MarkLayoutDrawn(p);
+    return true;
+}
+
+LayoutLabels ShowLayoutLabels(const DriveProject& p) {
+    LayoutLabels l;
+    auto len = [&](double v) { return Format(ToDisplay(p, kLength, v), "###0.00"); };
+    l.zT[0] = "Unit: " + CurrentLabel(p, kLength);
+    l.zT[1] = "Driver pulley: d = " + len(p.pulleyDiameter[1]);
+    for (int k = 2; k <= PulleyCountOf(p); ++k) {
+        l.px[k] = len(p.pulleyPosition[0][k]);
+        l.py[k] = len(p.pulleyPosition[1][k]);
+        l.zT[k] = GetPulleyLabel(p, k) + ": d = " + len(p.pulleyDiameter[k]);
+    }
+    return l;
+}
+
+std::string LayoutInstruction(const DriveProject& p) {
+    if (IsOmegaDrive(p)) return "Change stroke: click left";
+    return "Vert. displac.: click left\rHoriz. displac.: click right";
+}
+
+double TickSpacing(double bigTick) {
+    if (!std::isfinite(bigTick) || !(bigTick > 0)) return 0;
+    // The leading digit and the exponent of the big tick written as "#e+".
+    const std::string t = Format(bigTick, "#e+");
+    const auto e = t.find_first_of("eE");
+    if (t.empty() || e == std::string::npos || t[0] < '0' || t[0] > '9') return 0;
+    const int exponent = std::atoi(t.c_str() + e + 1);
+    return (t[0] - '0') * std::pow(10.0, exponent);
+}
+
+LayoutScale ComputeLayoutScale(const DriveProject& p) {
+    const LayoutExtent ext = ComputeLayoutExtent(p);
+    LayoutScale s;
+    s.left = ext.cx - ext.half;
+    s.right = ext.cx + ext.half;
+    s.top = ext.cy + ext.half;
+    s.bottom = ext.cy - ext.half;
+    s.scaleWidth = s.right - s.left;
+    s.bigTick = s.scaleWidth / 50;
+    s.smallTick = s.bigTick / 2;
+    s.crossHalf = s.scaleWidth / 200;
+    s.spacing = TickSpacing(s.bigTick);
+    const double f = CurrentFactor(p, kLength);
+    const double shown = s.spacing / f;
+    s.labelFormat = shown < 0.1 ? "###0.00" : (shown < 1 ? "###0.0" : "####0");
+    s.xTicks = Ticks(s.left, s.right, s.spacing, f, s.labelFormat);
+    s.yTicks = Ticks(s.bottom, s.top, s.spacing, f, s.labelFormat);
+    return s;
+}
+
+}  // namespace belt
