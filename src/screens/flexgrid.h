@@ -41,6 +41,9 @@ public:
     void mergeCol(int col, int fromRow, int toRow);
     void mergeBlock(int row, int col, int rowSpan, int colSpan);
 
+    // Cells under the fixed rows and columns need no scrolling.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
     // The fixed header views (for tests and styling).
     QTableView* frozenTop() const { return top_; }
     QTableView* frozenLeft() const { return left_; }
@@ -52,7 +55,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 private:
     void updateFrozenGeometry();
