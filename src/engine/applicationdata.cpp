@@ -1,6 +1,7 @@
 #include "engine/applicationdata.h"
 
 #include "catalogue/loadfactors.h"
+#include "engine/pulleydata.h"
 #include "units/units.h"
 
 namespace belt {
@@ -83,20 +84,12 @@ constexpr std::array<RibSection, 3> kRibSections = {{
     {8, "QUINDEL J", "J", {0.0035F, 0.0020F, 0.00234F}},
 }};
 
-// STEP3.checkidler(k) set from step 1. Ticking or clearing the box does what
-// a click on it does on step 3: the pulley becomes (or stops being) an idler
-// and its teeth, speed, ratio and diameter are cleared.
+// STEP3.checkidler(k) set from step 1. Changing the box does what a click on
+// it does on step 3: the pulley becomes (or stops being) an idler and its
+// teeth, speed, ratio and diameter are cleared; an unchanged box does nothing.
 void setStep3Idler(DriveProject& p, int k, bool ticked) {
-    const int value = ticked ? 1 : 0;
-    auto& box = p.screen.checkIdler[static_cast<std::size_t>(k)];
-    if (box == value) return;
-    box = value;
-    const auto kk = static_cast<std::size_t>(k);
-    p.pulleyIsIdler[kk] = ticked ? kTrue : 0;
-    p.pulleyTeeth[kk] = 0;
-    p.pulleySpeed[kk] = 0;
-    p.pulleyRatio[kk] = 0;
-    p.pulleyDiameter[kk] = 0;
+    if ((p.screen.checkIdler[static_cast<std::size_t>(k)] != 0) == ticked) return;
+    OnCheckIdlerClick(p, k, ticked);
 }
 
 constexpr std::array<DataField, kDataFieldCount> kDataFields = {{
