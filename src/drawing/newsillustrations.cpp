@@ -148,7 +148,8 @@ void flankComparison(QPainter& painter, const QRectF& rect) {
         painter.translate(x0, back + 0.5);
         QPainterPath beltPath;
         beltPath.addRect(QRectF(0, -back, 2 * pitch, back));
-        for (int i = 0; i < 2; ++i) beltPath = beltPath.united(ProfileToothPath(index).translated(pitch / 2 + i * pitch, 0));
+        for (int i = 0; i < 2; ++i)
+            beltPath = beltPath.united(ProfileToothPath(index).translated(pitch / 2 + i * pitch, 0));
         QPainterPath rim;
         rim.addRect(QRectF(0, 0.05, 2 * pitch, toothH + 1.5));
         QPainterPath grooves;
@@ -172,15 +173,16 @@ void flankComparison(QPainter& painter, const QRectF& rect) {
     }
     painter.restore();
     const double px = rect.height() * 0.075;
-    label(painter, t.map(QPointF(2 + pitch, h + 0.6)), QStringLiteral("Trapezoidal tooth"), px, Qt::AlignHCenter | Qt::AlignTop);
-    label(painter, t.map(QPointF(2 + 2 * pitch + 8 + pitch, h + 0.6)), QStringLiteral("Parabolic QVP tooth"), px,
+    label(painter, t.map(QPointF(2 + pitch, h + 0.6)), QStringLiteral("Trapezoidal tooth"), px,
           Qt::AlignHCenter | Qt::AlignTop);
+    label(painter, t.map(QPointF(2 + 2 * pitch + 8 + pitch, h + 0.6)), QStringLiteral("Parabolic QVP tooth"),
+          px, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 // Qualitative comparison: the same belt width and pulley, two tooth forms.
 void powerComparison(QPainter& painter, const QRectF& rect) {
-    const QRectF area = rect.adjusted(rect.width() * 0.18, rect.height() * 0.16, -rect.width() * 0.18,
-                                      -rect.height() * 0.2);
+    const QRectF area =
+        rect.adjusted(rect.width() * 0.18, rect.height() * 0.16, -rect.width() * 0.18, -rect.height() * 0.2);
     const double px = rect.height() * 0.07;
     label(painter, QPointF(rect.center().x(), rect.top() + rect.height() * 0.04),
           QStringLiteral("Belt width 20 mm, pulley \u00D8 56 mm"), px, Qt::AlignHCenter | Qt::AlignTop, true);
@@ -193,7 +195,8 @@ void powerComparison(QPainter& painter, const QRectF& rect) {
         double x, height;
         QColor colour;
         const char* name;
-    } bars[2] = {{0.2, 0.62, QColor(150, 160, 175), "Trapezoidal"}, {0.58, 0.95, QColor(40, 120, 200), "QVP"}};
+    } bars[2] = {{0.2, 0.62, QColor(150, 160, 175), "Trapezoidal"},
+                 {0.58, 0.95, QColor(40, 120, 200), "QVP"}};
     for (const auto& b : bars) {
         const QRectF bar(area.left() + area.width() * b.x, area.bottom() - area.height() * b.height, barW,
                          area.height() * b.height);
@@ -230,7 +233,8 @@ void beltStructure(QPainter& painter, const QRectF& rect) {
     painter.translate(1, back + 5);
     QPainterPath body;
     body.addRect(QRectF(0, -back, teeth * pitch, back));
-    for (int i = 0; i < teeth; ++i) body = body.united(ProfileToothPath(kQvp).translated(pitch / 2 + i * pitch, 0));
+    for (int i = 0; i < teeth; ++i)
+        body = body.united(ProfileToothPath(kQvp).translated(pitch / 2 + i * pitch, 0));
     painter.setPen(QPen(kBeltEdge, 0.12));
     painter.setBrush(kBelt);
     painter.drawPath(body);
@@ -251,7 +255,8 @@ void beltStructure(QPainter& painter, const QRectF& rect) {
     painter.drawLine(QPointF(0, -back), QPointF(pitch * 1.2, -back));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(105, 112, 122));
-    for (double x = 0.5; x < teeth * pitch - 0.2; x += 0.9) painter.drawEllipse(QPointF(x, -back * 0.4), 0.33, 0.33);
+    for (double x = 0.5; x < teeth * pitch - 0.2; x += 0.9)
+        painter.drawEllipse(QPointF(x, -back * 0.4), 0.33, 0.33);
     // Leaders to the names.
     const double lx = teeth * pitch + 1.5;
     struct Leader {
@@ -320,8 +325,8 @@ void linearDrive(QPainter& painter, const QRectF& rect) {
     painter.drawPolygon(QPolygonF({QPointF(38, 3), QPointF(41, 1.8), QPointF(41, 4.2)}));
     painter.drawPolygon(QPolygonF({QPointF(82, 3), QPointF(79, 1.8), QPointF(79, 4.2)}));
     painter.restore();
-    label(painter, t.map(QPointF(60, 38)), QStringLiteral("Open-end belt for a linear drive"), rect.height() * 0.07,
-          Qt::AlignHCenter | Qt::AlignBottom);
+    label(painter, t.map(QPointF(60, 38)), QStringLiteral("Open-end belt for a linear drive"),
+          rect.height() * 0.07, Qt::AlignHCenter | Qt::AlignBottom);
 }
 
 }  // namespace
@@ -333,12 +338,23 @@ void DrawNewsIllustration(QPainter& painter, const QRectF& rect, int index) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     panel(painter, rect);
     switch (index) {
-        case 0: beltOnPulley(painter, rect); break;
-        case 1: flankComparison(painter, rect); break;
-        case 2: powerComparison(painter, rect); break;
-        case 3: beltStructure(painter, rect); break;
-        case 4: linearDrive(painter, rect); break;
-        default: break;
+        case 0:
+            beltOnPulley(painter, rect);
+            break;
+        case 1:
+            flankComparison(painter, rect);
+            break;
+        case 2:
+            powerComparison(painter, rect);
+            break;
+        case 3:
+            beltStructure(painter, rect);
+            break;
+        case 4:
+            linearDrive(painter, rect);
+            break;
+        default:
+            break;
     }
     painter.restore();
 }

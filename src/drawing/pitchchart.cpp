@@ -26,9 +26,15 @@ constexpr double kMinRpm = 10;
 constexpr double kMaxRpm = 10000;
 constexpr double kMinKw = 0.1;
 
-bool isPowerChart(int chart) { return !IsWidthChart(chart); }
-bool usesRubberQvpScale(int chart) { return chart == 8; }
-double topKw(int chart) { return chart == 8 ? 1000 : 100; }
+bool isPowerChart(int chart) {
+    return !IsWidthChart(chart);
+}
+bool usesRubberQvpScale(int chart) {
+    return chart == 8;
+}
+double topKw(int chart) {
+    return chart == 8 ? 1000 : 100;
+}
 
 // Maps the form's units onto the device rectangle the chart occupies.
 struct Frame {
@@ -70,7 +76,9 @@ std::string tickText(double v) {
 }
 
 // A pitch's boundary in kW at `rpm` (0 where the pitch carries nothing).
-double boundaryKw(const DriveProject& p, int k, double rpm) { return GuidePowerLimit(p, k, rpm) / 1000; }
+double boundaryKw(const DriveProject& p, int k, double rpm) {
+    return GuidePowerLimit(p, k, rpm) / 1000;
+}
 
 void drawText(QPainter& painter, const QRectF& box, int flags, const QString& text) {
     painter.drawText(box, flags | Qt::TextDontClip, text);
@@ -277,7 +285,8 @@ std::vector<QPointF> powerLabelCentres(const DriveProject& p, const PitchGroup& 
 
     std::vector<QPointF> out;
     for (int i = 0; i < g.count; ++i) {
-        const QSizeF size = i < static_cast<int>(sizes.size()) ? sizes[static_cast<std::size_t>(i)] : QSizeF(6, 3);
+        const QSizeF size =
+            i < static_cast<int>(sizes.size()) ? sizes[static_cast<std::size_t>(i)] : QSizeF(6, 3);
         const int k = std::min(g.rangeFirst + i, g.rangeLast);
         double bestRoom = -1e9;
         QPointF best(plot.center());
@@ -320,7 +329,8 @@ std::vector<QPointF> widthLabelCentres(const DriveProject& p, const PitchGroup& 
     std::vector<QRectF> placed;
     std::vector<QPointF> out;
     for (int i = 0; i < g.count; ++i) {
-        const QSizeF size = i < static_cast<int>(sizes.size()) ? sizes[static_cast<std::size_t>(i)] : QSizeF(6, 3);
+        const QSizeF size =
+            i < static_cast<int>(sizes.size()) ? sizes[static_cast<std::size_t>(i)] : QSizeF(6, 3);
         // A button beyond the range (QVP8HP) goes with the pitch it belongs to.
         const int k = g.rangeFirst + i <= g.rangeLast ? g.rangeFirst + i : g.rangeFirst + 1;
         const auto [a, b] = lineEnds(k);
@@ -337,7 +347,8 @@ std::vector<QPointF> widthLabelCentres(const DriveProject& p, const PitchGroup& 
         bool found = false;
         for (int pass = 0; pass < 2 && !found; ++pass) {
             for (const QPointF& c : candidates) {
-                const QRectF box(c.x() - size.width() / 2, c.y() - size.height() / 2, size.width(), size.height());
+                const QRectF box(c.x() - size.width() / 2, c.y() - size.height() / 2, size.width(),
+                                 size.height());
                 if (!plot.contains(box) || overlaps(box, placed)) continue;
                 bool crosses = false;
                 // First pass: clear of every line; second: clear of the others' labels only.

@@ -38,12 +38,18 @@ struct ToothProfile {
 // Proportions of each group's representative size, scaled to a 10 pitch.
 ToothProfile toothOf(int index) {
     switch (index) {
-        case 0: return {ToothShape::Trapezoid, 2.5, 5.5, 20, 2.0, 1.1, false};   // T10
-        case 1: return {ToothShape::Trapezoid, 2.7, 6.4, 25, 2.2, 1.2, false};   // AT10
-        case 2: return {ToothShape::Trapezoid, 2.5, 5.1, 25, 2.0, 1.1, false};   // XL
-        case 3: return {ToothShape::Trapezoid, 2.5, 5.1, 25, 2.0, 1.1, true};    // XL..XH
-        case 4: return {ToothShape::Round, 4.2, 6.6, 0, 2.8, 1.5, false};        // QXD8M
-        default: return {ToothShape::Parabolic, 4.0, 6.4, 0, 2.8, 1.5, false};   // QVP8
+        case 0:
+            return {ToothShape::Trapezoid, 2.5, 5.5, 20, 2.0, 1.1, false};  // T10
+        case 1:
+            return {ToothShape::Trapezoid, 2.7, 6.4, 25, 2.2, 1.2, false};  // AT10
+        case 2:
+            return {ToothShape::Trapezoid, 2.5, 5.1, 25, 2.0, 1.1, false};  // XL
+        case 3:
+            return {ToothShape::Trapezoid, 2.5, 5.1, 25, 2.0, 1.1, true};  // XL..XH
+        case 4:
+            return {ToothShape::Round, 4.2, 6.6, 0, 2.8, 1.5, false};  // QXD8M
+        default:
+            return {ToothShape::Parabolic, 4.0, 6.4, 0, 2.8, 1.5, false};  // QVP8
     }
 }
 
@@ -121,7 +127,7 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     const double pitch = 10;
     const int teeth = 3;
     const double width = teeth * pitch;
-    const double dimension = 2.6;       // room for the pitch mark above the back
+    const double dimension = 2.6;  // room for the pitch mark above the back
     const double rackDepth = t.height + 2.2;
     const double totalHeight = dimension + t.backing + rackDepth;
     const double scale = std::min(area.width() / (width + 1), area.height() / totalHeight);
@@ -196,8 +202,10 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     painter.setPen(QPen(red, 0.14));
     painter.drawLine(QPointF(x0, y), QPointF(x1, y));
     painter.setBrush(red);
-    painter.drawPolygon(QPolygonF({QPointF(x0, y), QPointF(x0 + 0.9, y - 0.35), QPointF(x0 + 0.9, y + 0.35)}));
-    painter.drawPolygon(QPolygonF({QPointF(x1, y), QPointF(x1 - 0.9, y - 0.35), QPointF(x1 - 0.9, y + 0.35)}));
+    painter.drawPolygon(
+        QPolygonF({QPointF(x0, y), QPointF(x0 + 0.9, y - 0.35), QPointF(x0 + 0.9, y + 0.35)}));
+    painter.drawPolygon(
+        QPolygonF({QPointF(x1, y), QPointF(x1 - 0.9, y - 0.35), QPointF(x1 - 0.9, y + 0.35)}));
     // The letter is set in device pixels, so it stays crisp at any scale.
     const QPointF at = painter.transform().map(QPointF(x1 + 0.8, y));
     const double px = std::max(8.0, scale * 2.0);
@@ -207,7 +215,8 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     font.setPixelSize(static_cast<int>(px));
     painter.setFont(font);
     painter.setPen(red);
-    painter.drawText(QRectF(at.x(), at.y() - px, px * 2, px * 2), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("p"));
+    painter.drawText(QRectF(at.x(), at.y() - px, px * 2, px * 2), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("p"));
     painter.restore();
 }
 
@@ -272,17 +281,20 @@ void drawFlatBelt(QPainter& painter, const QRectF& area, int index) {
     bool ribbedTop = false;
     switch (index) {
         case 9:  // neoprene covers on a polyester fabric
-            layers = {{0.9, QColor(70, 82, 74), false}, {1.0, QColor(222, 170, 72), true},
+            layers = {{0.9, QColor(70, 82, 74), false},
+                      {1.0, QColor(222, 170, 72), true},
                       {0.9, QColor(70, 82, 74), false}};
             top = QColor(105, 120, 110);
             break;
         case 10:  // thin, light load
-            layers = {{0.45, QColor(60, 96, 150), false}, {0.6, QColor(230, 226, 210), true},
+            layers = {{0.45, QColor(60, 96, 150), false},
+                      {0.6, QColor(230, 226, 210), true},
                       {0.45, QColor(60, 96, 150), false}};
             top = QColor(96, 136, 190);
             break;
         default:  // conveyor: thick friction cover on top
-            layers = {{1.6, QColor(70, 150, 80), false}, {0.8, QColor(222, 170, 72), true},
+            layers = {{1.6, QColor(70, 150, 80), false},
+                      {0.8, QColor(222, 170, 72), true},
                       {0.5, QColor(90, 90, 90), false}};
             top = QColor(110, 185, 115);
             ribbedTop = true;
@@ -290,7 +302,7 @@ void drawFlatBelt(QPainter& painter, const QRectF& area, int index) {
     }
     double total = 0;
     for (const auto& l : layers) total += l.thickness;
-    const double length = 16;  // front face width
+    const double length = 16;                // front face width
     const double depthX = 5, depthY = -3.2;  // the upper face recedes up and right
     const double scale = std::min(area.width() / (length + depthX + 1), area.height() / (total - depthY + 1));
     painter.save();
@@ -298,15 +310,14 @@ void drawFlatBelt(QPainter& painter, const QRectF& area, int index) {
                       area.center().y() - (total - depthY) * scale / 2 - depthY * scale);
     painter.scale(scale, scale);
     // Upper face.
-    const QPolygonF upper({QPointF(0, 0), QPointF(depthX, depthY), QPointF(length + depthX, depthY),
-                           QPointF(length, 0)});
+    const QPolygonF upper(
+        {QPointF(0, 0), QPointF(depthX, depthY), QPointF(length + depthX, depthY), QPointF(length, 0)});
     painter.setPen(QPen(QColor(40, 40, 40), 0.05));
     painter.setBrush(top);
     painter.drawPolygon(upper);
     if (ribbedTop) {
         painter.setPen(QPen(top.darker(130), 0.08));
-        for (double s = 1; s < length; s += 1.2)
-            painter.drawLine(QPointF(s, 0), QPointF(s + depthX, depthY));
+        for (double s = 1; s < length; s += 1.2) painter.drawLine(QPointF(s, 0), QPointF(s + depthX, depthY));
     }
     // Right end face.
     const QPolygonF end({QPointF(length, 0), QPointF(length + depthX, depthY),
@@ -324,7 +335,8 @@ void drawFlatBelt(QPainter& painter, const QRectF& area, int index) {
         if (l.fabric) {
             painter.setPen(QPen(l.colour.darker(150), 0.06));
             for (double x = 0.2; x < length; x += 0.5) {
-                painter.drawLine(QPointF(x, y + 0.05), QPointF(std::min(length, x + l.thickness * 0.5), y + l.thickness - 0.05));
+                painter.drawLine(QPointF(x, y + 0.05),
+                                 QPointF(std::min(length, x + l.thickness * 0.5), y + l.thickness - 0.05));
             }
         }
         y += l.thickness;
@@ -344,24 +356,41 @@ QPainterPath ProfileToothPath(int index) {
     return path;
 }
 
-double ProfileToothHeight(int index) { return toothOf(std::clamp(index, 0, 5)).height; }
-double ProfileBackThickness(int index) { return toothOf(std::clamp(index, 0, 5)).backing; }
+double ProfileToothHeight(int index) {
+    return toothOf(std::clamp(index, 0, 5)).height;
+}
+double ProfileBackThickness(int index) {
+    return toothOf(std::clamp(index, 0, 5)).backing;
+}
 
 QString ProfilePictureCaption(int index) {
     switch (index) {
-        case 0: return QStringLiteral("T");
-        case 1: return QStringLiteral("AT");
-        case 2: return QStringLiteral("MXL  XL  L  H");
-        case 3: return QStringLiteral("XL  L  H  XH");
-        case 4: return QStringLiteral("QXD");
-        case 5: return QStringLiteral("QVP");
-        case 6: return QStringLiteral("ZB2");
-        case 7: return QStringLiteral("H");
-        case 8: return QStringLiteral("J");
-        case 9: return QStringLiteral("HIGH LOAD");
-        case 10: return QStringLiteral("LIGHT LOAD");
-        case 11: return QStringLiteral("CONVEYOR");
-        default: return {};
+        case 0:
+            return QStringLiteral("T");
+        case 1:
+            return QStringLiteral("AT");
+        case 2:
+            return QStringLiteral("MXL  XL  L  H");
+        case 3:
+            return QStringLiteral("XL  L  H  XH");
+        case 4:
+            return QStringLiteral("QXD");
+        case 5:
+            return QStringLiteral("QVP");
+        case 6:
+            return QStringLiteral("ZB2");
+        case 7:
+            return QStringLiteral("H");
+        case 8:
+            return QStringLiteral("J");
+        case 9:
+            return QStringLiteral("HIGH LOAD");
+        case 10:
+            return QStringLiteral("LIGHT LOAD");
+        case 11:
+            return QStringLiteral("CONVEYOR");
+        default:
+            return {};
     }
 }
 
@@ -372,7 +401,8 @@ void DrawProfilePicture(QPainter& painter, const QRectF& rect, int index) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     drawBackground(painter, rect);
     const double band = rect.height() * 0.24;
-    const QRectF picture = rect.adjusted(rect.width() * 0.06, rect.height() * 0.08, -rect.width() * 0.06, -band);
+    const QRectF picture =
+        rect.adjusted(rect.width() * 0.06, rect.height() * 0.08, -rect.width() * 0.06, -band);
     const QRectF caption(rect.left(), rect.bottom() - band, rect.width(), band * 0.9);
     if (index <= 5)
         drawTimingBelt(painter, picture, index);

@@ -9,9 +9,16 @@ namespace belt {
 namespace {
 
 constexpr std::array<std::string_view, kStep1TabCount> kTabCaptions = {
-    "ORVANTO", "SELKIRA", "TAVOREN", "QUINDEL", "FENDARO", "RUBBER TIMING BELT",
+    "ORVANTO",
+    "SELKIRA",
+    "TAVOREN",
+    "QUINDEL",
+    "FENDARO",
+    "RUBBER TIMING BELT",
     "",  // the news tab: kNewsTabCaption
-    "FEASIBILITY", "Idler minimum diameter", "Clear",
+    "FEASIBILITY",
+    "Idler minimum diameter",
+    "Clear",
 };
 
 constexpr std::array<std::string_view, kStep1TabCount> kTabTitles = {
@@ -39,32 +46,46 @@ std::string_view beltTypeOf(int tab, int k) {
     switch (tab) {
         case kTabOrvanto:
             switch (k) {
-                case 0: return "ORVANTO T";
-                case 1: return "ORVANTO AT";
-                case 2: return "ORVANTO I";
+                case 0:
+                    return "ORVANTO T";
+                case 1:
+                    return "ORVANTO AT";
+                case 2:
+                    return "ORVANTO I";
             }
             break;
         case kTabSelkira:
             switch (k) {
-                case 0: return "SELKIRA T";
-                case 1: return "SELKIRA AT";
-                case 3: return "SELKIRA I";
-                case 4: return "SELKIRA QXD";
-                case 5: return "SELKIRA QVP";
+                case 0:
+                    return "SELKIRA T";
+                case 1:
+                    return "SELKIRA AT";
+                case 3:
+                    return "SELKIRA I";
+                case 4:
+                    return "SELKIRA QXD";
+                case 5:
+                    return "SELKIRA QVP";
             }
             break;
         case kTabTavoren:
             switch (k) {
-                case 0: return "TAVOREN T";
-                case 1: return "TAVOREN AT";
-                case 3: return "TAVOREN I";
-                case 5: return "TAVOREN QVP";
+                case 0:
+                    return "TAVOREN T";
+                case 1:
+                    return "TAVOREN AT";
+                case 3:
+                    return "TAVOREN I";
+                case 5:
+                    return "TAVOREN QVP";
             }
             break;
         case kTabRubber:
             switch (k) {
-                case 3: return "RUBBER I";
-                case 5: return "RUBBER QVP";
+                case 3:
+                    return "RUBBER I";
+                case 5:
+                    return "RUBBER QVP";
             }
             break;
     }
@@ -93,17 +114,17 @@ void setStep3Idler(DriveProject& p, int k, bool ticked) {
 }
 
 constexpr std::array<DataField, kDataFieldCount> kDataFields = {{
-    {kPlainNumber, "####0"},      // 0 slope, degrees
-    {kPower, "###0.00"},          // 1 power
-    {kVelocity, "###0.00"},       // 2 belt speed
-    {kAcceleration, "###0.00"},   // 3 acceleration
-    {kForce, "###0.00"},          // 4 friction force
-    {kMass, "###0.0"},            // 5 carriage mass
-    {kTorque, "###0.0"},          // 6 torque
-    {kAngularVelocity, "###0.0"}, // 7 driver pulley speed
-    {kLength, "###0.00"},         // 8 driver pulley diameter
-    {kLength, "###0.0"},          // 9 carriage length
-    {kLength, "###0.0"},          // 10 stroke
+    {kPlainNumber, "####0"},       // 0 slope, degrees
+    {kPower, "###0.00"},           // 1 power
+    {kVelocity, "###0.00"},        // 2 belt speed
+    {kAcceleration, "###0.00"},    // 3 acceleration
+    {kForce, "###0.00"},           // 4 friction force
+    {kMass, "###0.0"},             // 5 carriage mass
+    {kTorque, "###0.0"},           // 6 torque
+    {kAngularVelocity, "###0.0"},  // 7 driver pulley speed
+    {kLength, "###0.00"},          // 8 driver pulley diameter
+    {kLength, "###0.0"},           // 9 carriage length
+    {kLength, "###0.0"},           // 10 stroke
 }};
 
 constexpr std::array<std::string_view, 9> kDataLabels = {
@@ -133,25 +154,39 @@ std::string_view Step1TabTitle(int tab) {
 
 std::span<const int> Step1TabPictures(int tab) {
     switch (tab) {
-        case kTabOrvanto: return kOrvantoPictures;
-        case kTabSelkira: return kSelkiraPictures;
-        case kTabTavoren: return kTavorenPictures;
-        case kTabQuindel: return kQuindelPictures;
-        case kTabFendaro: return kFendaroPictures;
-        case kTabRubber: return kRubberPictures;
-        default: return {};
+        case kTabOrvanto:
+            return kOrvantoPictures;
+        case kTabSelkira:
+            return kSelkiraPictures;
+        case kTabTavoren:
+            return kTavorenPictures;
+        case kTabQuindel:
+            return kQuindelPictures;
+        case kTabFendaro:
+            return kFendaroPictures;
+        case kTabRubber:
+            return kRubberPictures;
+        default:
+            return {};
     }
 }
 
 std::int32_t Step1HighlightColour(int tab) {
     switch (tab) {
-        case kTabOrvanto: return Rgb(0, 0, 255);
-        case kTabSelkira: return Rgb(255, 0, 0);
-        case kTabTavoren: return Rgb(255, 224, 192);
-        case kTabQuindel: return Rgb(255, 255, 0);
-        case kTabFendaro: return Rgb(0, 255, 0);
-        case kTabRubber: return Rgb(0, 255, 255);
-        default: return 0;
+        case kTabOrvanto:
+            return Rgb(0, 0, 255);
+        case kTabSelkira:
+            return Rgb(255, 0, 0);
+        case kTabTavoren:
+            return Rgb(255, 224, 192);
+        case kTabQuindel:
+            return Rgb(255, 255, 0);
+        case kTabFendaro:
+            return Rgb(0, 255, 0);
+        case kTabRubber:
+            return Rgb(0, 255, 255);
+        default:
+            return 0;
     }
 }
 
@@ -184,7 +219,8 @@ ProfileSelection SelectToothProfile(DriveProject& p, int tab, int k) {
         case kTabTavoren:
         case kTabRubber:
             p.beltType = std::string(beltTypeOf(tab, k));
-            if (tab == kTabOrvanto || tab == kTabRubber) s.description = std::string(ProfileDescription(tab, k));
+            if (tab == kTabOrvanto || tab == kTabRubber)
+                s.description = std::string(ProfileDescription(tab, k));
             break;
         case kTabQuindel:
             for (const auto& r : kRibSections) {
@@ -209,9 +245,9 @@ ProfileSelection SelectToothProfile(DriveProject& p, int tab, int k) {
 }
 
 const std::array<std::string_view, 3> kLinearDriveCaptions = {"LL: Open end belt", "Omega belt",
-                                                               "J: Joined belt"};
+                                                              "J: Joined belt"};
 const std::array<std::string_view, 4> kInputModeCaptions = {"Mass of carriage", "Power and rpm",
-                                                             "Power and belt speed", "Torque"};
+                                                            "Power and belt speed", "Torque"};
 
 bool ChooseLinearDrive(DriveProject& p, int tab, int i) {
     if (tab != kTabSelkira || i < 0 || i > 2) return false;
@@ -222,8 +258,12 @@ bool ChooseLinearDrive(DriveProject& p, int tab, int i) {
     return true;
 }
 
-bool CarriageLengthEnabled(const DriveProject& p) { return p.linearDriveType == 0; }
-bool StrokeEnabled(const DriveProject& p) { return p.linearDriveType != 2; }
+bool CarriageLengthEnabled(const DriveProject& p) {
+    return p.linearDriveType == 0;
+}
+bool StrokeEnabled(const DriveProject& p) {
+    return p.linearDriveType != 2;
+}
 
 int SelectedInputMode(const DriveProject& p) {
     for (int i = 0; i < 4; ++i)
@@ -237,11 +277,16 @@ void ChooseInputMode(DriveProject& p, int i) {
 
 std::array<bool, 9> InputModeEnabled(int mode) {
     switch (mode) {
-        case 0: return {true, false, false, true, true, true, false, false, false};
-        case 1: return {true, true, false, false, false, false, false, true, true};
-        case 2: return {true, true, true, false, false, false, false, false, false};
-        case 3: return {true, false, false, false, false, false, true, false, true};
-        default: return {true, true, true, true, true, true, true, true, true};
+        case 0:
+            return {true, false, false, true, true, true, false, false, false};
+        case 1:
+            return {true, true, false, false, false, false, false, true, true};
+        case 2:
+            return {true, true, true, false, false, false, false, false, false};
+        case 3:
+            return {true, false, false, false, false, false, true, false, true};
+        default:
+            return {true, true, true, true, true, true, true, true, true};
     }
 }
 
@@ -254,22 +299,35 @@ namespace {
 template <typename Project>
 auto& dataTarget(Project& p, int i) {
     switch (i) {
-        case 0: return p.slopeAngle;
-        case 1: return p.power;
-        case 2: return p.beltSpeed;
-        case 3: return p.acceleration;
-        case 4: return p.frictionForce;
-        case 5: return p.carriageMass;
-        case 6: return p.torque;
-        case 7: return p.pulleySpeed[1];
-        case 8: return p.pulleyDiameter[1];
-        case 9: return p.carriageLength;
-        default: return p.stroke;
+        case 0:
+            return p.slopeAngle;
+        case 1:
+            return p.power;
+        case 2:
+            return p.beltSpeed;
+        case 3:
+            return p.acceleration;
+        case 4:
+            return p.frictionForce;
+        case 5:
+            return p.carriageMass;
+        case 6:
+            return p.torque;
+        case 7:
+            return p.pulleySpeed[1];
+        case 8:
+            return p.pulleyDiameter[1];
+        case 9:
+            return p.carriageLength;
+        default:
+            return p.stroke;
     }
 }
 }  // namespace
 
-double& Step1DataTarget(DriveProject& p, int i) { return dataTarget(p, i); }
+double& Step1DataTarget(DriveProject& p, int i) {
+    return dataTarget(p, i);
+}
 
 std::string Step1DataLabel(const DriveProject& p, int i) {
     if (i < 0 || i > 8) return {};
@@ -304,7 +362,8 @@ std::string Step1DataEntry(DriveProject& p, Dialogs& d, int i, std::string_view 
     if (i < 0 || i >= kDataFieldCount) return std::string(text);
     p.peripheralForce = 0;
     const DataField f = Step1DataField(i);
-    const std::string shown = AcceptNumericInput(p, d, text, Step1DataTarget(p, i), f.quantity, f.format).text;
+    const std::string shown =
+        AcceptNumericInput(p, d, text, Step1DataTarget(p, i), f.quantity, f.format).text;
     return Step1DataEntered(p, d, i, shown);
 }
 

@@ -46,9 +46,9 @@ void ForgetBeltChoice(DriveProject& p);
 
 // What a profile choice shows besides the highlight.
 struct ProfileSelection {
-    std::string description;              // Testo(0); empty = leave it hidden
+    std::string description;                   // Testo(0); empty = leave it hidden
     const FlatBeltGroup* flatGroup = nullptr;  // FENDARO: the group to list
-    int listIndex = -1;                   // FENDARO: Proprieta selection to restore
+    int listIndex = -1;                        // FENDARO: Proprieta selection to restore
 };
 
 // TipoDente_Click(k) on tab `tab`: nothing (false) when k is the profile

@@ -32,63 +32,65 @@ constexpr std::array<PitchGroup, 14> kPitchGroups = {{
 // axes, the upper boundary of the pitch's region. Width charts: force in N
 // and the belt width in mm it needs.
 constexpr std::array<std::array<float, 4>, 31> kGuideLines = {{
-    {120, 0.1F, 3000, 0.66F},   // 0  ORVANTO T2.5
-    {17, 0.1F, 5000, 5.6F},     // 1  ORVANTO T5
-    {10, 0.7F, 4000, 45},       // 2  ORVANTO T10
-    {10, 2, 4000, 90},          // 3
-    {12, 0.1F, 4000, 3.3F},     // 4  ORVANTO AT5
-    {10, 0.66F, 4000, 34},      // 5  ORVANTO AT10
-    {10, 2, 5000, 90},          // 6
-    {300, 0.1F, 5000, 0.47F},   // 7  MXL
-    {17, 0.1F, 4000, 3.1F},     // 8  XL
-    {10, 0.26F, 4000, 16},      // 9  L
-    {10, 0.6F, 4000, 45},       // 10 H
-    {10, 1, 4000, 80},          // 11 XH
-    {10, 0.2F, 6000, 30},       // 12 RUBBER QVP5
-    {10, 1.05F, 2200, 160},     // 13 RUBBER QVP8
-    {10, 4, 1400, 400},         // 14 RUBBER QVP14
-    {167, 10, 583, 50},         // 15 T5
-    {333, 12, 2417, 100},       // 16 T10
-    {583, 16, 3646, 100},       // 17 T20
-    {229, 10, 917, 50},         // 18 AT5
-    {583, 16, 3646, 100},       // 19 AT10
-    {1833, 25, 7667, 100},      // 20 AT20
-    {167, 10, 583, 50},         // 21 XL
-    {229, 10, 917, 50},         // 22 L
-    {333, 12, 2417, 100},       // 23 H
-    {583, 16, 3646, 100},       // 24 XH
-    {229, 10, 917, 50},         // 25 QXD5M
-    {583, 16, 3646, 100},       // 26 QXD8M
-    {1833, 25, 7667, 100},      // 27 QXD14M
-    {229, 10, 917, 50},         // 28 QVP5
-    {583, 16, 3646, 100},       // 29 QVP8
-    {1833, 25, 7667, 100},      // 30 QVP14
+    {120, 0.1F, 3000, 0.66F},  // 0  ORVANTO T2.5
+    {17, 0.1F, 5000, 5.6F},    // 1  ORVANTO T5
+    {10, 0.7F, 4000, 45},      // 2  ORVANTO T10
+    {10, 2, 4000, 90},         // 3
+    {12, 0.1F, 4000, 3.3F},    // 4  ORVANTO AT5
+    {10, 0.66F, 4000, 34},     // 5  ORVANTO AT10
+    {10, 2, 5000, 90},         // 6
+    {300, 0.1F, 5000, 0.47F},  // 7  MXL
+    {17, 0.1F, 4000, 3.1F},    // 8  XL
+    {10, 0.26F, 4000, 16},     // 9  L
+    {10, 0.6F, 4000, 45},      // 10 H
+    {10, 1, 4000, 80},         // 11 XH
+    {10, 0.2F, 6000, 30},      // 12 RUBBER QVP5
+    {10, 1.05F, 2200, 160},    // 13 RUBBER QVP8
+    {10, 4, 1400, 400},        // 14 RUBBER QVP14
+    {167, 10, 583, 50},        // 15 T5
+    {333, 12, 2417, 100},      // 16 T10
+    {583, 16, 3646, 100},      // 17 T20
+    {229, 10, 917, 50},        // 18 AT5
+    {583, 16, 3646, 100},      // 19 AT10
+    {1833, 25, 7667, 100},     // 20 AT20
+    {167, 10, 583, 50},        // 21 XL
+    {229, 10, 917, 50},        // 22 L
+    {333, 12, 2417, 100},      // 23 H
+    {583, 16, 3646, 100},      // 24 XH
+    {229, 10, 917, 50},        // 25 QXD5M
+    {583, 16, 3646, 100},      // 26 QXD8M
+    {1833, 25, 7667, 100},     // 27 QXD14M
+    {229, 10, 917, 50},        // 28 QVP5
+    {583, 16, 3646, 100},      // 29 QVP8
+    {1833, 25, 7667, 100},     // 30 QVP14
 }};
 
 // guideWidths(0..7, k), k = 15..30: standard widths in mm, 0 = no further width.
 constexpr std::array<std::array<double, 8>, 16> kGuideWidths = {{
-    {6, 10, 16, 25, 32, 50, 75, 100},                    // 15
-    {12, 16, 25, 32, 50, 75, 100, 150},                  // 16
-    {25, 32, 50, 75, 100, 150, 0, 0},                    // 17
-    {6, 10, 16, 25, 32, 50, 75, 0},                      // 18
-    {16, 25, 32, 50, 75, 100, 150, 0},                   // 19
-    {25, 32, 50, 75, 100, 150, 200, 0},                  // 20
-    {6.35, 7.874, 9.398, 12.7, 25.4, 38.1, 50.8, 0},     // 21
-    {9.398, 12.7, 19.05, 25.4, 38.1, 50.8, 0, 0},        // 22
-    {12.7, 19.05, 25.4, 38.1, 50.8, 76.2, 101.6, 0},     // 23
-    {25.4, 38.1, 50.8, 76.2, 101.6, 152.4, 0, 0},        // 24
-    {10, 15, 25, 50, 0, 0, 0, 0},                        // 25
-    {10, 15, 20, 30, 50, 85, 100, 0},                    // 26
-    {25, 40, 55, 85, 100, 115, 0, 0},                    // 27
-    {10, 15, 25, 30, 50, 0, 0, 0},                       // 28
-    {10, 15, 20, 30, 50, 85, 100, 0},                    // 29
-    {40, 55, 85, 115, 0, 0, 0, 0},                       // 30
+    {6, 10, 16, 25, 32, 50, 75, 100},                 // 15
+    {12, 16, 25, 32, 50, 75, 100, 150},               // 16
+    {25, 32, 50, 75, 100, 150, 0, 0},                 // 17
+    {6, 10, 16, 25, 32, 50, 75, 0},                   // 18
+    {16, 25, 32, 50, 75, 100, 150, 0},                // 19
+    {25, 32, 50, 75, 100, 150, 200, 0},               // 20
+    {6.35, 7.874, 9.398, 12.7, 25.4, 38.1, 50.8, 0},  // 21
+    {9.398, 12.7, 19.05, 25.4, 38.1, 50.8, 0, 0},     // 22
+    {12.7, 19.05, 25.4, 38.1, 50.8, 76.2, 101.6, 0},  // 23
+    {25.4, 38.1, 50.8, 76.2, 101.6, 152.4, 0, 0},     // 24
+    {10, 15, 25, 50, 0, 0, 0, 0},                     // 25
+    {10, 15, 20, 30, 50, 85, 100, 0},                 // 26
+    {25, 40, 55, 85, 100, 115, 0, 0},                 // 27
+    {10, 15, 25, 30, 50, 0, 0, 0},                    // 28
+    {10, 15, 20, 30, 50, 85, 100, 0},                 // 29
+    {40, 55, 85, 115, 0, 0, 0, 0},                    // 30
 }};
 
 constexpr int kFirstWidthPitch = 15;
 constexpr int kLastPitch = 30;
 
-bool validPitch(int k) { return k >= 0 && k <= kLastPitch; }
+bool validPitch(int k) {
+    return k >= 0 && k <= kLastPitch;
+}
 
 // Caption of Scelta(i) without its trailing "*".
 std::string pitchText(const PitchGroup& g, int i) {
@@ -96,7 +98,9 @@ std::string pitchText(const PitchGroup& g, int i) {
     return PitchCodeFromCaption(g.captions[static_cast<std::size_t>(i)]);
 }
 
-bool isRubberQvp(const DriveProject& p) { return p.beltType == "RUBBER QVP"; }
+bool isRubberQvp(const DriveProject& p) {
+    return p.beltType == "RUBBER QVP";
+}
 
 constexpr double kRadPerSecPerRpm = 2 * kPi / 60;
 
@@ -113,7 +117,9 @@ int PitchChart(const DriveProject& p) {
     return g ? g->chart : 0;
 }
 
-double ChartForceScale(int chart) { return (chart == 4 || chart == 6) ? 8000 : 4000; }
+double ChartForceScale(int chart) {
+    return (chart == 4 || chart == 6) ? 8000 : 4000;
+}
 
 void LoadPitchGuideTables(DriveProject& p) {
     for (std::size_t k = 0; k < kGuideLines.size(); ++k)
@@ -132,7 +138,9 @@ void SetPitchRange(DriveProject& p) {
     }
 }
 
-double Log10(double x) { return std::log(x) / std::log(10.0); }
+double Log10(double x) {
+    return std::log(x) / std::log(10.0);
+}
 
 double GuidePowerLimit(const DriveProject& p, int k, double rpm) {
     if (!validPitch(k)) return 0;
@@ -145,7 +153,8 @@ double GuidePowerLimit(const DriveProject& p, int k, double rpm) {
     // A line not loaded yet (all zero) has no region at all.
     if (x0 <= 0 || y0 <= 0 || y1 <= 0 || x1 <= x0) return 0;
     if (rpm >= x0 && rpm < x1) {
-        const double e = Log10(y0) + (Log10(y1) - Log10(y0)) * (Log10(rpm) - Log10(x0)) / (Log10(x1) - Log10(x0));
+        const double e =
+            Log10(y0) + (Log10(y1) - Log10(y0)) * (Log10(rpm) - Log10(x0)) / (Log10(x1) - Log10(x0));
         return 1000 * std::pow(10.0, e);
     }
     return 0;
@@ -202,7 +211,8 @@ Step2Title Step2LayoutTitle(DriveProject& p) {
     SetPitchRange(p);
     Step2Title title;
     title.fontSize = 18;
-    title.caption = p.beltName.empty() ? std::string("BELT PITCH SELECTION GUIDE") : "Pitch selected: " + p.beltName;
+    title.caption =
+        p.beltName.empty() ? std::string("BELT PITCH SELECTION GUIDE") : "Pitch selected: " + p.beltName;
     if (p.beltName.empty()) {
         std::optional<Step2Title> advice;
         if (p.peripheralForce != 0 && p.pitchRangeFirst > 14)
@@ -244,9 +254,13 @@ double ChartYForKw(double kw, bool rubberQvp) {
     return PowerIndicatorTop(kw * 1000, rubberQvp) + kPowerMarkerHeight / 2;
 }
 
-double ChartXForForce(double force, double scale) { return ForceIndicatorLeft(force, scale) + kForceBarWidth / 2; }
+double ChartXForForce(double force, double scale) {
+    return ForceIndicatorLeft(force, scale) + kForceBarWidth / 2;
+}
 
-double ChartYForWidth(double mm) { return kForceBarTop + kForceBarHeight * (1 - mm / 100); }
+double ChartYForWidth(double mm) {
+    return kForceBarTop + kForceBarHeight * (1 - mm / 100);
+}
 
 IndicatorPlacement VisualizzaIndicatore(const DriveProject& p) {
     IndicatorPlacement at;
@@ -259,8 +273,8 @@ IndicatorPlacement VisualizzaIndicatore(const DriveProject& p) {
         // TAVOREN QVP shows a width chart and never gets here.
         const double maxPower = rubberQvp ? 1000000 : 100000;
         if ((n >= 1 || power >= 100) && n <= 1050 && power <= maxPower) {
-            at = {true, PowerIndicatorLeft(n, rubberQvp), PowerIndicatorTop(power, rubberQvp), kPowerMarkerWidth,
-                  kPowerMarkerHeight};
+            at = {true, PowerIndicatorLeft(n, rubberQvp), PowerIndicatorTop(power, rubberQvp),
+                  kPowerMarkerWidth, kPowerMarkerHeight};
         }
         return at;
     }
@@ -272,17 +286,23 @@ IndicatorPlacement VisualizzaIndicatore(const DriveProject& p) {
 
 Step2Box Step2DataBox(int index) {
     switch (index) {
-        case 0: return {kPower, "###0.00"};
-        case 1: return {kAngularVelocity, "####0"};
-        default: return {kForce, "###0.00"};
+        case 0:
+            return {kPower, "###0.00"};
+        case 1:
+            return {kAngularVelocity, "####0"};
+        default:
+            return {kForce, "###0.00"};
     }
 }
 
 double& Step2DataTarget(DriveProject& p, int index) {
     switch (index) {
-        case 0: return p.power;
-        case 1: return p.pulleySpeed[1];
-        default: return p.peripheralForce;
+        case 0:
+            return p.power;
+        case 1:
+            return p.pulleySpeed[1];
+        default:
+            return p.peripheralForce;
     }
 }
 
@@ -314,7 +334,8 @@ Step2Entry Step2DataEntered(DriveProject& p, int index) {
 Step2Entry Step2DataEntry(DriveProject& p, Dialogs& d, int index, std::string_view text) {
     if (index < 0 || index > 2) return {};
     const Step2Box box = Step2DataBox(index);
-    const std::string shown = AcceptNumericInput(p, d, text, Step2DataTarget(p, index), box.quantity, box.format).text;
+    const std::string shown =
+        AcceptNumericInput(p, d, text, Step2DataTarget(p, index), box.quantity, box.format).text;
     Step2Entry out = Step2DataEntered(p, index);
     out.text = shown;
     return out;

@@ -31,7 +31,9 @@ const PitchGroup* FindPitchGroup(std::string_view beltType);
 // The chart shown for the project's beltType.
 int PitchChart(const DriveProject& p);
 // Width charts (force over belt width) are 3..6; the others plot power over speed.
-inline bool IsWidthChart(int chart) { return chart >= 3 && chart <= 6; }
+inline bool IsWidthChart(int chart) {
+    return chart >= 3 && chart <= 6;
+}
 // Full force scale of a width chart in N: 8000 for charts 4 and 6, else 4000.
 double ChartForceScale(int chart);
 

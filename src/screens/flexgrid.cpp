@@ -21,7 +21,8 @@ const QColor kFixedBack(212, 208, 200);
 class GridDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         if (!index.data(kRotatedRole).toBool()) {
             QStyledItemDelegate::paint(painter, option, index);
             return;
@@ -34,8 +35,9 @@ public:
         painter->translate(option.rect.bottomLeft());
         painter->rotate(-90);
         const QRectF turned(4, 0, option.rect.height() - 8, option.rect.width());
-        const int align = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter ? Qt::AlignCenter
-                                                                                          : Qt::AlignLeft | Qt::AlignVCenter;
+        const int align = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter
+                              ? Qt::AlignCenter
+                              : Qt::AlignLeft | Qt::AlignVCenter;
         painter->drawText(turned, align | Qt::TextWordWrap, index.data().toString());
         painter->restore();
     }
@@ -76,8 +78,10 @@ FlexGrid::FlexGrid(QWidget* parent)
         v->viewport()->setMouseTracking(true);
     }
     // The frozen parts follow the grid's scrolling along their free direction.
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, top_->horizontalScrollBar(), &QScrollBar::setValue);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, left_->verticalScrollBar(), &QScrollBar::setValue);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, top_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, left_->verticalScrollBar(),
+            &QScrollBar::setValue);
     top_->raise();
     left_->raise();
     corner_->raise();
@@ -115,9 +119,13 @@ void FlexGrid::setCell(int row, int col, const QString& text, const QString& sho
     model_->setItem(row, col, item);
 }
 
-QString FlexGrid::cellText(int row, int col) const { return model_->index(row, col).data(kTextRole).toString(); }
+QString FlexGrid::cellText(int row, int col) const {
+    return model_->index(row, col).data(kTextRole).toString();
+}
 
-QString FlexGrid::cellShown(int row, int col) const { return model_->index(row, col).data().toString(); }
+QString FlexGrid::cellShown(int row, int col) const {
+    return model_->index(row, col).data().toString();
+}
 
 void FlexGrid::setColumnWidthTwips(int col, int twips) {
     const int px = qRound(twips * logicalDpiX() / 1440.0);
@@ -139,7 +147,8 @@ void FlexGrid::setRotatedRow(int row) {
 }
 
 void FlexGrid::setRotatedColumn(int col, int fromRow) {
-    for (int r = fromRow; r < model_->rowCount(); ++r) model_->setData(model_->index(r, col), true, kRotatedRole);
+    for (int r = fromRow; r < model_->rowCount(); ++r)
+        model_->setData(model_->index(r, col), true, kRotatedRole);
 }
 
 void FlexGrid::mergeBlock(int row, int col, int rowSpan, int colSpan) {

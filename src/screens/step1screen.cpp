@@ -31,11 +31,17 @@ const QColor kBackground(16, 32, 72);
 const QColor kYellow(255, 255, 0);
 const QColor kCyan(0, 255, 255);
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 // Texts are built with CR line breaks.
-QString lines(std::string_view s) { return qs(s).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+QString lines(std::string_view s) {
+    return qs(s).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
 
-QColor fromLong(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor fromLong(std::int32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 void setShown(QAction* a, bool visible) {
     if (a) a->setVisible(visible);
@@ -101,7 +107,8 @@ void ProfilePicture::paintEvent(QPaintEvent*) {
 
 void ProfilePicture::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked(index_);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(index_);
 }
 
 namespace {
@@ -264,7 +271,8 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     optionContainer_ = new QFrame(this);
     optionContainer_->setObjectName(QStringLiteral("OptionContainer"));
     optionContainer_->setFrameShape(QFrame::Box);
-    optionContainer_->setStyleSheet(QStringLiteral("#OptionContainer { border: 1px solid rgb(150,170,210); }"));
+    optionContainer_->setStyleSheet(
+        QStringLiteral("#OptionContainer { border: 1px solid rgb(150,170,210); }"));
     inputGroup_ = new QButtonGroup(this);
     for (std::size_t i = 0; i < optionInput_.size(); ++i) {
         auto* b = new QRadioButton(qs(kInputModeCaptions[i]), optionContainer_);
@@ -304,8 +312,9 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         const QString text = lines(kNewsTexts[static_cast<std::size_t>(i)]);
         const qsizetype cut = text.indexOf(QLatin1Char('\n'));
         news_->infotext(i)->setTextFormat(Qt::RichText);
-        news_->infotext(i)->setText(QStringLiteral("<b>%1</b><br>%2")
-                                        .arg(text.left(cut).toHtmlEscaped(), text.mid(cut + 1).toHtmlEscaped()));
+        news_->infotext(i)->setText(
+            QStringLiteral("<b>%1</b><br>%2")
+                .arg(text.left(cut).toHtmlEscaped(), text.mid(cut + 1).toHtmlEscaped()));
     }
     scrollInfo_ = new QScrollBar(Qt::Vertical, this);
     scrollInfo_->setObjectName(QStringLiteral("ScrollInfo"));
@@ -347,7 +356,9 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->hide();
 }
 
-int Step1Screen::currentTab() const { return project_.screen.beltTypeTab; }
+int Step1Screen::currentTab() const {
+    return project_.screen.beltTypeTab;
+}
 
 void Step1Screen::loadGrids() {
     const GridLayout& fg = kFeasibilityGrid;
@@ -358,7 +369,8 @@ void Step1Screen::loadGrids() {
     feasibility_->setGrid(fg.rows, fg.cols, fg.fixedRows, fg.fixedCols);
     for (int r = 0; r < fg.rows; ++r)
         for (int c = 0; c < fg.cols; ++c) {
-            const std::string& text = project_.feasibilityTable[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
+            const std::string& text =
+                project_.feasibilityTable[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
             QString shown = qs(text);
             shown.replace(qs(kFeasibilityMinQuantity), qs(kFeasibilityMinQuantityGlyph));
             shown.replace(QLatin1Char('\r'), QChar::LineSeparator);
@@ -387,8 +399,10 @@ void Step1Screen::loadGrids() {
     idler_->setGrid(ig.rows, ig.cols, ig.fixedRows, ig.fixedCols);
     for (int r = 0; r < ig.rows; ++r)
         for (int c = 0; c < ig.cols; ++c)
-            idler_->setCell(r, c, qs(project_.idlerTable[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-    for (int c = 0; c < ig.cols; ++c) idler_->setColumnWidthTwips(c, kIdlerColumnWidths[static_cast<std::size_t>(c)]);
+            idler_->setCell(
+                r, c, qs(project_.idlerTable[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+    for (int c = 0; c < ig.cols; ++c)
+        idler_->setColumnWidthTwips(c, kIdlerColumnWidths[static_cast<std::size_t>(c)]);
     const QFontMetrics ifm(ifont);
     for (int r = 0; r < ig.rows; ++r) idler_->setRowHeightPx(r, ifm.lineSpacing() + 8);
 }
@@ -450,11 +464,12 @@ void Step1Screen::resizeEvent(QResizeEvent* event) {
     // The tabs fill the strip's 8 units.
     const int tabHeight = std::max(18, beltType_->height() - 8);
     beltType_->setStyleSheet(
-        QStringLiteral("QTabBar::tab { height: %1px; padding: 0 6px; margin: 6px 1px 0 1px;"
-                       " background: rgb(196, 210, 236); color: rgb(16, 32, 72); border: 1px solid rgb(8, 16, 40);"
-                       " border-bottom: none; border-top-left-radius: 6px; border-top-right-radius: 6px; }"
-                       "QTabBar::tab:selected { background: white; color: rgb(0, 0, 160); }"
-                       "QTabBar::tab:hover:!selected { background: rgb(230, 236, 250); }")
+        QStringLiteral(
+            "QTabBar::tab { height: %1px; padding: 0 6px; margin: 6px 1px 0 1px;"
+            " background: rgb(196, 210, 236); color: rgb(16, 32, 72); border: 1px solid rgb(8, 16, 40);"
+            " border-bottom: none; border-top-left-radius: 6px; border-top-right-radius: 6px; }"
+            "QTabBar::tab:selected { background: white; color: rgb(0, 0, 160); }"
+            "QTabBar::tab:hover:!selected { background: rgb(230, 236, 250); }")
             .arg(tabHeight));
     wrapDriverCaptions();
     placeCarriageBoxes();
@@ -524,7 +539,8 @@ void Step1Screen::BeltType_Click(int previousTab) {
     if (tab >= kTabOrvanto && tab <= kTabRubber) {
         const QColor c = fromLong(Step1HighlightColour(tab));
         evidenziatore_->setStyleSheet(
-            QStringLiteral("#Evidenziatore { border: 4px solid %1; background: transparent; }").arg(c.name()));
+            QStringLiteral("#Evidenziatore { border: 4px solid %1; background: transparent; }")
+                .arg(c.name()));
         showPictures();
         titolo_->setText(qs(Step1TabTitle(tab)));
     }
@@ -639,11 +655,13 @@ void Step1Screen::setTabellaCaptions() {
         if (i == 5 && currentTab() == kTabFendaro) continue;
         ClickLabel* c = tabella_[static_cast<std::size_t>(i)];
         if (i == 0 || i == 6) {
-            c->setStyleSheet(QStringLiteral("background: rgb(200, 215, 240); color: rgb(0, 0, 128);"
-                                            " border: 1px solid rgb(0, 0, 80);"));
+            c->setStyleSheet(
+                QStringLiteral("background: rgb(200, 215, 240); color: rgb(0, 0, 128);"
+                               " border: 1px solid rgb(0, 0, 80);"));
             setFontSize(c, 11, true);
         } else if (i <= 5) {
-            c->setStyleSheet(QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
+            c->setStyleSheet(
+                QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
             setFontSize(c, i == 5 ? 12 : 11);
             c->setAlignment(Qt::AlignCenter);
             c->setCursor(Qt::PointingHandCursor);
@@ -658,9 +676,10 @@ void Step1Screen::setTabellaCaptions() {
 void Step1Screen::applyTabellaColours() {
     for (int i = 7; i <= 11; ++i) {
         const auto ii = static_cast<std::size_t>(i);
-        tabella_[ii]->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid rgb(0, 0, 80);")
-                                        .arg(fromLong(project_.screen.tabellaBackColor[ii]).name(),
-                                             fromLong(project_.screen.tabellaForeColor[ii]).name()));
+        tabella_[ii]->setStyleSheet(
+            QStringLiteral("background: %1; color: %2; border: 1px solid rgb(0, 0, 80);")
+                .arg(fromLong(project_.screen.tabellaBackColor[ii]).name(),
+                     fromLong(project_.screen.tabellaForeColor[ii]).name()));
     }
 }
 
@@ -677,7 +696,8 @@ void Step1Screen::styleTabellaFive(bool characteristicsPanel) {
         PlaceForm(c, 31, 32.5, 67, 46);
     } else {
         // Opaque, single border, dark blue text, size 12, centred.
-        c->setStyleSheet(QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
+        c->setStyleSheet(
+            QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
         setFontSize(c, 12);
         c->setAlignment(Qt::AlignCenter);
         c->setWordWrap(true);
@@ -694,7 +714,8 @@ void Step1Screen::fillMachineList() {
 void Step1Screen::fillFlatBeltList(const FlatBeltGroup& g) {
     const QSignalBlocker block(proprieta_);
     proprieta_->clear();
-    for (const std::string& name : ListFlatBeltTypes(project_, g.first, g.last)) proprieta_->addItem(qs(name));
+    for (const std::string& name : ListFlatBeltTypes(project_, g.first, g.last))
+        proprieta_->addItem(qs(name));
     listContent_ = 2;
     listGroupFirst_ = g.first;
 }
@@ -717,11 +738,14 @@ void Step1Screen::wrapDriverCaptions() {
         QRadioButton* b = optionDriver_[i];
         const int indicator = 26;
         const int width = b->width() - indicator;
-        b->setText(width > 40 ? wrapTo(optionDriverCaption_[i], b->fontMetrics(), width) : optionDriverCaption_[i]);
+        b->setText(width > 40 ? wrapTo(optionDriverCaption_[i], b->fontMetrics(), width)
+                              : optionDriverCaption_[i]);
     }
 }
 
-void Step1Screen::setTesto0(const std::string& text) { testo_[0]->setText(lines(text)); }
+void Step1Screen::setTesto0(const std::string& text) {
+    testo_[0]->setText(lines(text));
+}
 
 void Step1Screen::OrvantoRubber() {
     if (project_.demoRunning == 0) {
@@ -742,7 +766,8 @@ void Step1Screen::OrvantoRubber() {
         const QSignalBlocker block(proprieta_);
         proprieta_->setCurrentRow(project_.screen.proprietaListIndex);
     }
-    for (std::size_t i = 0; i < optionDriver_.size(); ++i) optionDriverCaption_[i] = qs(kDriverClassCaptions[i]);
+    for (std::size_t i = 0; i < optionDriver_.size(); ++i)
+        optionDriverCaption_[i] = qs(kDriverClassCaptions[i]);
     styleTabellaFive(false);
     setTabellaCaptions();
     syncOptionButtons();
@@ -780,7 +805,8 @@ void Step1Screen::SelkiraTavoren() {
         ChooseLinearDrive(project_, tab, 0);
         ChooseInputMode(project_, 0);
     }
-    for (std::size_t i = 0; i < optionDriver_.size(); ++i) optionDriverCaption_[i] = qs(kLinearDriveCaptions[i]);
+    for (std::size_t i = 0; i < optionDriver_.size(); ++i)
+        optionDriverCaption_[i] = qs(kLinearDriveCaptions[i]);
     setTabellaCaptions();
     syncOptionButtons();
     updateDatiEnabled();
@@ -930,9 +956,13 @@ void Step1Screen::Tabella_Click(int index) {
     if (PickFactorCell(project_, *kind, index)) applyTabellaColours();
 }
 
-void Step1Screen::Feasibility_Click(int row, int col) { FeasibilityClick(project_, dialogs_, row, col); }
+void Step1Screen::Feasibility_Click(int row, int col) {
+    FeasibilityClick(project_, dialogs_, row, col);
+}
 
-void Step1Screen::ScrollInfo_Change() { PlaceForm(news_, 0, 8 - scrollInfo_->value(), 98, 1000); }
+void Step1Screen::ScrollInfo_Change() {
+    PlaceForm(news_, 0, 8 - scrollInfo_->value(), 98, 1000);
+}
 
 void Step1Screen::Flash_Timer() {
     QPalette pal = loadFactorBox_->palette();
@@ -951,7 +981,8 @@ void Step1Screen::ShowApplicationData() {
         l->show();
     }
     testo_[2]->setText(lines(CarriageAndStrokeCaption(project_)));
-    for (int i = 1; i < kDataFieldCount; ++i) dati_[static_cast<std::size_t>(i)]->setText(qs(Step1DataText(project_, i)));
+    for (int i = 1; i < kDataFieldCount; ++i)
+        dati_[static_cast<std::size_t>(i)]->setText(qs(Step1DataText(project_, i)));
     optionContainer_->update();
 }
 

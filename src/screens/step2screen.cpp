@@ -22,7 +22,9 @@ const QColor kYellow(255, 255, 0);
 const QColor kLightGrey(224, 224, 224);
 const QColor kBackground(16, 32, 72);
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -53,11 +55,14 @@ void Indicator::paintEvent(QPaintEvent*) {
         painter.drawEllipse(r);
 }
 
-PitchChartView::PitchChartView(const DriveProject& project, QWidget* parent) : QWidget(parent), project_(project) {
+PitchChartView::PitchChartView(const DriveProject& project, QWidget* parent)
+    : QWidget(parent), project_(project) {
     setObjectName(QStringLiteral("Grafico"));
 }
 
-int PitchChartView::chart() const { return PitchChart(project_); }
+int PitchChartView::chart() const {
+    return PitchChart(project_);
+}
 
 void PitchChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -94,7 +99,8 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         connect(b, &PitchButton::clicked, this, [this, i] { Scelta_Click(static_cast<int>(i)); });
         scelta_[i] = b;
     }
-    const char* names[] = {"Power [kW]:", "R.P.M. [rpm]:", "Peripheral force [N]:", "* Also available double sided"};
+    const char* names[] = {
+        "Power [kW]:", "R.P.M. [rpm]:", "Peripheral force [N]:", "* Also available double sided"};
     for (std::size_t i = 0; i < nomeDato_.size(); ++i) {
         auto* l = new QLabel(QString::fromLatin1(names[i]), this);
         l->setObjectName(QStringLiteral("NomeDato%1").arg(i));
@@ -111,8 +117,8 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         auto* box = new NumericBox(project_, dialogs_, this);
         box->setObjectName(QStringLiteral("Dato%1").arg(i));
         const Step2Box spec = Step2DataBox(static_cast<int>(i));
-        box->bind(&Step2DataTarget(project_, static_cast<int>(i)), spec.quantity, QString::fromLatin1(spec.format.data(),
-                                                                                                     static_cast<int>(spec.format.size())));
+        box->bind(&Step2DataTarget(project_, static_cast<int>(i)), spec.quantity,
+                  QString::fromLatin1(spec.format.data(), static_cast<int>(spec.format.size())));
         box->setAlignment(Qt::AlignRight);
         QFont f = box->font();
         f.setPointSize(12);
@@ -138,7 +144,9 @@ void Step2Screen::applyMenus() {
     ShowStepMenus(menus_, /*goOn=*/omega, /*goOn2=*/!omega, /*print=*/false, /*print2=*/false);
 }
 
-void Step2Screen::refresh() { ShowStep2Data(); }
+void Step2Screen::refresh() {
+    ShowStep2Data();
+}
 
 void Step2Screen::setBlinking(bool on) {
     if (on)
@@ -223,8 +231,8 @@ void Step2Screen::placePitchButtons() {
     for (int i = 0; i < buttonCount_ && i < static_cast<int>(centres.size()); ++i) {
         const QSizeF s = sizes[static_cast<std::size_t>(i)];
         const QPointF c = centres[static_cast<std::size_t>(i)];
-        PlaceForm(scelta_[static_cast<std::size_t>(i)], c.x() - s.width() / 2, c.y() - s.height() / 2, s.width(),
-                  s.height());
+        PlaceForm(scelta_[static_cast<std::size_t>(i)], c.x() - s.width() / 2, c.y() - s.height() / 2,
+                  s.width(), s.height());
     }
 }
 

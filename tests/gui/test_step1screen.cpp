@@ -1,9 +1,9 @@
 // STEP1 as the user drives it: tabs and their menus, the load factor
 // look-up, the factor table, the linear drive data and the grids.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
-#include <QAbstractButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
@@ -56,7 +56,9 @@ struct Fixture {
 };
 
 // Clicks an option button on its indicator, where a user clicks it.
-void clickOption(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(8, b->height() / 2)); }
+void clickOption(QAbstractButton* b) {
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(8, b->height() / 2));
+}
 
 }  // namespace
 
@@ -292,7 +294,8 @@ void TestStep1Screen::slopeEntryAndFocus() {
     QCOMPARE(f.p.slopeAngle, 0.0);
     QCOMPARE(f.p.peripheralForce, 0.0);
     QCOMPARE(f.d.messageTexts().size(), std::size_t(1));
-    QCOMPARE(QString::fromStdString(f.d.seen.back().text), QStringLiteral("Slope must be included between 0° and 180°."));
+    QCOMPARE(QString::fromStdString(f.d.seen.back().text),
+             QStringLiteral("Slope must be included between 0° and 180°."));
     f.enter(f.screen->dati(0), QStringLiteral("30"));
     QCOMPARE(f.p.slopeAngle, 30.0);
     // The focus moves to the next box that takes input: acceleration in the
@@ -318,7 +321,8 @@ void TestStep1Screen::unitChangeRewritesTheDataLabels() {
     QCOMPARE(f.screen->datiLabel(1)->text(), QStringLiteral("Power.........................[HP]"));
     QCOMPARE(f.screen->dati(1)->text(), QStringLiteral("2.00"));
     QCOMPARE(f.screen->datiLabel(8)->text(), QStringLiteral("Ø driver pulley..........[in]"));
-    QCOMPARE(f.screen->testo(2)->text(), QStringLiteral("Carriage length.......[in]\n\nStroke........................[in]"));
+    QCOMPARE(f.screen->testo(2)->text(),
+             QStringLiteral("Carriage length.......[in]\n\nStroke........................[in]"));
     QCOMPARE(f.screen->dati(10)->text(), QStringLiteral("10.0"));
     // The TAVOREN page shows the same fields and follows too.
     f.screen->setBeltTypeTab(2);

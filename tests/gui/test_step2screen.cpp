@@ -96,7 +96,8 @@ void TestStep2Screen::menus() {
     QCOMPARE(m.mGoon->isVisible(), goOn);
     QCOMPARE(m.mGoon2->isVisible(), goOn2);
     for (QAction* a : {m.mFile, m.mGoBack, m.mUnit, m.mInt}) QVERIFY(a->isVisible());
-    for (QAction* a : {m.mStopDemo, m.mDemo, m.mLoopDemo, m.mClose, m.mPrinter, m.mPrinter2}) QVERIFY(!a->isVisible());
+    for (QAction* a : {m.mStopDemo, m.mDemo, m.mLoopDemo, m.mClose, m.mPrinter, m.mPrinter2})
+        QVERIFY(!a->isVisible());
 }
 
 void TestStep2Screen::layoutPerChart_data() {
@@ -106,7 +107,8 @@ void TestStep2Screen::layoutPerChart_data() {
     QTest::addColumn<bool>("forceBox");
     QTest::newRow("ORVANTO T") << "ORVANTO T" << QStringList{"T2.5", "T5*", "T10*"} << true << false;
     QTest::newRow("ORVANTO AT") << "ORVANTO AT" << QStringList{"AT5", "AT10"} << false << false;
-    QTest::newRow("SELKIRA QVP") << "SELKIRA QVP" << QStringList{"QVP5", "QVP8", "QVP14", "QVP8HP"} << false << true;
+    QTest::newRow("SELKIRA QVP") << "SELKIRA QVP" << QStringList{"QVP5", "QVP8", "QVP14", "QVP8HP"} << false
+                                 << true;
     QTest::newRow("TAVOREN I") << "TAVOREN I" << QStringList{"XL*", "L*", "H*", "XH*"} << true << true;
     QTest::newRow("RUBBER QVP") << "RUBBER QVP" << QStringList{"QVP5*", "QVP8*", "QVP14*"} << true << false;
     QTest::newRow("no group") << "QUINDEL H" << QStringList{} << false << false;
@@ -160,7 +162,8 @@ void TestStep2Screen::recommendationTitles() {
     f.p.beltPitchCode = "X";
     f.show();
     QCOMPARE(f.screen->titolo()->text(), QStringLiteral("Pitch selected: stale pitch"));
-    for (const QString& e : entries) f.enter(e.section(QLatin1Char(':'), 0, 0).toInt(), e.section(QLatin1Char(':'), 1));
+    for (const QString& e : entries)
+        f.enter(e.section(QLatin1Char(':'), 0, 0).toInt(), e.section(QLatin1Char(':'), 1));
     QCOMPARE(f.screen->titolo()->text(), title);
     QCOMPARE(f.screen->titolo()->font().pointSize(), pointSize);
     QCOMPARE(f.p.beltName, std::string());

@@ -1,8 +1,7 @@
-#include "engine/applicationdata.h"
-
 #include <gtest/gtest.h>
 
 #include "catalogue/flatbelts.h"
+#include "engine/applicationdata.h"
 #include "platform/scripteddialogs.h"
 #include "units/units.h"
 
@@ -48,15 +47,23 @@ TEST_F(ApplicationDataTest, ProfilePictureGivesTheBeltType) {
         bool description;
     };
     const Case cases[] = {
-        {kTabOrvanto, 0, "ORVANTO T", true},     {kTabOrvanto, 1, "ORVANTO AT", true},
-        {kTabOrvanto, 2, "ORVANTO I", true},     {kTabSelkira, 0, "SELKIRA T", false},
-        {kTabSelkira, 1, "SELKIRA AT", false},   {kTabSelkira, 3, "SELKIRA I", false},
-        {kTabSelkira, 4, "SELKIRA QXD", false},  {kTabSelkira, 5, "SELKIRA QVP", false},
-        {kTabTavoren, 0, "TAVOREN T", false},    {kTabTavoren, 1, "TAVOREN AT", false},
-        {kTabTavoren, 3, "TAVOREN I", false},    {kTabTavoren, 5, "TAVOREN QVP", false},
-        {kTabRubber, 3, "RUBBER I", true},       {kTabRubber, 5, "RUBBER QVP", true},
+        {kTabOrvanto, 0, "ORVANTO T", true},
+        {kTabOrvanto, 1, "ORVANTO AT", true},
+        {kTabOrvanto, 2, "ORVANTO I", true},
+        {kTabSelkira, 0, "SELKIRA T", false},
+        {kTabSelkira, 1, "SELKIRA AT", false},
+        {kTabSelkira, 3, "SELKIRA I", false},
+        {kTabSelkira, 4, "SELKIRA QXD", false},
+        {kTabSelkira, 5, "SELKIRA QVP", false},
+        {kTabTavoren, 0, "TAVOREN T", false},
+        {kTabTavoren, 1, "TAVOREN AT", false},
+        {kTabTavoren, 3, "TAVOREN I", false},
+        {kTabTavoren, 5, "TAVOREN QVP", false},
+        {kTabRubber, 3, "RUBBER I", true},
+        {kTabRubber, 5, "RUBBER QVP", true},
         // A picture the tab does not offer leaves no belt.
-        {kTabRubber, 0, "", false},              {kTabTavoren, 4, "", false},
+        {kTabRubber, 0, "", false},
+        {kTabTavoren, 4, "", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.tab) + "/" + std::to_string(c.picture));
@@ -103,7 +110,8 @@ TEST_F(ApplicationDataTest, MultiRibSectionsAreCompleteBelts) {
         EXPECT_EQ(p.beltType, c.type);
         EXPECT_EQ(p.beltPitchCode, c.code);
         EXPECT_EQ(p.beltName, c.type);
-        for (int j = 0; j < 3; ++j) EXPECT_FLOAT_EQ(p.toothDimensions[static_cast<std::size_t>(j)], c.dims[j]);
+        for (int j = 0; j < 3; ++j)
+            EXPECT_FLOAT_EQ(p.toothDimensions[static_cast<std::size_t>(j)], c.dims[j]);
     }
 }
 
@@ -189,7 +197,10 @@ TEST_F(ApplicationDataTest, SlopeMustLieInsideZeroTo180) {
         int warnings;
     };
     const Case cases[] = {
-        {"30", 30, "30", 0}, {"180", 180, "180", 0}, {"0", 0, "0", 1}, {"181", 0, "0", 1},
+        {"30", 30, "30", 0},
+        {"180", 180, "180", 0},
+        {"0", 0, "0", 1},
+        {"181", 0, "0", 1},
         // A negative value is refused first, then the slope rule warns too.
         {"-5", 0, "0", 2},
     };
@@ -224,7 +235,8 @@ TEST_F(ApplicationDataTest, DataFieldsInTheirUnits) {
     EXPECT_EQ(Step1DataLabel(p, 1), "Power.........................[HP]");
     EXPECT_EQ(Step1DataLabel(p, 0), "Slope..........................[degrees]");
     EXPECT_EQ(Step1DataLabel(p, 8), "\u00D8 driver pulley..........[in]");
-    EXPECT_EQ(CarriageAndStrokeCaption(p), "Carriage length.......[in]\r\rStroke........................[in]");
+    EXPECT_EQ(CarriageAndStrokeCaption(p),
+              "Carriage length.......[in]\r\rStroke........................[in]");
     EXPECT_EQ(Step1DataText(p, 1), "2.01");
     EXPECT_EQ(Step1DataText(p, 10), "13.8");
 }

@@ -1,9 +1,8 @@
-#include "engine/pitchguide.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "engine/pitchguide.h"
 #include "platform/scripteddialogs.h"
 #include "units/units.h"
 
@@ -156,11 +155,12 @@ TEST_F(PitchGuideTest, IndicatorOnPowerCharts) {
     const Case cases[] = {
         // The demonstration's points: 3.4 kW before and after 1200 rpm.
         {"ORVANTO T", 0, 3400, true, 7, 143 - 27 * std::log10(3400.0)},
-        {"ORVANTO T", 1200 * kRpm, 3400, true, 6 + 20.5 * std::log10(1200 * kRpm), 143 - 27 * std::log10(3400.0)},
+        {"ORVANTO T", 1200 * kRpm, 3400, true, 6 + 20.5 * std::log10(1200 * kRpm),
+         143 - 27 * std::log10(3400.0)},
         {"ORVANTO T", 10, 0, true, 6 + 20.5, 88},
-        {"ORVANTO T", 0.5, 50, false, 0, 0},         // neither on the scale
-        {"ORVANTO I", 1051, 1000, false, 0, 0},      // too fast
-        {"RUBBER I", 100, 100001, false, 0, 0},      // too much power
+        {"ORVANTO T", 0.5, 50, false, 0, 0},     // neither on the scale
+        {"ORVANTO I", 1051, 1000, false, 0, 0},  // too fast
+        {"RUBBER I", 100, 100001, false, 0, 0},  // too much power
         {"RUBBER QVP", 100, 500000, true, 6.5 + 20.1 * 2, 128 - 20 * std::log10(500000.0)},
         {"RUBBER QVP", 100, 1000001, false, 0, 0},
     };
