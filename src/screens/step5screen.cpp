@@ -1,0 +1,524 @@
+#include "screens/step5screen.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/logo.h"
+#include "engine/beltwidth.h"
+#include "engine/pulleydata.h"
+#include "engine/report.h"
+#include "project/driveproject.h"
+#include "screens/menuactions.h"
+#include "screens/placeform.h"
+
+namespace belt {
+
+namespace {
+
+// The page is 4.5 form heights tall; its own scale is 100 x 450.
+constexpr double kPageHeight = 450.0;
+constexpr double kPageWidth = 97.5;
+constexpr int kScrollMax = 350;
+// Form height at which a font size in points is drawn at its nominal size;
+// larger and smaller windows scale the fonts with them, so the page keeps
+// its proportions in page units.
+constexpr double kReferenceFormHeight = 870.0;
+constexpr double kReferenceFormWidth = 1267.0;
+const char* const kFontFamily = "Arial";
+const char* const kRemarksDesignText = "Remarks ...";
+const QColor kPageBackground(8, 16, 52);
+
+QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+double FontScale(const QSizeF& form) {
+    if (form.height() <= 0 || form.width() <= 0) return 1.0;
+    return std::min(form.height() / kReferenceFormHeight, form.width() / kReferenceFormWidth);
+}
+
+QFont PageFont(const QString& family, double points, bool bold, bool italic, double scale) {
+    QFont f(family);
+    // Pixel sizes keep the page independent of the screen's resolution.
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale))));
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QFont PageFont(const PageText& t, double scale) { return PageFont(t.family, t.points, t.bold, t.italic, scale); }
+
+// Writes the page top-down like a printer: a current position, font and
+// colour; each finished line moves the position down by one line of the
+// current font. Positions are page units measured with the reference fonts.
+class PageWriter {
+public:
+    QString family = QString::fromLatin1(kFontFamily);
+    double points = 14;
+    bool bold = true;
+    bool italic = false;
+    QColor colour = ToQColor(kReportYellow);
+    double y = 0;
+
+    std::vector<PageText> texts;
+
+    // Text at a tab column. A column the line has already passed moves the
+    // text to the next line, as the tab of a printed line does.
+    void atColumn(const QString& text, int column) {
+        const QFontMetricsF fm(PageFont(family, points, bold, italic, 1.0));
+        const double tabX = column * fm.averageCharWidth();
+        if (lineUsed_ && tabX < lineEndX_) newLine();
+        add(text, column, 0, false);
+        lineEndX_ = tabX + fm.horizontalAdvance(text);
+        lineUsed_ = true;
+    }
+    void atX(const QString& text, double x) {
+        add(text, -1, x, false);
+        lineUsed_ = true;
+        lineEndX_ = 0;
+    }
+    void centred(const QString& text) {
+        add(text, -1, 50, true);
+        lineUsed_ = true;
+        lineEndX_ = 0;
+    }
+    // Ends the line (an empty line when nothing was printed on it).
+    void newLine() {
+        const QFontMetricsF fm(PageFont(family, points, bold, italic, 1.0));
+        y += fm.lineSpacing() * 100.0 / kReferenceFormHeight;
+        ++line_;
+        lineUsed_ = false;
+        lineEndX_ = 0;
+    }
+    void moveTo(double newY) {
+        if (lineUsed_) ++line_;
+        y = newY;
+        lineUsed_ = false;
+        lineEndX_ = 0;
+    }
+
+private:
+    void add(const QString& text, int column, double x, bool centre) {
+        PageText t;
+        t.text = text;
+        t.column = column;
+        t.x = x;
+        t.centred = centre;
+        t.y = y;
+        t.line = line_;
+        t.colour = colour;
+        t.family = family;
+        t.points = points;
+        t.bold = bold;
+        t.italic = italic;
+        texts.push_back(std::move(t));
+    }
+
+    int line_ = 0;
+    bool lineUsed_ = false;
+    double lineEndX_ = 0;  // reference pixels
+};
+
+int ColumnOf(ReportColumn c) {
+    switch (c) {
+        case ReportColumn::Label: return 8;
+        case ReportColumn::Value: return 56;
+        case ReportColumn::Unit: return 66;
+        case ReportColumn::Title: return 26;
+    }
+    return 8;
+}
+
+void WriteReportLine(PageWriter& w, const ReportLine& l) {
+    w.points = l.fontSize;
+    w.bold = l.bold;
+    w.italic = l.italic;
+    w.colour = ToQColor(l.colour);
+    const QString label = QString::fromStdString(l.label);
+    const QString value = QString::fromStdString(l.value);
+    const QString unit = QString::fromStdString(l.unit);
+    switch (l.kind) {
+        case ReportLineKind::Blank:
+            break;
+        case ReportLineKind::SectionTitle:
+            w.atColumn(label, ColumnOf(ReportColumn::Title));
+            break;
+        case ReportLineKind::PulleyTitle:
+            w.atColumn(label, 8);
+            break;
+        case ReportLineKind::Item:
+            if (l.column == ReportColumn::Label && !label.isEmpty()) w.atColumn(label, 8);
+            if (!value.isEmpty()) {
+                w.colour = ToQColor(l.valueColour);
+                w.atColumn(value, l.column == ReportColumn::Title ? 26 : 56);
+                w.colour = ToQColor(l.colour);
+            }
+            if (!unit.isEmpty()) w.atColumn(unit, 66);
+            break;
+    }
+    w.newLine();
+}
+
+// VB text boxes keep CR LF line breaks; the project stores the text so.
+std::string RemarksToProject(const QString& text) {
+    QString t = text;
+    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return t.toStdString();
+}
+
+QString RemarksFromProject(const std::string& text) {
+    QString t = QString::fromStdString(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The page
+
+void PaintResultsPage(QPainter& painter, const QSizeF& page, const QSizeF& form, const std::vector<PageText>& texts) {
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, 0), page), kPageBackground);
+    const double scale = FontScale(form);
+    const double unitX = page.width() / 100.0;
+    const double unitY = page.height() / kPageHeight;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const PageText& t : texts) {
+        const QFont f = PageFont(t, scale);
+        const QFontMetricsF fm(f);
+        double x = t.x * unitX;
+        if (t.column >= 0) x = t.column * fm.averageCharWidth();
+        else if (t.centred) x = page.width() / 2 - fm.horizontalAdvance(t.text) / 2;
+        painter.setFont(f);
+        painter.setPen(t.colour);
+        painter.drawText(QPointF(x, t.y * unitY + fm.ascent()), t.text);
+    }
+    painter.restore();
+}
+
+ResultsPage::ResultsPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ContInfo"));
+    // Enter in the width list hands the focus to the page.
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ResultsPage::setTexts(std::vector<PageText> texts) {
+    texts_ = std::move(texts);
+    update();
+}
+
+void ResultsPage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QSizeF form = formSize_.isValid() ? QSizeF(formSize_) : QSizeF(width() / 0.975, height() / 4.5);
+    PaintResultsPage(painter, QSizeF(size()), form, texts_);
+}
+
+void ResultsPage::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    emit mouseReleased();
+}
+
+void ResultsPage::wheelEvent(QWheelEvent* event) {
+    emit wheelTurned(event->angleDelta().y());
+    event->accept();
+}
+
+PhonePicture::PhonePicture(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("phone"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PhonePicture::paintEvent(QPaintEvent*) {
+    // A desk telephone: handset on top of a rounded base with a dial.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = std::min(width(), height());
+    p.translate((width() - s) / 2, (height() - s) / 2);
+    p.scale(s / 100.0, s / 100.0);
+    const QColor body(255, 255, 0);
+    const QColor dark(8, 16, 52);
+
+    QPainterPath handset;
+    handset.moveTo(8, 34);
+    handset.cubicTo(8, 14, 92, 14, 92, 34);
+    handset.lineTo(92, 42);
+    handset.lineTo(72, 42);
+    handset.lineTo(70, 32);
+    handset.cubicTo(58, 28, 42, 28, 30, 32);
+    handset.lineTo(28, 42);
+    handset.lineTo(8, 42);
+    handset.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawPath(handset);
+
+    QPainterPath base;
+    base.moveTo(30, 40);
+    base.lineTo(70, 40);
+    base.lineTo(90, 86);
+    base.quadTo(90, 92, 84, 92);
+    base.lineTo(16, 92);
+    base.quadTo(10, 92, 10, 86);
+    base.closeSubpath();
+    p.drawPath(base);
+
+    p.setBrush(dark);
+    p.drawEllipse(QPointF(50, 66), 14, 14);
+    p.setBrush(body);
+    p.drawEllipse(QPointF(50, 66), 5, 5);
+    for (int i = 0; i < 10; ++i) {
+        const double a = (i * 27.0 + 200.0) * 3.141592654 / 180.0;
+        p.drawEllipse(QPointF(50 + 10 * std::cos(a), 66 + 10 * std::sin(a)), 1.8, 1.8);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The screen
+
+Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
+    : StepScreen(project, dialogs, menus, parent) {
+    setObjectName(QStringLiteral("STEP5"));
+    setWindowTitle(QStringLiteral("OUTPUT DATA: RESULTS"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kPageBackground);
+    setPalette(pal);
+
+    ContInfo = new ResultsPage(this);
+    ScrollInfo = new QScrollBar(Qt::Vertical, this);
+    ScrollInfo->setObjectName(QStringLiteral("ScrollInfo"));
+    ScrollInfo->setRange(0, kScrollMax);
+    ScrollInfo->setSingleStep(5);
+    ScrollInfo->setPageStep(50);
+
+    // Form_Load: the logo is the main window's emblem.
+    Logo = new LogoWidget(ContInfo, /*withWordMark=*/false);
+    Logo->setObjectName(QStringLiteral("Logo"));
+    Logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    phone = new PhonePicture(ContInfo);
+
+    Remarks = new QPlainTextEdit(ContInfo);
+    Remarks->setObjectName(QStringLiteral("Remarks"));
+    Remarks->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit#Remarks { background: #14245e; color: #ffffff; border: 1px solid #6e8cc8;"
+        " border-radius: 4px; }"));
+    Remarks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (project_.screen.remarks.empty()) project_.screen.remarks = kRemarksDesignText;
+    Remarks->setPlainText(RemarksFromProject(project_.screen.remarks));
+    connect(Remarks, &QPlainTextEdit::textChanged, this,
+            [this] { project_.screen.remarks = RemarksToProject(Remarks->toPlainText()); });
+
+    BeltCode = new QLabel(ContInfo);
+    BeltCode->setObjectName(QStringLiteral("BeltCode"));
+    BeltCode->setTextFormat(Qt::PlainText);
+    BeltCode->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette codePal = BeltCode->palette();
+    codePal.setColor(QPalette::WindowText, blinkDark());
+    BeltCode->setPalette(codePal);
+
+    CambiaCinghia = new QComboBox(ContInfo);
+    CambiaCinghia->setObjectName(QStringLiteral("CambiaCinghia"));
+    CambiaCinghia->setEditable(true);
+    CambiaCinghia->setInsertPolicy(QComboBox::NoInsert);
+    CambiaCinghia->installEventFilter(this);
+    CambiaCinghia->lineEdit()->installEventFilter(this);
+    // Picking a width from the list ends the edit like Enter does.
+    connect(CambiaCinghia, &QComboBox::activated, this, [this] { ContInfo->setFocus(Qt::OtherFocusReason); });
+
+    Flash = new QTimer(this);
+    Flash->setObjectName(QStringLiteral("Flash"));
+    Flash->setInterval(500);
+    connect(Flash, &QTimer::timeout, this, &Step5Screen::Flash_Timer);
+
+    connect(ScrollInfo, &QScrollBar::valueChanged, this, &Step5Screen::ScrollInfo_Change);
+    connect(ContInfo, &ResultsPage::mouseReleased, this, &Step5Screen::ContInfo_MouseUp);
+    connect(ContInfo, &ResultsPage::wheelTurned, this, [this](int delta) {
+        ScrollInfo->setValue(ScrollInfo->value() - delta / 120 * ScrollInfo->singleStep() * 3);
+    });
+}
+
+void Step5Screen::applyMenus() {
+    ShowStepMenus(menus_, /*goOn=*/true, /*goOn2=*/false, /*print=*/true, /*print2=*/false);
+}
+
+void Step5Screen::refresh() { ShowResultsReport(); }
+
+void Step5Screen::setBlinking(bool on) {
+    if (on) Flash->start();
+    else Flash->stop();
+}
+
+const std::vector<PageText>& Step5Screen::pageTexts() const { return ContInfo->texts(); }
+
+QColor Step5Screen::beltCodeColour() const { return BeltCode->palette().color(QPalette::WindowText); }
+
+void Step5Screen::showEvent(QShowEvent* event) {
+    StepScreen::showEvent(event);
+    Form_Resize();
+}
+
+void Step5Screen::resizeEvent(QResizeEvent* event) {
+    StepScreen::resizeEvent(event);
+    ContInfo->setFormSize(size());
+    // The controls on the page carry fonts sized like the page's texts.
+    const double scale = FontScale(QSizeF(size()));
+    BeltCode->setFont(PageFont(QString::fromLatin1(kFontFamily), 16, true, false, scale));
+    const QFont controls = PageFont(QString::fromLatin1(kFontFamily), 11, false, false, scale);
+    CambiaCinghia->setFont(controls);
+    Remarks->setFont(controls);
+}
+
+void Step5Screen::placePage() { PlaceForm(ContInfo, 0, -ScrollInfo->value(), kPageWidth, kPageHeight); }
+
+void Step5Screen::Form_Resize() {
+    ContInfo->hide();
+    ScrollInfo->hide();
+    BeltCode->hide();
+    CambiaCinghia->hide();
+
+    ScrollInfo->blockSignals(true);
+    ScrollInfo->setRange(0, kScrollMax);
+    ScrollInfo->setValue(0);
+    ScrollInfo->blockSignals(false);
+    placePage();
+    ContInfo->setFormSize(size());
+
+    // Children of the page are placed in its 100 x 450 units.
+    auto onPage = [](QWidget* w, double left, double top, double width, double height) {
+        PlaceForm(w, left, top * 100.0 / kPageHeight, width, height * 100.0 / kPageHeight);
+    };
+    PlaceForm(ScrollInfo, kPageWidth, 0, 100 - kPageWidth, 100);
+    onPage(Remarks, 5, 38, 90, 15);
+    onPage(Logo, 14, 1, 10, 24);
+    onPage(phone, 29, 23, 4, 4);
+    onPage(BeltCode, 8, 85, 40, 3);
+    onPage(CambiaCinghia, 64, 84, 28, 3.2);
+    setBeltCodeCaption();
+
+    ShowResultsReport();
+    ContInfo->show();
+    ScrollInfo->show();
+    BeltCode->show();
+    CambiaCinghia->show();
+    ContInfo->lower();
+}
+
+void Step5Screen::setBeltCodeCaption() {
+    BeltCode->setText(QStringLiteral("Belt code") + QString(15, QLatin1Char(' ')) +
+                      QString::fromStdString(project_.beltCode));
+}
+
+void Step5Screen::ShowResultsReport() {
+    const DriveProject& p = project_;
+    PageWriter w;
+
+    // Heading.
+    w.points = 44;
+    w.bold = true;
+    w.italic = true;
+    w.colour = ToQColor(kReportRed);
+    w.moveTo(5);
+    w.atX(QString::fromLatin1(kMakerName.data(), static_cast<int>(kMakerName.size())), 30);
+    w.newLine();
+    w.italic = false;
+    w.points = 12;
+    w.colour = ToQColor(kReportYellow);
+    w.centred(QString::fromLatin1(kCountryLine.data(), static_cast<int>(kCountryLine.size())));
+    w.newLine();
+    w.moveTo(23);
+    w.atX(QString::fromLatin1(kContactLine.data(), static_cast<int>(kContactLine.size())), 33);
+    w.newLine();
+    w.points = 16;
+    w.colour = ToQColor(kReportCyan);
+    w.moveTo(57);
+    w.centred(QString::fromStdString(TitoloBox(p).title));
+    w.newLine();
+    w.points = 14;
+    w.colour = ToQColor(kReportYellow);
+    w.newLine();
+    w.newLine();
+
+    // The body; the pulley designations start below the belt code and the
+    // width list, whatever the belt block needed.
+    bool belowCode = false;
+    for (const ReportLine& l : BuildResultsReport(p)) {
+        if (!belowCode && l.section != ReportSection::Belt) {
+            w.moveTo(95);
+            belowCode = true;
+        }
+        WriteReportLine(w, l);
+    }
+    ContInfo->setTexts(std::move(w.texts));
+
+    // The width list.
+    CambiaCinghia->blockSignals(true);
+    CambiaCinghia->clear();
+    for (const std::string& item : BeltWidthChoices(p)) CambiaCinghia->addItem(QString::fromStdString(item));
+    CambiaCinghia->setCurrentIndex(-1);
+    CambiaCinghia->setEditText(QString::fromLatin1(kChangeWidthCaption.data(),
+                                                   static_cast<int>(kChangeWidthCaption.size())));
+    CambiaCinghia->blockSignals(false);
+}
+
+void Step5Screen::CambiaCinghia_LostFocus() {
+    QString text = CambiaCinghia->currentText();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    CambiaCinghia->setEditText(
+        QString::fromLatin1(kChangeWidthCaption.data(), static_cast<int>(kChangeWidthCaption.size())));
+    if (!ChangeBeltWidth(project_, dialogs_, text.toStdString())) return;
+    setBeltCodeCaption();
+    ShowResultsReport();
+}
+
+void Step5Screen::ContInfo_MouseUp() {
+    if (project_.beltFamily != "FENDARO") return;
+    project_.flatBeltInfoColumn = project_.flatBeltInfoColumn + 1;
+    if (project_.flatBeltInfoColumn > 23) project_.flatBeltInfoColumn = 21;
+    ShowResultsReport();
+}
+
+void Step5Screen::ScrollInfo_Change(int value) {
+    Q_UNUSED(value);
+    placePage();
+}
+
+void Step5Screen::Flash_Timer() {
+    QPalette pal = BeltCode->palette();
+    pal.setColor(QPalette::WindowText, beltCodeColour() == blinkDark() ? blinkLight() : blinkDark());
+    BeltCode->setPalette(pal);
+}
+
+bool Step5Screen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == CambiaCinghia || watched == CambiaCinghia->lineEdit()) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                ContInfo->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut && watched == CambiaCinghia) {
+            // The list's own popup takes the focus for a moment; that is no
+            // end of the edit.
+            const auto* focus = static_cast<QFocusEvent*>(event);
+            if (focus->reason() != Qt::PopupFocusReason) CambiaCinghia_LostFocus();
+        }
+    }
+    return StepScreen::eventFilter(watched, event);
+}
+
+}  // namespace belt
