@@ -21,7 +21,8 @@ void usage(std::ostream& os) {
         os << line << c.summary << "\n";
     }
     os << "\nExit status: 0 done, 1 wrong command line, 2 project file missing or damaged,\n"
-          "3 any other failure.\n";
+          "3 any other failure. calc and paths: 0 done, 1 the calculation stopped (the\n"
+          "message says why), 2 unreadable project file or wrong options.\n";
 }
 
 }  // namespace

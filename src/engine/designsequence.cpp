@@ -100,7 +100,9 @@ NextStep GoOnFromStep4(DriveProject& p, Dialogs& d) {
     // path since a standard length was accepted, and the arcs of contact
     // that the width sizing reads must belong to the path shown.
     const double length = ComputeBeltLength(p);
-    if (length < 0) {
+    // -1 for a path whose wraps do not close; a layout far beyond any drive
+    // (coordinates near the limits of a Double) gives no number at all.
+    if (!std::isfinite(length) || length < 0) {
         Refuse(d, "This configuration is not possible !!!");
         return NextStep::Stay;
     }

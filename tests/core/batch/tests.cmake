@@ -50,6 +50,67 @@ belt_batch_test(info_unknown_unit EXIT 1
 
 belt_batch_test(info_without_file EXIT 1 ARGS "info" STDERR "which project file")
 belt_batch_test(info_help EXIT 0 ARGS "info|--help" STDOUT "Usage: beltcalc-batch info FILE.dat .--units LIST.@@torque: +N m, kgf m, lbf ft")
-belt_batch_test(help EXIT 0 ARGS "--help" STDOUT "Commands:\n  info FILE.dat")
+belt_batch_test(help EXIT 0 ARGS "--help" STDOUT "Commands:\n  calc FILE.dat .options.  .*\n  info FILE.dat.*\n  paths FILE.dat")
 belt_batch_test(no_command EXIT 1 ARGS "" STDERR "Usage: beltcalc-batch COMMAND")
 belt_batch_test(unknown_command EXIT 1 ARGS "frob" STDERR "unknown command .frob.")
+
+# calc and paths. The demonstration design: path 2, the longer of the rounded
+# lengths (2190 mm), pulley 2 moved up to fit it, the proposed width.
+set(demo_calc "calc|${data}/demo-design.dat|--path|2|--double-sided|no|--length|rounded|--pick|longer|--adjust-pulley|2|--axis|y|--width|proposed")
+add_test(NAME batch_calc_demonstration_json
+         COMMAND ${CMAKE_COMMAND} -DBATCH=$<TARGET_FILE:beltcalc-batch> "-DARGS=${demo_calc}|--json" -DEXIT=0
+                 "-DCHECKS=outcome=done@@activeScreen=STEP5@@beltCode=85 T10-2190@@beltName=ORVANTO T10@@pulleyPosition/1/2:0.60005565:0.60005575@@beltLength:2.18999:2.19001@@pulleyArcOfContact/1:1.5527174210680:1.5527174210683@@pulleyArcOfContact/2:2.4943920948489:2.4943920948492@@pulleyArcOfContact/3:0.2000276346424:0.2000276346427@@pulleyArcOfContact/4:2.4361034259048:2.4361034259051@@teethInMesh=5@@beltWidthCalculated:0.081015:0.081025@@beltWidth:0.08499999:0.08500001@@pulleyFaceWidth:0.09499999:0.09500001@@powerRatingWithWidth:5707.475:5707.485@@serviceFactor:1.5999999:1.6000001@@messages/0/text=Do you want to use a double sided belt? @@messages/0/answer=No@@messages/3/kind=input@@messages/3/answer=85.00@@report/8/label=Belt length@@report/8/value=2190"
+                 -P ${CMAKE_CURRENT_LIST_DIR}/check_batch_json.cmake)
+
+belt_batch_test(calc_demonstration_text EXIT 0
+  ARGS "${demo_calc}"
+  STDOUT "^ORVANTO PU Endless Timing Belt: Size T10\nBelt code: 85 T10-2190\n@@Belt width .calculated. +81.02 .mm.@@Power rating with 85 mm belt width +5.71 .kW.@@INSTALLATION DATA"
+  STDERR "question \"ORVANTO T10\":\n +BELT LENGTH@@No standard        2180 mm        2189.89 mm         2190 mm@@Do you want to choose the shorter belt .\n.*\n  -> No\ninput box \"ORVANTO T10: Enter the belt width\":\n  Recommended belt width is 85.00 .mm.")
+
+belt_batch_test(calc_without_adjustment EXIT 1
+  ARGS "calc|${data}/demo-design.dat|--path|2|--double-sided|no|--length|rounded|--pick|longer|--width|proposed"
+  STDERR "use --adjust-pulley K --axis x.y@@Adjust the position of the pulleys by clicking on one of them.@@stopped on STEP4")
+
+belt_batch_test(calc_unanswered_question EXIT 2
+  ARGS "calc|${data}/demo-design.dat|--path|2|--double-sided|no|--pick|longer"
+  STDERR "Do you want to choose a standard belt .@@answer it with --length standard.rounded")
+
+belt_batch_test(calc_path_beyond_the_layout EXIT 2
+  ARGS "calc|${data}/demo-design.dat|--path|3|--length|rounded"
+  STDERR "--path 3: the layout has 2 feasible belt paths")
+
+belt_batch_test(calc_wrong_option EXIT 2
+  ARGS "calc|${data}/demo-design.dat|--pick|middle" STDERR "--pick takes shorter or longer")
+
+belt_batch_test(calc_axis_without_pulley EXIT 2
+  ARGS "calc|${data}/demo-design.dat|--axis|x" STDERR "--axis goes with --adjust-pulley")
+
+belt_batch_test(calc_damaged_file EXIT 2
+  ARGS "calc|${data}/truncated.dat|--length|standard" STDERR "truncated.dat is damaged or incomplete")
+
+# Pulley 3 put on top of the idler: the program's refusals, no result.
+belt_batch_test(calc_overlapping_pulleys EXIT 1
+  ARGS "calc|${data}/overlapping-layout.dat|--length|standard"
+  STDERR "Pulley interference. Check the data !!!@@This configuration is not possible !!!\n")
+
+belt_batch_test(calc_two_pulleys EXIT 0
+  ARGS "calc|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--units|,,,,W"
+  STDOUT "Belt code: 32 T10-900\n@@Belt width +32 .mm.@@Belt length +900 .mm.@@Power rating +2000.00 .W."
+  STDERR "Standard              900 mm        903.38 mm         920 mm@@Standard belt width is 32.00 .mm.")
+
+belt_batch_test(calc_two_pulleys_take_no_path EXIT 2
+  ARGS "calc|${data}/two-pulley-design.dat|--path|1" STDERR "--path applies to drives of three or four pulleys")
+
+belt_batch_test(paths_demonstration EXIT 0
+  ARGS "paths|${data}/demo-design.dat"
+  STDOUT "  1     2 2 2 2 +2209.74 +88.97 118.94 28.98 123.12\n  2     2 4 3 2 +2189.89 +88.97 142.91 11.46 139.58\n")
+
+add_test(NAME batch_paths_demonstration_json
+         COMMAND ${CMAKE_COMMAND} -DBATCH=$<TARGET_FILE:beltcalc-batch> "-DARGS=paths|${data}/demo-design.dat|--json"
+                 -DEXIT=0
+                 "-DCHECKS=paths/1/path=2@@paths/1/tangents/1=4@@paths/1/tangents/2=3@@paths/1/beltLength:2.18989444:2.18989445@@paths/0/pulleyArcOfContact/2:2.07588439:2.07588440"
+                 -P ${CMAKE_CURRENT_LIST_DIR}/check_batch_json.cmake)
+
+belt_batch_test(paths_overlapping_pulleys EXIT 1
+  ARGS "paths|${data}/overlapping-layout.dat"
+  STDERR "This configuration is not possible !!! Change pulleys layout!")

@@ -11,7 +11,10 @@
 #include "engine/beltpaths.h"
 #include "engine/designsequence.h"
 #include "engine/layout.h"
+#include "engine/layouteditor.h"
+#include "engine/pulleydata.h"
 #include "platform/scripteddialogs.h"
+#include "project/projectfile.h"
 #include "units/units.h"
 
 namespace belt {
@@ -386,6 +389,55 @@ TEST(GoOnFromStep4, AnotherPathAfterAStandardLengthIsMeasuredAgain) {
     EXPECT_NE(d.seen[0].text.find("2189.89 mm"), std::string::npos);
     EXPECT_NEAR(p.beltLength, 2.1898944449, 1e-9);
     EXPECT_EQ(p.lastStandardLength, kNoStandardLength);
+}
+
+// The demonstration design as saved on STEP4 before DRAW, calculated as the
+// user would: DRAW to path 2 (no double-sided belt), Go On, the longer of
+// the rounded lengths, pulley 2 moved vertically to fit it, Go On, the
+// proposed width.
+TEST(DesignSequence, DemonstrationDesignGivesTheDemonstrationResults) {
+    DriveProject p;
+    InitUnitTables(p);
+    const OpenResult opened = ProjectFile::open(std::string(BELT_TEST_DATA_DIR) + "/demo-design.dat", p);
+    ASSERT_TRUE(opened.ok) << opened.message;
+    LoadStep3Catalogue(p);
+    p.beltPathTable[0][1] = 1;  // Go On steps to path 2
+
+    ScriptedDialogs d;
+    d.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
+    ASSERT_EQ(GoOnFromStep3(p, d), NextStep::ShowStep4);
+    EXPECT_EQ(p.beltPathTable[0][1], 2);
+    MarkLayoutDrawn(p);
+    ASSERT_EQ(GoOnFromStep4(p, d), NextStep::ShowAdjustHint);
+    EXPECT_NEAR(p.lastStandardLength, 2.1898944449, 1e-10);  // 2189.89 mm laid out
+    EXPECT_DOUBLE_EQ(p.beltLength, 2.19);
+    ASSERT_TRUE(AdjustPulley(p, d, 2, kAxisY));
+    EXPECT_NEAR(p.pulleyPosition[1][2], 0.6000557, 0.5e-7);  // 600.0557 mm
+
+    d.acceptInputDefaults = true;
+    ASSERT_EQ(GoOnFromStep4(p, d), NextStep::ShowStep5);
+    const std::vector<std::string> boxes = Texts(d);
+    ASSERT_EQ(boxes.size(), 4U);
+    EXPECT_EQ(boxes[0], kDoubleSidedQuestion);
+    EXPECT_EQ(boxes[3].rfind("Recommended belt width is 85.00 [mm]", 0), 0U);
+
+    EXPECT_NEAR(p.beltLength, 2.19, 1e-5);
+    EXPECT_NEAR(p.beltLength, 2.18999999931236, 1e-13);
+    const double arcs[] = {0, 1.55271742106815, 2.49439209484904, 0.20002763464256, 2.43610342590495};
+    const double degrees[] = {0, 88.96, 142.92, 11.46, 139.58};
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_NEAR(p.pulleyArcOfContact[k], arcs[k], 1e-13) << "pulley " << k;
+        EXPECT_EQ(Format(p.pulleyArcOfContact[k] * 180 / kPi, "###0.00"), Format(degrees[k], "###0.00"));
+    }
+    EXPECT_EQ(p.teethInMesh, 5);
+    EXPECT_FLOAT_EQ(p.serviceFactor, 1.6f);
+    EXPECT_EQ(Format(p.beltWidthCalculated * 1000, "###0.00"), "81.02");
+    EXPECT_DOUBLE_EQ(p.beltWidth, 0.085);
+    EXPECT_DOUBLE_EQ(p.pulleyFaceWidth, 0.095);
+    EXPECT_NEAR(p.powerRatingWithWidth, 5707.48343363927, 1e-8);
+    EXPECT_EQ(p.beltSideSuffix, "");
+    EXPECT_EQ(p.beltCode, "85 T10-2190");
+    EXPECT_EQ(p.beltCodeDetail, "95 T10 ");
 }
 
 }  // namespace

@@ -1,0 +1,159 @@
+// beltcalc-batch paths: every feasible belt path of a saved layout at once,
+// with its tangents, belt length and arcs of contact, numbered as DRAW steps
+// through them.
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+
+#include "batch/batchdialogs.h"
+#include "batch/command.h"
+#include "batch/projectjson.h"
+#include "engine/layout.h"
+#include "units/units.h"
+
+namespace belt::batch {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kStopped = 1;
+constexpr int kBadInput = 2;
+
+constexpr const char* kName = "beltcalc-batch paths: ";
+constexpr const char* kNotPossible = "This configuration is not possible !!! Change pulleys layout!";
+
+struct BeltPath {
+    int number = 0;
+    Arr<int, 5> row{};  // beltPathTable(number, 0..4)
+    double length = 0;  // m
+    Arr<double, 5> arcs{};
+    // A layout far beyond any drive (coordinates near the limits of a
+    // Double) yields "paths" without a length.
+    bool measured() const { return std::isfinite(length) && length >= 0; }
+};
+
+std::string Number(double v, double factor, std::string_view format) {
+    return std::isfinite(v) ? Format(v * factor, format) : "-";
+}
+
+std::vector<BeltPath> FeasiblePaths(DriveProject p) {
+    ComputeBeltPaths(p);
+    std::vector<BeltPath> out;
+    for (int m = 1; m <= p.beltPathTable[0][0]; ++m) {
+        p.beltPathTable[0][1] = m;
+        BeltPath path;
+        path.number = m;
+        path.row = p.beltPathTable[static_cast<std::size_t>(m)];
+        p.pulleyArcOfContact = {};
+        path.length = ComputeBeltLength(p);
+        path.arcs = p.pulleyArcOfContact;
+        out.push_back(path);
+    }
+    return out;
+}
+
+void WriteText(std::ostream& out, const DriveProject& p, const std::vector<BeltPath>& paths, int current) {
+    const int n = p.pulleyCount;
+    out << "Belt paths of " << PlainText(p.beltName) << ", " << n << " pulleys (* the saved one)\n";
+    out << "  path  tangents  belt length [mm]  arcs of contact [deg]\n";
+    for (const BeltPath& path : paths) {
+        std::ostringstream line;
+        line << (path.number == current ? "* " : "  ") << std::left << std::setw(6) << path.number;
+        std::string tangents;
+        for (int i = 1; i <= n; ++i) tangents += std::to_string(path.row[static_cast<std::size_t>(i)]) + " ";
+        line << std::setw(10) << tangents << std::right << std::setw(16)
+             << (path.measured() ? Format(path.length * 1000, "###0.00") : "-") << "  ";
+        for (int k = 1; k <= n; ++k)
+            line << " " << Number(path.arcs[static_cast<std::size_t>(k)], 180 / kPi, "###0.00");
+        out << line.str() << "\n";
+    }
+}
+
+nlohmann::ordered_json Json(const DriveProject& p, const std::vector<BeltPath>& paths, int current) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const BeltPath& path : paths) {
+        nlohmann::ordered_json j;
+        j["path"] = path.number;
+        j["current"] = path.number == current;
+        nlohmann::ordered_json tangents = nlohmann::ordered_json::array();
+        for (int i = 1; i <= p.pulleyCount; ++i) tangents.push_back(path.row[static_cast<std::size_t>(i)]);
+        j["tangents"] = tangents;
+        j["beltLength"] = path.measured() ? ToJson(path.length) : nlohmann::ordered_json(nullptr);
+        nlohmann::ordered_json arcs = nlohmann::ordered_json::array();
+        for (double a : path.arcs) arcs.push_back(ToJson(a));
+        j["pulleyArcOfContact"] = arcs;
+        list.push_back(std::move(j));
+    }
+    nlohmann::ordered_json out;
+    out["paths"] = list;
+    return out;
+}
+
+int runPaths(const Invocation& call) {
+    ParsedArgs args;
+    std::string error = ParseArgs(call.args, {}, {"--json"}, args);
+    if (error.empty() && args.positional.size() != 1)
+        error =
+            args.positional.empty() ? "which project file? (paths FILE.dat)" : "one project file at a time";
+    if (!error.empty()) {
+        call.err << kName << error << "\n";
+        return kBadInput;
+    }
+    DriveProject p;
+    InitUnitTables(p);
+    bool partial = false;
+    if (OpenProject(args.positional.front(), p, call.err, partial) != kExitOk) return kBadInput;
+    if (p.pulleyCount < 2 || p.pulleyCount > 4) {
+        call.err << kName << PlainText(args.positional.front())
+                 << " has no drive yet: it was saved before the number of pulleys was chosen\n";
+        return kBadInput;
+    }
+
+    std::vector<BeltPath> paths = FeasiblePaths(p);
+    if (std::none_of(paths.begin(), paths.end(), [](const BeltPath& b) { return b.measured(); }))
+        paths.clear();
+    const int current = p.beltPathTable[0][1];
+    if (args.has("--json")) {
+        call.out
+            << Json(p, paths, current).dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+            << "\n";
+    } else if (!paths.empty()) {
+        WriteText(call.out, p, paths, current);
+    }
+    if (paths.empty()) {
+        // What DRAW would say about this layout.
+        BatchDialogs d({}, call.err);
+        d.message(kNotPossible, "I can't proceed", MsgIcon::Warning);
+        return kStopped;
+    }
+    return kDone;
+}
+
+const Registration kPaths{{
+    "paths",
+    "paths FILE.dat [--json]",
+    "every feasible belt path of a saved layout",
+    "Lists every feasible belt path of the layout saved in the project, numbered\n"
+    "as DRAW steps through them (1, 2, ... and back to 1; calc --path N takes\n"
+    "path N), each with its tangent choice per span (span 1 runs from pulley 1\n"
+    "to pulley 2, the last span back to pulley 1; 1 and 2 outer, 3 and 4 inner\n"
+    "tangents), its belt length and the arcs of contact on the pulleys. The\n"
+    "path the project was saved on is marked. Lengths in mm and arcs in degrees\n"
+    "as text; with --json in m and rad:\n"
+    "  {\"paths\":[{\"path\":1,\"current\":false,\"tangents\":[..],\"beltLength\":..,\n"
+    "              \"pulleyArcOfContact\":[..]}]}\n"
+    "where tangents has one entry per span and pulleyArcOfContact is indexed\n"
+    "by pulley number from 0, as in the project.\n\n"
+    "Options:\n"
+    "  --json    the list as JSON\n\n"
+    "Exit status: 0 done, 1 the layout has no feasible belt path (the message\n"
+    "says so), 2 unreadable project file or wrong options.\n",
+    runPaths,
+}};
+
+}  // namespace
+
+}  // namespace belt::batch
