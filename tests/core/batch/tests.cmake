@@ -67,6 +67,13 @@ belt_batch_test(calc_demonstration_text EXIT 0
   STDOUT "^ORVANTO PU Endless Timing Belt: Size T10\nBelt code: 85 T10-2190\n@@Belt width .calculated. +81.02 .mm.@@Power rating with 85 mm belt width +5.71 .kW.@@INSTALLATION DATA"
   STDERR "question \"ORVANTO T10\":\n +BELT LENGTH@@No standard        2180 mm        2189.89 mm         2190 mm@@Do you want to choose the shorter belt .\n.*\n  -> No\ninput box \"ORVANTO T10: Enter the belt width\":\n  Recommended belt width is 85.00 .mm.")
 
+# The bundled example holds the calculated demonstration: recalculating its
+# path gives the same belt without any length question.
+belt_batch_test(calc_bundled_example EXIT 0
+  ARGS "calc|${CMAKE_SOURCE_DIR}/assets/examples/demo.dat|--path|2|--double-sided|no|--width|proposed"
+  STDOUT "Belt code: 85 T10-2190\n@@Idler # 2 +Ø 60.00 mm@@Y - position +600.06 .mm."
+  STDERR "Recommended belt width is 85.00 .mm.")
+
 belt_batch_test(calc_without_adjustment EXIT 1
   ARGS "calc|${data}/demo-design.dat|--path|2|--double-sided|no|--length|rounded|--pick|longer|--width|proposed"
   STDERR "use --adjust-pulley K --axis x.y@@Adjust the position of the pulleys by clicking on one of them.@@stopped on STEP4")
