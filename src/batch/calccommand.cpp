@@ -22,11 +22,6 @@ namespace belt::batch {
 
 namespace {
 
-// Exit status of calc and paths.
-constexpr int kDone = 0;
-constexpr int kStopped = 1;
-constexpr int kBadInput = 2;
-
 constexpr const char* kName = "beltcalc-batch calc: ";
 
 struct CalcOptions {
@@ -234,7 +229,7 @@ struct Run {
 
 // Go On on STEP3 and, for three and four pulleys, on STEP4 until the
 // results or a refusal; the pulley moves to the standard length as the
-// mouse would move it. Returns kBadInput when --path asks for a path the
+// mouse would move it. Returns kExitUsage when --path asks for a path the
 // layout does not have.
 int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, Run& run, std::ostream& err) {
     if (o.path > 0) p.beltPathTable[0][1] = o.path - 1;
@@ -247,7 +242,7 @@ int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, Run& run, 
         if (o.path > paths) {
             err << kName << "--path " << o.path << ": the layout has " << paths << " feasible belt path"
                 << (paths == 1 ? "" : "s") << "\n";
-            return kBadInput;
+            return kExitUsage;
         }
         // Showing STEP4 draws the layout.
         MarkLayoutDrawn(p);
@@ -276,7 +271,7 @@ int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, Run& run, 
     }
     run.done = step == NextStep::ShowStep5;
     if (run.done) run.screen = "STEP5";
-    return kDone;
+    return kExitOk;
 }
 
 int runCalc(const Invocation& call) {
@@ -287,25 +282,25 @@ int runCalc(const Invocation& call) {
     if (error.empty()) error = ApplyUnitList(p, o.units);
     if (!error.empty()) {
         call.err << kName << error << "\n";
-        return kBadInput;
+        return kExitUsage;
     }
 
     bool partial = false;
-    if (OpenProject(o.file, p, call.err, partial) != kExitOk) return kBadInput;
+    if (OpenProject(o.file, p, call.err, partial) != kExitOk) return kExitUsage;
     if (p.pulleyCount < 2 || p.pulleyCount > 4 || p.beltName.empty() || p.beltPitchCode.empty()) {
         call.err << kName << PlainText(o.file)
                  << " has no pulley data yet: it was saved before the belt and the drive were chosen\n";
-        return kBadInput;
+        return kExitUsage;
     }
     if ((o.path > 0 || o.adjustPulley > 0) && p.pulleyCount == 2) {
         call.err << kName << (o.path > 0 ? "--path" : "--adjust-pulley")
                  << " applies to drives of three or four pulleys\n";
-        return kBadInput;
+        return kExitUsage;
     }
     if (o.adjustPulley > p.pulleyCount) {
         call.err << kName << "--adjust-pulley " << o.adjustPulley << ": the drive has " << p.pulleyCount
                  << " pulleys\n";
-        return kBadInput;
+        return kExitUsage;
     }
 
     // The working tables the file does not hold, as laying out STEP3 loads them.
@@ -315,19 +310,19 @@ int runCalc(const Invocation& call) {
     Run run;
     try {
         const int status = Calculate(p, d, o, run, call.err);
-        if (status != kDone) return status;
+        if (status != kExitOk) return status;
     } catch (const MissingAnswer& e) {
         call.err << kName << e.what();
         if (!e.option.empty()) call.err << ": answer it with " << e.option;
         call.err << "\n";
-        return kBadInput;
+        return kExitUsage;
     }
 
     if (!o.save.empty()) {
         const SaveResult saved = ProjectFile::save(p, o.save, run.screen);
         if (!saved.ok) {
             call.err << kName << PlainText(saved.message) << "\n";
-            return kBadInput;
+            return kExitUsage;
         }
     }
 
@@ -354,9 +349,9 @@ int runCalc(const Invocation& call) {
                      << " has no position yet (it sits on the driver pulley at 0, 0)\n";
         else
             call.err << " (the message above says why)\n";
-        return kStopped;
+        return kExitFailure;
     }
-    return kDone;
+    return kExitOk;
 }
 
 const Registration kCalc{{

@@ -17,9 +17,9 @@ namespace belt::batch {
 
 // Exit codes of every command.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitUsage = 1;    // unknown command, option or unit
+inline constexpr int kExitFailure = 1;  // the calculation (or the command) stopped; the message says why
 inline constexpr int kExitBadFile = 2;  // the project file is missing, unreadable or damaged
-inline constexpr int kExitFailure = 3;  // anything else that stopped a command
+inline constexpr int kExitUsage = 2;    // unknown command, option or unit
 
 // Everything after the command name, and where to write.
 struct Invocation {

@@ -20,9 +20,8 @@ void usage(std::ostream& os) {
             line += "\n" + std::string(40, ' ');
         os << line << c.summary << "\n";
     }
-    os << "\nExit status: 0 done, 1 wrong command line, 2 project file missing or damaged,\n"
-          "3 any other failure. calc and paths: 0 done, 1 the calculation stopped (the\n"
-          "message says why), 2 unreadable project file or wrong options.\n";
+    os << "\nExit status: 0 done, 1 the calculation stopped (the message says why),\n"
+          "2 unreadable or damaged project file, or wrong command line.\n";
 }
 
 }  // namespace

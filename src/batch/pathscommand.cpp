@@ -18,10 +18,6 @@ namespace belt::batch {
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kStopped = 1;
-constexpr int kBadInput = 2;
-
 constexpr const char* kName = "beltcalc-batch paths: ";
 constexpr const char* kNotPossible = "This configuration is not possible !!! Change pulleys layout!";
 
@@ -100,16 +96,16 @@ int runPaths(const Invocation& call) {
             args.positional.empty() ? "which project file? (paths FILE.dat)" : "one project file at a time";
     if (!error.empty()) {
         call.err << kName << error << "\n";
-        return kBadInput;
+        return kExitUsage;
     }
     DriveProject p;
     InitUnitTables(p);
     bool partial = false;
-    if (OpenProject(args.positional.front(), p, call.err, partial) != kExitOk) return kBadInput;
+    if (OpenProject(args.positional.front(), p, call.err, partial) != kExitOk) return kExitUsage;
     if (p.pulleyCount < 2 || p.pulleyCount > 4) {
         call.err << kName << PlainText(args.positional.front())
                  << " has no drive yet: it was saved before the number of pulleys was chosen\n";
-        return kBadInput;
+        return kExitUsage;
     }
 
     std::vector<BeltPath> paths = FeasiblePaths(p);
@@ -127,9 +123,9 @@ int runPaths(const Invocation& call) {
         // What DRAW would say about this layout.
         BatchDialogs d({}, call.err);
         d.message(kNotPossible, "I can't proceed", MsgIcon::Warning);
-        return kStopped;
+        return kExitFailure;
     }
-    return kDone;
+    return kExitOk;
 }
 
 const Registration kPaths{{

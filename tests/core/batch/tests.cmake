@@ -44,15 +44,15 @@ belt_batch_test(info_missing_file EXIT 2
   ARGS "info|${data}/no such file.dat"
   STDERR "cannot read the project file .*no such file.dat: No such file or directory")
 
-belt_batch_test(info_unknown_unit EXIT 1
+belt_batch_test(info_unknown_unit EXIT 2
   ARGS "info|${data}/oldstyle.dat|--units|mm,rpm,kg,N,kWh"
   STDERR "unknown unit .kWh. for power. choose one of: kW, W, kcal/h, kgf m/s, lbf ft/s, CV, HP")
 
-belt_batch_test(info_without_file EXIT 1 ARGS "info" STDERR "which project file")
+belt_batch_test(info_without_file EXIT 2 ARGS "info" STDERR "which project file")
 belt_batch_test(info_help EXIT 0 ARGS "info|--help" STDOUT "Usage: beltcalc-batch info FILE.dat .--units LIST.@@torque: +N m, kgf m, lbf ft")
 belt_batch_test(help EXIT 0 ARGS "--help" STDOUT "Commands:\n  calc FILE.dat .options.  .*\n  info FILE.dat.*\n  paths FILE.dat")
-belt_batch_test(no_command EXIT 1 ARGS "" STDERR "Usage: beltcalc-batch COMMAND")
-belt_batch_test(unknown_command EXIT 1 ARGS "frob" STDERR "unknown command .frob.")
+belt_batch_test(no_command EXIT 2 ARGS "" STDERR "Usage: beltcalc-batch COMMAND")
+belt_batch_test(unknown_command EXIT 2 ARGS "frob" STDERR "unknown command .frob.")
 
 # calc and paths. The demonstration design: path 2, the longer of the rounded
 # lengths (2190 mm), pulley 2 moved up to fit it, the proposed width.
