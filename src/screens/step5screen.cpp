@@ -190,22 +190,29 @@ QString RemarksFromProject(const std::string& text) {
 // ---------------------------------------------------------------------------
 // The page
 
+QRectF PageTextRect(const PageText& t, const QSizeF& page, const QSizeF& form) {
+    const QFontMetricsF fm(PageFont(t, FontScale(form)));
+    double x = t.x * page.width() / 100.0;
+    if (t.column >= 0) x = t.column * fm.averageCharWidth();
+    else if (t.centred) x = page.width() / 2 - fm.horizontalAdvance(t.text) / 2;
+    return {x, t.y * page.height() / kPageHeight, fm.horizontalAdvance(t.text), fm.height()};
+}
+
+double PageColumnX(const PageText& t, int column, const QSizeF& form) {
+    return column * QFontMetricsF(PageFont(t, FontScale(form))).averageCharWidth();
+}
+
 void PaintResultsPage(QPainter& painter, const QSizeF& page, const QSizeF& form, const std::vector<PageText>& texts) {
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), page), kPageBackground);
     const double scale = FontScale(form);
-    const double unitX = page.width() / 100.0;
-    const double unitY = page.height() / kPageHeight;
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PageText& t : texts) {
         const QFont f = PageFont(t, scale);
-        const QFontMetricsF fm(f);
-        double x = t.x * unitX;
-        if (t.column >= 0) x = t.column * fm.averageCharWidth();
-        else if (t.centred) x = page.width() / 2 - fm.horizontalAdvance(t.text) / 2;
+        const QRectF r = PageTextRect(t, page, form);
         painter.setFont(f);
         painter.setPen(t.colour);
-        painter.drawText(QPointF(x, t.y * unitY + fm.ascent()), t.text);
+        painter.drawText(QPointF(r.left(), r.top() + QFontMetricsF(f).ascent()), t.text);
     }
     painter.restore();
 }

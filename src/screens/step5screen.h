@@ -80,6 +80,10 @@ protected:
 // a form of pixel size `form` (the page is 97.5 % of the form's width and 4.5
 // times its height).
 void PaintResultsPage(QPainter& painter, const QSizeF& page, const QSizeF& form, const std::vector<PageText>& texts);
+// Where PaintResultsPage puts a text, in the page's pixels, and where its
+// tab column lies (the left edge of column 56 for the label column's limit).
+QRectF PageTextRect(const PageText& text, const QSizeF& page, const QSizeF& form);
+double PageColumnX(const PageText& text, int column, const QSizeF& form);
 
 class Step5Screen : public StepScreen {
     Q_OBJECT

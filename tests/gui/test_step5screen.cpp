@@ -1,0 +1,444 @@
+// STEP5 as the user sees it: the results page checked through the texts it
+// printed (text, column, colour, font, position), the width list, the
+// blinking belt code, the remarks, the scroll bar and the flat belt coating.
+#include <QAction>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "catalogue/flatbelts.h"
+#include "drawing/logo.h"
+#include "engine/designsequence.h"
+#include "engine/pulleydata.h"
+#include "platform/scripteddialogs.h"
+#include "project/driveproject.h"
+#include "screens/menuactions.h"
+#include "screens/placeform.h"
+#include "screens/step5screen.h"
+#include "units/units.h"
+
+using namespace belt;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kCyan(0, 255, 255);
+const QColor kLightCyan(128, 255, 255);
+const QColor kGreen(0, 255, 0);
+
+struct Menus {
+    QObject owner;
+    MenuActions m;
+    Menus() {
+        for (QAction** a : {&m.mStopDemo, &m.mClose, &m.mFile, &m.mGoBack, &m.mGoon, &m.mGoon2, &m.mUnit,
+                            &m.mPrinter, &m.mPrinter2, &m.mDemo, &m.mLoopDemo, &m.mInt})
+            *a = new QAction(&owner);
+    }
+};
+
+struct Fixture {
+    DriveProject p;
+    ScriptedDialogs d;
+    Menus menus;
+    std::unique_ptr<Step5Screen> screen;
+
+    Fixture() { InitUnitTables(p); }
+
+    // A two-pulley design made as step 3 and Go On make it: the entries in
+    // the order given ("box:text"), the standard length questions answered
+    // with the shorter standard length, the width given (or the one proposed).
+    void design(const std::string& family, const std::string& pitchCode, const std::vector<std::string>& entries,
+                const std::string& width) {
+        p.beltFamily = family;
+        p.beltType = family + " " + pitchCode;
+        p.beltPitchCode = pitchCode;
+        p.beltName = family + " " + pitchCode;
+        p.pulleyCount = 2;
+        p.twoPulleyMode = 1;
+        p.loadFactor = 1.0f;
+        p.pulleyRatio[1] = 1.0;
+        PrepareStep3(p, d);
+        for (const std::string& e : entries) {
+            const std::string box = e.substr(0, e.find(':'));
+            const std::string text = e.substr(e.find(':') + 1);
+            if (box == "P") OnDatoEnter(p, d, 5, text);
+            if (box == "C") OnDatoEnter(p, d, 8, text);
+            if (box == "n1") OnInputnEnter(p, d, 1, text);
+            if (box == "z1") OnInputzEnter(p, d, 1, text);
+            if (box == "z2") OnInputzEnter(p, d, 2, text);
+            if (box == "d1") OnInputdEnter(p, d, 1, text);
+            if (box == "d2") OnInputdEnter(p, d, 2, text);
+        }
+        d.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes};
+        if (!width.empty()) d.inputs = {width};
+        QCOMPARE(GoOnFromStep3(p, d), NextStep::ShowStep5);
+        d.seen.clear();
+        d.answers.clear();
+    }
+    // ORVANTO T10, 1.5 kW at 1200 rpm on 20 and 40 teeth, 400 mm apart, 25 mm wide.
+    void orvantoT10() { design("ORVANTO", "T10", {"P:1.5", "n1:1200", "z1:20", "z2:40", "C:400"}, "25"); }
+
+    Step5Screen& show(QSize size = QSize(1280, 900)) {
+        screen = std::make_unique<Step5Screen>(p, d, menus.m);
+        screen->resize(size);
+        screen->show();
+        // The width list acts when it loses the focus: the window must be active.
+        screen->activateWindow();
+        if (!QTest::qWaitForWindowActive(screen.get())) qWarning("window not active");
+        return *screen;
+    }
+
+    const PageText* text(const QString& t) const {
+        for (const PageText& x : screen->pageTexts())
+            if (x.text == t) return &x;
+        return nullptr;
+    }
+    // The texts printed on the line that starts with label.
+    QStringList line(const QString& label) const {
+        const PageText* t = text(label);
+        if (!t) return {};
+        QStringList out;
+        for (const PageText& x : screen->pageTexts())
+            if (x.line == t->line) out << x.text;
+        return out;
+    }
+    // Picks item i of the width list as a user does: the list's text, then
+    // the focus leaves the list.
+    void pickWidth(int i) {
+        QComboBox* c = screen->CambiaCinghia;
+        c->setFocus();
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+    void typeWidth(const QString& text) {
+        QComboBox* c = screen->CambiaCinghia;
+        c->setFocus();
+        c->lineEdit()->selectAll();
+        QTest::keyClicks(c->lineEdit(), text);
+        QTest::keyClick(c->lineEdit(), Qt::Key_Return);
+    }
+};
+
+}  // namespace
+
+class TestStep5Screen : public QObject {
+    Q_OBJECT
+private slots:
+    void heading();
+    void bodyColumnsAndColours();
+    void menusOfTheScreen();
+    void pageFitsTheWindow();
+    void widthFromTheList();
+    void widthTypedWithEnter();
+    void widthEntriesThatChangeNothing_data();
+    void widthEntriesThatChangeNothing();
+    void inchWidthIsNoStandardWidth();
+    void angularVelocityInRadiansKeepsTheRpmLabel();
+    void beltCodeBlinks();
+    void scrollBarMovesThePage();
+    void remarksGoIntoTheProject();
+    void flatBeltClickCyclesTheCoating();
+};
+
+void TestStep5Screen::heading() {
+    Fixture f;
+    f.orvantoT10();
+    f.show();
+    const PageText* maker = f.text("VESTRANO");
+    QVERIFY(maker);
+    QCOMPARE(maker->colour, kRed);
+    QCOMPARE(maker->family, QStringLiteral("Arial"));
+    QCOMPARE(maker->points, 44.0);
+    QVERIFY(maker->bold && maker->italic);
+    QCOMPARE(maker->x, 30.0);
+    QCOMPARE(maker->y, 5.0);
+    // The contact line follows the telephone at Y 23.
+    const PageText* contact = f.text("Tel. +39 02 0000 0000   Fax +39 02 0000 0001");
+    QVERIFY(contact);
+    QCOMPARE(contact->y, 23.0);
+    QCOMPARE(contact->x, 33.0);
+    QCOMPARE(LogicalRect(f.screen->phone).right(), 33.0);
+    QVERIFY(!contact->italic);
+    // The country line sits between the name and the contact line, centred.
+    const PageText* country = f.text("Power transmission belts  -  ITALY");
+    QVERIFY(country && country->centred);
+    QVERIFY(country->y > maker->y && country->y < contact->y);
+    QCOMPARE(country->colour, kYellow);
+    QCOMPARE(country->points, 12.0);
+    // The belt title of step 3, centred at Y 57 in cyan.
+    const PageText* title = f.text("ORVANTO PU Endless Timing Belt: Size T10");
+    QVERIFY(title && title->centred);
+    QCOMPARE(title->y, 57.0);
+    QCOMPARE(title->colour, kCyan);
+    QCOMPARE(title->points, 16.0);
+}
+
+void TestStep5Screen::bodyColumnsAndColours() {
+    Fixture f;
+    f.orvantoT10();
+    f.show();
+    // The belt block between the title and the belt code, the pulley
+    // designations below the belt code from Y 95.
+    const PageText* made = f.text("Belt made in");
+    QVERIFY(made && made->y > 57 && made->y < 84);
+    QCOMPARE(f.line("Belt made in"), (QStringList{"Belt made in", "POLYURETHANE"}));
+    QCOMPARE(f.text("Driver pulley")->y, 95.0);
+    QCOMPARE(f.line("Driver pulley"), (QStringList{"Driver pulley", "35 T10  / 20"}));
+
+    for (const PageText& t : f.screen->pageTexts()) {
+        if (t.y < 60) continue;
+        QVERIFY2(t.column == 8 || t.column == 56 || t.column == 66 || t.column == 26, qPrintable(t.text));
+        QCOMPARE(t.points, 14.0);
+    }
+    const PageText* widthLabel = f.text("Belt width");
+    const PageText* width = nullptr;
+    const PageText* unit = nullptr;
+    for (const PageText& t : f.screen->pageTexts())
+        if (t.line == widthLabel->line && t.column == 56) width = &t;
+        else if (t.line == widthLabel->line && t.column == 66) unit = &t;
+    QCOMPARE(widthLabel->column, 8);
+    QVERIFY(width && unit);
+    QCOMPARE(width->text, QStringLiteral("25"));
+    QCOMPARE(unit->text, QStringLiteral("[mm]"));
+    QCOMPARE(width->y, widthLabel->y);
+
+    // Power block in light cyan, tooth load and rating with width in yellow.
+    QCOMPARE(f.text("Power rating")->colour, kLightCyan);
+    QCOMPARE(f.text("Total service factor")->colour, kLightCyan);
+    QCOMPARE(f.text("Admissible specific load on tooth")->colour, kYellow);
+    QCOMPARE(f.line("Power rating with 25 mm belt width"),
+             (QStringList{"Power rating with 25 mm belt width", "2.63", "[kW]"}));
+    QCOMPARE(f.text("Belt speed")->colour, kLightCyan);
+    // Pulley table: yellow heading, light cyan lines.
+    const auto& texts = f.screen->pageTexts();
+    const auto heading = std::find_if(texts.begin(), texts.end(), [](const PageText& t) {
+        return t.text == QStringLiteral("Driven pulley") && t.y > 100;
+    });
+    QVERIFY(heading != texts.end());
+    QCOMPARE(heading->colour, kYellow);
+    QCOMPARE(f.line("Arc of contact"), (QStringList{"Arc of contact", "171\u00B0"}));
+    QCOMPARE(f.text("Arc of contact")->colour, kLightCyan);
+    // Lines follow each other downwards.
+    for (std::size_t i = 1; i < texts.size(); ++i)
+        if (texts[i].line != texts[i - 1].line) QVERIFY(texts[i].y > texts[i - 1].y);
+    QVERIFY(texts.back().y < 450);
+}
+
+void TestStep5Screen::menusOfTheScreen() {
+    Fixture f;
+    f.orvantoT10();
+    f.show();
+    f.screen->applyMenus();
+    MenuActions& m = f.menus.m;
+    for (QAction* a : {m.mFile, m.mGoBack, m.mGoon, m.mUnit, m.mPrinter, m.mInt}) QVERIFY(a->isVisible());
+    for (QAction* a : {m.mStopDemo, m.mDemo, m.mLoopDemo, m.mClose, m.mGoon2, m.mPrinter2}) QVERIFY(!a->isVisible());
+}
+
+void TestStep5Screen::pageFitsTheWindow() {
+    // No text runs past the page's right edge, and the labels stay clear of
+    // the value column, at a small and at a large window.
+    for (const QSize size : {QSize(1024, 700), QSize(1600, 1150)}) {
+        Fixture f;
+        f.orvantoT10();
+        f.show(size);
+        const QSizeF page(f.screen->ContInfo->size());
+        const QSizeF form(f.screen->size());
+        for (const PageText& t : f.screen->pageTexts()) {
+            const QRectF r = PageTextRect(t, page, form);
+            QVERIFY2(r.left() >= 0 && r.right() < page.width(), qPrintable(t.text));
+            if (t.column == 8) QVERIFY2(r.right() < PageColumnX(t, 56, form), qPrintable(t.text));
+            if (t.column == 56) QVERIFY2(r.left() > PageColumnX(t, 8, form), qPrintable(t.text));
+        }
+        // The heading stays clear of the logo and the remarks box.
+        const QRectF maker = PageTextRect(*f.text("VESTRANO"), page, form);
+        QVERIFY(maker.left() > f.screen->Logo->geometry().right());
+        const QRectF contact = PageTextRect(*f.text("Tel. +39 02 0000 0000   Fax +39 02 0000 0001"), page, form);
+        QVERIFY(contact.bottom() < f.screen->Remarks->geometry().top());
+        const QRectF title = PageTextRect(*f.text("ORVANTO PU Endless Timing Belt: Size T10"), page, form);
+        QVERIFY(title.top() > f.screen->Remarks->geometry().bottom());
+        const QRectF tensile = PageTextRect(*f.text("Tensile member"), page, form);
+        QVERIFY(tensile.bottom() < f.screen->BeltCode->geometry().top());
+    }
+}
+
+void TestStep5Screen::widthFromTheList() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    QCOMPARE(s.CambiaCinghia->count(), 8);
+    QCOMPARE(s.CambiaCinghia->itemText(5), QStringLiteral("32.00 [mm]"));
+    QCOMPARE(s.CambiaCinghia->currentText(), QStringLiteral("Change the belt width"));
+    const double rating = f.p.powerRatingWithWidth;
+
+    f.pickWidth(5);
+    QCOMPARE(f.p.beltWidth, 0.032);
+    QCOMPARE(f.p.powerRatingWithWidth, rating * 0.032 / 0.025);
+    QCOMPARE(f.p.pulleyFaceWidth, 0.037);
+    QVERIFY(f.p.beltCode.rfind("32 T10", 0) == 0);
+    QCOMPARE(s.BeltCode->text(), QStringLiteral("Belt code               ") + QString::fromStdString(f.p.beltCode));
+    QCOMPARE(f.line("Belt width"), (QStringList{"Belt width", "32", "[mm]"}));
+    QVERIFY(f.text("Power rating with 32 mm belt width"));
+    QCOMPARE(s.CambiaCinghia->currentText(), QStringLiteral("Change the belt width"));
+    QVERIFY(f.d.seen.empty());
+}
+
+void TestStep5Screen::widthTypedWithEnter() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    f.typeWidth(QStringLiteral("40,0"));
+    QCOMPARE(f.p.beltWidth, 0.04);
+    // No standard width: the face width is the width plus 10 mm.
+    QCOMPARE(f.p.pulleyFaceWidth, 0.05);
+    QCOMPARE(f.line("Belt width"), (QStringList{"Belt width", "40", "[mm]"}));
+    QCOMPARE(s.CambiaCinghia->currentText(), QStringLiteral("Change the belt width"));
+    QCOMPARE(s.focusWidget(), s.ContInfo);
+}
+
+void TestStep5Screen::widthEntriesThatChangeNothing_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no number") << "abc" << "";
+    QTest::newRow("zero") << "0" << "";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("too wide") << "500" << "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
+}
+
+void TestStep5Screen::widthEntriesThatChangeNothing() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    const std::string code = f.p.beltCode;
+    f.typeWidth(typed);
+    QCOMPARE(f.p.beltWidth, 0.025);
+    QCOMPARE(f.p.beltCode, code);
+    QCOMPARE(s.CambiaCinghia->currentText(), QStringLiteral("Change the belt width"));
+    if (message.isEmpty()) {
+        QVERIFY(f.d.seen.empty());
+    } else {
+        QCOMPARE(f.d.messageTexts(), std::vector<std::string>{message.toStdString()});
+        QCOMPARE(f.d.seen[0].title, std::string("Warning !!!"));
+        QCOMPARE(f.d.seen[0].icon, MsgIcon::Warning);
+    }
+}
+
+void TestStep5Screen::inchWidthIsNoStandardWidth() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    ChooseUnit(f.p, kLength, 4);
+    s.refresh();
+    QCOMPARE(f.line("Belt length"), (QStringList{"Belt length", "43", "[in]"}));
+    QCOMPARE(s.CambiaCinghia->itemText(4), QStringLiteral("0.98 [in]"));
+    // 0.98 in = 24.892 mm is no standard width: face width 24 + 10 mm.
+    f.pickWidth(4);
+    QVERIFY(std::abs(f.p.beltWidth - 0.024892) < 1e-12);
+    QCOMPARE(f.p.pulleyFaceWidth, 0.034);
+}
+
+void TestStep5Screen::angularVelocityInRadiansKeepsTheRpmLabel() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    ChooseUnit(f.p, kAngularVelocity, 2);
+    s.refresh();
+    QCOMPARE(f.line("RPM"), (QStringList{"RPM", "125.7", "[rad/s]"}));
+}
+
+void TestStep5Screen::beltCodeBlinks() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    QCOMPARE(s.Flash->interval(), 500);
+    QVERIFY(!s.Flash->isActive());
+    s.setBlinking(true);
+    QVERIFY(s.Flash->isActive());
+    const QColor first = s.beltCodeColour();
+    s.Flash_Timer();
+    QCOMPARE(s.beltCodeColour(), first == Step5Screen::blinkDark() ? Step5Screen::blinkLight() : Step5Screen::blinkDark());
+    s.Flash_Timer();
+    QCOMPARE(s.beltCodeColour(), first);
+    QCOMPARE(Step5Screen::blinkDark(), QColor(192, 0, 0));
+    QCOMPARE(Step5Screen::blinkLight(), QColor(255, 224, 192));
+    s.setBlinking(false);
+    QVERIFY(!s.Flash->isActive());
+}
+
+void TestStep5Screen::scrollBarMovesThePage() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    QCOMPARE(s.ScrollInfo->minimum(), 0);
+    QCOMPARE(s.ScrollInfo->maximum(), 350);
+    QCOMPARE(s.ContInfo->y(), 0);
+    QCOMPARE(s.ContInfo->height(), 4 * s.height() + s.height() / 2);
+    s.ScrollInfo->setValue(100);
+    QCOMPARE(s.ContInfo->y(), -s.height());
+    // Laid out again (shown anew), the page starts at the top.
+    s.hide();
+    s.show();
+    QCOMPARE(s.ScrollInfo->value(), 0);
+    QCOMPARE(s.ContInfo->y(), 0);
+}
+
+void TestStep5Screen::remarksGoIntoTheProject() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    QCOMPARE(s.Remarks->toPlainText(), QStringLiteral("Remarks ..."));
+    s.Remarks->setFocus();
+    s.Remarks->selectAll();
+    QTest::keyClicks(s.Remarks, "Pump drive");
+    QTest::keyClick(s.Remarks, Qt::Key_Return);
+    QTest::keyClicks(s.Remarks, "line 2");
+    QCOMPARE(f.p.screen.remarks, std::string("Pump drive\r\nline 2"));
+
+    // Remarks of an opened project are shown as they were saved.
+    Fixture g;
+    g.orvantoT10();
+    g.p.screen.remarks = "Spare\r\nsecond";
+    g.show();
+    QCOMPARE(g.screen->Remarks->toPlainText(), QStringLiteral("Spare\nsecond"));
+}
+
+void TestStep5Screen::flatBeltClickCyclesTheCoating() {
+    Fixture f;
+    DatiFlatBelt(f.p);
+    f.p.flatBeltIndex = 9;
+    f.p.flatBeltInfoColumn = 21;
+    f.d.acceptInputDefaults = true;
+    f.design("FENDARO", "FXA9", {"P:2", "d1:100", "n1:1400", "d2:200", "C:500"}, "");
+    Step5Screen& s = f.show();
+    auto coating = [&] { return f.line("Coating material").value(1); };
+    QCOMPARE(coating(), QString::fromStdString(f.p.flatBeltTable[21][9]));
+    QCOMPARE(f.text(coating())->colour, kGreen);
+    QCOMPARE(f.text("Coating material")->colour, kYellow);
+    for (int expected : {22, 23, 21}) {
+        QTest::mouseClick(s.ContInfo, Qt::LeftButton, Qt::NoModifier, QPoint(200, 400));
+        QCOMPARE(f.p.flatBeltInfoColumn, expected);
+        QCOMPARE(coating(), QString::fromStdString(f.p.flatBeltTable[static_cast<std::size_t>(expected)][9]));
+    }
+    QCOMPARE(s.CambiaCinghia->count(), 0);
+
+    // A timing belt page ignores the click.
+    Fixture g;
+    g.orvantoT10();
+    g.p.flatBeltInfoColumn = 21;
+    g.show();
+    QTest::mouseClick(g.screen->ContInfo, Qt::LeftButton, Qt::NoModifier, QPoint(200, 400));
+    QCOMPARE(g.p.flatBeltInfoColumn, 21);
+}
+
+QTEST_MAIN(TestStep5Screen)
+#include "test_step5screen.moc"
