@@ -344,8 +344,13 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     CambiaCinghia->setInsertPolicy(QComboBox::NoInsert);
     CambiaCinghia->installEventFilter(this);
     CambiaCinghia->lineEdit()->installEventFilter(this);
-    // Picking a width from the list ends the edit like Enter does.
-    connect(CambiaCinghia, &QComboBox::activated, this, [this] { ContInfo->setFocus(Qt::OtherFocusReason); });
+    // Picking a width from the list ends the edit like Enter does. The list's
+    // popup holds the focus at that moment, so the list would not see the
+    // focus leave it: the change is made here.
+    connect(CambiaCinghia, &QComboBox::activated, this, [this] {
+        CambiaCinghia_LostFocus();
+        ContInfo->setFocus(Qt::OtherFocusReason);
+    });
 
     Flash = new QTimer(this);
     Flash->setObjectName(QStringLiteral("Flash"));
@@ -519,10 +524,11 @@ bool Step5Screen::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut && watched == CambiaCinghia) {
-            // The list's own popup takes the focus for a moment; that is no
-            // end of the edit.
+            // The list's own popup, a message box or another window takes
+            // the focus for a while; the user has not left the list.
             const auto* focus = static_cast<QFocusEvent*>(event);
-            if (focus->reason() != Qt::PopupFocusReason) CambiaCinghia_LostFocus();
+            if (focus->reason() != Qt::PopupFocusReason && focus->reason() != Qt::ActiveWindowFocusReason)
+                CambiaCinghia_LostFocus();
         }
     }
     return StepScreen::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 // STEP5 as the user sees it: the results page checked through the texts it
 // printed (text, column, colour, font, position), the width list, the
 // blinking belt code, the remarks, the scroll bar and the flat belt coating.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -111,13 +112,14 @@ struct Fixture {
             if (x.line == t->line) out << x.text;
         return out;
     }
-    // Picks item i of the width list as a user does: the list's text, then
-    // the focus leaves the list.
+    // Picks item i of the width list as a user does, with the list's popup.
     void pickWidth(int i) {
         QComboBox* c = screen->CambiaCinghia;
         c->setFocus();
-        c->setCurrentIndex(i);
-        emit c->activated(i);
+        c->showPopup();
+        QAbstractItemView* view = c->view();
+        const QRect item = view->visualRect(view->model()->index(i, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
     }
     void typeWidth(const QString& text) {
         QComboBox* c = screen->CambiaCinghia;
