@@ -356,6 +356,9 @@ void MainWindow::mGoon_Click() {
                 if (StepScreen* s = activeScreen()) s->showAdjustHint();
                 break;
             case NextStep::ShowStep4:
+                // Without a layout screen the paths are computed and the
+                // user stays on the pulley data.
+                if (!hasScreenFactory(QStringLiteral("STEP4"))) break;
                 hideScreen(form);
                 showScreen(QStringLiteral("STEP4"));
                 break;
@@ -365,6 +368,7 @@ void MainWindow::mGoon_Click() {
                 break;
         }
     } else if (form == QLatin1String("STEP5")) {
+        if (!hasScreenFactory(QStringLiteral("STEP6"))) return;
         setBlinking(form, false);
         hideScreen(form);
         showScreen(QStringLiteral("STEP6"));
@@ -375,6 +379,8 @@ void MainWindow::mGoBack_Click() {
     const QString form = activeFormName();
     const QString target = QString::fromStdString(GoBackTarget(project_, form.toStdString()));
     if (target.isEmpty()) return;
+    // A screen the program does not have yet leaves the user where he is.
+    if (target != QLatin1String("MAIN") && !hasScreenFactory(target)) return;
     setBlinking(form, false);
     hideScreen(form);
     if (target == QLatin1String("MAIN")) {
