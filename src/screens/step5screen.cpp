@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
@@ -381,7 +382,8 @@ QColor Step5Screen::beltCodeColour() const { return BeltCode->palette().color(QP
 
 void Step5Screen::showEvent(QShowEvent* event) {
     StepScreen::showEvent(event);
-    Form_Resize();
+    // Coming back from a minimised window is no new layout.
+    if (!event->spontaneous()) Form_Resize();
 }
 
 void Step5Screen::resizeEvent(QResizeEvent* event) {
