@@ -48,7 +48,7 @@ public:
     void setTexts(std::vector<PageText> texts);
     const std::vector<PageText>& texts() const { return texts_; }
 
-    // Height of the form that shows the page, in pixels: fonts are sized for
+    // Size of the form that shows the page, in pixels: fonts are sized for
     // it, so the page keeps its proportions at every window size.
     void setFormSize(const QSize& size) { formSize_ = size; }
 
