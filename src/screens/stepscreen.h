@@ -33,7 +33,7 @@ public:
 
     // Go On's design calculation kept the user on this screen after the
     // standard length question was cancelled: STEP3 reads its centre distance
-    // and belt length boxes again and puts the focus on the first teeth box.
+    // and belt length boxes again and puts the focus on the power box (Dato(5)).
     virtual void rereadAfterCancelledLength() {}
     // Go On on STEP4 accepted a standard length: the screen shows its hint
     // that a pulley must now be moved to fit it.
