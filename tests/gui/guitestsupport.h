@@ -1,9 +1,15 @@
 // Shared by the GUI tests: a main window with scripted dialogs and no tune,
-// reading its assets from the source tree, and a minimal step screen for
-// hosting tests.
+// reading its assets from the source tree; a minimal step screen for hosting
+// tests; a step screen shown on its own; typing into the boxes and reading
+// the results page as a user does.
 #pragma once
 
+#include <QAction>
+#include <QObject>
+#include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 #include <memory>
 
 #include "app/assets.h"
@@ -11,9 +17,68 @@
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
+#include "screens/numericbox.h"
+#include "screens/step5screen.h"
 #include "screens/stepscreen.h"
+#include "units/units.h"
 
 namespace belt::test {
+
+// Types text into a box and presses Enter, which is when the box acts.
+inline void EnterText(NumericBox* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// A menu bar's worth of actions, all visible to begin with, for a screen
+// shown without a main window.
+struct StandaloneMenus {
+    QObject owner;
+    MenuActions m;
+    StandaloneMenus() {
+        for (QAction** a : {&m.mStopDemo, &m.mClose, &m.mFile, &m.mGoBack, &m.mGoon, &m.mGoon2, &m.mUnit,
+                            &m.mPrinter, &m.mPrinter2, &m.mDemo, &m.mLoopDemo, &m.mInt})
+            *a = new QAction(&owner);
+    }
+};
+
+// A step screen of type Screen on its own project (unit tables loaded, as at
+// start-up), scripted dialogs and its own menus; show() builds it.
+template <typename Screen>
+struct ScreenFixture {
+    DriveProject p;
+    ScriptedDialogs d;
+    StandaloneMenus menus;
+    std::unique_ptr<Screen> screen;
+
+    ScreenFixture() { InitUnitTables(p); }
+    Screen& show(QSize size) {
+        screen = std::make_unique<Screen>(p, d, menus.m);
+        screen->resize(size);
+        screen->show();
+        return *screen;
+    }
+    static void enter(NumericBox* box, const QString& text) { EnterText(box, text); }
+};
+
+// The results page's text that reads text, or null.
+inline const PageText* PageTextOf(const Step5Screen& s, const QString& text) {
+    for (const PageText& t : s.pageTexts())
+        if (t.text == text) return &t;
+    return nullptr;
+}
+
+// The texts the results page printed on the line that starts with label.
+inline QStringList PageLineOf(const Step5Screen& s, const QString& label) {
+    const PageText* t = PageTextOf(s, label);
+    if (!t) return {};
+    QStringList line;
+    for (const PageText& u : s.pageTexts())
+        if (u.line == t->line) line << u.text;
+    return line;
+}
 
 // A main window on its own project and scripted dialogs.
 struct MainWindowFixture {

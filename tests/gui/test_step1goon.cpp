@@ -9,16 +9,10 @@
 #include "units/units.h"
 
 using namespace belt;
+using belt::test::EnterText;
 using belt::test::MainWindowFixture;
 
 namespace {
-
-void enter(NumericBox* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
 
 // Dati(i) of the SELKIRA page.
 enum { kSlopeBox = 0, kAccelerationBox = 3, kFrictionBox = 4, kMassBox = 5, kStrokeBox = 10 };
@@ -58,10 +52,10 @@ void TestStep1GoOn::selkiraCarriageDataGiveTheForce() {
     step1->TipoDente_Click(0);
     QCOMPARE(QString::fromStdString(f.project.beltType), QString("SELKIRA T"));
 
-    enter(step1->dati(kSlopeBox), slope);
-    enter(step1->dati(kAccelerationBox), "2");
-    enter(step1->dati(kFrictionBox), "10");
-    enter(step1->dati(kMassBox), "20");
+    EnterText(step1->dati(kSlopeBox), slope);
+    EnterText(step1->dati(kAccelerationBox), "2");
+    EnterText(step1->dati(kFrictionBox), "10");
+    EnterText(step1->dati(kMassBox), "20");
     w.mGoon_Click();
 
     QCOMPARE(w.activeFormName(), QString("STEP2"));
@@ -82,14 +76,14 @@ void TestStep1GoOn::omegaWithoutStrokeStaysOnStep1() {
     step1->setBeltTypeTab(1);
     step1->TipoDente_Click(0);
     step1->setOptionDriver(1);
-    enter(step1->dati(kMassBox), "20");
+    EnterText(step1->dati(kMassBox), "20");
     w.mGoon_Click();
     QCOMPARE(f.dialogs.messageTexts(), std::vector<std::string>({"Stroke is necessary for omega drive !!!"}));
     QCOMPARE(f.dialogs.seen.back().title, std::string("I can't proceed"));
     QCOMPARE(w.activeFormName(), QString("STEP1"));
     QCOMPARE(f.project.peripheralForce, 0.0);
 
-    enter(step1->dati(kStrokeBox), "500");
+    EnterText(step1->dati(kStrokeBox), "500");
     w.mGoon_Click();
     QCOMPARE(w.activeFormName(), QString("STEP2"));
 }

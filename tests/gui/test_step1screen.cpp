@@ -12,6 +12,7 @@
 
 #include "catalogue/feasibility.h"
 #include "catalogue/loadfactors.h"
+#include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "screens/flexgrid.h"
@@ -25,34 +26,8 @@ using namespace belt;
 
 namespace {
 
-// A menu bar's worth of actions, all visible to begin with.
-struct Menus {
-    QObject owner;
-    MenuActions m;
-    Menus() {
-        for (QAction** a : {&m.mStopDemo, &m.mClose, &m.mFile, &m.mGoBack, &m.mGoon, &m.mGoon2, &m.mUnit,
-                            &m.mPrinter, &m.mPrinter2, &m.mDemo, &m.mLoopDemo, &m.mInt})
-            *a = new QAction(&owner);
-    }
-};
-
-struct Fixture {
-    DriveProject p;
-    ScriptedDialogs d;
-    Menus menus;
-    std::unique_ptr<Step1Screen> screen;
-    Fixture() {
-        InitUnitTables(p);
-        screen = std::make_unique<Step1Screen>(p, d, menus.m);
-        screen->resize(1280, 960);
-        screen->show();
-    }
-    void enter(NumericBox* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+struct Fixture : belt::test::ScreenFixture<Step1Screen> {
+    Fixture() { show(QSize(1280, 960)); }
 };
 
 // Clicks an option button on its indicator, where a user clicks it.

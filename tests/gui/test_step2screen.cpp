@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/pitchguide.h"
+#include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
@@ -19,39 +20,14 @@ using namespace belt;
 
 namespace {
 
-struct Menus {
-    QObject owner;
-    MenuActions m;
-    Menus() {
-        for (QAction** a : {&m.mStopDemo, &m.mClose, &m.mFile, &m.mGoBack, &m.mGoon, &m.mGoon2, &m.mUnit,
-                            &m.mPrinter, &m.mPrinter2, &m.mDemo, &m.mLoopDemo, &m.mInt})
-            *a = new QAction(&owner);
-    }
-};
-
-struct Fixture {
-    DriveProject p;
-    ScriptedDialogs d;
-    Menus menus;
-    std::unique_ptr<Step2Screen> screen;
+struct Fixture : belt::test::ScreenFixture<Step2Screen> {
     explicit Fixture(const std::string& beltType, int linearDriveType = 0) {
-        InitUnitTables(p);
         p.beltType = beltType;
         p.beltFamily = beltType.substr(0, beltType.find(' '));
         p.linearDriveType = linearDriveType;
     }
-    void show() {
-        screen = std::make_unique<Step2Screen>(p, d, menus.m);
-        screen->resize(1280, 960);
-        screen->show();
-    }
-    void enter(int box, const QString& text) {
-        NumericBox* b = screen->dato(box);
-        b->setFocus();
-        b->selectAll();
-        QTest::keyClicks(b, text);
-        QTest::keyClick(b, Qt::Key_Return);
-    }
+    void show() { ScreenFixture::show(QSize(1280, 960)); }
+    void enter(int box, const QString& text) { belt::test::EnterText(screen->dato(box), text); }
 };
 
 }  // namespace

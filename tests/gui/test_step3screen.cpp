@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
@@ -18,25 +19,9 @@ using namespace belt;
 
 namespace {
 
-struct Menus {
-    QObject owner;
-    MenuActions m;
-    Menus() {
-        for (QAction** a : {&m.mStopDemo, &m.mClose, &m.mFile, &m.mGoBack, &m.mGoon, &m.mGoon2, &m.mUnit,
-                            &m.mPrinter, &m.mPrinter2, &m.mDemo, &m.mLoopDemo, &m.mInt})
-            *a = new QAction(&owner);
-    }
-};
-
-struct Fixture {
-    DriveProject p;
-    ScriptedDialogs d;
-    Menus menus;
-    std::unique_ptr<Step3Screen> screen;
-
+struct Fixture : belt::test::ScreenFixture<Step3Screen> {
     // A belt as steps 1 and 2 leave it.
     Fixture(const std::string& family, const std::string& pitchCode, int pulleys = 2, int mode = 1) {
-        InitUnitTables(p);
         p.beltFamily = family;
         p.beltType = family + " " + pitchCode.substr(0, pitchCode.find_first_of("0123456789."));
         p.beltPitchCode = pitchCode;
@@ -46,18 +31,7 @@ struct Fixture {
         p.loadFactor = 1.0f;
         p.pulleyRatio[1] = 1.0;
     }
-    Step3Screen& show() {
-        screen = std::make_unique<Step3Screen>(p, d, menus.m);
-        screen->resize(1280, 900);
-        screen->show();
-        return *screen;
-    }
-    void enter(NumericBox* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    Step3Screen& show() { return ScreenFixture::show(QSize(1280, 900)); }
     QString visiblePanels() const {
         QStringList shown;
         for (int i = 0; i <= 9; ++i)

@@ -19,6 +19,7 @@
 #include "drawing/logo.h"
 #include "engine/designsequence.h"
 #include "engine/pulleydata.h"
+#include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
@@ -36,24 +37,7 @@ const QColor kCyan(0, 255, 255);
 const QColor kLightCyan(128, 255, 255);
 const QColor kGreen(0, 255, 0);
 
-struct Menus {
-    QObject owner;
-    MenuActions m;
-    Menus() {
-        for (QAction** a : {&m.mStopDemo, &m.mClose, &m.mFile, &m.mGoBack, &m.mGoon, &m.mGoon2, &m.mUnit,
-                            &m.mPrinter, &m.mPrinter2, &m.mDemo, &m.mLoopDemo, &m.mInt})
-            *a = new QAction(&owner);
-    }
-};
-
-struct Fixture {
-    DriveProject p;
-    ScriptedDialogs d;
-    Menus menus;
-    std::unique_ptr<Step5Screen> screen;
-
-    Fixture() { InitUnitTables(p); }
-
+struct Fixture : belt::test::ScreenFixture<Step5Screen> {
     // A two-pulley design made as step 3 and Go On make it: the entries in
     // the order given ("box:text"), the standard length questions answered
     // with the shorter standard length, the width given (or the one proposed).
@@ -89,29 +73,15 @@ struct Fixture {
     void orvantoT10() { design("ORVANTO", "T10", {"P:1.5", "n1:1200", "z1:20", "z2:40", "C:400"}, "25"); }
 
     Step5Screen& show(QSize size = QSize(1280, 900)) {
-        screen = std::make_unique<Step5Screen>(p, d, menus.m);
-        screen->resize(size);
-        screen->show();
+        ScreenFixture::show(size);
         // The width list acts when it loses the focus: the window must be active.
         screen->activateWindow();
         if (!QTest::qWaitForWindowActive(screen.get())) qWarning("window not active");
         return *screen;
     }
 
-    const PageText* text(const QString& t) const {
-        for (const PageText& x : screen->pageTexts())
-            if (x.text == t) return &x;
-        return nullptr;
-    }
-    // The texts printed on the line that starts with label.
-    QStringList line(const QString& label) const {
-        const PageText* t = text(label);
-        if (!t) return {};
-        QStringList out;
-        for (const PageText& x : screen->pageTexts())
-            if (x.line == t->line) out << x.text;
-        return out;
-    }
+    const PageText* text(const QString& t) const { return belt::test::PageTextOf(*screen, t); }
+    QStringList line(const QString& label) const { return belt::test::PageLineOf(*screen, label); }
     // Picks item i of the width list as a user does, with the list's popup.
     void pickWidth(int i) {
         QComboBox* c = screen->CambiaCinghia;

@@ -16,38 +16,15 @@
 #include "screens/step5screen.h"
 
 using namespace belt;
+using belt::test::EnterText;
 using belt::test::MainWindowFixture;
+using belt::test::PageLineOf;
+using belt::test::PageTextOf;
 
 namespace {
 
 const QColor kYellow(255, 255, 0);
 const QColor kLightCyan(128, 255, 255);
-
-void Type(NumericBox* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
-// The texts the results page printed on the line that starts with label.
-QStringList LineOf(const Step5Screen& s, const QString& label) {
-    const auto& texts = s.pageTexts();
-    for (const PageText& t : texts) {
-        if (t.text != label) continue;
-        QStringList line;
-        for (const PageText& u : texts)
-            if (u.line == t.line) line << u.text;
-        return line;
-    }
-    return {};
-}
-
-const PageText* TextOf(const Step5Screen& s, const QString& text) {
-    for (const PageText& t : s.pageTexts())
-        if (t.text == text) return &t;
-    return nullptr;
-}
 
 struct Walk : MainWindowFixture {
     MainWindow& w = *window;
@@ -69,18 +46,18 @@ struct Walk : MainWindowFixture {
         step1()->setBeltTypeTab(0);
         QTest::mouseClick(step1()->tipoDente(0), Qt::LeftButton);
         w.mGoon_Click();
-        Type(step2()->dato(0), "3.4");
-        Type(step2()->dato(1), "1200");
+        EnterText(step2()->dato(0), "3.4");
+        EnterText(step2()->dato(1), "1200");
         step2()->Scelta_Click(2);
         w.mCentreDistance_Click();
     }
     // 1200 rpm on a 20-tooth driver pulley, 40 teeth driven, 400 mm apart.
     void orvantoT10Pulleys() {
         Step3Screen* s = step3();
-        Type(s->inputn[1], "1200");
-        Type(s->inputz[1], "20");
-        Type(s->inputz[2], "40");
-        Type(s->Dato[8], "400");
+        EnterText(s->inputn[1], "1200");
+        EnterText(s->inputz[1], "20");
+        EnterText(s->inputz[2], "40");
+        EnterText(s->Dato[8], "400");
     }
     std::vector<std::string> messages() const { return dialogs.messageTexts(); }
 };
@@ -135,29 +112,29 @@ void TestTwoPulleyDesign::orvantoT10FromStartToResults() {
     Step5Screen* s5 = f.step5();
     QVERIFY(s5->Flash->isActive());
     QCOMPARE(s5->BeltCode->text(), QStringLiteral("Belt code               50 T10-1080"));
-    QCOMPARE(LineOf(*s5, "Driver pulley"), (QStringList{"Driver pulley", "56 T10  / 20"}));
-    QCOMPARE(LineOf(*s5, "Number of teeth belt"), (QStringList{"Number of teeth belt", "108"}));
-    QCOMPARE(LineOf(*s5, "Belt length"), (QStringList{"Belt length", "1080", "[mm]"}));
-    QCOMPARE(LineOf(*s5, "Belt width"), (QStringList{"Belt width", "50", "[mm]"}));
-    QCOMPARE(LineOf(*s5, "Centre distance"), (QStringList{"Centre distance", "388.70", "[mm]"}));
-    QVERIFY(TextOf(*s5, "(toler. range according to DIN 7721-1)"));
-    QVERIFY(!TextOf(*s5, "Stroke"));
-    QCOMPARE(TextOf(*s5, "Centre distance")->colour, kLightCyan);
+    QCOMPARE(PageLineOf(*s5, "Driver pulley"), (QStringList{"Driver pulley", "56 T10  / 20"}));
+    QCOMPARE(PageLineOf(*s5, "Number of teeth belt"), (QStringList{"Number of teeth belt", "108"}));
+    QCOMPARE(PageLineOf(*s5, "Belt length"), (QStringList{"Belt length", "1080", "[mm]"}));
+    QCOMPARE(PageLineOf(*s5, "Belt width"), (QStringList{"Belt width", "50", "[mm]"}));
+    QCOMPARE(PageLineOf(*s5, "Centre distance"), (QStringList{"Centre distance", "388.70", "[mm]"}));
+    QVERIFY(PageTextOf(*s5, "(toler. range according to DIN 7721-1)"));
+    QVERIFY(!PageTextOf(*s5, "Stroke"));
+    QCOMPARE(PageTextOf(*s5, "Centre distance")->colour, kLightCyan);
 
     // Installation data: one span for two pulleys.
-    const PageText* title = TextOf(*s5, "INSTALLATION DATA");
+    const PageText* title = PageTextOf(*s5, "INSTALLATION DATA");
     QVERIFY(title);
     QCOMPARE(title->column, 26);
-    QCOMPARE(LineOf(*s5, "Span pre-tension"), (QStringList{"Span pre-tension", "425.0", "[N]"}));
-    QCOMPARE(LineOf(*s5, "Static tension on driver pulley"),
+    QCOMPARE(PageLineOf(*s5, "Span pre-tension"), (QStringList{"Span pre-tension", "425.0", "[N]"}));
+    QCOMPARE(PageLineOf(*s5, "Static tension on driver pulley"),
              (QStringList{"Static tension on driver pulley", "847.1", "[N]"}));
-    QCOMPARE(LineOf(*s5, "Load test between pulleys 1 & 2"),
+    QCOMPARE(PageLineOf(*s5, "Load test between pulleys 1 & 2"),
              (QStringList{"Load test between pulleys 1 & 2", "54.5", "[N]"}));
-    QCOMPARE(LineOf(*s5, "Span length deflection between pulleys 1 & 2"),
+    QCOMPARE(PageLineOf(*s5, "Span length deflection between pulleys 1 & 2"),
              (QStringList{"Span length deflection between pulleys 1 & 2", "6.43", "[mm]"}));
-    QVERIFY(!TextOf(*s5, "Load test between pulleys 2 & 1"));
-    QCOMPARE(TextOf(*s5, "Span pre-tension")->colour, kYellow);
-    QVERIFY(TextOf(*s5, "Span pre-tension")->y > title->y);
+    QVERIFY(!PageTextOf(*s5, "Load test between pulleys 2 & 1"));
+    QCOMPARE(PageTextOf(*s5, "Span pre-tension")->colour, kYellow);
+    QVERIFY(PageTextOf(*s5, "Span pre-tension")->y > title->y);
 }
 
 void TestTwoPulleyDesign::goBackKeepsTheDesignAndGoOnAgain() {
@@ -191,7 +168,7 @@ void TestTwoPulleyDesign::goBackKeepsTheDesignAndGoOnAgain() {
     QCOMPARE(f.step5(), s5);
     QVERIFY(s5->Flash->isActive());
     QCOMPARE(s5->BeltCode->text(), QStringLiteral("Belt code               75 T10-1080"));
-    QCOMPARE(LineOf(*s5, "Belt width"), (QStringList{"Belt width", "75", "[mm]"}));
+    QCOMPARE(PageLineOf(*s5, "Belt width"), (QStringList{"Belt width", "75", "[mm]"}));
 
     // Go On from the results leads nowhere until the data sheet exists.
     f.w.mGoon_Click();
@@ -212,17 +189,17 @@ void TestTwoPulleyDesign::fendaroDriveReachesResults() {
     QVERIFY(s3->inputz[1]->isHidden());
     QVERIFY(!s3->nomeinputz[1]->isEnabled());
 
-    Type(s3->Dato[5], "2");
-    Type(s3->inputn[1], "1400");
+    EnterText(s3->Dato[5], "2");
+    EnterText(s3->inputn[1], "1400");
     // 95 mm is no ISO diameter: the nearest one is offered and taken.
     f.dialogs.answers = {MsgAnswer::Yes};
-    Type(s3->inputd[1], "95");
+    EnterText(s3->inputd[1], "95");
     QCOMPARE(f.messages().back(), std::string("For driver pulley ISO standard diameter is 100.00 [mm]\rDo I change to this value ?"));
     QCOMPARE(f.dialogs.seen.back().title, std::string("Warning !!!"));
     QCOMPARE(s3->inputd[1]->text(), QStringLiteral("100.00"));
-    Type(s3->inputd[2], "200");
+    EnterText(s3->inputd[2], "200");
     QCOMPARE(s3->inputn[2]->text(), QStringLiteral("700.0"));
-    Type(s3->Dato[8], "500");
+    EnterText(s3->Dato[8], "500");
 
     f.dialogs.seen.clear();
     f.dialogs.answers = {MsgAnswer::Yes};
@@ -231,10 +208,10 @@ void TestTwoPulleyDesign::fendaroDriveReachesResults() {
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
     QCOMPARE(f.dialogs.seen.front().title, std::string("FENDARO FXA9"));
     Step5Screen* s5 = f.step5();
-    QCOMPARE(LineOf(*s5, "Driver pulley"), (QStringList{"Driver pulley", "\u00D8 100.00 mm"}));
-    QVERIFY(TextOf(*s5, "Coating material"));
-    QVERIFY(!TextOf(*s5, "Number of teeth belt"));
-    QVERIFY(TextOf(*s5, "Tension installation"));
+    QCOMPARE(PageLineOf(*s5, "Driver pulley"), (QStringList{"Driver pulley", "\u00D8 100.00 mm"}));
+    QVERIFY(PageTextOf(*s5, "Coating material"));
+    QVERIFY(!PageTextOf(*s5, "Number of teeth belt"));
+    QVERIFY(PageTextOf(*s5, "Tension installation"));
     QCOMPARE(s5->CambiaCinghia->count(), 0);
 }
 
@@ -249,19 +226,19 @@ void TestTwoPulleyDesign::quindelDriveReachesResults() {
     QVERIFY(s3);
     QCOMPARE(s3->TitoloBox[0]->text(), QStringLiteral("QUINDEL PU Endless Multirib Belt: Type J"));
 
-    Type(s3->Dato[5], "1.5");
+    EnterText(s3->Dato[5], "1.5");
     // Below the smallest J pulley: the minimum is offered and taken.
     f.dialogs.answers = {MsgAnswer::Yes};
-    Type(s3->inputd[1], "15");
+    EnterText(s3->inputd[1], "15");
     QCOMPARE(f.messages().back(), std::string("Minimum allowed diameter is 20.00 [mm]\rDo I change to this value ?"));
     QCOMPARE(s3->inputd[1]->text(), QStringLiteral("20.00"));
-    Type(s3->inputd[1], "50");
-    Type(s3->inputn[1], "2800");
+    EnterText(s3->inputd[1], "50");
+    EnterText(s3->inputn[1], "2800");
     QCOMPARE(s3->Dato[7]->text(), QStringLiteral("7.33"));
-    Type(s3->inputi[2], "2");
+    EnterText(s3->inputi[2], "2");
     QCOMPARE(s3->inputn[2]->text(), QStringLiteral("1400.0"));
     QCOMPARE(s3->inputd[2]->text(), QStringLiteral("100.00"));
-    Type(s3->Dato[8], "300");
+    EnterText(s3->Dato[8], "300");
 
     f.dialogs.seen.clear();
     f.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
@@ -269,9 +246,9 @@ void TestTwoPulleyDesign::quindelDriveReachesResults() {
     f.w.mGoon_Click();
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
     Step5Screen* s5 = f.step5();
-    QCOMPARE(LineOf(*s5, "Tensile member"), (QStringList{"Tensile member", "POLYESTER"}));
-    QVERIFY(TextOf(*s5, "Number of ribs"));
-    QVERIFY(TextOf(*s5, "Ribs belt (calculated)")->italic);
+    QCOMPARE(PageLineOf(*s5, "Tensile member"), (QStringList{"Tensile member", "POLYESTER"}));
+    QVERIFY(PageTextOf(*s5, "Number of ribs"));
+    QVERIFY(PageTextOf(*s5, "Ribs belt (calculated)")->italic);
     QCOMPARE(s5->CambiaCinghia->count(), 10);
     QCOMPARE(s5->CambiaCinghia->itemText(0), QStringLiteral("1 ribs"));
 }
@@ -296,10 +273,10 @@ void TestTwoPulleyDesign::goOnRefuses() {
     for (const QString& e : entries) {
         const QString box = e.section(':', 0, 0);
         const QString text = e.section(':', 1);
-        if (box == "n2") Type(s3->inputn[2], text);
-        if (box == "i2") Type(s3->inputi[2], text);
-        if (box == "P") Type(s3->Dato[5], text);
-        if (box == "C") Type(s3->Dato[8], text);
+        if (box == "n2") EnterText(s3->inputn[2], text);
+        if (box == "i2") EnterText(s3->inputi[2], text);
+        if (box == "P") EnterText(s3->Dato[5], text);
+        if (box == "C") EnterText(s3->Dato[8], text);
     }
     f.dialogs.seen.clear();
     f.w.mGoon_Click();
@@ -329,18 +306,18 @@ void TestTwoPulleyDesign::threePulleysLeaveForTheLayout() {
     f.step1()->setBeltTypeTab(0);
     QTest::mouseClick(f.step1()->tipoDente(0), Qt::LeftButton);
     f.w.mGoon_Click();
-    Type(f.step2()->dato(0), "3.4");
-    Type(f.step2()->dato(1), "1200");
+    EnterText(f.step2()->dato(0), "3.4");
+    EnterText(f.step2()->dato(1), "1200");
     f.step2()->Scelta_Click(2);
     f.w.m3Pulleys_Click();
     Step3Screen* s3 = f.step3();
     QVERIFY(s3);
     QVERIFY(s3->Box[3]->isVisible());
     QVERIFY(!s3->Box[8]->isVisible() && !s3->Box[9]->isVisible());
-    Type(s3->inputn[1], "1200");
-    Type(s3->inputz[1], "20");
-    Type(s3->inputz[2], "40");
-    Type(s3->inputz[3], "30");
+    EnterText(s3->inputn[1], "1200");
+    EnterText(s3->inputz[1], "20");
+    EnterText(s3->inputz[2], "40");
+    EnterText(s3->inputz[3], "30");
     f.w.mGoon_Click();
     // The pulleys are placed on the layout screen; until the program has
     // it, Go On leaves the user on the pulley data.
