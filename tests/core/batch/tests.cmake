@@ -5,10 +5,11 @@ if(NOT TARGET beltcalc-batch)
 endif()
 
 function(belt_batch_test name)
-  cmake_parse_arguments(T "" "EXIT;ARGS;STDOUT;STDERR" "" ${ARGN})
+  cmake_parse_arguments(T "" "EXIT;ARGS;STDOUT;STDERR;CHECKS" "" ${ARGN})
   add_test(NAME batch_${name}
            COMMAND ${CMAKE_COMMAND} -DBATCH=$<TARGET_FILE:beltcalc-batch> "-DARGS=${T_ARGS}" -DEXIT=${T_EXIT}
-                   "-DSTDOUT=${T_STDOUT}" "-DSTDERR=${T_STDERR}" -P ${CMAKE_CURRENT_LIST_DIR}/check_batch.cmake)
+                   "-DSTDOUT=${T_STDOUT}" "-DSTDERR=${T_STDERR}" "-DCHECKS=${T_CHECKS}"
+                   -P ${CMAKE_CURRENT_LIST_DIR}/check_batch.cmake)
 endfunction()
 
 set(data ${BELT_TEST_DATA_DIR})
@@ -57,10 +58,9 @@ belt_batch_test(unknown_command EXIT 2 ARGS "frob" STDERR "unknown command .frob
 # calc and paths. The demonstration design: path 2, the longer of the rounded
 # lengths (2190 mm), pulley 2 moved up to fit it, the proposed width.
 set(demo_calc "calc|${data}/demo-design.dat|--path|2|--double-sided|no|--length|rounded|--pick|longer|--adjust-pulley|2|--axis|y|--width|proposed")
-add_test(NAME batch_calc_demonstration_json
-         COMMAND ${CMAKE_COMMAND} -DBATCH=$<TARGET_FILE:beltcalc-batch> "-DARGS=${demo_calc}|--json" -DEXIT=0
-                 "-DCHECKS=outcome=done@@activeScreen=STEP5@@beltCode=85 T10-2190@@beltName=ORVANTO T10@@pulleyPosition/1/2:0.60005565:0.60005575@@beltLength:2.18999:2.19001@@pulleyArcOfContact/1:1.5527174210680:1.5527174210683@@pulleyArcOfContact/2:2.4943920948489:2.4943920948492@@pulleyArcOfContact/3:0.2000276346424:0.2000276346427@@pulleyArcOfContact/4:2.4361034259048:2.4361034259051@@teethInMesh=5@@beltWidthCalculated:0.081015:0.081025@@beltWidth:0.08499999:0.08500001@@pulleyFaceWidth:0.09499999:0.09500001@@powerRatingWithWidth:5707.475:5707.485@@serviceFactor:1.5999999:1.6000001@@messages/0/text=Do you want to use a double sided belt? @@messages/0/answer=No@@messages/3/kind=input@@messages/3/answer=85.00@@report/8/label=Belt length@@report/8/value=2190"
-                 -P ${CMAKE_CURRENT_LIST_DIR}/check_batch_json.cmake)
+belt_batch_test(calc_demonstration_json EXIT 0
+  ARGS "${demo_calc}|--json"
+  CHECKS "outcome=done@@activeScreen=STEP5@@beltCode=85 T10-2190@@beltName=ORVANTO T10@@pulleyPosition/1/2:0.60005565:0.60005575@@beltLength:2.18999:2.19001@@pulleyArcOfContact/1:1.5527174210680:1.5527174210683@@pulleyArcOfContact/2:2.4943920948489:2.4943920948492@@pulleyArcOfContact/3:0.2000276346424:0.2000276346427@@pulleyArcOfContact/4:2.4361034259048:2.4361034259051@@teethInMesh=5@@beltWidthCalculated:0.081015:0.081025@@beltWidth:0.08499999:0.08500001@@pulleyFaceWidth:0.09499999:0.09500001@@powerRatingWithWidth:5707.475:5707.485@@serviceFactor:1.5999999:1.6000001@@messages/0/text=Do you want to use a double sided belt? @@messages/0/answer=No@@messages/3/kind=input@@messages/3/answer=85.00@@report/8/label=Belt length@@report/8/value=2190")
 
 belt_batch_test(calc_demonstration_text EXIT 0
   ARGS "${demo_calc}"
@@ -112,11 +112,9 @@ belt_batch_test(paths_demonstration EXIT 0
   ARGS "paths|${data}/demo-design.dat"
   STDOUT "  1     2 2 2 2 +2209.74 +88.97 118.94 28.98 123.12\n  2     2 4 3 2 +2189.89 +88.97 142.91 11.46 139.58\n")
 
-add_test(NAME batch_paths_demonstration_json
-         COMMAND ${CMAKE_COMMAND} -DBATCH=$<TARGET_FILE:beltcalc-batch> "-DARGS=paths|${data}/demo-design.dat|--json"
-                 -DEXIT=0
-                 "-DCHECKS=paths/1/path=2@@paths/1/tangents/1=4@@paths/1/tangents/2=3@@paths/1/beltLength:2.18989444:2.18989445@@paths/0/pulleyArcOfContact/2:2.07588439:2.07588440"
-                 -P ${CMAKE_CURRENT_LIST_DIR}/check_batch_json.cmake)
+belt_batch_test(paths_demonstration_json EXIT 0
+  ARGS "paths|${data}/demo-design.dat|--json"
+  CHECKS "paths/1/path=2@@paths/1/tangents/1=4@@paths/1/tangents/2=3@@paths/1/beltLength:2.18989444:2.18989445@@paths/0/pulleyArcOfContact/2:2.07588439:2.07588440")
 
 belt_batch_test(paths_overlapping_pulleys EXIT 1
   ARGS "paths|${data}/overlapping-layout.dat"
