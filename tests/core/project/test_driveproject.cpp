@@ -45,3 +45,15 @@ TEST(DriveProject, ResetClearsTheProjectButKeepsUnitsLimitsAndDemo) {
     EXPECT_EQ(p.loadFactor, 0.0F);
     EXPECT_EQ(p.pulleyRatio[1], 0.0);
 }
+
+// Go On from step 3 compares the belt length with the standard length last
+// accepted; after Reset nothing has been accepted yet.
+TEST(DriveProject, ResetForgetsTheAcceptedStandardLength) {
+    DriveProject p;
+    p.lastStandardLength = 0.9;
+    p.reset();
+    EXPECT_EQ(p.lastStandardLength, 0.0);
+    p.lastStandardLength = 99999;
+    p.reset();
+    EXPECT_EQ(p.lastStandardLength, 0.0);
+}
