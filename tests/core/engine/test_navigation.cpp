@@ -105,6 +105,21 @@ TEST(GoOnFromStep1, CarriageMassWithStrokeSetsTheCentreDistance) {
     EXPECT_EQ(noStroke.centreDistance, 1.25);
 }
 
+// The omega drive needs the stroke; given it, the carriage data set the
+// centre distance as for an open-end belt.
+TEST(GoOnFromStep1, OmegaDriveWithStrokeSetsTheCentreDistance) {
+    DriveProject p = LinearDrive(0);
+    p.linearDriveType = 1;
+    p.carriageLength = 0.3;
+    p.stroke = 0.5;
+    p.pulleyDiameter[1] = 0.05;
+    ScriptedDialogs d;
+    ASSERT_TRUE(GoOnFromStep1(p, d));
+    EXPECT_TRUE(d.seen.empty());
+    EXPECT_DOUBLE_EQ(p.centreDistance, 0.85);
+    EXPECT_DOUBLE_EQ(p.peripheralForce, 2 * 10 + 5);
+}
+
 TEST(GoOnFromStep1, NoLoadGivesZeroBeltSpeed) {
     DriveProject p = LinearDrive(0);
     p.carriageMass = 0;
