@@ -136,6 +136,8 @@ TEST(CheckInputData, RefusesMissingAndInconsistentData) {
         {"ratio disagrees", [](DriveProject& p) { p.pulleyRatio[2] += 1e-9; }, "Error in input data"},
         {"diameter off teeth times pitch", [](DriveProject& p) { p.pulleyTeeth[2] = 41; },
          "Error in input data"},
+        {"diameter 0.2 nm off teeth times pitch", [](DriveProject& p) { p.pulleyDiameter[2] += 2e-10; },
+         "Error in input data"},
         {"driver without teeth", [](DriveProject& p) { p.pulleyTeeth[1] = 0; }, "Error in input data"},
         {"after reset: no teeth and no driver ratio",
          [](DriveProject& p) {
