@@ -106,6 +106,25 @@ TEST(ComputeBeltPaths, ReferenceLayouts) {
     }
 }
 
+// The clamp run replaces span 2 whatever its tangent choice, so the omega
+// drive's paths share spans 1 and 3 (inner tangents) and differ in span 2 only.
+TEST(ComputeBeltPaths, OmegaPathsDifferOnlyInTheReplacedSpan) {
+    DriveProject p = Omega();
+    ComputeBeltPaths(p);
+    ASSERT_EQ(p.beltPathTable[0][0], 4);
+    std::vector<int> span2;
+    for (int m = 1; m <= 4; ++m) {
+        SCOPED_TRACE(m);
+        const auto& row = p.beltPathTable[m];
+        EXPECT_EQ(row[1], p.beltPathTable[1][1]);
+        EXPECT_EQ(row[3], p.beltPathTable[1][3]);
+        EXPECT_GE(row[1], 3);  // choices 3 and 4 are the inner tangents
+        EXPECT_GE(row[3], 3);
+        span2.push_back(row[2]);
+    }
+    EXPECT_EQ(span2, (std::vector<int>{1, 2, 3, 4}));
+}
+
 TEST(ComputeBeltPaths, TeethInMeshRemoveADrivenPulleyButNotAnIdler) {
     // The small pulley wraps 98 degrees: 3 teeth leave none fully in mesh.
     struct Case {
