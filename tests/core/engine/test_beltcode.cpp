@@ -3,6 +3,9 @@
 #include <string>
 
 #include "engine/beltcode.h"
+#include "testsupport.h"
+
+using belt::test::ChooseBelt;
 
 namespace belt {
 namespace {
@@ -52,11 +55,8 @@ TEST(BuildBeltCode, CodesOfEveryFamily) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.code);
         DriveProject p;
-        p.beltType = c.beltType;
-        p.beltFamily = p.beltType.substr(0, p.beltType.find(' '));
-        p.beltPitchCode = c.pitchCode;
-        p.beltName = p.beltFamily + " " + c.pitchCode + c.sideSuffix;
-        p.beltPitch = c.pitch;
+        ChooseBelt(p, c.beltType, c.pitchCode, c.pitch);
+        p.beltName += c.sideSuffix;
         p.beltSideSuffix = c.sideSuffix;
         p.linearDriveType = c.linearDriveType;
         p.beltWidth = c.width;

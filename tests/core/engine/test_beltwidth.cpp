@@ -8,25 +8,23 @@
 #include "catalogue/standardwidths.h"
 #include "engine/beltwidth.h"
 #include "platform/scripteddialogs.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::ChooseBelt;
+using belt::test::StartedProject;
+using belt::test::kRpm;
 
 namespace belt {
 namespace {
-
-constexpr double kRpm = 6.283185308 / 60;  // rad/s per rpm
 
 // A two-pulley timing belt drive: pulley 1 (the smaller) with z1 teeth at
 // rpm1 and the given wrap, pulley 2 a fifth larger (a speed ratio that adds
 // nothing to the service factor); peripheral force F.
 DriveProject TimingDrive(const std::string& type, const std::string& code, double pitch, int z1, double rpm1,
                          double arcDegrees, double force) {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltType = type;
-    p.beltFamily = type.substr(0, type.find(' '));
-    p.beltPitchCode = code;
-    p.beltName = p.beltFamily + " " + code;
-    p.beltPitch = pitch;
+    DriveProject p = StartedProject();
+    ChooseBelt(p, type, code, pitch);
     p.pulleyCount = 2;
     p.pulleyTeeth[1] = z1;
     p.pulleyTeeth[2] = z1 + z1 / 5;
@@ -113,13 +111,9 @@ TEST(ComputeBeltWidth, ServiceFactorAddsTheSpeedRatio) {
 
 // The drive of the demonstration: four pulleys, pulley 2 an idler, T10 at 1200 rpm.
 TEST(ComputeBeltWidth, DemonstrationDriveGetsARecommendedWidth) {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltType = "ORVANTO T";
-    p.beltFamily = "ORVANTO";
-    p.beltPitchCode = "T10";
-    p.beltName = "ORVANTO T10DL";
-    p.beltPitch = 0.01;
+    DriveProject p = StartedProject();
+    ChooseBelt(p, "ORVANTO T", "T10", 0.01);
+    p.beltName += "DL";  // double-sided
     p.pulleyCount = 4;
     p.power = 3400;
     p.pulleySpeed[1] = 125.66370616;
@@ -366,13 +360,8 @@ TEST(ComputeBeltWidth, NoToothInMeshIsRefused) {
 
 DriveProject RibOrFlatDrive(const std::string& family, const std::string& code, double speed, double diameter,
                             double arcDegrees, double power) {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltFamily = family;
-    p.beltPitchCode = code;
-    p.beltType = family + " " + code;
-    p.beltName = p.beltType;
-    p.beltPitch = 0.001;
+    DriveProject p = StartedProject();
+    ChooseBelt(p, family + " " + code, code, 0.001);
     p.pulleyCount = 2;
     p.pulleyDiameter[1] = diameter;
     p.pulleyDiameter[2] = 2 * diameter;

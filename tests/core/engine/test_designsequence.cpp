@@ -15,7 +15,11 @@
 #include "engine/pulleydata.h"
 #include "platform/scripteddialogs.h"
 #include "project/projectfile.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::ChooseBelt;
+using belt::test::StartedProject;
 
 namespace belt {
 namespace {
@@ -34,12 +38,8 @@ void LoadBeltTables(DriveProject& p) {
 }
 
 DriveProject OrvantoT10() {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltType = "ORVANTO T";
-    p.beltFamily = "ORVANTO";
-    p.beltPitchCode = "T10";
-    p.beltName = "ORVANTO T10";
+    DriveProject p = StartedProject();
+    ChooseBelt(p, "ORVANTO T", "T10");
     LoadBeltTables(p);
     p.lastStandardLength = kNoStandardLength;
     return p;
@@ -396,8 +396,7 @@ TEST(GoOnFromStep4, AnotherPathAfterAStandardLengthIsMeasuredAgain) {
 // the rounded lengths, pulley 2 moved vertically to fit it, Go On, the
 // proposed width.
 TEST(DesignSequence, DemonstrationDesignGivesTheDemonstrationResults) {
-    DriveProject p;
-    InitUnitTables(p);
+    DriveProject p = StartedProject();
     const OpenResult opened = ProjectFile::open(std::string(BELT_TEST_DATA_DIR) + "/demo-design.dat", p);
     ASSERT_TRUE(opened.ok) << opened.message;
     LoadStep3Catalogue(p);

@@ -6,7 +6,11 @@
 
 #include "catalogue/flatbelts.h"
 #include "engine/installation.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::ChooseBelt;
+using belt::test::StartedProject;
 
 namespace belt {
 namespace {
@@ -16,13 +20,8 @@ constexpr double kDeg = 3.141592654 / 180;
 // A drive of n pulleys, every arc 180 degrees (2 pulleys) or 120 degrees,
 // and every span of the current path 0.3 m long.
 DriveProject Drive(const std::string& type, const std::string& code, double pitch, int n, double force) {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltType = type;
-    p.beltFamily = type.substr(0, type.find(' '));
-    p.beltPitchCode = code;
-    p.beltName = p.beltFamily + " " + code;
-    p.beltPitch = pitch;
+    DriveProject p = StartedProject();
+    ChooseBelt(p, type, code, pitch);
     p.pulleyCount = n;
     p.peripheralForce = force;
     p.beltLength = 1.5;

@@ -7,7 +7,11 @@
 #include "engine/layouteditor.h"
 #include "engine/standardlength.h"
 #include "platform/scripteddialogs.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::ChooseBelt;
+using belt::test::StartedProject;
 
 using namespace belt;
 
@@ -25,14 +29,9 @@ void Place(DriveProject& p, int k, double x, double y, double d, int teeth) {
 // The demonstration design: four pulleys with an ORVANTO T10 belt, pulley 2
 // an idler of 60 mm, on its second belt path.
 DriveProject DemoLayout() {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltFamily = "ORVANTO";
-    p.beltType = "ORVANTO T";
-    p.beltPitchCode = "T10";
-    p.beltName = "ORVANTO T10";
+    DriveProject p = StartedProject();
+    ChooseBelt(p, "ORVANTO T", "T10", 0.01);
     p.beltSuffixAvailable = "DL";
-    p.beltPitch = 0.01;
     p.pulleyCount = 4;
     Place(p, 1, 0, 0, 0.23 / kPi, 23);
     Place(p, 2, 0.2, 0.6, 0.06, 0);
@@ -58,8 +57,7 @@ DriveProject DemoWithStandardLength() {
 
 // Omega drive: driver of 50 mm at the origin, idlers of 30 mm above it, 1 m stroke.
 DriveProject Omega() {
-    DriveProject p;
-    InitUnitTables(p);
+    DriveProject p = StartedProject();
     p.beltFamily = "SELKIRA";
     p.beltPitchCode = "T5";
     p.beltName = "SELKIRA T5";
@@ -346,8 +344,7 @@ TEST(LayoutScale, TickSpacingIsTheLeadingDigitOfTheBigTick) {
 
 TEST(LayoutScale, SquareOf1000mmAroundTheOrigin) {
     // Pulleys up to 100 mm spread over 600 mm, centred at the origin.
-    DriveProject p;
-    InitUnitTables(p);
+    DriveProject p = StartedProject();
     p.beltFamily = "ORVANTO";
     p.pulleyCount = 3;
     Place(p, 1, 0, 0, 0.1, 30);
@@ -396,8 +393,7 @@ TEST(LayoutScale, SquareOf1000mmAroundTheOrigin) {
 TEST(LayoutScale, LabelsStopShortOfTheFarEdges) {
     // The layout lies right of and above the origin: the run towards the far
     // edge labels only below 0.9 of it.
-    DriveProject p;
-    InitUnitTables(p);
+    DriveProject p = StartedProject();
     p.pulleyCount = 2;
     Place(p, 1, 0, 0, 0.1, 30);
     Place(p, 2, 0.48, 0.48, 0.1, 30);
@@ -412,8 +408,7 @@ TEST(LayoutScale, LabelsStopShortOfTheFarEdges) {
 }
 
 TEST(LayoutScale, EmptyLayoutHasNoTicks) {
-    DriveProject p;
-    InitUnitTables(p);
+    DriveProject p = StartedProject();
     const LayoutScale s = ComputeLayoutScale(p);
     EXPECT_TRUE(s.xTicks.empty());
     EXPECT_TRUE(s.yTicks.empty());

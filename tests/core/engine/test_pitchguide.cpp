@@ -4,12 +4,13 @@
 
 #include "engine/pitchguide.h"
 #include "platform/scripteddialogs.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::kRpm;
 
 namespace belt {
 namespace {
-
-constexpr double kRpm = 2 * kPi / 60;  // rad/s per rpm
 
 class PitchGuideTest : public ::testing::Test {
 protected:

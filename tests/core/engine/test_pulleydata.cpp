@@ -6,13 +6,16 @@
 
 #include "engine/pulleydata.h"
 #include "platform/scripteddialogs.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::ChooseBelt;
+using belt::test::StartedProject;
+using belt::test::kRpm;
 
 using namespace belt;
 
 namespace {
-
-constexpr double kRpm = 6.283185308 / 60;  // rad/s per rpm
 
 // Scripted dialogs that also remember which button each box preset.
 struct RecordingDialogs : ScriptedDialogs {
@@ -25,12 +28,8 @@ struct RecordingDialogs : ScriptedDialogs {
 };
 
 DriveProject Drive(const std::string& family, const std::string& code, int pulleys = 2, int mode = 1) {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltFamily = family;
-    p.beltType = family + " T";
-    p.beltPitchCode = code;
-    p.beltName = family + " " + code;
+    DriveProject p = StartedProject();
+    ChooseBelt(p, family + " T", code);
     p.pulleyCount = pulleys;
     p.twoPulleyMode = mode;
     p.lastStandardLength = kNoStandardLength;

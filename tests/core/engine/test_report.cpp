@@ -7,23 +7,22 @@
 #include "catalogue/beltids.h"
 #include "catalogue/flatbelts.h"
 #include "engine/report.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::ChooseBelt;
+using belt::test::StartedProject;
+using belt::test::kRpm;
 
 namespace belt {
 namespace {
 
 constexpr double kPiOld = 3.141592654;
-constexpr double kRpm = 6.283185308 / 60;
 
 // ORVANTO T10, 20 and 40 teeth at 1000 rpm, 1 kW, 300 mm apart, 25 mm wide.
 DriveProject TwoPulleyT10() {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltType = "ORVANTO T";
-    p.beltFamily = "ORVANTO";
-    p.beltPitchCode = "T10";
-    p.beltName = "ORVANTO T10";
-    p.beltPitch = 0.01;
+    DriveProject p = StartedProject();
+    ChooseBelt(p, "ORVANTO T", "T10", 0.01);
     p.pulleyCount = 2;
     p.pulleyTeeth = {0, 20, 40, 0, 0};
     p.pulleyDiameter = {0, 0.2 / kPiOld, 0.4 / kPiOld, 0, 0};

@@ -8,7 +8,10 @@
 #include "engine/layout.h"
 #include "engine/standardlength.h"
 #include "platform/scripteddialogs.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::StartedProject;
 
 namespace belt {
 namespace {
@@ -20,8 +23,7 @@ struct Belt {
 };
 
 DriveProject MakeProject(const Belt& b, double length, int pulleys = 3) {
-    DriveProject p;
-    InitUnitTables(p);
+    DriveProject p = StartedProject();
     p.beltFamily = b.family;
     p.beltPitchCode = b.pitchCode;
     p.beltName = std::string(b.family) + " " + b.pitchCode;

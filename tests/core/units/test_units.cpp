@@ -3,22 +3,15 @@
 #include <cmath>
 
 #include "platform/scripteddialogs.h"
+#include "testsupport.h"
 #include "units/units.h"
+
+using belt::test::StartedProject;
 
 using namespace belt;
 
-namespace {
-
-DriveProject startedProject() {
-    DriveProject p;
-    InitUnitTables(p);
-    return p;
-}
-
-}  // namespace
-
 TEST(UnitTables, StartUpChoosesTheFirstUnitOfEveryQuantity) {
-    DriveProject p = startedProject();
+    DriveProject p = StartedProject();
     const char* labels[8] = {"[mm]", "[rpm]", "[kg]", "[N]", "[kW]", "[m/s]", "[m/s^2]", "[N m]"};
     for (int q = 0; q < 8; ++q) {
         EXPECT_EQ(CurrentUnit(p, q), 1) << q;
@@ -49,14 +42,14 @@ TEST(UnitTables, DisplayedValuesFollowTheChoice) {
         {kVelocity, 3, 1.0, "####0", "60", "[m/min]"},
     };
     for (const auto& c : cases) {
-        DriveProject p = startedProject();
+        DriveProject p = StartedProject();
         ChooseUnit(p, c.quantity, c.unit);
         EXPECT_EQ(Format(ToDisplay(p, c.quantity, c.internal), c.format), c.shown) << c.label;
         EXPECT_EQ(CurrentLabel(p, c.quantity), c.label);
         EXPECT_TRUE(UnitChecked(p, c.quantity, c.unit));
         if (c.unit != 1) EXPECT_FALSE(UnitChecked(p, c.quantity, 1));
     }
-    DriveProject p = startedProject();
+    DriveProject p = StartedProject();
     ChooseUnit(p, kLength, 5);
     EXPECT_DOUBLE_EQ(ToInternal(p, kLength, 1), 0.3048);
     ChooseUnit(p, kLength, 9);  // no such unit: the choice stays
@@ -64,7 +57,7 @@ TEST(UnitTables, DisplayedValuesFollowTheChoice) {
 }
 
 TEST(UnitTables, ResetKeepsTheChoice) {
-    DriveProject p = startedProject();
+    DriveProject p = StartedProject();
     ChooseUnit(p, kPower, 7);
     p.reset();
     EXPECT_EQ(CurrentUnit(p, kPower), 7);
@@ -92,7 +85,7 @@ TEST(NumericEntry, EnterStoresInternalValueAndRewritesTheBox) {
         {"12abc", kLength, 2, false, 12, "12.00", false},
     };
     for (const auto& c : cases) {
-        DriveProject p = startedProject();
+        DriveProject p = StartedProject();
         ChooseUnit(p, c.quantity, c.unit);
         ScriptedDialogs d;
         double target = 77;
@@ -112,7 +105,7 @@ TEST(NumericEntry, EnterStoresInternalValueAndRewritesTheBox) {
 }
 
 TEST(NumericEntry, SingleTargetsKeepSinglePrecision) {
-    DriveProject p = startedProject();
+    DriveProject p = StartedProject();
     ScriptedDialogs d;
     float loadFactor = 0;
     NumericEntry r = AcceptNumericInput(p, d, "1,4", loadFactor, kPlainNumber, "###0.0");
