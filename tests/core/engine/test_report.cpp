@@ -282,11 +282,7 @@ TEST(ResultsReport, FamilyLines) {
 
 DriveProject RibOrFlat(const std::string& family, const std::string& code) {
     DriveProject p = TwoPulleyT10();
-    p.beltFamily = family;
-    p.beltType = family + " " + code;
-    p.beltName = p.beltType;
-    p.beltPitchCode = code;
-    p.beltPitch = 0.001;
+    ChooseBelt(p, family + " " + code, code, 0.001);
     LoadProfileRatingData(p);
     return p;
 }
