@@ -145,6 +145,18 @@ TEST(InstallationData, LinesOfEachBelt) {
          },
          {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]",
           "Static tension on driver pulley|2000.0|[N]", "Static tension on driven pulley|2000.0|[N]", ""}},
+        {"open-end belt over three pulleys: no stretch",
+         [] {
+             DriveProject p = Drive("SELKIRA T", "T10", 0.01, 3, 1000);
+             p.maxTractionLoad1 = 2560;
+             p.pulleyDiameter[1] = 0.05;
+             p.carriageLength = 0.2;
+             return p;
+         },
+         // 2 x 1000 x sin(60 degrees) = 1732.1 N
+         {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]",
+          "Static tension on driver pulley|1732.1|[N]", "Static tension on pulley # 2|1732.1|[N]",
+          "Static tension on pulley # 3|1732.1|[N]", ""}},
         {"open end without table loads: no stretch",
          [] { return Drive("SELKIRA T", "T10", 0.01, 2, 1000); },
          {"Span pre-tension|1000.0|[N]", "Peripheral force|1000.0|[N]",
