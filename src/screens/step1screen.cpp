@@ -17,6 +17,7 @@
 #include "drawing/profilepictures.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/flexgrid.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
@@ -198,6 +199,9 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     beltType_ = new QTabBar(this);
     beltType_->setObjectName(QStringLiteral("BeltType"));
     beltType_->setExpanding(true);
+    // Below the smallest font the captions shorten; every tab stays in reach.
+    beltType_->setUsesScrollButtons(false);
+    beltType_->setElideMode(Qt::ElideRight);
     beltType_->setDrawBase(false);
     for (int t = 0; t < kStep1TabCount; ++t) beltType_->addTab(qs(Step1TabCaption(t)));
     setFontSize(beltType_, 10, true);
@@ -471,7 +475,11 @@ void Step1Screen::resizeEvent(QResizeEvent* event) {
             "QTabBar::tab:selected { background: white; color: rgb(0, 0, 160); }"
             "QTabBar::tab:hover:!selected { background: rgb(230, 236, 250); }")
             .arg(tabHeight));
+    // All ten tabs stay in sight on a small screen; the scroll arrows would
+    // hide the last ones.
+    FitTabBarFont(beltType_, 10);
     wrapDriverCaptions();
+    fitDataCaptions();
     placeCarriageBoxes();
 }
 
@@ -820,6 +828,7 @@ void Step1Screen::SelkiraTavoren() {
     for (std::size_t i = 0; i < optionDriver_.size(); ++i)
         PlaceForm(optionDriver_[i], 68, 47.5 + 4 * static_cast<double>(i), 30, 3.6);
     PlaceForm(testo_[2], 68, 61, 21, 9);
+    fitDataCaptions();
     placeCarriageBoxes();
     wrapDriverCaptions();
 
@@ -984,6 +993,14 @@ void Step1Screen::ShowApplicationData() {
     for (int i = 1; i < kDataFieldCount; ++i)
         dati_[static_cast<std::size_t>(i)]->setText(qs(Step1DataText(project_, i)));
     optionContainer_->update();
+    fitDataCaptions();
+}
+
+void Step1Screen::fitDataCaptions() {
+    // The unit labels make the captions longer than the dotted leaders
+    // allow for on a small screen; the unit must stay readable.
+    FitLabelsFont(printed_, 11);
+    FitLabelFont(testo_[2], 11);
 }
 
 void Step1Screen::placeCarriageBoxes() {
@@ -1000,14 +1017,18 @@ void Step1Screen::placeCarriageBoxes() {
 void Step1Screen::datiEntered(int index) {
     NumericBox* box = dati_[static_cast<std::size_t>(index)];
     box->setText(qs(Step1DataEntered(project_, dialogs_, index, box->text().toStdString())));
+    NumericBox* next = dati_[0];
     for (int j = index + 1; j < kDataFieldCount; ++j) {
-        NumericBox* next = dati_[static_cast<std::size_t>(j)];
-        if (!next->isHidden() && next->isEnabled()) {
-            next->setFocus();
-            return;
+        NumericBox* candidate = dati_[static_cast<std::size_t>(j)];
+        if (!candidate->isHidden() && candidate->isEnabled()) {
+            next = candidate;
+            break;
         }
     }
-    dati_[0]->setFocus();
+    // The next box is there to be typed into: its old value is selected, so
+    // the new digits replace it instead of being appended to it.
+    next->setFocus(Qt::OtherFocusReason);
+    next->selectAll();
 }
 
 // ---------------------------------------------------------------------------

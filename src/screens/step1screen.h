@@ -151,6 +151,7 @@ private:
     void syncOptionButtons();
     void updateDatiEnabled();
     void placeCarriageBoxes();
+    void fitDataCaptions();
     void wrapDriverCaptions();
     void datiEntered(int index);
     void loadGrids();

@@ -9,6 +9,7 @@
 #include "drawing/pitchchart.h"
 #include "engine/pitchguide.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -164,6 +165,7 @@ void Step2Screen::resizeEvent(QResizeEvent* event) {
     StepScreen::resizeEvent(event);
     // The buttons keep their font, so their share of the form changes.
     placePitchButtons();
+    FitLabelFont(titolo_, titleSize_);
 }
 
 void Step2Screen::paintEvent(QPaintEvent*) {
@@ -242,6 +244,10 @@ void Step2Screen::setTitolo(const QString& text, int pointSize) {
     f.setBold(true);
     titolo_->setFont(f);
     titolo_->setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    // The two-line recommendation of the width charts must stay whole
+    // above the chart on a small screen.
+    titleSize_ = pointSize;
+    FitLabelFont(titolo_, titleSize_);
 }
 
 void Step2Screen::ShowStep2Data() {
@@ -283,7 +289,12 @@ void Step2Screen::typeIntoDato(int index, const QString& text) {
 void Step2Screen::datoEntered(int index) {
     const Step2Entry entry = Step2DataEntered(project_, index);
     if (entry.title) setTitolo(qs(entry.title->caption), entry.title->fontSize);
-    if (entry.focusNext >= 0) dato_[static_cast<std::size_t>(entry.focusNext)]->setFocus();
+    if (entry.focusNext >= 0) {
+        // Selected, so the digits typed next replace the old value.
+        NumericBox* next = dato_[static_cast<std::size_t>(entry.focusNext)];
+        next->setFocus(Qt::OtherFocusReason);
+        next->selectAll();
+    }
     VisualizzaIndicatore();
 }
 

@@ -107,6 +107,7 @@ private:
     std::array<NumericBox*, 3> dato_{};
     QTimer* flash_ = nullptr;
     int buttonCount_ = 0;
+    int titleSize_ = 18;  // the title's point size before fitting
 };
 
 }  // namespace belt
