@@ -24,6 +24,7 @@
 #include "drawing/logo.h"
 #include "engine/navigation.h"
 #include "project/driveproject.h"
+#include "project/projectfile.h"
 #include "screens/placeform.h"
 #include "screens/stepscreen.h"
 #include "units/units.h"
@@ -33,6 +34,8 @@ namespace belt {
 namespace {
 
 const char* const kTitle = "VESTRANO BELT CALCULATION";
+const char* const kNoLayoutScreenText =
+    "The layout of drives with 3 or 4 pulleys is not available in this version.";
 constexpr int kCoverTick = 50;
 constexpr int kClosingTick = 2000;
 
@@ -332,6 +335,7 @@ void MainWindow::COVER_GotFocus() {
 
 void MainWindow::mGoon_Click() {
     const QString form = activeFormName();
+    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (form == QLatin1String("MAIN")) {
         if (closing_) return;
         if (showScreen(QStringLiteral("STEP1"))) setBlinking(QStringLiteral("STEP1"), true);
@@ -348,6 +352,11 @@ void MainWindow::mGoon_Click() {
     } else if (form == QLatin1String("STEP3") || form == QLatin1String("STEP4")) {
         switch (designSequence_(project_, dialogs_, form)) {
             case NextStep::Stay:
+                // A standard length taken before the stop (the centre
+                // distance recomputed for it) is what the next Go On uses:
+                // the boxes show it.
+                if (form == QLatin1String("STEP3"))
+                    if (StepScreen* s = activeScreen()) s->refresh();
                 break;
             case NextStep::StayRereadCentreDistanceAndLength:
                 if (StepScreen* s = activeScreen()) s->rereadAfterCancelledLength();
@@ -357,8 +366,13 @@ void MainWindow::mGoon_Click() {
                 break;
             case NextStep::ShowStep4:
                 // Without a layout screen the paths are computed and the
-                // user stays on the pulley data.
-                if (!hasScreenFactory(QStringLiteral("STEP4"))) break;
+                // user stays on the pulley data, told why nothing else
+                // happens.
+                if (!hasScreenFactory(QStringLiteral("STEP4"))) {
+                    dialogs_.message(kNoLayoutScreenText, kTitle, MsgIcon::Information);
+                    if (StepScreen* s = activeScreen()) s->refresh();
+                    break;
+                }
                 hideScreen(form);
                 showScreen(QStringLiteral("STEP4"));
                 break;
@@ -400,24 +414,28 @@ void MainWindow::goToStep3From(const QString& formName) {
 
 void MainWindow::mCentreDistance_Click() {
     const QString form = activeFormName();
+    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 2, 1, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }
 
 void MainWindow::mBeltLength_Click() {
     const QString form = activeFormName();
+    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 2, 2, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }
 
 void MainWindow::m3Pulleys_Click() {
     const QString form = activeFormName();
+    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 3, 0, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }
 
 void MainWindow::m4Pulleys_Click() {
     const QString form = activeFormName();
+    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 4, 0, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }
@@ -430,10 +448,15 @@ MsgAnswer MainWindow::askToSave() {
                             MsgButtons::YesNoCancel, MsgAnswer::Yes);
 }
 
-void MainWindow::Salva() {
-    // The project file is written by File > Save; nothing to write for an
-    // empty project.
-    if (project_.beltType.empty()) return;
+bool MainWindow::Salva() {
+    // Nothing to write for an empty project, and nothing to lose.
+    if (project_.beltType.empty()) return true;
+    // Writing the project file from the desktop program comes with the
+    // File menu's Save; until then the user must learn that nothing was
+    // written, and Reset and Exit must not go on as if it had been.
+    dialogs_.message(std::string(kSaveFailedText) + " saving is not available in this version.", kTitle,
+                     MsgIcon::Warning);
+    return false;
 }
 
 void MainWindow::mOpen_Click() {}
@@ -446,7 +469,7 @@ void MainWindow::mReset_Click() {
     if (!project_.beltType.empty() && project_.demoRunning == 0) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
-        if (a == MsgAnswer::Yes) Salva();
+        if (a == MsgAnswer::Yes && !Salva()) return;
     }
     project_.beltType.clear();
     Resetta();
@@ -469,7 +492,7 @@ void MainWindow::mExit_Click() {
     if (!project_.beltType.empty()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
-        if (a == MsgAnswer::Yes) Salva();
+        if (a == MsgAnswer::Yes && !Salva()) return;
     }
     startClosingMessage();
 }
@@ -482,7 +505,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
-        if (a == MsgAnswer::Yes) Salva();
+        if (a == MsgAnswer::Yes && !Salva()) {
+            event->ignore();
+            return;
+        }
     }
     flash_->stop();
     tune_.reset();

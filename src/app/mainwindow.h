@@ -124,7 +124,9 @@ private:
     void startClosingMessage();
     void setBlinking(const QString& formName, bool on);
     void goToStep3From(const QString& formName);
-    void Salva();
+    // Writes the project (File > Save); false when a project in progress
+    // was not written, so Reset and Exit stop instead of losing it.
+    bool Salva();
     void applyMenusOf(StepScreen* screen);
 
     DriveProject& project_;
