@@ -172,7 +172,8 @@ void TestWizardWalk::threePulleysWithoutLayoutScreenSayWhy() {
         QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP3"));
         QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
         const RecordedDialog& m = f.dialogs.seen[0];
-        QCOMPARE(m.text, std::string("The layout of drives with 3 or 4 pulleys is not available in this version."));
+        QCOMPARE(m.text,
+                 std::string("The layout of drives with 3 or 4 pulleys is not available in this version."));
         QCOMPARE(m.title, std::string("VESTRANO BELT CALCULATION"));
         QCOMPARE(m.icon, MsgIcon::Information);
     }
