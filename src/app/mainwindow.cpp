@@ -335,7 +335,6 @@ void MainWindow::COVER_GotFocus() {
 
 void MainWindow::mGoon_Click() {
     const QString form = activeFormName();
-    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (form == QLatin1String("MAIN")) {
         if (closing_) return;
         if (showScreen(QStringLiteral("STEP1"))) setBlinking(QStringLiteral("STEP1"), true);
@@ -414,28 +413,24 @@ void MainWindow::goToStep3From(const QString& formName) {
 
 void MainWindow::mCentreDistance_Click() {
     const QString form = activeFormName();
-    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 2, 1, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }
 
 void MainWindow::mBeltLength_Click() {
     const QString form = activeFormName();
-    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 2, 2, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }
 
 void MainWindow::m3Pulleys_Click() {
     const QString form = activeFormName();
-    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 3, 0, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }
 
 void MainWindow::m4Pulleys_Click() {
     const QString form = activeFormName();
-    if (StepScreen* s = activeScreen()) s->commitPendingEntries();
     if (ChooseDriveConfiguration(project_, dialogs_, 4, 0, form == QLatin1String("STEP1")))
         goToStep3From(form);
 }

@@ -31,12 +31,6 @@ public:
     // Starts or stops the screen's own attention effect (its Flash timer).
     virtual void setBlinking(bool /*on*/) {}
 
-    // Go On and the drive configuration commands calculate with what the
-    // boxes show: a number typed but not yet confirmed with Enter is
-    // confirmed first, exactly as Enter would (the box being edited first,
-    // then any other in the order of the form).
-    void commitPendingEntries();
-
     // Go On's design calculation kept the user on this screen after the
     // standard length question was cancelled: STEP3 reads its centre distance
     // and belt length boxes again and puts the focus on the power box (Dato(5)).

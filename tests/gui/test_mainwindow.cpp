@@ -247,6 +247,15 @@ void MainWindowTest::resetKeepsTheUnitChoice() {
     // An empty project is reset without a question.
     w.mReset_Click();
     QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
+
+    // Nor is a project the demonstration is playing.
+    f.project.beltType = "ORVANTO T";
+    f.project.demoRunning = 1;
+    w.showScreen("STEP2");
+    w.mReset_Click();
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
+    QCOMPARE(f.project.beltType, std::string());
+    QCOMPARE(f.project.demoRunning, 1);
 }
 
 void MainWindowTest::exitCancelLeavesTheActiveScreen() {
