@@ -146,32 +146,32 @@ const PulleyTableSpec& PulleyTableSpecOf(PulleyTableId id) {
     return kSpecs[i];
 }
 
-std::vector<PulleyRow> GeneratePulleyRows(const PulleyTableSpec& spec) {
+std::vector<PulleyRow> GeneratePulleyRows(const PulleyTableSpec& def) {
     std::vector<Anchor> flangeMargins;
     std::vector<Anchor> bores;
-    for (const PulleyRow& r : spec.catalogueRows) {
-        if (r.df != 0 && Below(r.z, spec.dfZeroFrom)) flangeMargins.push_back({r.z, Hundredths(r.df - r.de)});
-        if (r.dmax != 0 && Below(r.z, spec.dmaxZeroFrom)) bores.push_back({r.z, Hundredths(r.dmax)});
+    for (const PulleyRow& r : def.catalogueRows) {
+        if (r.df != 0 && Below(r.z, def.dfZeroFrom)) flangeMargins.push_back({r.z, Hundredths(r.df - r.de)});
+        if (r.dmax != 0 && Below(r.z, def.dmaxZeroFrom)) bores.push_back({r.z, Hundredths(r.dmax)});
     }
 
     std::vector<PulleyRow> rows;
-    auto catalogueRow = spec.catalogueRows.begin();
-    for (const TeethRange& range : spec.teeth) {
+    auto catalogueRow = def.catalogueRows.begin();
+    for (const TeethRange& range : def.teeth) {
         for (int z = range.first; z <= range.last; ++z) {
-            while (catalogueRow != spec.catalogueRows.end() && catalogueRow->z < z) ++catalogueRow;
-            if (catalogueRow != spec.catalogueRows.end() && catalogueRow->z == z) {
+            while (catalogueRow != def.catalogueRows.end() && catalogueRow->z < z) ++catalogueRow;
+            if (catalogueRow != def.catalogueRows.end() && catalogueRow->z == z) {
                 rows.push_back(*catalogueRow);
                 continue;
             }
-            const std::int64_t deH = Hundredths(z * spec.pitchMm / kPi - spec.deltaTypicalMm);
+            const std::int64_t deH = Hundredths(z * def.pitchMm / kPi - def.deltaTypicalMm);
             PulleyRow row{z, static_cast<double>(deH) / 100.0, 0, 0};
-            if (Below(z, spec.dfZeroFrom) && !flangeMargins.empty()) {
+            if (Below(z, def.dfZeroFrom) && !flangeMargins.empty()) {
                 std::int64_t num = 0;
                 std::int64_t den = 1;
                 Interpolate(flangeMargins, z, num, den);
                 row.df = static_cast<double>(RoundedQuotient(deH * den + num, 100 * den));
             }
-            if (Below(z, spec.dmaxZeroFrom) && !bores.empty()) {
+            if (Below(z, def.dmaxZeroFrom) && !bores.empty()) {
                 std::int64_t num = 0;
                 std::int64_t den = 1;
                 Interpolate(bores, z, num, den);

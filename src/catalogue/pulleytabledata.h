@@ -75,7 +75,7 @@ const PulleyTableSpec& PulleyTableSpecOf(PulleyTableId id);
 //   dmax = 0 from dmaxZeroFrom on, otherwise the catalogue rows' bore values
 //          interpolated linearly in z the same way, rounded to the whole mm
 //          (halves up).
-std::vector<PulleyRow> GeneratePulleyRows(const PulleyTableSpec& spec);
+std::vector<PulleyRow> GeneratePulleyRows(const PulleyTableSpec& def);
 
 // The generated rows of a table, built once on first use.
 const std::vector<PulleyRow>& PulleyRowsOf(PulleyTableId id);

@@ -85,13 +85,13 @@ void SetToothDimensions(DriveProject& p, PulleyTableId table) {
 }
 
 void LoadTimingTable(DriveProject& p, PulleyTableId table) {
-    const PulleyTableSpec& spec = PulleyTableSpecOf(table);
+    const PulleyTableSpec& def = PulleyTableSpecOf(table);
     const std::vector<PulleyRow>& rows = PulleyRowsOf(table);
     const std::size_t n = std::min(rows.size(), p.pulleyTable.size() - 1);
 
-    p.beltPitch = spec.pitchMm / 1000.0;
+    p.beltPitch = def.pitchMm / 1000.0;
     SetToothDimensions(p, table);
-    p.pulleyTable[0] = {static_cast<double>(n), spec.delta0Mm / 1000.0, 0, 0};
+    p.pulleyTable[0] = {static_cast<double>(n), def.delta0Mm / 1000.0, 0, 0};
     for (std::size_t r = 0; r < n; ++r) {
         p.pulleyTable[r + 1] = {static_cast<double>(rows[r].z), rows[r].de, rows[r].df, rows[r].dmax};
     }

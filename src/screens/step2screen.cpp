@@ -117,9 +117,9 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     for (std::size_t i = 0; i < dato_.size(); ++i) {
         auto* box = new NumericBox(project_, dialogs_, this);
         box->setObjectName(QStringLiteral("Dato%1").arg(i));
-        const Step2Box spec = Step2DataBox(static_cast<int>(i));
-        box->bind(&Step2DataTarget(project_, static_cast<int>(i)), spec.quantity,
-                  QString::fromLatin1(spec.format.data(), static_cast<int>(spec.format.size())));
+        const Step2Box field = Step2DataBox(static_cast<int>(i));
+        box->bind(&Step2DataTarget(project_, static_cast<int>(i)), field.quantity,
+                  QString::fromLatin1(field.format.data(), static_cast<int>(field.format.size())));
         box->setAlignment(Qt::AlignRight);
         QFont f = box->font();
         f.setPointSize(12);

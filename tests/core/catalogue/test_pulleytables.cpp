@@ -345,7 +345,7 @@ TEST(PulleyTables, ToothCountListsWithGapsAreComplete) {
 TEST(PulleyTables, RowsBetweenCatalogueRowsFollowTheRule) {
     for (const TableCase& t : Tables()) {
         SCOPED_TRACE(t.name);
-        const PulleyTableSpec& spec = PulleyTableSpecOf(t.id);
+        const PulleyTableSpec& def = PulleyTableSpecOf(t.id);
         std::vector<std::pair<int, double>> margins;
         std::vector<std::pair<int, double>> bores;
         for (const PulleyRow& r : t.rows) {
@@ -361,14 +361,14 @@ TEST(PulleyTables, RowsBetweenCatalogueRowsFollowTheRule) {
             const double de = p.pulleyTable[r][1];
             const double df = p.pulleyTable[r][2];
             const double dmax = p.pulleyTable[r][3];
-            EXPECT_NEAR(de, std::round((z * t.pitchMm / kPi - spec.deltaTypicalMm) * 100) / 100, 1e-9);
-            if (spec.dfZeroFrom != 0 && z >= spec.dfZeroFrom) {
+            EXPECT_NEAR(de, std::round((z * t.pitchMm / kPi - def.deltaTypicalMm) * 100) / 100, 1e-9);
+            if (def.dfZeroFrom != 0 && z >= def.dfZeroFrom) {
                 EXPECT_EQ(df, 0);
             } else {
                 EXPECT_EQ(df, std::floor(df));
                 EXPECT_NEAR(df, de + Between(margins, z), 0.5 + 1e-9);
             }
-            if (spec.dmaxZeroFrom != 0 && z >= spec.dmaxZeroFrom) {
+            if (def.dmaxZeroFrom != 0 && z >= def.dmaxZeroFrom) {
                 EXPECT_EQ(dmax, 0);
             } else {
                 EXPECT_EQ(dmax, std::floor(dmax));
@@ -677,7 +677,7 @@ TEST(PulleyTables, IsoDiameterLookupOffersTheNearestStandardDiameter) {
 
 TEST(PulleyTables, GeneratedRowCountsMatchTheHeaders) {
     for (int i = 0; i < kPulleyTableCount; ++i) {
-        const PulleyTableSpec& spec = PulleyTableSpecOf(static_cast<PulleyTableId>(i));
-        EXPECT_EQ(static_cast<int>(GeneratePulleyRows(spec).size()), spec.rowCount) << spec.method;
+        const PulleyTableSpec& def = PulleyTableSpecOf(static_cast<PulleyTableId>(i));
+        EXPECT_EQ(static_cast<int>(GeneratePulleyRows(def).size()), def.rowCount) << def.method;
     }
 }
