@@ -18,6 +18,9 @@
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
+#include "screens/step1screen.h"
+#include "screens/step2screen.h"
+#include "screens/step3screen.h"
 #include "screens/step5screen.h"
 #include "screens/stepscreen.h"
 #include "units/units.h"
@@ -130,5 +133,40 @@ inline void AddTestScreens(MainWindow& w, const QStringList& names, bool replace
         });
     }
 }
+
+// The main window shown at 1280 x 960, past the cover animation and START,
+// walked step by step as a user does.
+struct WizardWalk : MainWindowFixture {
+    MainWindow& w = *window;
+
+    WizardWalk() {
+        w.resize(1280, 960);
+        w.show();
+        w.finishCoverAnimation();
+        w.mGoon_Click();  // START
+    }
+    Step1Screen* step1() { return dynamic_cast<Step1Screen*>(w.activeScreen()); }
+    Step2Screen* step2() { return dynamic_cast<Step2Screen*>(w.activeScreen()); }
+    Step3Screen* step3() { return dynamic_cast<Step3Screen*>(w.activeScreen()); }
+    Step5Screen* step5() { return dynamic_cast<Step5Screen*>(w.activeScreen()); }
+
+    // ORVANTO tab, T profile group; 3.4 kW at 1200 rpm, pitch T10; two
+    // pulleys by centre distance.
+    void orvantoT10ToStep3() {
+        step1()->setBeltTypeTab(0);
+        QTest::mouseClick(step1()->tipoDente(0), Qt::LeftButton);
+        w.mGoon_Click();
+        EnterText(step2()->dato(0), "3.4");
+        EnterText(step2()->dato(1), "1200");
+        step2()->Scelta_Click(2);
+        w.mCentreDistance_Click();
+    }
+    // 1200 rpm on a 20-tooth driver pulley, 40 teeth driven.
+    void orvantoT10Teeth() {
+        EnterText(step3()->inputn[1], "1200");
+        EnterText(step3()->inputz[1], "20");
+        EnterText(step3()->inputz[2], "40");
+    }
+};
 
 }  // namespace belt::test

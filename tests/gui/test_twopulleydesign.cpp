@@ -26,38 +26,11 @@ namespace {
 const QColor kYellow(255, 255, 0);
 const QColor kLightCyan(128, 255, 255);
 
-struct Walk : MainWindowFixture {
-    MainWindow& w = *window;
-
-    Walk() {
-        w.resize(1280, 960);
-        w.show();
-        w.finishCoverAnimation();
-        w.mGoon_Click();  // START
-    }
-    Step1Screen* step1() { return dynamic_cast<Step1Screen*>(w.activeScreen()); }
-    Step2Screen* step2() { return dynamic_cast<Step2Screen*>(w.activeScreen()); }
-    Step3Screen* step3() { return dynamic_cast<Step3Screen*>(w.activeScreen()); }
-    Step5Screen* step5() { return dynamic_cast<Step5Screen*>(w.activeScreen()); }
-
-    // ORVANTO tab, T profile group; 3.4 kW at 1200 rpm, pitch T10; two
-    // pulleys by centre distance.
-    void orvantoT10ToStep3() {
-        step1()->setBeltTypeTab(0);
-        QTest::mouseClick(step1()->tipoDente(0), Qt::LeftButton);
-        w.mGoon_Click();
-        EnterText(step2()->dato(0), "3.4");
-        EnterText(step2()->dato(1), "1200");
-        step2()->Scelta_Click(2);
-        w.mCentreDistance_Click();
-    }
-    // 1200 rpm on a 20-tooth driver pulley, 40 teeth driven, 400 mm apart.
+struct Walk : belt::test::WizardWalk {
+    // The ORVANTO T10 pulleys, 400 mm apart.
     void orvantoT10Pulleys() {
-        Step3Screen* s = step3();
-        EnterText(s->inputn[1], "1200");
-        EnterText(s->inputz[1], "20");
-        EnterText(s->inputz[2], "40");
-        EnterText(s->Dato[8], "400");
+        orvantoT10Teeth();
+        EnterText(step3()->Dato[8], "400");
     }
     std::vector<std::string> messages() const { return dialogs.messageTexts(); }
 };

@@ -17,32 +17,12 @@ using belt::test::MainWindowFixture;
 
 namespace {
 
-struct Walk : MainWindowFixture {
-    MainWindow& w = *window;
-
-    Walk() {
-        w.resize(1280, 960);
-        w.show();
-        w.finishCoverAnimation();
-        w.mGoon_Click();  // START
-    }
-    Step1Screen* step1() { return dynamic_cast<Step1Screen*>(w.activeScreen()); }
-    Step2Screen* step2() { return dynamic_cast<Step2Screen*>(w.activeScreen()); }
-    Step3Screen* step3() { return dynamic_cast<Step3Screen*>(w.activeScreen()); }
-
-    // ORVANTO T10, 3.4 kW at 1200 rpm, two pulleys by centre distance; 1200
-    // rpm on 20 teeth, 40 teeth driven, 400 mm apart (length 1102.53 mm).
-    void orvantoT10ToStep3() {
-        step1()->setBeltTypeTab(0);
-        QTest::mouseClick(step1()->tipoDente(0), Qt::LeftButton);
-        w.mGoon_Click();
-        EnterText(step2()->dato(0), "3.4");
-        EnterText(step2()->dato(1), "1200");
-        step2()->Scelta_Click(2);
-        w.mCentreDistance_Click();
-        EnterText(step3()->inputn[1], "1200");
-        EnterText(step3()->inputz[1], "20");
-        EnterText(step3()->inputz[2], "40");
+struct Walk : belt::test::WizardWalk {
+    // ORVANTO T10 at 3.4 kW and 1200 rpm, two pulleys by centre distance,
+    // 20 and 40 teeth (400 mm apart would give 1102.53 mm).
+    void orvantoT10WithTeeth() {
+        orvantoT10ToStep3();
+        orvantoT10Teeth();
     }
     bool saw(const std::string& text) const {
         for (const RecordedDialog& r : dialogs.seen)
@@ -122,7 +102,7 @@ void TestWizardWalk::enterSelectsTheNextBox() {
 
 void TestWizardWalk::cancelledWidthShowsTheCentreDistanceOfTheStandardLength() {
     Walk f;
-    f.orvantoT10ToStep3();
+    f.orvantoT10WithTeeth();
     Step3Screen* s3 = f.step3();
     EnterText(s3->Dato[8], "400");
     // The shorter standard length, 1080 mm, then Cancel in the width box.
