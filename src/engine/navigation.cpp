@@ -1,5 +1,7 @@
 #include "engine/navigation.h"
 
+#include "catalogue/beltids.h"
+
 #include <cmath>
 
 namespace belt {
@@ -43,16 +45,12 @@ void deriveLoad(DriveProject& p) {
 
 }  // namespace
 
-std::string BeltFamilyOf(const std::string& beltType) {
-    return beltType.substr(0, beltType.find(' '));
-}
-
 bool GoOnFromStep1(DriveProject& p, Dialogs& d) {
     if (p.beltType.empty()) {
         refuse(d, "Choose the belt !!!");
         return false;
     }
-    p.beltFamily = BeltFamilyOf(p.beltType);
+    p.beltFamily = FamilyFromType(p.beltType);
     const int tab = p.screen.beltTypeTab;
     if (tab == kTabSelkira || tab == kTabTavoren) {
         if ((p.beltType == "TAVOREN QVP" || p.beltType == "SELKIRA QVP") && p.linearDriveType == 2) {
@@ -87,7 +85,7 @@ bool ChooseDriveConfiguration(DriveProject& p, Dialogs& d, int pulleyCount, int 
             refuse(d, "Choose the belt !!!");
             return false;
         }
-        p.beltFamily = BeltFamilyOf(p.beltType);
+        p.beltFamily = FamilyFromType(p.beltType);
         return true;
     }
     if (p.beltName.empty()) {

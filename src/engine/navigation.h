@@ -10,10 +10,6 @@
 
 namespace belt {
 
-// The family word of a belt type: the text up to its first blank, or the
-// whole text when it has none ("ORVANTO T" -> "ORVANTO").
-std::string BeltFamilyOf(const std::string& beltType);
-
 // Go On from STEP1: refuses a missing belt choice, sets beltFamily and, on the
 // SELKIRA and TAVOREN tabs, refuses joined QVP belts and omega drives without
 // stroke, then derives the missing load values from the chosen input mode

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing/pitchchart.h"
+#include "engine/layout.h"
 #include "engine/pitchguide.h"
 #include "project/driveproject.h"
 #include "screens/fittext.h"
@@ -141,7 +142,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 }
 
 void Step2Screen::applyMenus() {
-    const bool omega = project_.beltFamily == "SELKIRA" && project_.linearDriveType == 1;
+    const bool omega = IsOmegaDrive(project_);
     ShowStepMenus(menus_, /*goOn=*/omega, /*goOn2=*/!omega, /*print=*/false, /*print2=*/false);
 }
 

@@ -17,6 +17,8 @@ DriveProject beltOf(std::string family, std::string pitchCode) {
 TEST(BeltIdentifiers, ComposedFromTypeCaptionAndFamily) {
     EXPECT_EQ(FamilyFromType("ORVANTO T"), "ORVANTO");
     EXPECT_EQ(FamilyFromType("FENDARO FXA12"), "FENDARO");
+    EXPECT_EQ(FamilyFromType("RUBBER TIMING BELT"), "RUBBER");
+    EXPECT_EQ(FamilyFromType("FENDARO"), "FENDARO");
     EXPECT_EQ(FamilyFromType(""), "");
     EXPECT_EQ(PitchCodeFromCaption("T10*"), "T10");
     EXPECT_EQ(PitchCodeFromCaption("QXD8M"), "QXD8M");

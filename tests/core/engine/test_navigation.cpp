@@ -32,13 +32,6 @@ DriveProject LinearDrive(double slope) {
     return p;
 }
 
-TEST(BeltFamilyOf, TakesTheWordBeforeTheFirstBlank) {
-    EXPECT_EQ(BeltFamilyOf("ORVANTO T"), "ORVANTO");
-    EXPECT_EQ(BeltFamilyOf("RUBBER TIMING BELT"), "RUBBER");
-    EXPECT_EQ(BeltFamilyOf("FENDARO"), "FENDARO");
-    EXPECT_EQ(BeltFamilyOf(""), "");
-}
-
 TEST(GoOnFromStep1, RefusesWithoutABelt) {
     DriveProject p;
     ScriptedDialogs d;
