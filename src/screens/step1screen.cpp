@@ -22,23 +22,14 @@
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
+#include "screens/screenstyle.h"
 #include "units/units.h"
 
 namespace belt {
 
+using namespace style;
+
 namespace {
-
-const QColor kBackground(16, 32, 72);
-const QColor kYellow(255, 255, 0);
-const QColor kCyan(0, 255, 255);
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-// Texts are built with CR line breaks.
-QString lines(std::string_view s) {
-    return qs(s).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
 
 QColor fromLong(std::int32_t c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -46,13 +37,6 @@ QColor fromLong(std::int32_t c) {
 
 void setShown(QAction* a, bool visible) {
     if (a) a->setVisible(visible);
-}
-
-void setFontSize(QWidget* w, int points, bool bold = false) {
-    QFont f = w->font();
-    f.setPointSize(points);
-    f.setBold(bold);
-    w->setFont(f);
 }
 
 // Light text on the screen's dark background, leaving the control's own look.
@@ -142,9 +126,9 @@ NewsPage::NewsPage(QWidget* parent) : QWidget(parent) {
         l->setStyleSheet(QStringLiteral("color: rgb(20, 35, 70);"));
         infotext_[i] = l;
     }
-    setFontSize(infotext_[0], 18, true);
+    SetFontSize(infotext_[0], 18, true);
     infotext_[0]->setAlignment(Qt::AlignCenter);
-    for (std::size_t i = 1; i < infotext_.size(); ++i) setFontSize(infotext_[i], 12);
+    for (std::size_t i = 1; i < infotext_.size(); ++i) SetFontSize(infotext_[i], 12);
     for (std::size_t i = 0; i < photo_.size(); ++i) photo_[i] = new NewsPhoto(static_cast<int>(i), this);
 }
 
@@ -204,13 +188,13 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     beltType_->setElideMode(Qt::ElideRight);
     beltType_->setDrawBase(false);
     for (int t = 0; t < kStep1TabCount; ++t) beltType_->addTab(qs(Step1TabCaption(t)));
-    setFontSize(beltType_, 10, true);
+    SetFontSize(beltType_, 10, true);
 
     titolo_ = new QLabel(this);
     titolo_->setObjectName(QStringLiteral("Titolo"));
     titolo_->setAlignment(Qt::AlignCenter);
     titolo_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    setFontSize(titolo_, 16, true);
+    SetFontSize(titolo_, 16, true);
 
     for (int k = 0; k < kProfilePictureCount; ++k) {
         auto* pic = new ProfilePicture(k, this);
@@ -229,7 +213,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         testo_[i] = l;
     }
-    for (std::size_t i = 1; i < testo_.size(); ++i) setFontSize(testo_[i], 11, true);
+    for (std::size_t i = 1; i < testo_.size(); ++i) SetFontSize(testo_[i], 11, true);
     testo_[2]->setWordWrap(false);
     testo_[3]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -247,7 +231,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         auto* b = new QRadioButton(this);
         b->setObjectName(QStringLiteral("OptionDriver%1").arg(i));
         whiteText(b);
-        setFontSize(b, 10);
+        SetFontSize(b, 10);
         driverGroup_->addButton(b, static_cast<int>(i));
         optionDriver_[i] = b;
     }
@@ -255,7 +239,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     proprieta_ = new QListWidget(this);
     proprieta_->setObjectName(QStringLiteral("Proprieta"));
-    setFontSize(proprieta_, 10);
+    SetFontSize(proprieta_, 10);
     connect(proprieta_, &QListWidget::currentRowChanged, this, [this] { Proprieta_Click(); });
     connect(proprieta_, &QListWidget::itemClicked, this, [this] { Proprieta_Click(); });
 
@@ -264,7 +248,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     loadFactorBox_->bind(&project_.loadFactor, kPlainNumber, QStringLiteral("###0.0"));
     loadFactorBox_->setText(QStringLiteral("1.0"));
     loadFactorBox_->setAlignment(Qt::AlignCenter);
-    setFontSize(loadFactorBox_, 14, true);
+    SetFontSize(loadFactorBox_, 14, true);
     {
         QPalette pal = loadFactorBox_->palette();
         pal.setColor(QPalette::Base, kBackground.darker(130));
@@ -282,7 +266,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         auto* b = new QRadioButton(qs(kInputModeCaptions[i]), optionContainer_);
         b->setObjectName(QStringLiteral("OptionInput%1").arg(i));
         whiteText(b);
-        setFontSize(b, 10);
+        SetFontSize(b, 10);
         inputGroup_->addButton(b, static_cast<int>(i));
         optionInput_[i] = b;
         PlaceForm(b, 4, 4 + 23.5 * static_cast<double>(i), 94, 22);
@@ -295,7 +279,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         const DataField f = Step1DataField(static_cast<int>(i));
         box->bind(&Step1DataTarget(project_, static_cast<int>(i)), f.quantity, qs(f.format));
         box->setAlignment(Qt::AlignRight);
-        setFontSize(box, 10);
+        SetFontSize(box, 10);
         connect(box, &NumericBox::accepted, this, [this, i] { datiEntered(static_cast<int>(i)); });
         dati_[i] = box;
         if (i > 0) setTabOrder(dati_[i - 1], box);
@@ -305,7 +289,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("DatiLabel%1").arg(i));
         l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-        setFontSize(l, 11);
+        SetFontSize(l, 11);
         printed_[i] = l;
     }
 
@@ -313,7 +297,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     for (int i = 0; i < 6; ++i) news_->infotext(i)->setText(qs(kNewsTexts[static_cast<std::size_t>(i)]));
     // Each news section opens with its heading line.
     for (int i = 1; i < 6; ++i) {
-        const QString text = lines(kNewsTexts[static_cast<std::size_t>(i)]);
+        const QString text = Lines(kNewsTexts[static_cast<std::size_t>(i)]);
         const qsizetype cut = text.indexOf(QLatin1Char('\n'));
         news_->infotext(i)->setTextFormat(Qt::RichText);
         news_->infotext(i)->setText(
@@ -534,7 +518,7 @@ void Step1Screen::hidePage() {
     loadFactorBox_->hide();
     setShown(menus_.mPrinter2, false);
     for (auto* l : printed_) l->hide();  // the text printed on the form
-    setFontSize(testo_[0], 10);
+    SetFontSize(testo_[0], 10);
     testo_[0]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 }
 
@@ -657,7 +641,7 @@ void Step1Screen::setTabellaCaptions() {
     const FactorTable& table = FactorTableOf(*kind);
     for (int i = 0; i < 12; ++i) {
         if (currentTab() == kTabFendaro && i == 5) continue;  // the characteristics panel
-        tabella_[static_cast<std::size_t>(i)]->setText(lines(table.caption[static_cast<std::size_t>(i)]));
+        tabella_[static_cast<std::size_t>(i)]->setText(Lines(table.caption[static_cast<std::size_t>(i)]));
     }
     for (int i = 0; i < 12; ++i) {
         if (i == 5 && currentTab() == kTabFendaro) continue;
@@ -666,16 +650,16 @@ void Step1Screen::setTabellaCaptions() {
             c->setStyleSheet(
                 QStringLiteral("background: rgb(200, 215, 240); color: rgb(0, 0, 128);"
                                " border: 1px solid rgb(0, 0, 80);"));
-            setFontSize(c, 11, true);
+            SetFontSize(c, 11, true);
         } else if (i <= 5) {
             c->setStyleSheet(
                 QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
-            setFontSize(c, i == 5 ? 12 : 11);
+            SetFontSize(c, i == 5 ? 12 : 11);
             c->setAlignment(Qt::AlignCenter);
             c->setCursor(Qt::PointingHandCursor);
         } else {
             c->setCursor(Qt::PointingHandCursor);
-            setFontSize(c, 12, true);
+            SetFontSize(c, 12, true);
         }
     }
     applyTabellaColours();
@@ -696,7 +680,7 @@ void Step1Screen::styleTabellaFive(bool characteristicsPanel) {
     if (characteristicsPanel) {
         // Transparent, no border, yellow text, size 9, left aligned.
         c->setStyleSheet(QStringLiteral("background: transparent; color: rgb(255, 255, 0); border: none;"));
-        setFontSize(c, 9);
+        SetFontSize(c, 9);
         c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         c->setWordWrap(false);
         c->setTextFormat(Qt::PlainText);
@@ -706,7 +690,7 @@ void Step1Screen::styleTabellaFive(bool characteristicsPanel) {
         // Opaque, single border, dark blue text, size 12, centred.
         c->setStyleSheet(
             QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
-        setFontSize(c, 12);
+        SetFontSize(c, 12);
         c->setAlignment(Qt::AlignCenter);
         c->setWordWrap(true);
     }
@@ -752,7 +736,7 @@ void Step1Screen::wrapDriverCaptions() {
 }
 
 void Step1Screen::setTesto0(const std::string& text) {
-    testo_[0]->setText(lines(text));
+    testo_[0]->setText(Lines(text));
 }
 
 void Step1Screen::OrvantoRubber() {
@@ -955,7 +939,7 @@ void Step1Screen::Proprieta_Click() {
     } else if (tab == kTabFendaro) {
         const FlatBeltGroup* g = FlatBeltGroupOfCaption(testo_[0]->text().toStdString());
         if (!g) return;
-        if (auto text = ChooseFlatBeltType(project_, *g, row)) tabella_[5]->setText(lines(*text));
+        if (auto text = ChooseFlatBeltType(project_, *g, row)) tabella_[5]->setText(Lines(*text));
     }
 }
 
@@ -989,7 +973,7 @@ void Step1Screen::ShowApplicationData() {
         PlaceForm(l, 1, kDataTop + kDataStep * i - 0.2, 23, 3.2);
         l->show();
     }
-    testo_[2]->setText(lines(CarriageAndStrokeCaption(project_)));
+    testo_[2]->setText(Lines(CarriageAndStrokeCaption(project_)));
     for (int i = 1; i < kDataFieldCount; ++i)
         dati_[static_cast<std::size_t>(i)]->setText(qs(Step1DataText(project_, i)));
     optionContainer_->update();

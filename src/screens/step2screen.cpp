@@ -14,21 +14,12 @@
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
+#include "screens/screenstyle.h"
 #include "units/units.h"
 
 namespace belt {
 
-namespace {
-
-const QColor kYellow(255, 255, 0);
-const QColor kLightGrey(224, 224, 224);
-const QColor kBackground(16, 32, 72);
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
+using namespace style;
 
 void PitchButton::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);

@@ -12,18 +12,14 @@
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
+#include "screens/screenstyle.h"
 #include "units/units.h"
 
 namespace belt {
 
-namespace {
+using namespace style;
 
-const QColor kBackground(16, 32, 72);
-const QColor kPanel(30, 52, 104);
-const QColor kPanelBorder(110, 140, 200);
-const QColor kCaption(255, 255, 255);
-const QColor kHeading(255, 255, 0);
-const QColor kSubtitle(128, 255, 255);
+namespace {
 
 // Pulley panels: width and gap in form units; the visible ones are centred.
 constexpr double kPulleyPanelWidth = 23.5;
@@ -31,47 +27,12 @@ constexpr double kPulleyPanelStep = 24.5;
 constexpr double kPulleyPanelTop = 15;
 constexpr double kPulleyPanelHeight = 42;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
 // Writes a box from the project. The entry box marks typed text until its
 // text is rewritten; a rewrite with the very text the user typed changes
 // nothing it could notice, so the box is emptied first.
 void ShowText(NumericBox* box, const QString& text) {
     if (box->isPending() && box->text() == text) box->clear();
     box->setText(text);
-}
-
-void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
-    QPalette pal = w->palette();
-    pal.setColor(role, c);
-    w->setPalette(pal);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, int points, bool bold, const QColor& colour) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    QFont f = l->font();
-    f.setPointSize(points);
-    f.setBold(bold);
-    l->setFont(f);
-    SetColour(l, QPalette::WindowText, colour);
-    // A disabled caption (the teeth of a belt without teeth) is greyed.
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 130, 160));
-    l->setPalette(pal);
-    return l;
-}
-
-QFrame* MakePanel(QWidget* parent, int index) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QStringLiteral("Box%1").arg(index));
-    f->setFrameShape(QFrame::StyledPanel);
-    f->setAutoFillBackground(true);
-    f->setStyleSheet(QStringLiteral("QFrame#Box%1 { background: %2; border: 1px solid %3; border-radius: 6px; }")
-                         .arg(index)
-                         .arg(kPanel.name(), kPanelBorder.name()));
-    return f;
 }
 
 }  // namespace

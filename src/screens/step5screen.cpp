@@ -25,8 +25,11 @@
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
+#include "screens/screenstyle.h"
 
 namespace belt {
+
+using style::kPageBackground;
 
 namespace {
 
@@ -41,7 +44,6 @@ constexpr double kReferenceFormHeight = 870.0;
 constexpr double kReferenceFormWidth = 1267.0;
 const char* const kFontFamily = "Arial";
 const char* const kRemarksDesignText = "Remarks ...";
-const QColor kPageBackground(8, 16, 52);
 
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 

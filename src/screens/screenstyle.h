@@ -1,0 +1,80 @@
+// The program's one look: the colours of the screens, the printed pages and
+// the about page, and the small widget makers every screen uses. A screen
+// that needs a colour or a caption label takes it from here.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <string_view>
+
+namespace belt::style {
+
+// The dark blue of every step screen.
+inline const QColor kBackground(16, 32, 72);
+// The results page, a shade darker than the screens around it.
+inline const QColor kPageBackground(8, 16, 52);
+// Entry panels on the background.
+inline const QColor kPanel(30, 52, 104);
+inline const QColor kPanelBorder(110, 140, 200);
+// Captions, headings (yellow) and subtitles (light cyan).
+inline const QColor kCaption(255, 255, 255);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kHeading = kYellow;
+inline const QColor kSubtitle(128, 255, 255);
+inline const QColor kCyan(0, 255, 255);
+inline const QColor kLightGrey(224, 224, 224);
+// A caption whose box is disabled (the teeth of a belt without teeth).
+inline const QColor kDisabledCaption(120, 130, 160);
+// The red of the data sheet's title lines.
+inline const QColor kRed(255, 0, 0);
+
+// Texts of the core are UTF-8.
+inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Texts of the core break lines with CR; Qt breaks them with LF.
+inline QString Lines(std::string_view s) { return qs(s).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+inline void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(role, c);
+    w->setPalette(pal);
+}
+
+inline void SetFontSize(QWidget* w, int points, bool bold = false) {
+    QFont f = w->font();
+    f.setPointSize(points);
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+// A plain-text caption in the given size and colour; greyed when disabled.
+inline QLabel* MakeLabel(QWidget* parent, const QString& name, int points, bool bold, const QColor& colour) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    SetFontSize(l, points, bold);
+    SetColour(l, QPalette::WindowText, colour);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledCaption);
+    l->setPalette(pal);
+    return l;
+}
+
+// A rounded entry panel named Box<index>.
+inline QFrame* MakePanel(QWidget* parent, int index) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QStringLiteral("Box%1").arg(index));
+    f->setFrameShape(QFrame::StyledPanel);
+    f->setAutoFillBackground(true);
+    f->setStyleSheet(QStringLiteral("QFrame#Box%1 { background: %2; border: 1px solid %3; border-radius: 6px; }")
+                         .arg(index)
+                         .arg(kPanel.name(), kPanelBorder.name()));
+    return f;
+}
+
+}  // namespace belt::style
