@@ -3,13 +3,21 @@
 // the information pages (news, feasibility grid, idler diameter grid).
 // The screen reads and writes the project; what it must remember between
 // layouts (tab, option buttons, factor cell colours, list row) is p.screen.
+//
+// The tabs share one set of controls, placed anew for each page. Each page
+// and panel has its own source file: step1screen.cpp the tab strip and the
+// page switching, step1profiles.cpp the profile pictures, step1factortable.cpp
+// the service factor table, step1orvantorubber.cpp the ORVANTO and RUBBER
+// pages, step1lineardrive.cpp the SELKIRA and TAVOREN data, step1quindel.cpp,
+// step1fendaro.cpp, step1news.cpp and step1grids.cpp (feasibility and idler
+// diameter grids).
 #pragma once
 
 #include <QLabel>
 #include <QString>
 #include <array>
-#include <vector>
 
+#include "screens/step1widgets.h"
 #include "screens/stepscreen.h"
 
 class QButtonGroup;
@@ -25,56 +33,6 @@ namespace belt {
 class FlexGrid;
 class NumericBox;
 struct FlatBeltGroup;
-
-// A label that reports a click (the factor table cells Tabella).
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
-// TipoDente(k): a profile group picture.
-class ProfilePicture : public QWidget {
-    Q_OBJECT
-public:
-    ProfilePicture(int index, QWidget* parent = nullptr);
-    int index() const { return index_; }
-signals:
-    void clicked(int index);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    int index_;
-};
-
-// QVPNews: the news page, 100 x 1000 units of its own, scrolled by ScrollInfo.
-class NewsPage : public QWidget {
-    Q_OBJECT
-public:
-    explicit NewsPage(QWidget* parent = nullptr);
-    QLabel* infotext(int i) const { return infotext_[static_cast<std::size_t>(i)]; }
-    QWidget* photo(int i) const { return photo_[static_cast<std::size_t>(i)]; }
-    // QVPNewsData: stacks texts and photos from the top; returns the bottom
-    // of infotext(5) in page units.
-    double QVPNewsData();
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void place(QWidget* w, double left, double top, double width, double height);
-    std::array<QLabel*, 6> infotext_{};
-    std::array<QWidget*, 5> photo_{};
-    std::vector<std::pair<QWidget*, QRectF>> placed_;
-};
 
 class Step1Screen : public StepScreen {
     Q_OBJECT
@@ -135,11 +93,21 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The controls of each page, created in the order they stack.
+    void makeProfilePictures();
+    void makeFactorTable();
+    void makeMachineControls();
+    void makeLinearDriveControls();
+    void makeNewsPage();
+    void makeGrids();
+
     int currentTab() const;
     void OrvantoRubber();
     void SelkiraTavoren();
     void Quindel();
     void Fendaro();
+    void News();
+    void InformationGrid();
     void hidePage();
     void showPictures();
     void showTable(bool withTitleAndFive, int lastHeader);
@@ -154,7 +122,8 @@ private:
     void fitDataCaptions();
     void wrapDriverCaptions();
     void datiEntered(int index);
-    void loadGrids();
+    void loadFeasibilityGrid();
+    void loadIdlerGrid();
     void setTesto0(const std::string& text);
 
     QTabBar* beltType_ = nullptr;
