@@ -34,8 +34,6 @@ namespace belt {
 namespace {
 
 const char* const kTitle = "VESTRANO BELT CALCULATION";
-const char* const kNoLayoutScreenText =
-    "The layout of drives with 3 or 4 pulleys is not available in this version.";
 constexpr int kCoverTick = 50;
 constexpr int kClosingTick = 2000;
 
@@ -364,14 +362,6 @@ void MainWindow::mGoon_Click() {
                 if (StepScreen* s = activeScreen()) s->showAdjustHint();
                 break;
             case NextStep::ShowStep4:
-                // Without a layout screen the paths are computed and the
-                // user stays on the pulley data, told why nothing else
-                // happens.
-                if (!hasScreenFactory(QStringLiteral("STEP4"))) {
-                    dialogs_.message(kNoLayoutScreenText, kTitle, MsgIcon::Information);
-                    if (StepScreen* s = activeScreen()) s->refresh();
-                    break;
-                }
                 hideScreen(form);
                 showScreen(QStringLiteral("STEP4"));
                 break;

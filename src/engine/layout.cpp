@@ -296,4 +296,34 @@ LayoutExtent ComputeLayoutExtent(const DriveProject& p) {
     return ext;
 }
 
+std::vector<BeltLine> LayoutBeltLines(const DriveProject& p) {
+    std::vector<BeltLine> lines;
+    const auto& table = p.beltPathTable;
+    const int n = PulleyCountOf(p);
+    const int current = table[0][1];
+    if (table[0][0] <= 0 || current < 1 || current > table[0][0] || n < 2) return lines;
+    for (int k = 1; k <= n; ++k) {
+        const int t = table[static_cast<std::size_t>(current)][static_cast<std::size_t>(k)];
+        if (t < 1 || t > 4) continue;
+        const Pt a = Tangent(p, t, k, 0);
+        const Pt b = Tangent(p, t, k, 1);
+        lines.push_back({BeltLine::Kind::Span, k, a.x, a.y, b.x, b.y});
+    }
+    if (OmegaLayout(p)) {
+        const Pt from = ClampSide(p, 3);
+        lines.push_back({BeltLine::Kind::ClampRun, 0, from.x, from.y, Sgn(from.x) * p.stroke / 2, from.y});
+    }
+    if (p.beltFamily == kSelkira && p.linearDriveType == 0 && n == 2) {
+        const int t = table[static_cast<std::size_t>(current)][2];
+        if (t >= 1 && t <= 4) {
+            const Pt s = Tangent(p, t, 2, 0);
+            const Pt e = Tangent(p, t, 2, 1);
+            const Pt d = s - e;
+            lines.push_back({BeltLine::Kind::Carriage, 0, e.x + 3 * d.x / 8, e.y + 3 * d.y / 8, e.x + 5 * d.x / 8,
+                             e.y + 5 * d.y / 8});
+        }
+    }
+    return lines;
+}
+
 }  // namespace belt

@@ -7,6 +7,8 @@
 // pulley 1. Tangent choice t = 1..4: (outer, -), (outer, +), (inner, -), (inner, +).
 #pragma once
 
+#include <vector>
+
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
 
@@ -43,5 +45,18 @@ struct LayoutExtent {
     double cy = 0;
 };
 LayoutExtent ComputeLayoutExtent(const DriveProject& p);
+
+// The straight lines of the belt on a drawing of the layout, in m: the spans
+// of the current path, the run from pulley 3 of an omega drive to its clamp
+// (span 2 already runs from pulley 2 to the other clamp) and the carriage of
+// a two-pulley open-end drive, the middle quarter of span 2. None when the
+// layout has no belt path.
+struct BeltLine {
+    enum class Kind { Span, ClampRun, Carriage };
+    Kind kind = Kind::Span;
+    int span = 0;  // 1..N for a span
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+std::vector<BeltLine> LayoutBeltLines(const DriveProject& p);
 
 }  // namespace belt

@@ -60,4 +60,12 @@ private:
     QColor savedBase_;
 };
 
+// Writes a value from the project into the box. The box marks typed text until
+// its text is rewritten; a rewrite with the very text the user typed would
+// change nothing it could notice, so the box is emptied first.
+inline void ShowText(NumericBox* box, const QString& text) {
+    if (box->isPending() && box->text() == text) box->clear();
+    box->setText(text);
+}
+
 }  // namespace belt

@@ -27,14 +27,6 @@ constexpr double kPulleyPanelStep = 24.5;
 constexpr double kPulleyPanelTop = 15;
 constexpr double kPulleyPanelHeight = 42;
 
-// Writes a box from the project. The entry box marks typed text until its
-// text is rewritten; a rewrite with the very text the user typed changes
-// nothing it could notice, so the box is emptied first.
-void ShowText(NumericBox* box, const QString& text) {
-    if (box->isPending() && box->text() == text) box->clear();
-    box->setText(text);
-}
-
 }  // namespace
 
 Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)

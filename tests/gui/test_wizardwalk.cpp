@@ -1,7 +1,7 @@
 // The wizard walked as an engineer uses it: a value typed and not yet
 // confirmed when Go On is chosen, the next box after Enter, a design stopped
-// on the pulley data after its standard length was taken, a drive of three
-// pulleys, and the answer Yes to the save question.
+// on the pulley data after its standard length was taken, and the answer Yes
+// to the save question.
 #include <QTest>
 #include <cmath>
 
@@ -46,7 +46,6 @@ private slots:
     void goOnLeavesAnUnconfirmedBoxMarked();
     void enterSelectsTheNextBox();
     void cancelledWidthShowsTheCentreDistanceOfTheStandardLength();
-    void threePulleysWithoutLayoutScreenSayWhy();
     void saveAnswerYesWithoutSavingKeepsTheProject_data();
     void saveAnswerYesWithoutSavingKeepsTheProject();
 };
@@ -120,35 +119,6 @@ void TestWizardWalk::cancelledWidthShowsTheCentreDistanceOfTheStandardLength() {
     f.w.mGoon_Click();
     QCOMPARE(f.dialogs.seen.size(), std::size_t(1));  // the width only
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
-}
-
-void TestWizardWalk::threePulleysWithoutLayoutScreenSayWhy() {
-    Walk f;
-    if (f.w.hasScreenFactory("STEP4")) QSKIP("the layout screen is part of the program");
-    f.step1()->setBeltTypeTab(0);
-    QTest::mouseClick(f.step1()->tipoDente(0), Qt::LeftButton);
-    f.w.mGoon_Click();
-    EnterText(f.step2()->dato(0), "3.4");
-    EnterText(f.step2()->dato(1), "1200");
-    f.step2()->Scelta_Click(2);
-    f.w.m3Pulleys_Click();
-    Step3Screen* s3 = f.step3();
-    EnterText(s3->inputn[1], "1200");
-    EnterText(s3->inputz[1], "20");
-    EnterText(s3->inputz[2], "40");
-    EnterText(s3->inputz[3], "30");
-
-    for (int pass = 1; pass <= 2; ++pass) {
-        f.dialogs.seen.clear();
-        f.w.mGoon_Click();
-        QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP3"));
-        QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
-        const RecordedDialog& m = f.dialogs.seen[0];
-        QCOMPARE(m.text,
-                 std::string("The layout of drives with 3 or 4 pulleys is not available in this version."));
-        QCOMPARE(m.title, std::string("VESTRANO BELT CALCULATION"));
-        QCOMPARE(m.icon, MsgIcon::Information);
-    }
 }
 
 void TestWizardWalk::saveAnswerYesWithoutSavingKeepsTheProject_data() {

@@ -247,3 +247,65 @@ TEST(ComputeLayoutExtent, SquareAroundTheCentresWithMargin) {
         EXPECT_NEAR(e.cy * 1000, c.cy, 1e-9);
     }
 }
+
+TEST(LayoutBeltLines, SpansOfTheCurrentPathAndTheLinearDriveExtras) {
+    // Two pulleys 300 mm apart on the X axis: span 1 on the outer tangent
+    // below or above, span 2 back along the other side.
+    DriveProject open = Layout("SELKIRA", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}});
+    ComputeBeltPaths(open);
+    ASSERT_EQ(open.beltPathTable[0][0], 2);
+    open.beltPathTable[0][1] = 2;
+    const std::vector<BeltLine> lines = LayoutBeltLines(open);
+    ASSERT_EQ(lines.size(), std::size_t(3));
+    for (int k = 1; k <= 2; ++k) {
+        SCOPED_TRACE(k);
+        const BeltLine& l = lines[static_cast<std::size_t>(k - 1)];
+        const int t = open.beltPathTable[2][k];
+        EXPECT_EQ(l.kind, BeltLine::Kind::Span);
+        EXPECT_EQ(l.span, k);
+        EXPECT_EQ(l.x0, open.tangentPoint[0][t][k][0]);
+        EXPECT_EQ(l.y0, open.tangentPoint[1][t][k][0]);
+        EXPECT_EQ(l.x1, open.tangentPoint[0][t][k][1]);
+        EXPECT_EQ(l.y1, open.tangentPoint[1][t][k][1]);
+    }
+    // The carriage: the middle quarter of span 2.
+    const BeltLine& span2 = lines[1];
+    const BeltLine& carriage = lines[2];
+    EXPECT_EQ(carriage.kind, BeltLine::Kind::Carriage);
+    EXPECT_NEAR(carriage.x0, span2.x1 + 0.375 * (span2.x0 - span2.x1), 1e-12);
+    EXPECT_NEAR(carriage.y0, span2.y1 + 0.375 * (span2.y0 - span2.y1), 1e-12);
+    EXPECT_NEAR(carriage.x1, span2.x1 + 0.625 * (span2.x0 - span2.x1), 1e-12);
+    EXPECT_NEAR(std::hypot(carriage.x1 - carriage.x0, carriage.y1 - carriage.y0),
+                std::hypot(span2.x1 - span2.x0, span2.y1 - span2.y0) / 4, 1e-12);
+
+    // An endless belt or a joined one has no carriage on the drawing.
+    for (auto [family, type] : {std::pair{"ORVANTO", 0}, std::pair{"SELKIRA", 2}}) {
+        DriveProject p = open;
+        p.beltFamily = family;
+        p.linearDriveType = type;
+        EXPECT_EQ(LayoutBeltLines(p).size(), std::size_t(2)) << family << type;
+    }
+
+    // Omega drive: pulley 3 at (-60, 50) runs from its top to the clamp at
+    // X = -stroke/2.
+    DriveProject omega = Omega();
+    ComputeBeltPaths(omega);
+    omega.beltPathTable[0][1] = 1;
+    const std::vector<BeltLine> o = LayoutBeltLines(omega);
+    ASSERT_EQ(o.size(), std::size_t(4));
+    EXPECT_EQ(o[3].kind, BeltLine::Kind::ClampRun);
+    EXPECT_NEAR(o[3].x0, -0.060, 1e-12);
+    EXPECT_NEAR(o[3].y0, 0.065, 1e-12);
+    EXPECT_NEAR(o[3].x1, -0.5, 1e-12);
+    EXPECT_NEAR(o[3].y1, 0.065, 1e-12);
+    // Span 2 is the other clamp run, from the top of pulley 2.
+    EXPECT_NEAR(o[1].x1, 0.5, 1e-12);
+
+    // No path, or a current path out of the table: nothing to draw.
+    DriveProject none = omega;
+    none.beltPathTable[0][0] = 0;
+    EXPECT_TRUE(LayoutBeltLines(none).empty());
+    none = omega;
+    none.beltPathTable[0][1] = 5;
+    EXPECT_TRUE(LayoutBeltLines(none).empty());
+}

@@ -1,0 +1,177 @@
+// The layout drawing: the square of the layout fitted into any target, the
+// mapping the mouse uses, the colours of pulleys, idlers and belt on a raster
+// device, round pulleys under a stretched window, and vector output in SVG
+// with the scale's labels as text.
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QTest>
+
+#include "drawing/layoutdrawing.h"
+#include "engine/layout.h"
+#include "project/driveproject.h"
+#include "units/units.h"
+
+using namespace belt;
+
+namespace {
+
+// Three pulleys of 100 mm on a triangle, the third an idler, the belt on
+// the first feasible path.
+DriveProject Triangle() {
+    DriveProject p;
+    InitUnitTables(p);
+    p.beltFamily = "ORVANTO";
+    p.pulleyCount = 3;
+    const double at[4][2] = {{0, 0}, {0, 0}, {0.3, 0}, {0.15, 0.26}};
+    for (int k = 1; k <= 3; ++k) {
+        p.pulleyPosition[0][k] = at[k][0];
+        p.pulleyPosition[1][k] = at[k][1];
+        p.pulleyDiameter[k] = 0.1;
+        p.pulleyTeeth[k] = 31;
+    }
+    p.pulleyIsIdler[3] = kTrue;
+    ComputeBeltPaths(p);
+    p.beltPathTable[0][1] = 1;
+    return p;
+}
+
+// Thick lines, so a pixel on a line has the line's colour despite smoothing.
+LayoutDrawingStyle ThickStyle() {
+    LayoutDrawingStyle s = LayoutDrawingStyle::Screen(96);
+    s.background = Qt::black;
+    s.lineWidth = 5;
+    s.beltWidth = 7;
+    return s;
+}
+
+bool Near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 &&
+           std::abs(a.blue() - b.blue()) < 40;
+}
+
+QColor PixelAt(const QImage& image, QPointF at) {
+    return image.pixelColor(at.toPoint());
+}
+
+}  // namespace
+
+class TestLayoutDrawing : public QObject {
+    Q_OBJECT
+private slots:
+    void squareOfTheExampleLayoutFitsTheTarget();
+    void pulleysIdlersAndBeltInTheirColours();
+    void pulleysStayRoundUnderAStretchedWindow();
+    void svgIsVectorWithTheScaleAsText();
+};
+
+void TestLayoutDrawing::squareOfTheExampleLayoutFitsTheTarget() {
+    // Pulleys up to 100 mm spread over 600 mm around the origin: -500..500 mm.
+    DriveProject p;
+    InitUnitTables(p);
+    p.pulleyCount = 3;
+    p.pulleyPosition[0][2] = 0.3;
+    p.pulleyPosition[0][3] = -0.3;
+    p.pulleyDiameter = {0, 0.05, 0.1, 0.1, 0};
+    const LayoutFrame f(p, QRectF(0, 0, 400, 300));
+    QVERIFY(f.valid());
+    QCOMPARE(f.square(), QRectF(50, 0, 300, 300));
+    QCOMPARE(f.scale().left, -0.5);
+    QCOMPARE(f.scale().top, 0.5);
+    QCOMPARE(f.toTarget(-0.5, 0.5), QPointF(50, 0));
+    QCOMPARE(f.toTarget(0.5, -0.5), QPointF(350, 300));
+    // Y grows upwards.
+    QCOMPARE(f.toTarget(0.1, 0.2), QPointF(230, 90));
+    const QPointF back = f.toLayout(QPointF(230, 90));
+    QVERIFY(std::abs(back.x() - 0.1) < 1e-12 && std::abs(back.y() - 0.2) < 1e-12);
+    QCOMPARE(f.toTargetLength(0.1), 30.0);
+
+    // Nothing has a size yet: nothing to map, and painting leaves only the
+    // background.
+    DriveProject empty;
+    QVERIFY(!LayoutFrame(empty, QRectF(0, 0, 400, 300)).valid());
+    QVERIFY(!LayoutFrame(p, QRectF(0, 0, 0, 300)).valid());
+    QImage image(40, 30, QImage::Format_RGB32);
+    QPainter painter(&image);
+    DrawLayout(painter, image.rect(), empty, ThickStyle());
+    painter.end();
+    QCOMPARE(image.pixelColor(20, 15), QColor(Qt::black));
+}
+
+void TestLayoutDrawing::pulleysIdlersAndBeltInTheirColours() {
+    const DriveProject p = Triangle();
+    QVERIFY(p.beltPathTable[0][0] > 0);
+    const LayoutDrawingStyle s = ThickStyle();
+    const QRectF target(0, 0, 500, 400);
+    const LayoutFrame f(p, target);
+
+    for (bool withBelt : {true, false}) {
+        QImage image(500, 400, QImage::Format_RGB32);
+        QPainter painter(&image);
+        if (withBelt)
+            DrawLayout(painter, target, p, s);
+        else
+            DrawPulleys(painter, target, p, s);
+        painter.end();
+        // The rightmost point of each circle; the idler in its own colour.
+        QVERIFY(Near(PixelAt(image, f.toTarget(0.3 + 0.05, 0)), s.pulley));
+        QVERIFY(Near(PixelAt(image, f.toTarget(0.15 + 0.05, 0.26)), s.idler));
+        // The centre cross.
+        QVERIFY(Near(PixelAt(image, f.toTarget(0.3, 0)), s.mark));
+        // The middle of every span of the current path.
+        for (const BeltLine& l : LayoutBeltLines(p)) {
+            const QColor c = PixelAt(image, f.toTarget((l.x0 + l.x1) / 2, (l.y0 + l.y1) / 2));
+            QVERIFY2(withBelt ? Near(c, s.belt) : Near(c, s.background), qPrintable(c.name()));
+        }
+    }
+}
+
+void TestLayoutDrawing::pulleysStayRoundUnderAStretchedWindow() {
+    // A page window of 200 x 100 units on a square device: the target's
+    // units are twice as tall as wide, the circles must not be.
+    const DriveProject p = Triangle();
+    const LayoutDrawingStyle s = ThickStyle();
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setWindow(0, 0, 200, 100);
+    painter.setViewport(0, 0, 400, 400);
+    DrawPulleys(painter, QRectF(0, 0, 200, 100), p, s);
+    painter.end();
+    const LayoutFrame device(p, QRectF(0, 0, 400, 400));
+    const double r = device.toTargetLength(0.05);
+    const QPointF c = device.toTarget(0.3, 0);
+    for (QPointF edge : {c + QPointF(r, 0), c - QPointF(r, 0), c + QPointF(0, r), c - QPointF(0, r)})
+        QVERIFY(Near(PixelAt(image, edge), s.pulley));
+}
+
+void TestLayoutDrawing::svgIsVectorWithTheScaleAsText() {
+    const DriveProject p = Triangle();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(600, 600));
+    svg.setViewBox(QRectF(0, 0, 600, 600));
+    QPainter painter(&svg);
+    DrawLayout(painter, QRectF(0, 0, 600, 600), p, LayoutDrawingStyle::Paper(12));
+    painter.end();
+    const QString text = QString::fromUtf8(buffer.data());
+    QVERIFY(!text.contains(QStringLiteral("<image")));
+    const LayoutScale scale = ComputeLayoutScale(p);
+    int labels = 0;
+    for (const auto* ticks : {&scale.xTicks, &scale.yTicks})
+        for (const LayoutTick& t : *ticks)
+            if (!t.label.empty()) {
+                ++labels;
+                QVERIFY2(text.contains(QStringLiteral(">%1<").arg(QString::fromStdString(t.label))),
+                         t.label.c_str());
+            }
+    QVERIFY(labels > 4);
+    for (const char* name : {"driver pulley", "pulley # 2", "idler # 3", "       Y", ">X<"})
+        QVERIFY2(text.contains(QString::fromUtf8(name)), name);
+}
+
+QTEST_MAIN(TestLayoutDrawing)
+#include "test_layoutdrawing.moc"
