@@ -53,92 +53,100 @@ bool validQuantity(int q) { return q >= 0 && q < 8; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// Decimal digits of |value| rounded half away from zero to `decimals`
-// places, taken from the value's 15-significant-digit decimal form (as the
-// old runtime did), so 0.125 -> "13" at two places and 2.675 -> "268".
-// Returns the integer part and the fraction digits.
-void roundDecimal(double value, int decimals, std::string& intPart, std::string& fracPart) {
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string s(buf, res.ptr);
-    auto e = s.find('e');
-    int exponent = std::stoi(s.substr(e + 1));
-    std::string mant;
-    for (char c : s.substr(0, e))
-        if (c != '.') mant += c;  // 15 digits, value = 0.mant * 10^(exponent+1)
-    // Place the digits: position of the decimal point after (exponent + 1) digits.
-    int pointPos = exponent + 1;
+// |value| as the old runtime saw it: its 15 significant decimal digits and
+// the power of ten of the first one (value = d.dddddddddddddd * 10^exponent).
+struct Decimal15 {
     std::string digits;
+    int exponent = 0;
+};
+
+Decimal15 decimal15(double value) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    const auto e = s.find('e');
+    Decimal15 d;
+    for (char c : s.substr(0, e))
+        if (c != '.') d.digits.push_back(c);
+    std::from_chars(s.data() + e + 1 + (s[e + 1] == '+' ? 1 : 0), s.data() + s.size(), d.exponent);
+    return d;
+}
+
+// Rounds the decimal digits `digits`, whose point stands after `pointPos`
+// of them, half away from zero to `decimals` places. Returns the integer
+// part without leading zeros (the pattern decides how many to show) and
+// exactly `decimals` fraction digits.
+void roundDigits(std::string digits, int pointPos, int decimals, std::string& intPart, std::string& fracPart) {
     if (pointPos <= 0) {
-        digits = std::string(static_cast<std::size_t>(-pointPos), '0') + mant;
+        digits.insert(0, static_cast<std::size_t>(-pointPos), '0');
         pointPos = 0;
-    } else {
-        digits = mant;
-        if (static_cast<int>(digits.size()) < pointPos) digits.append(static_cast<std::size_t>(pointPos) - digits.size(), '0');
+    } else if (static_cast<int>(digits.size()) < pointPos) {
+        digits.append(static_cast<std::size_t>(pointPos) - digits.size(), '0');
     }
-    // digits with the point after pointPos characters; keep pointPos+decimals digits.
-    int keep = pointPos + decimals;
-    if (static_cast<int>(digits.size()) < keep + 1) digits.append(static_cast<std::size_t>(keep + 1) - digits.size(), '0');
-    bool roundUp = digits[static_cast<std::size_t>(keep)] >= '5';
-    std::string kept = digits.substr(0, static_cast<std::size_t>(keep));
+    const auto keep = static_cast<std::size_t>(pointPos + decimals);
+    if (digits.size() < keep + 1) digits.append(keep + 1 - digits.size(), '0');
+    const bool roundUp = digits[keep] >= '5';
+    digits.resize(keep);
     if (roundUp) {
-        int i = keep - 1;
-        for (; i >= 0; --i) {
-            if (kept[static_cast<std::size_t>(i)] == '9') {
-                kept[static_cast<std::size_t>(i)] = '0';
-            } else {
-                ++kept[static_cast<std::size_t>(i)];
-                break;
-            }
-        }
-        if (i < 0) {
-            kept.insert(kept.begin(), '1');
+        std::size_t i = keep;
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i > 0) {
+            ++digits[i - 1];
+        } else {
+            digits.insert(digits.begin(), '1');
             ++pointPos;
         }
     }
-    intPart = kept.substr(0, static_cast<std::size_t>(pointPos));
-    fracPart = kept.substr(static_cast<std::size_t>(pointPos));
-    // Drop leading zeros of the integer part; the pattern decides how many to show.
-    auto nz = intPart.find_first_not_of('0');
-    intPart = nz == std::string::npos ? std::string() : intPart.substr(nz);
+    const auto point = static_cast<std::size_t>(pointPos);
+    const auto nz = digits.find_first_not_of('0');
+    intPart.assign(digits, nz == std::string::npos || nz >= point ? point : nz, point - std::min(nz, point));
+    fracPart.assign(digits, point);
 }
 
-// "#e+" style: one mantissa digit per '#'/'0' before 'e', exponent with its sign.
+// Decimal digits of |value| rounded half away from zero to `decimals`
+// places, taken from the value's 15-significant-digit decimal form (as the
+// old runtime did), so 0.125 -> "13" at two places and 2.675 -> "268".
+void roundDecimal(double value, int decimals, std::string& intPart, std::string& fracPart) {
+    const Decimal15 d = decimal15(value);
+    roundDigits(d.digits, d.exponent + 1, decimals, intPart, fracPart);
+}
+
+// "#e+" style: one mantissa digit per '#'/'0' before 'e', exponent with its
+// sign. The mantissa comes from the decimal digits themselves, never from a
+// division by a power of ten, which is 0 below 1e-308.
 std::string formatExponent(double value, std::string_view pattern) {
-    auto e = pattern.find_first_of("eE");
-    std::string_view mantPat = pattern.substr(0, e);
-    auto dot = mantPat.find('.');
-    int decimals = dot == std::string_view::npos ? 0 : static_cast<int>(mantPat.size() - dot - 1);
-    std::string_view expPat = pattern.substr(e + 1);
-    bool alwaysSign = !expPat.empty() && expPat[0] == '+';
-    int expDigits = 0;
-    for (char c : expPat)
-        if (c == '0') ++expDigits;
-    if (value == 0 || !std::isfinite(value)) {
-        std::string m = "0";
-        if (decimals > 0) m += "." + std::string(static_cast<std::size_t>(decimals), '0');
-        return m + pattern[e] + (alwaysSign ? "+" : "") + std::string(static_cast<std::size_t>(std::max(expDigits, 1)), '0');
+    const auto e = pattern.find_first_of("eE");
+    const std::string_view mantPat = pattern.substr(0, e);
+    const auto dot = mantPat.find('.');
+    const int decimals = dot == std::string_view::npos ? 0 : static_cast<int>(mantPat.size() - dot - 1);
+    const std::string_view expPat = pattern.substr(e + 1);
+    const bool alwaysSign = !expPat.empty() && expPat[0] == '+';
+    const auto expDigits = static_cast<std::size_t>(std::count(expPat.begin(), expPat.end(), '0'));
+
+    std::string ip = "0";
+    std::string fp(static_cast<std::size_t>(decimals), '0');
+    int exponent = 0;
+    if (value != 0 && std::isfinite(value)) {
+        const Decimal15 d = decimal15(value);
+        exponent = d.exponent;
+        roundDigits(d.digits, 1, decimals, ip, fp);
+        if (ip.size() > 1) {  // 9.96 rounded to "10": one more power of ten
+            ip.resize(1);
+            ++exponent;
+        }
     }
-    int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    double mant = std::fabs(value) / std::pow(10.0, exponent);
-    std::string ip, fp;
-    roundDecimal(mant, decimals, ip, fp);
-    if (ip == "10") {
-        ++exponent;
-        roundDecimal(std::fabs(value) / std::pow(10.0, exponent), decimals, ip, fp);
-    }
-    if (ip.empty()) ip = "0";
-    std::string out = value < 0 ? "-" : "";
-    out += ip;
-    if (decimals > 0) out += "." + fp;
-    out += pattern[e];
+    std::string out;
+    if (value < 0) out.push_back('-');
+    out.append(ip);
+    if (decimals > 0) out.append(1, '.').append(fp);
+    out.push_back(pattern[e]);
     if (exponent < 0)
-        out += '-';
+        out.push_back('-');
     else if (alwaysSign)
-        out += '+';
-    std::string ed = std::to_string(std::abs(exponent));
-    if (static_cast<int>(ed.size()) < expDigits) ed.insert(0, static_cast<std::size_t>(expDigits) - ed.size(), '0');
-    return out + ed;
+        out.push_back('+');
+    const std::string ed = std::to_string(std::abs(exponent));
+    if (ed.size() < std::max<std::size_t>(expDigits, 1)) out.append(std::max<std::size_t>(expDigits, 1) - ed.size(), '0');
+    return out.append(ed);
 }
 
 }  // namespace

@@ -144,6 +144,9 @@ TEST(VbFormat, PatternsRoundHalfAwayFromZeroOnTheDecimalValue) {
         {50.0, "#e+", "5e+1"},
         {96.0, "#e+", "1e+2"},
         {3.0, "#e+", "3e+0"},
+        {1e-322, "#e+", "1e-322"},  // subnormal: no power of ten divides it
+        {-0.0234, "#e+", "-2e-2"},
+        {0.0, "#e+", "0e+0"},
         {std::nan(""), "###0.00", "0.00"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
