@@ -6,6 +6,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engine/checks.h"
 #include "engine/layout.h"
@@ -123,22 +124,31 @@ void PaintPulleys(QPainter& painter, const LayoutFrame& f, const DriveProject& p
     const QFontMetricsF lm(labels);
     painter.setFont(labels);
     const double gap = lm.averageCharWidth() / 2;
+    // A label that would run into its neighbour or out of the square (the
+    // numbers of an absurdly large layout) is left out; its tick stays.
+    std::vector<QRectF> placed;
+    auto label = [&](const QRectF& box, const std::string& text, int align) {
+        if (box.right() > sq.right()) return;
+        for (const QRectF& other : placed)
+            if (other.intersects(box)) return;
+        placed.push_back(box);
+        painter.drawText(box, align | Qt::TextDontClip, Text(text));
+    };
     for (const LayoutTick& t : sc.xTicks) {
         const double len = t.big ? sc.bigTick : sc.smallTick;
         DrawLine(painter, f, t.at, sc.bottom, t.at, sc.bottom + len);
         if (t.label.empty()) continue;
         const QPointF at = f.toTarget(t.at, sc.bottom);
-        painter.drawText(QRectF(at.x() + gap, at.y() - lm.height(), lm.horizontalAdvance(Text(t.label)) + gap,
-                                lm.height()),
-                         Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, Text(t.label));
+        label(QRectF(at.x() + gap, at.y() - lm.height(), lm.horizontalAdvance(Text(t.label)), lm.height()), t.label,
+              Qt::AlignLeft | Qt::AlignBottom);
     }
     for (const LayoutTick& t : sc.yTicks) {
         const double len = t.big ? sc.bigTick : sc.smallTick;
         DrawLine(painter, f, sc.left, t.at, sc.left + len, t.at);
         if (t.label.empty()) continue;
         const QPointF at = f.toTarget(sc.left + sc.bigTick, t.at);
-        painter.drawText(QRectF(at.x() + gap, at.y(), lm.horizontalAdvance(Text(t.label)) + gap, lm.height()),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Text(t.label));
+        label(QRectF(at.x() + gap, at.y(), lm.horizontalAdvance(Text(t.label)), lm.height()), t.label,
+              Qt::AlignLeft | Qt::AlignTop);
     }
 
     const QFont axis = LabelFont(s, s.axisSize, k);
@@ -182,9 +192,11 @@ void Paint(QPainter& painter, const QRectF& target, const DriveProject& p, const
     const LayoutFrame f(p, dev.target);
     if (f.valid()) {
         if (s.frame.isValid()) {
-            painter.setPen(Pen(s.frame, s.lineWidth * dev.k));
+            // Inset by half the pen, so the border stays inside the target.
+            const double w = std::max(s.lineWidth * dev.k, 1.0);
+            painter.setPen(Pen(s.frame, w));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(f.square());
+            painter.drawRect(f.square().adjusted(w / 2, w / 2, -w / 2, -w / 2));
         }
         PaintPulleys(painter, f, p, s, dev.k);
         if (belt) PaintBelt(painter, f, p, s, dev.k);

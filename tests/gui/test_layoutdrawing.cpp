@@ -64,6 +64,7 @@ private slots:
     void pulleysIdlersAndBeltInTheirColours();
     void pulleysStayRoundUnderAStretchedWindow();
     void svgIsVectorWithTheScaleAsText();
+    void absurdLayoutStaysInsideTheTarget();
 };
 
 void TestLayoutDrawing::squareOfTheExampleLayoutFitsTheTarget() {
@@ -171,6 +172,21 @@ void TestLayoutDrawing::svgIsVectorWithTheScaleAsText() {
     QVERIFY(labels > 4);
     for (const char* name : {"driver pulley", "pulley # 2", "idler # 3", "       Y", ">X<"})
         QVERIFY2(text.contains(QString::fromUtf8(name)), name);
+}
+
+// A coordinate typed as 1e300 mm: hundreds of digits per label, none of
+// which may spill over the widgets beside the drawing.
+void TestLayoutDrawing::absurdLayoutStaysInsideTheTarget() {
+    DriveProject p = Triangle();
+    p.pulleyPosition[0][2] = 1e297;
+    ComputeBeltPaths(p);
+    QImage image(700, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    DrawLayout(painter, QRectF(0, 0, 400, 400), p, LayoutDrawingStyle::Screen(96));
+    painter.end();
+    for (int x = 400; x < 700; x += 3)
+        for (int y = 0; y < 400; y += 3) QVERIFY2(image.pixelColor(x, y) == QColor(Qt::white), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 
 QTEST_MAIN(TestLayoutDrawing)

@@ -291,6 +291,16 @@ void TestStep4Screen::refusedAdjustmentLeavesThePulley() {
     QVERIFY(!s4->zn0->isVisible());
     QVERIFY(f.project.screen.layoutDrawn);
     QVERIFY(!s4->Layout->testAttribute(Qt::WA_SetCursor));
+
+    // Nothing of the attempt is taken for a standard length: Go On asks
+    // for one again.
+    f.dialogs.seen.clear();
+    f.dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
+    f.w.mGoon_Click();
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(2));
+    QCOMPARE(f.dialogs.seen[0].title, std::string("ORVANTO T10"));
+    QCOMPARE(f.project.layoutNeedsAdjust, 1);
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP4"));
 }
 
 void TestStep4Screen::coordinateBoxes_data() {
