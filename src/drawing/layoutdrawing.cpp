@@ -17,18 +17,19 @@ namespace belt {
 
 namespace {
 
-// The shape colours of the layout: &HFFFF for a pulley, &HFFC0C0 for an idler.
-const QColor kPulleyYellow(255, 255, 0);
-const QColor kIdlerBlue(192, 192, 255);
+using style::qs;
 
-QString Text(const std::string& s) {
-    return style::qs(s);
-}
+// On the screen an idler is drawn in light blue, a pulley in the yellow of
+// the headings.
+const QColor kIdlerBlue(192, 192, 255);
 
 // The part of segment a-b inside rect (Liang-Barsky); false when none is.
 // Lines that leave the layout's square (an omega drive's clamp far out) stop
 // at its edge as they would at the edge of a picture.
 bool ClipToRect(const QRectF& rect, QPointF& a, QPointF& b) {
+    // Tangents of a layout beyond any drive may not be numbers at all.
+    for (double v : {a.x(), a.y(), b.x(), b.y()})
+        if (!std::isfinite(v)) return false;
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
     double t0 = 0, t1 = 1;
@@ -106,7 +107,7 @@ void PaintPulleys(QPainter& painter, const LayoutFrame& f, const DriveProject& p
         painter.setFont(names);
         const QPointF at = f.toTarget(x, y - 0.55 * d);
         painter.drawText(QRectF(at, QSizeF(sq.right() - at.x(), QFontMetricsF(names).height())),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Text(GetPulleyLabel(p, i)));
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, qs(GetPulleyLabel(p, i)));
     }
 
     painter.setPen(Pen(s.mark, s.lineWidth * k, Qt::FlatCap));
@@ -132,14 +133,14 @@ void PaintPulleys(QPainter& painter, const LayoutFrame& f, const DriveProject& p
         for (const QRectF& other : placed)
             if (other.intersects(box)) return;
         placed.push_back(box);
-        painter.drawText(box, align | Qt::TextDontClip, Text(text));
+        painter.drawText(box, align | Qt::TextDontClip, qs(text));
     };
     for (const LayoutTick& t : sc.xTicks) {
         const double len = t.big ? sc.bigTick : sc.smallTick;
         DrawLine(painter, f, t.at, sc.bottom, t.at, sc.bottom + len);
         if (t.label.empty()) continue;
         const QPointF at = f.toTarget(t.at, sc.bottom);
-        label(QRectF(at.x() + gap, at.y() - lm.height(), lm.horizontalAdvance(Text(t.label)), lm.height()), t.label,
+        label(QRectF(at.x() + gap, at.y() - lm.height(), lm.horizontalAdvance(qs(t.label)), lm.height()), t.label,
               Qt::AlignLeft | Qt::AlignBottom);
     }
     for (const LayoutTick& t : sc.yTicks) {
@@ -147,7 +148,7 @@ void PaintPulleys(QPainter& painter, const LayoutFrame& f, const DriveProject& p
         DrawLine(painter, f, sc.left, t.at, sc.left + len, t.at);
         if (t.label.empty()) continue;
         const QPointF at = f.toTarget(sc.left + sc.bigTick, t.at);
-        label(QRectF(at.x() + gap, at.y(), lm.horizontalAdvance(Text(t.label)), lm.height()), t.label,
+        label(QRectF(at.x() + gap, at.y(), lm.horizontalAdvance(qs(t.label)), lm.height()), t.label,
               Qt::AlignLeft | Qt::AlignTop);
     }
 
@@ -211,7 +212,7 @@ LayoutDrawingStyle LayoutDrawingStyle::Screen(double dpi) {
     s.background = style::kPageBackground;
     s.frame = style::kPanelBorder;
     s.scale = style::kLightGrey;
-    s.pulley = kPulleyYellow;
+    s.pulley = style::kYellow;
     s.idler = kIdlerBlue;
     s.mark = style::kRed;
     s.belt = QColor(0, 230, 120);

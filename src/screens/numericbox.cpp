@@ -80,4 +80,15 @@ void NumericBox::setPending(bool pending) {
     setPalette(pal);
 }
 
+NumericBox* MakeNumericBox(DriveProject& project, Dialogs& dialogs, QWidget* parent, const QString& name,
+                           int points) {
+    auto* b = new NumericBox(project, dialogs, parent);
+    b->setObjectName(name);
+    b->setAlignment(Qt::AlignRight);
+    QFont f = b->font();
+    f.setPointSize(points);
+    b->setFont(f);
+    return b;
+}
+
 }  // namespace belt

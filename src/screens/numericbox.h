@@ -60,6 +60,10 @@ private:
     QColor savedBase_;
 };
 
+// A right-aligned entry box named `name`, its text in `points` points.
+NumericBox* MakeNumericBox(DriveProject& project, Dialogs& dialogs, QWidget* parent, const QString& name,
+                           int points);
+
 // Writes a value from the project into the box. The box marks typed text until
 // its text is rewritten; a rewrite with the very text the user typed would
 // change nothing it could notice, so the box is emptied first.

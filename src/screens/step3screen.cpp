@@ -37,12 +37,7 @@ Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     SetColour(this, QPalette::Window, kBackground);
 
     auto newBox = [this](QWidget* parent, const QString& name) {
-        auto* b = new NumericBox(project_, dialogs_, parent);
-        b->setObjectName(name);
-        b->setAlignment(Qt::AlignRight);
-        QFont f = b->font();
-        f.setPointSize(12);
-        b->setFont(f);
+        NumericBox* b = MakeNumericBox(project_, dialogs_, parent, name, 12);
         b->installEventFilter(this);
         return b;
     };

@@ -106,10 +106,7 @@ Step4Screen::Step4Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     connect(Draw, &QPushButton::clicked, this, &Step4Screen::Draw_Click);
 
     auto newBox = [this](QWidget* parent, const QString& name) {
-        auto* b = new NumericBox(project_, dialogs_, parent);
-        b->setObjectName(name);
-        b->setAlignment(Qt::AlignRight);
-        SetFontSize(b, kTextPoints);
+        NumericBox* b = MakeNumericBox(project_, dialogs_, parent, name, kTextPoints);
         b->installEventFilter(this);
         return b;
     };
