@@ -10,6 +10,7 @@
 #include "batch/batchdialogs.h"
 #include "batch/command.h"
 #include "batch/projectjson.h"
+#include "catalogue/calculationtables.h"
 #include "engine/designsequence.h"
 #include "engine/layout.h"
 #include "engine/layouteditor.h"
@@ -303,8 +304,8 @@ int runCalc(const Invocation& call) {
         return kExitUsage;
     }
 
-    // The working tables the file does not hold, as laying out STEP3 loads them.
-    LoadStep3Catalogue(p);
+    // The tables the file does not hold, as the screens load them.
+    LoadCalculationTables(p);
 
     BatchDialogs d(o.answers, call.err);
     Run run;

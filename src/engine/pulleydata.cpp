@@ -4,9 +4,8 @@
 #include <cmath>
 
 #include "catalogue/beltids.h"
-#include "catalogue/idlerdiameters.h"
+#include "catalogue/calculationtables.h"
 #include "catalogue/pulleytables.h"
-#include "catalogue/standardwidths.h"
 #include "engine/checks.h"
 #include "units/units.h"
 
@@ -336,15 +335,8 @@ void OnCheckIdlerClick(DriveProject& p, int k, bool checked) {
     p.screen.idlerDiameterTyped[k] = false;
 }
 
-void LoadStep3Catalogue(DriveProject& p) {
-    LoadPulleyTable(p);
-    LoadProfileRatingData(p);
-    LoadStandardWidths(p);
-    LoadMinimumIdlerDiameters(p);
-}
-
 Step3Focus PrepareStep3(DriveProject& p, Dialogs& d) {
-    LoadStep3Catalogue(p);
+    LoadCalculationTables(p);
     if (IsToothedBelt(p)) {
         p.pulleyTeeth[1] = TeethForDiameter(p, p.pulleyDiameter[1]);
         if (p.pulleyTeeth[1] > 0) ModificaZ(p, d, 1);

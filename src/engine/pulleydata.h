@@ -71,12 +71,7 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
 // enables inputn, inputz, inputi of k by Step3BoxEnabled and refreshes.
 void OnCheckIdlerClick(DriveProject& p, int k, bool checked);
 
-// The catalogue loaders at layout time: the pulley table of the profile
-// (which also sets beltPitch), the rating data, the standard widths and the
-// minimum idler diameters of the current belt.
-void LoadStep3Catalogue(DriveProject& p);
-
-// Everything laying out STEP3 does to the drive: LoadStep3Catalogue, the
+// Everything laying out STEP3 does to the drive: LoadCalculationTables, the
 // driver pulley snapped to the teeth of the freshly loaded table, idler flags
 // from the idler check boxes, and the propagation from every pulley. The
 // focus then goes to Dato(5).

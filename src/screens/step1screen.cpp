@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "catalogue/calculationtables.h"
 #include "catalogue/feasibility.h"
 #include "catalogue/flatbelts.h"
 #include "catalogue/loadfactors.h"
@@ -88,11 +89,8 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         project_.screen.beltTypeTab = tab;
         BeltType_Click(previous);
     });
-    DatiLoadFactorC3(project_);
-    DatiFlatBelt(project_);
+    LoadStep1Tables(project_);
     proprieta_->clear();
-    DatiFeasibility(project_);
-    DatiIdler(project_);
     loadFeasibilityGrid();
     loadIdlerGrid();
 

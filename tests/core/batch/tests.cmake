@@ -119,3 +119,12 @@ belt_batch_test(paths_demonstration_json EXIT 0
 belt_batch_test(paths_overlapping_pulleys EXIT 1
   ARGS "paths|${data}/overlapping-layout.dat"
   STDERR "This configuration is not possible !!! Change pulleys layout!")
+
+# Flat belts: the installation data and the belt thickness come from the flat
+# belt data sheet, which the project file does not hold.
+belt_batch_test(calc_flat_belt_installation_data EXIT 0
+  ARGS "calc|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--json"
+  CHECKS "outcome=done@@beltCode=1477  FXA3 40@@toothDimensions/0:0.001099:0.001101@@report/2/label=Coating material@@report/2/value=Polyurethane on both sides@@report/39/label=Tension installation@@report/39/value=1200.0@@report/39/unit=[N]@@report/40/label=Elongation with installation tension@@report/40/value=0.6%")
+belt_batch_test(calc_semi_elastic_flat_belt EXIT 0
+  ARGS "calc|${data}/fendaro-fxa14.dat|--pick|longer|--width|50|--json"
+  CHECKS "outcome=done@@toothDimensions/0:0.000599:0.000601@@report/31/label=Tension installation@@report/31/value=SEMI ELASTIC@@report/32/value=16.0%")

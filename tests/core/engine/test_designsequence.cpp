@@ -9,6 +9,7 @@
 #include "catalogue/pulleytables.h"
 #include "catalogue/standardwidths.h"
 #include "engine/beltpaths.h"
+#include "catalogue/calculationtables.h"
 #include "engine/designsequence.h"
 #include "engine/layout.h"
 #include "engine/layouteditor.h"
