@@ -154,11 +154,6 @@ void Step4Screen::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) Form_Resize();
 }
 
-void Step4Screen::resizeEvent(QResizeEvent* event) {
-    StepScreen::resizeEvent(event);
-    for (int k = 1; k <= 4; ++k) layoutPanel(k);
-}
-
 void Step4Screen::Form_Resize() {
     if (project_.demoRunning == 0) applyMenus();
     ShowLayoutLabels();
@@ -167,10 +162,7 @@ void Step4Screen::Form_Resize() {
     MarkLayoutDrawn(project_);
     Layout->update();
     const int n = PulleyCount(project_);
-    for (int k = 1; k <= 4; ++k) {
-        Box[static_cast<std::size_t>(k)]->setVisible(k <= n);
-        layoutPanel(k);
-    }
+    for (int k = 1; k <= 4; ++k) Box[static_cast<std::size_t>(k)]->setVisible(k <= n);
 }
 
 void Step4Screen::ShowLayoutLabels() {

@@ -68,6 +68,7 @@ class TestStep4Screen : public QObject {
 private slots:
     void demonstrationLayoutToResults();
     void omegaDriveChangesTheStroke();
+    void rightButtonMovesAPulleySideways();
     void refusedAdjustmentLeavesThePulley();
     void coordinateBoxes_data();
     void coordinateBoxes();
@@ -263,6 +264,25 @@ void TestStep4Screen::omegaDriveChangesTheStroke() {
     DriveProject copy = p;
     ComputeBeltPaths(copy);
     QVERIFY(std::abs(ComputeBeltLength(copy) - 1.115) < 1e-9);
+}
+
+void TestStep4Screen::rightButtonMovesAPulleySideways() {
+    LayoutWalk f;
+    Step4Screen* s4 = f.toLayout();
+    QVERIFY(s4);
+    f.dialogs.answers = {MsgAnswer::No};
+    s4->Draw_Click();  // path 2
+    f.dialogs.answers = {MsgAnswer::No, MsgAnswer::No};  // 2190 mm
+    f.w.mGoon_Click();
+    f.dialogs.seen.clear();
+    f.click(Qt::RightButton, 0.45, -0.1);
+    QVERIFY(f.dialogs.seen.empty());
+    QCOMPARE(f.project.pulleyPosition[1][4], -0.1);
+    QVERIFY(f.project.pulleyPosition[0][4] != 0.45);
+    QCOMPARE(s4->Px[4]->text(), Mm(f.project.pulleyPosition[0][4]));
+    QCOMPARE(s4->Py[4]->text(), QStringLiteral("-100.00"));
+    DriveProject copy = f.project;
+    QVERIFY(std::abs(ComputeBeltLength(copy) - 2.19) < 1e-5);
 }
 
 void TestStep4Screen::refusedAdjustmentLeavesThePulley() {
