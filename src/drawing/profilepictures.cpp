@@ -7,94 +7,40 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
+
+#include "drawing/profiledrawings.h"
+#include "project/driveproject.h"
 
 namespace belt {
 
 namespace {
 
-constexpr double kDegToRad = 3.141592654 / 180;
-
 const QColor kPolyurethane(238, 229, 196);
 const QColor kPolyurethaneEdge(120, 104, 60);
 const QColor kCord(105, 112, 122);
-const QColor kFacing(60, 60, 60);
 
-// The side view of a timing belt tooth, in units of one pitch (pitch = 10):
-// x from the tooth's centre, y downwards from the belt's tooth-side line.
-enum class ToothShape { Trapezoid, Round, Parabolic };
-
-struct ToothProfile {
-    ToothShape shape;
-    double height;     // tooth height
-    double rootWidth;  // width where the tooth leaves the belt
-    double flankDeg;   // half the included angle (trapezoids)
-    double backing;    // belt thickness above the teeth
-    double cordDepth;  // depth of the cords below the back
-    bool facing;       // fabric facing on the teeth
-};
-
-// Proportions of each group's representative size, scaled to a 10 pitch.
-ToothProfile toothOf(int index) {
-    switch (index) {
-        case 0:
-            return {ToothShape::Trapezoid, 2.5, 5.5, 20, 2.0, 1.1, false};  // T10
-        case 1:
-            return {ToothShape::Trapezoid, 2.7, 6.4, 25, 2.2, 1.2, false};  // AT10
-        case 2:
-            return {ToothShape::Trapezoid, 2.5, 5.1, 25, 2.0, 1.1, false};  // XL
-        case 3:
-            return {ToothShape::Trapezoid, 2.5, 5.1, 25, 2.0, 1.1, true};  // XL..XH
-        case 4:
-            return {ToothShape::Round, 4.2, 6.6, 0, 2.8, 1.5, false};  // QXD8M
-        default:
-            return {ToothShape::Parabolic, 4.0, 6.4, 0, 2.8, 1.5, false};  // QVP8
-    }
-}
-
-// Outline of one tooth, left root to right root, at centre x = cx (y down).
-void addTooth(QPainterPath& path, const ToothProfile& t, double cx) {
-    const double h = t.height;
-    const double half = t.rootWidth / 2;
-    switch (t.shape) {
-        case ToothShape::Trapezoid: {
-            const double tipHalf = half - h * std::tan(t.flankDeg * kDegToRad);
-            const double r = 0.35;  // rounding at the tip corners
-            path.lineTo(cx - half, 0);
-            path.lineTo(cx - tipHalf - r * 0.3, h - r);
-            path.quadTo(cx - tipHalf, h, cx - tipHalf + r, h);
-            path.lineTo(cx + tipHalf - r, h);
-            path.quadTo(cx + tipHalf, h, cx + tipHalf + r * 0.3, h - r);
-            path.lineTo(cx + half, 0);
-            break;
+// The tooth groups of pictures 0..5 drawn with the data sheet's tooth of a
+// representative profile (T10, AT10, XL, XL, QXD8M, QVP8), scaled to a pitch
+// of 10 so that the pictures compare.
+BeltSection toothOf(int index) {
+    static const std::array<BeltSection, 6> kSections = [] {
+        const std::array<int, 6> drawingCodes = {0, 2, 3, 3, 6, 7};
+        std::array<BeltSection, 6> sections;
+        for (std::size_t i = 0; i < sections.size(); ++i) {
+            BeltSection s = BeltSectionOf(SampleDrawingProject(drawingCodes[i]));
+            const double k = 10 / s.pitch;
+            s.pitch = 10;
+            s.back *= k;
+            s.toothHeight *= k;
+            s.tipWidth *= k;
+            sections[i] = s;
         }
-        case ToothShape::Round: {
-            // Circular arc teeth with fillets into the land.
-            const double fillet = 0.5;
-            path.lineTo(cx - half - fillet, 0);
-            path.quadTo(cx - half, 0, cx - half, fillet);
-            path.cubicTo(cx - half, h * 0.75, cx - half * 0.55, h, cx, h);
-            path.cubicTo(cx + half * 0.55, h, cx + half, h * 0.75, cx + half, fillet);
-            path.quadTo(cx + half, 0, cx + half + fillet, 0);
-            break;
-        }
-        case ToothShape::Parabolic: {
-            // Parabolic flanks and the recess on the tooth top.
-            const double fillet = 0.5;
-            const double recessHalf = half * 0.28;
-            const double recess = 0.45;
-            path.lineTo(cx - half - fillet, 0);
-            path.quadTo(cx - half, 0, cx - half * 0.97, fillet);
-            path.quadTo(cx - half * 0.78, h * 1.02, cx - recessHalf - 0.3, h);
-            path.quadTo(cx - recessHalf, h, cx - recessHalf * 0.8, h - recess * 0.6);
-            path.quadTo(cx, h - recess * 1.4, cx + recessHalf * 0.8, h - recess * 0.6);
-            path.quadTo(cx + recessHalf, h, cx + recessHalf + 0.3, h);
-            path.quadTo(cx + half * 0.78, h * 1.02, cx + half * 0.97, fillet);
-            path.quadTo(cx + half, 0, cx + half + fillet, 0);
-            break;
-        }
-    }
+        return sections;
+    }();
+    return kSections[static_cast<std::size_t>(std::clamp(index, 0, 5))];
 }
 
 void drawBackground(QPainter& painter, const QRectF& rect) {
@@ -123,25 +69,25 @@ void drawCaption(QPainter& painter, const QRectF& band, const QString& caption) 
 // A piece of toothed belt, teeth down, in mesh with a pulley's grooves,
 // with its cords and the pitch marked on its back.
 void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
-    const ToothProfile t = toothOf(index);
+    const BeltSection t = toothOf(index);
     const double pitch = 10;
-    const int teeth = 3;
+    const int teeth = 2;
     const double width = teeth * pitch;
     const double dimension = 2.6;  // room for the pitch mark above the back
-    const double rackDepth = t.height + 2.2;
-    const double totalHeight = dimension + t.backing + rackDepth;
+    const double rackDepth = t.toothHeight + 2.2;
+    const double totalHeight = dimension + t.back + rackDepth;
     const double scale = std::min(area.width() / (width + 1), area.height() / totalHeight);
     painter.save();
     painter.translate(area.center().x() - width * scale / 2, area.center().y() - totalHeight * scale / 2);
     painter.scale(scale, scale);
-    painter.translate(0, dimension + t.backing);  // y = 0 is the tooth-side line
+    painter.translate(0, dimension + t.back);  // y = 0 is the tooth-side line
 
     QPainterPath belt;
-    belt.moveTo(0, -t.backing);
+    belt.moveTo(0, -t.back);
     belt.lineTo(0, 0);
-    for (int i = 0; i < teeth; ++i) addTooth(belt, t, pitch / 2 + i * pitch);
+    for (int i = 0; i < teeth; ++i) AddToothOutline(belt, t, pitch / 2 + i * pitch);
     belt.lineTo(width, 0);
-    belt.lineTo(width, -t.backing);
+    belt.lineTo(width, -t.back);
     belt.closeSubpath();
 
     // The pulley: a toothed rim whose grooves take the belt's teeth.
@@ -149,9 +95,9 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     for (int i = 0; i < teeth; ++i) {
         const double cx = pitch / 2 + i * pitch;
         QPainterPath g;
-        g.moveTo(cx - t.rootWidth / 2 - 1.2, -0.5);
-        addTooth(g, t, cx);
-        g.lineTo(cx + t.rootWidth / 2 + 1.2, -0.5);
+        g.moveTo(cx - ToothRootWidth(t) / 2 - 1.2, -0.5);
+        AddToothOutline(g, t, cx);
+        g.lineTo(cx + ToothRootWidth(t) / 2 + 1.2, -0.5);
         g.closeSubpath();
         QTransform widen;
         widen.translate(cx, 0);
@@ -169,36 +115,27 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     painter.setBrush(steel);
     painter.drawPath(rim);
 
-    QLinearGradient body(QPointF(0, -t.backing), QPointF(0, t.height));
+    QLinearGradient body(QPointF(0, -t.back), QPointF(0, t.toothHeight));
     body.setColorAt(0, kPolyurethane.lighter(106));
     body.setColorAt(1, kPolyurethane.darker(108));
     painter.setPen(QPen(kPolyurethaneEdge, 0.12));
     painter.setBrush(body);
     painter.drawPath(belt);
-    if (t.facing) {
-        QPainterPath teethPath;
-        teethPath.moveTo(0, 0);
-        for (int i = 0; i < teeth; ++i) addTooth(teethPath, t, pitch / 2 + i * pitch);
-        teethPath.lineTo(width, 0);
-        painter.setPen(QPen(kFacing, 0.3));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(teethPath);
-    }
     // Tension cords in the back.
     painter.setPen(Qt::NoPen);
     painter.setBrush(kCord);
-    const double cordY = -t.backing + t.cordDepth;
+    const double cordY = -t.back * 0.45;
     const double cordR = 0.32;
     for (double x = 0.5; x < width - 0.2; x += 0.9) painter.drawEllipse(QPointF(x, cordY), cordR, cordR);
 
     // Pitch mark between two tooth centres, above the back.
-    const double y = -t.backing - 1.0;
+    const double y = -t.back - 1.0;
     const double x0 = pitch / 2;
     const double x1 = x0 + pitch;
     const QColor red(180, 30, 30);
     painter.setPen(QPen(red, 0.12, Qt::DashLine));
-    painter.drawLine(QPointF(x0, -t.backing - 0.2), QPointF(x0, t.height));
-    painter.drawLine(QPointF(x1, -t.backing - 0.2), QPointF(x1, t.height));
+    painter.drawLine(QPointF(x0, -t.back - 0.2), QPointF(x0, t.toothHeight));
+    painter.drawLine(QPointF(x1, -t.back - 0.2), QPointF(x1, t.toothHeight));
     painter.setPen(QPen(red, 0.14));
     painter.drawLine(QPointF(x0, y), QPointF(x1, y));
     painter.setBrush(red);
@@ -222,12 +159,13 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
 
 // Cross-section of a multi-rib belt: backing with cords, V-ribs below.
 void drawRibSection(QPainter& painter, const QRectF& area, int index) {
-    // total thickness, rib height, rib pitch in mm (as the profile data give them)
+    // Pictures 6, 7 and 8 show the sections ZB2, H and J (mm).
     struct Rib {
         double thickness, height, pitch;
     };
-    const Rib ribs[] = {{2.2, 1.3, 2.0}, {2.5, 1.2, 1.6}, {3.5, 2.0, 2.34}};
-    const Rib r = ribs[index - 6];
+    const int drawingCode = index == 6 ? 9 : index == 7 ? 11 : 10;
+    const BeltSection s = BeltSectionOf(SampleDrawingProject(drawingCode));
+    const Rib r{s.back, s.toothHeight, s.pitch};
     const int count = 6;
     // One scale for the three sections, so their sizes compare.
     const double refWidth = count * 2.34 + 1.0;
@@ -347,20 +285,20 @@ void drawFlatBelt(QPainter& painter, const QRectF& area, int index) {
 }  // namespace
 
 QPainterPath ProfileToothPath(int index) {
-    const ToothProfile t = toothOf(std::clamp(index, 0, 5));
+    const BeltSection t = toothOf(index);
     QPainterPath path;
-    path.moveTo(-t.rootWidth / 2 - 0.6, 0);
-    addTooth(path, t, 0);
-    path.lineTo(t.rootWidth / 2 + 0.6, 0);
+    path.moveTo(-ToothRootWidth(t) / 2 - 0.6, 0);
+    AddToothOutline(path, t, 0);
+    path.lineTo(ToothRootWidth(t) / 2 + 0.6, 0);
     path.closeSubpath();
     return path;
 }
 
 double ProfileToothHeight(int index) {
-    return toothOf(std::clamp(index, 0, 5)).height;
+    return toothOf(index).toothHeight;
 }
 double ProfileBackThickness(int index) {
-    return toothOf(std::clamp(index, 0, 5)).backing;
+    return toothOf(index).back;
 }
 
 QString ProfilePictureCaption(int index) {
