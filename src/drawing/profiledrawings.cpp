@@ -306,8 +306,11 @@ template <typename Paint>
 void InDevicePixels(QPainter& painter, const QRectF& rect, const DrawingColours& colours, Paint paint) {
     if (rect.isEmpty()) return;
     painter.save();
-    const QRectF area = painter.deviceTransform().mapRect(rect);
-    painter.resetTransform();
+    // The painter's own coordinates without window and world transform; a
+    // widget's offset in its window stays, as the painter keeps it apart.
+    const QRectF area = painter.combinedTransform().mapRect(rect);
+    painter.setViewTransformEnabled(false);
+    painter.setWorldTransform(QTransform());
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setClipRect(area, Qt::IntersectClip);
@@ -722,7 +725,7 @@ void DrawFlatPulley(Sheet& sheet, const BeltSection&, const PulleyShape& q) {
     const double d = q.dp;
     const double gap = d * 0.22;
     const double dimsPx = letter * (0.9 + 1.25 * 2);
-    FitPart(sheet, d + gap + q.face, d, {letter * 0.5, letter * 0.5, dimsPx, letter * 2.4});
+    FitPart(sheet, d + gap + q.face, d, {letter * 0.5, letter * 1.0, dimsPx, letter * 2.4});
     sheet.place(sheet.at(0, d / 2), sheet.scale);
     const BeltSection none;
     DrawFrontView(sheet, none, q, QPointF(d / 2, 0), 2);

@@ -144,9 +144,10 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     painter.drawPolygon(
         QPolygonF({QPointF(x1, y), QPointF(x1 - 0.9, y - 0.35), QPointF(x1 - 0.9, y + 0.35)}));
     // The letter is set in device pixels, so it stays crisp at any scale.
-    const QPointF at = painter.transform().map(QPointF(x1 + 0.8, y));
+    const QPointF at = painter.combinedTransform().map(QPointF(x1 + 0.8, y));
     const double px = std::max(8.0, scale * 2.0);
-    painter.resetTransform();
+    painter.setViewTransformEnabled(false);
+    painter.setWorldTransform(QTransform());
     QFont font(QStringLiteral("Times New Roman"));
     font.setItalic(true);
     font.setPixelSize(static_cast<int>(px));

@@ -127,6 +127,20 @@ QString FlexGrid::cellShown(int row, int col) const {
     return model_->index(row, col).data().toString();
 }
 
+void FlexGrid::setCellColours(int row, int col, const QColor& back, const QColor& text) {
+    model_->setData(model_->index(row, col), QBrush(back), Qt::BackgroundRole);
+    model_->setData(model_->index(row, col), QBrush(text), Qt::ForegroundRole);
+}
+
+QColor FlexGrid::cellBackColour(int row, int col) const {
+    return model_->index(row, col).data(Qt::BackgroundRole).value<QBrush>().color();
+}
+
+QColor FlexGrid::cellTextColour(int row, int col) const {
+    const QVariant v = model_->index(row, col).data(Qt::ForegroundRole);
+    return v.isValid() ? v.value<QBrush>().color() : palette().color(QPalette::Text);
+}
+
 void FlexGrid::setColumnWidthTwips(int col, int twips) {
     const int px = qRound(twips * logicalDpiX() / 1440.0);
     forEachView([&](QTableView* v) { v->setColumnWidth(col, px); });

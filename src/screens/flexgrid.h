@@ -27,6 +27,10 @@ public:
     void setCell(int row, int col, const QString& text, const QString& shown = QString());
     QString cellText(int row, int col) const;
     QString cellShown(int row, int col) const;
+    // A cell's own colours (after setCell, which gives the grid's defaults).
+    void setCellColours(int row, int col, const QColor& back, const QColor& text);
+    QColor cellBackColour(int row, int col) const;
+    QColor cellTextColour(int row, int col) const;
 
     // Width in twips (1/1440 inch), converted with the screen's resolution.
     void setColumnWidthTwips(int col, int twips);

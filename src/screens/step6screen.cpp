@@ -1,0 +1,221 @@
+#include "screens/step6screen.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPainter>
+#include <QShowEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/profiledrawings.h"
+#include "project/driveproject.h"
+#include "screens/flexgrid.h"
+#include "screens/menuactions.h"
+#include "screens/placeform.h"
+#include "screens/screenstyle.h"
+
+namespace belt {
+
+using style::qs;
+
+namespace {
+
+// Where the pictures stand, in the form's 100 x 100 units.
+constexpr double kPulleyCentreX = 79;
+constexpr double kPulleyWidth = 38;
+constexpr double kPulleyHeight = 21;
+constexpr double kProfileLeft = 59;
+constexpr double kProfileWidth = 27;
+constexpr double kProfileHeight = 30;
+constexpr double kProfileBottom = 98;
+
+constexpr int kToothColumnTwips = 850;
+constexpr int kToothRowTwips = 350;
+constexpr int kPulleyColumnTwips = 780;
+constexpr int kPulleyRowTwips = 290;
+
+// Fonts of the title lines are given for a form of this height and scale
+// with it, so the lines keep their place above the layout drawing.
+constexpr double kReferenceFormHeight = 870.0;
+
+QFont TitleFont(double points, bool italic, double formHeight) {
+    QFont f(QStringLiteral("Arial"));
+    const double scale = std::clamp(formHeight / kReferenceFormHeight, 0.3, 1.5);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale))));
+    f.setBold(true);
+    f.setItalic(italic);
+    return f;
+}
+
+int TwipsToPixels(const QWidget* w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
+
+FlexGrid* MakeGrid(QWidget* parent, const QString& name) {
+    auto* g = new FlexGrid(parent);
+    g->setObjectName(name);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setEmptyAreaColor(style::kBackground);
+    g->setFocusPolicy(Qt::NoFocus);
+    return g;
+}
+
+}  // namespace
+
+DataSheetPicture::DataSheetPicture(Kind kind, int index, const DriveProject& project, QWidget* parent)
+    : QWidget(parent), kind_(kind), project_(project) {
+    setObjectName(QStringLiteral("%1%2").arg(kind == Kind::Profile ? QStringLiteral("Dente") : QStringLiteral("Puleggia"))
+                      .arg(index));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void DataSheetPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (kind_ == Kind::Profile)
+        DrawProfileDrawing(painter, QRectF(rect()), project_, ScreenDrawingColours());
+    else
+        DrawPulleyDrawing(painter, QRectF(rect()), project_, ScreenDrawingColours());
+}
+
+Step6Screen::Step6Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
+    : StepScreen(project, dialogs, menus, parent) {
+    setObjectName(QStringLiteral("STEP6"));
+    setWindowTitle(QStringLiteral("OUTPUT DATA: LAYOUT"));
+    setAutoFillBackground(true);
+    style::SetColour(this, QPalette::Window, style::kBackground);
+
+    Layout = new QWidget(this);
+    Layout->setObjectName(QStringLiteral("Layout"));
+    for (int i = 0; i < static_cast<int>(Dente.size()); ++i)
+        Dente[static_cast<std::size_t>(i)] = new DataSheetPicture(DataSheetPicture::Kind::Profile, i, project_, this);
+    for (int i = 0; i < static_cast<int>(Puleggia.size()); ++i)
+        Puleggia[static_cast<std::size_t>(i)] = new DataSheetPicture(DataSheetPicture::Kind::Pulley, i, project_, this);
+    DatiDente = MakeGrid(this, QStringLiteral("DatiDente"));
+    DatiPulegge = MakeGrid(this, QStringLiteral("DatiPulegge"));
+    Unita = style::MakeLabel(this, QStringLiteral("Unita"), 10, true, style::kYellow);
+}
+
+void Step6Screen::applyMenus() {
+    // The end of the wizard: no Go On; Print gives the drawings page.
+    ShowStepMenus(menus_, /*goOn=*/false, /*goOn2=*/false, /*print=*/true, /*print2=*/false);
+}
+
+void Step6Screen::refresh() { Form_Resize(); }
+
+void Step6Screen::showEvent(QShowEvent* event) {
+    StepScreen::showEvent(event);
+    if (!event->spontaneous()) Form_Resize();
+}
+
+void Step6Screen::resizeEvent(QResizeEvent* event) {
+    StepScreen::resizeEvent(event);
+    Form_Resize();
+}
+
+void Step6Screen::Form_Resize() {
+    if (width() <= 0 || height() <= 0) return;
+    Layout->hide();
+    for (QWidget* w : Dente) w->hide();
+    for (QWidget* w : Puleggia) w->hide();
+    DatiDente->hide();
+    DatiPulegge->hide();
+    Unita->hide();
+
+    PlaceForm(Layout, 0, 17, 58, 83);
+    const std::size_t kind = static_cast<std::size_t>(std::clamp(project_.beltKindCode, 0, 2));
+    const std::size_t code = static_cast<std::size_t>(std::clamp(project_.profileDrawingCode, 0, 12));
+    PlaceForm(Puleggia[kind], kPulleyCentreX - kPulleyWidth / 2, 1, kPulleyWidth, kPulleyHeight);
+    PlaceForm(Dente[code], kProfileLeft, kProfileBottom - kProfileHeight, kProfileWidth, kProfileHeight);
+
+    DatiDente->setGrid(kToothDataRows, 2, 0, 0);
+    DatiPulegge->setGrid(kPulleyDataRows, kPulleyDataCols, 0, 0);
+    DrawProfileDataSheet();
+
+    Dente[code]->show();
+    Puleggia[kind]->show();
+    Layout->show();
+    DatiDente->show();
+    DatiPulegge->show();
+    Unita->show();
+    unsetCursor();
+    update();
+}
+
+void Step6Screen::DrawProfileDataSheet() {
+    if (height() <= 0) return;
+    sheet_ = BuildProfileDataSheet(project_);
+    const ProfileDataSheet& s = sheet_;
+
+    // Every cell holds at least a blank, as a cleared grid does.
+    auto cell = [](const std::string& text) { return text.empty() ? QStringLiteral(" ") : qs(text); };
+    for (int r = 0; r < kToothDataRows; ++r)
+        for (int c = 0; c < 2; ++c) DatiDente->setCell(r, c, cell(s.toothData[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+    for (int r = 0; r < kPulleyDataRows; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        for (int c = 0; c < kPulleyDataCols; ++c) {
+            DatiPulegge->setCell(r, c, cell(s.pulleyData[row][static_cast<std::size_t>(c)]));
+            if (s.titleRow[row]) DatiPulegge->setCellColours(r, c, style::kRed, Qt::white);
+        }
+    }
+    for (int r = 0; r < kPulleyDataRows; r += 3) DatiPulegge->mergeRow(r, 0);
+    placeGrids();
+
+    Unita->setText(qs(s.unitCaption));
+    const QRectF grid = LogicalRect(DatiDente);
+    const QSizeF caption = LogicalSizeHint(Unita);
+    const double left = kProfileWidth + 62;
+    PlaceForm(Unita, left, grid.bottom() + 2, std::min(caption.width(), 100 - left), caption.height());
+    update();
+}
+
+void Step6Screen::placeGrids() {
+    // The cells keep their sizes in twips; the pulley grid's cells grow to
+    // fill its box on a large screen.
+    const double unitX = width() / 100.0;
+    const double unitY = height() / 100.0;
+
+    const int toothCol = TwipsToPixels(this, kToothColumnTwips);
+    const int toothRow = TwipsToPixels(this, kToothRowTwips);
+    QFont toothFont = DatiDente->font();
+    toothFont.setPixelSize(std::max(8, toothRow * 11 / 20));
+    toothFont.setBold(true);
+    DatiDente->setFont(toothFont);
+    for (int c = 0; c < 2; ++c) DatiDente->setColumnWidthTwips(c, kToothColumnTwips);
+    for (int r = 0; r < kToothDataRows; ++r) DatiDente->setRowHeightPx(r, toothRow);
+    const double toothW = (2 * toothCol + 2 * DatiDente->frameWidth()) / unitX;
+    const double toothH = (kToothDataRows * toothRow + 2 * DatiDente->frameWidth()) / unitY;
+    PlaceForm(DatiDente, kProfileLeft + kProfileWidth, 99 - kProfileHeight, toothW, toothH);
+
+    const double top = kPulleyHeight + 2;
+    const int frame = 2 * DatiPulegge->frameWidth();
+    const int boxW = static_cast<int>(40 * unitX) - frame;
+    const int boxH = static_cast<int>(42 * unitY) - frame;
+    const int col = std::max(TwipsToPixels(this, kPulleyColumnTwips), boxW / kPulleyDataCols);
+    const int row = std::max(TwipsToPixels(this, kPulleyRowTwips), boxH / kPulleyDataRows);
+    QFont pulleyFont = DatiPulegge->font();
+    pulleyFont.setPixelSize(std::clamp(row * 11 / 20, 8, 15));
+    pulleyFont.setBold(true);
+    DatiPulegge->setFont(pulleyFont);
+    for (int c = 0; c < kPulleyDataCols; ++c) DatiPulegge->setColumnWidth(c, col);
+    for (int r = 0; r < kPulleyDataRows; ++r) DatiPulegge->setRowHeightPx(r, row);
+    PlaceForm(DatiPulegge, kProfileLeft, top, (kPulleyDataCols * col + frame) / unitX,
+              (kPulleyDataRows * row + frame) / unitY);
+}
+
+void Step6Screen::paintEvent(QPaintEvent* event) {
+    StepScreen::paintEvent(event);
+    if (height() <= 0) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(style::kRed);
+    const double unitX = width() / 100.0;
+    const double unitY = height() / 100.0;
+    auto printAt = [&](double x, double y, const QString& text, const QFont& font) {
+        painter.setFont(font);
+        painter.drawText(QPointF(x * unitX, y * unitY + QFontMetricsF(font).ascent()), text);
+    };
+    printAt(1, 1, qs(sheet_.maker), TitleFont(44, true, height()));
+    printAt(1, 13, qs(sheet_.beltLine), TitleFont(12, false, height()));
+}
+
+}  // namespace belt
