@@ -143,9 +143,15 @@ void TestTwoPulleyDesign::goBackKeepsTheDesignAndGoOnAgain() {
     QCOMPARE(s5->BeltCode->text(), QStringLiteral("Belt code               75 T10-1080"));
     QCOMPARE(PageLineOf(*s5, "Belt width"), (QStringList{"Belt width", "75", "[mm]"}));
 
-    // Go On from the results leads nowhere until the data sheet exists.
+    // Go On leaves the results for the data sheet; Go Back comes back to
+    // them with the belt code blinking again.
     f.w.mGoon_Click();
-    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP6"));
+    QVERIFY(!s5->Flash->isActive());
+    f.w.mGoBack_Click();
+    QCOMPARE(f.step5(), s5);
+    QVERIFY(s5->Flash->isActive());
+    QCOMPARE(s5->BeltCode->text(), QStringLiteral("Belt code               75 T10-1080"));
 }
 
 void TestTwoPulleyDesign::fendaroDriveReachesResults() {
