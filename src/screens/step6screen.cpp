@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
 #include "project/driveproject.h"
 #include "screens/flexgrid.h"
@@ -64,17 +65,34 @@ FlexGrid* MakeGrid(QWidget* parent, const QString& name) {
 
 DataSheetPicture::DataSheetPicture(Kind kind, int index, const DriveProject& project, QWidget* parent)
     : QWidget(parent), kind_(kind), project_(project) {
-    setObjectName(QStringLiteral("%1%2").arg(kind == Kind::Profile ? QStringLiteral("Dente") : QStringLiteral("Puleggia"))
-                      .arg(index));
+    switch (kind) {
+        case Kind::Profile:
+            setObjectName(QStringLiteral("Dente%1").arg(index));
+            break;
+        case Kind::Pulley:
+            setObjectName(QStringLiteral("Puleggia%1").arg(index));
+            break;
+        case Kind::Layout:
+            setObjectName(QStringLiteral("Layout"));
+            break;
+    }
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void DataSheetPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (kind_ == Kind::Profile)
-        DrawProfileDrawing(painter, QRectF(rect()), project_, ScreenDrawingColours());
-    else
-        DrawPulleyDrawing(painter, QRectF(rect()), project_, ScreenDrawingColours());
+    const QRectF r(rect());
+    switch (kind_) {
+        case Kind::Profile:
+            DrawProfileDrawing(painter, r, project_, ScreenDrawingColours());
+            break;
+        case Kind::Pulley:
+            DrawPulleyDrawing(painter, r, project_, ScreenDrawingColours());
+            break;
+        case Kind::Layout:
+            DrawLayout(painter, r, project_, LayoutDrawingStyle::Screen(logicalDpiY()));
+            break;
+    }
 }
 
 Step6Screen::Step6Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
@@ -84,8 +102,7 @@ Step6Screen::Step6Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     setAutoFillBackground(true);
     style::SetColour(this, QPalette::Window, style::kBackground);
 
-    Layout = new QWidget(this);
-    Layout->setObjectName(QStringLiteral("Layout"));
+    Layout = new DataSheetPicture(DataSheetPicture::Kind::Layout, 0, project_, this);
     for (int i = 0; i < static_cast<int>(Dente.size()); ++i)
         Dente[static_cast<std::size_t>(i)] = new DataSheetPicture(DataSheetPicture::Kind::Profile, i, project_, this);
     for (int i = 0; i < static_cast<int>(Puleggia.size()); ++i)

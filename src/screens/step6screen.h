@@ -17,12 +17,12 @@ namespace belt {
 
 class FlexGrid;
 
-// Dente(code) and Puleggia(kind): one picture of the data sheet, painted
-// from the project.
+// Dente(code), Puleggia(kind) and Layout: one picture of the data sheet,
+// painted from the project.
 class DataSheetPicture : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Profile, Pulley };
+    enum class Kind { Profile, Pulley, Layout };
     DataSheetPicture(Kind kind, int index, const DriveProject& project, QWidget* parent);
 
 protected:
@@ -50,7 +50,7 @@ public:
     const ProfileDataSheet& sheet() const { return sheet_; }
 
     // Controls, by their names.
-    QWidget* Layout = nullptr;
+    DataSheetPicture* Layout = nullptr;
     std::array<DataSheetPicture*, 13> Dente{};
     std::array<DataSheetPicture*, 3> Puleggia{};
     FlexGrid* DatiDente = nullptr;

@@ -10,6 +10,7 @@
 #include "guitestsupport.h"
 #include "project/projectfile.h"
 #include "screens/flexgrid.h"
+#include "screens/screenstyle.h"
 #include "screens/step6screen.h"
 
 using namespace belt;
@@ -69,6 +70,8 @@ void VerifyShownPictures(const Step6Screen& s, int drawingCode, int kind) {
         QCOMPARE(QColor(shot.pixel(r.right() - 7, r.top() + 9)), ScreenDrawingColours().background);
     }
     QVERIFY(s.Layout->isVisible());
+    const QRect layout = s.Layout->geometry();
+    QCOMPARE(QColor(shot.pixel(layout.left() + 2, layout.top() + 2)), style::kPageBackground);
     QVERIFY(s.DatiDente->isVisible());
     QVERIFY(s.DatiPulegge->isVisible());
     QVERIFY(s.Unita->isVisible());
