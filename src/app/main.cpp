@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
+#include "app/filecommands.h"
 #include "app/mainwindow.h"
 #include "app/qtdialogs.h"
 #include "project/driveproject.h"
@@ -7,11 +10,29 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VESTRANO BELT CALCULATION"));
+    // Where the desktop keeps the program's settings (the folder last used).
+    QApplication::setOrganizationName(QStringLiteral("VESTRANO"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Belt drive calculation"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("A project to open."),
+                                 QStringLiteral("[FILE.dat]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        parser.showHelp(2);
+    }
 
     belt::DriveProject project;
     belt::QtDialogs dialogs;
     belt::MainWindow window(project, dialogs);
     dialogs.setParent(&window);
     window.showMaximized();
+    if (!files.isEmpty()) {
+        // Once the window is up, so that its messages have a parent to sit on.
+        const QString file = files.constFirst();
+        QTimer::singleShot(0, &window, [&window, file] { window.fileCommands().openFile(file); });
+    }
     return QApplication::exec();
 }

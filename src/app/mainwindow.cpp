@@ -20,11 +20,11 @@
 
 #include "app/assets.h"
 #include "app/cover.h"
+#include "app/filecommands.h"
 #include "app/tuneplayer.h"
 #include "drawing/logo.h"
 #include "engine/navigation.h"
 #include "project/driveproject.h"
-#include "project/projectfile.h"
 #include "screens/placeform.h"
 #include "screens/stepscreen.h"
 #include "units/units.h"
@@ -84,6 +84,7 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
     }
 
     buildMenus();
+    files_ = new FileCommands(*this, project_, dialogs_);
 
     flash_ = new QTimer(this);
     flash_->setObjectName(QStringLiteral("FLASH"));
@@ -212,6 +213,13 @@ void MainWindow::buildMenus() {
     help->addSeparator()->setObjectName(QStringLiteral("m14"));
     m.mInfo = item(help, "mInfo", "about &VESTRANO", &MainWindow::mInfo_Click);
     m.mInt = bar->addMenu(help);
+
+    // The desktop's usual keys; a hidden command does not answer its key.
+    m.mOpen->setShortcut(QKeySequence::Open);
+    m.mSave->setShortcut(QKeySequence::Save);
+    m.mPrinter->setShortcut(QKeySequence::Print);
+    m.mPrinter2->setShortcut(QKeySequence::Print);
+    m.mHelp->setShortcut(QKeySequence::HelpContents);
 
     // The design: everything but File, Demo, Loop Demo and "?" is hidden.
     ShowCoverMenus(m);
@@ -433,28 +441,19 @@ MsgAnswer MainWindow::askToSave() {
                             MsgButtons::YesNoCancel, MsgAnswer::Yes);
 }
 
-bool MainWindow::Salva() {
-    // Nothing to write for an empty project, and nothing to lose.
-    if (project_.beltType.empty()) return true;
-    // Writing the project file from the desktop program comes with the
-    // File menu's Save; until then the user must learn that nothing was
-    // written, and Reset and Exit must not go on as if it had been.
-    dialogs_.message(std::string(kSaveFailedText) + " saving is not available in this version.", kTitle,
-                     MsgIcon::Warning);
-    return false;
+void MainWindow::mOpen_Click() {
+    files_->Apri();
 }
 
-void MainWindow::mOpen_Click() {}
-
 void MainWindow::mSave_Click() {
-    Salva();
+    if (project_.demoRunning == 0) files_->Salva();
 }
 
 void MainWindow::mReset_Click() {
     if (!project_.beltType.empty() && project_.demoRunning == 0) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
-        if (a == MsgAnswer::Yes && !Salva()) return;
+        if (a == MsgAnswer::Yes && !files_->Salva()) return;
     }
     project_.beltType.clear();
     Resetta();
@@ -462,6 +461,7 @@ void MainWindow::mReset_Click() {
 
 void MainWindow::Resetta() {
     project_.reset();
+    files_->forgetFile();
     // Resetta stops MAIN's timer too; a cover stopped halfway would have no
     // START button, so it is finished instead.
     if (!closing_) {
@@ -477,7 +477,7 @@ void MainWindow::mExit_Click() {
     if (!project_.beltType.empty()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
-        if (a == MsgAnswer::Yes && !Salva()) return;
+        if (a == MsgAnswer::Yes && !files_->Salva()) return;
     }
     startClosingMessage();
 }
@@ -490,7 +490,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
-        if (a == MsgAnswer::Yes && !Salva()) {
+        if (a == MsgAnswer::Yes && !files_->Salva()) {
             event->ignore();
             return;
         }

@@ -25,6 +25,7 @@ namespace belt {
 struct DriveProject;
 class StepScreen;
 class Cover;
+class FileCommands;
 class TunePlayer;
 
 // Help context number for the active form: 0 for the cover ("MAIN"), 1..6 for
@@ -63,6 +64,8 @@ public:
     DriveProject& project() { return project_; }
     MenuActions& menus() { return menus_; }
     Cover* cover() const { return cover_; }
+    // File > Open and File > Save, the command line's and a dropped file.
+    FileCommands& fileCommands() const { return *files_; }
     QMdiArea* mdiArea() const { return mdi_; }
 
     // The design calculation sequence run by Go On on STEP3 and STEP4
@@ -124,9 +127,6 @@ private:
     void startClosingMessage();
     void setBlinking(const QString& formName, bool on);
     void goToStep3From(const QString& formName);
-    // Writes the project (File > Save); false when a project in progress
-    // was not written, so Reset and Exit stop instead of losing it.
-    bool Salva();
     void applyMenusOf(StepScreen* screen);
 
     DriveProject& project_;
@@ -134,6 +134,7 @@ private:
     MenuActions menus_;
     QStackedWidget* stack_ = nullptr;
     Cover* cover_ = nullptr;
+    FileCommands* files_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     QTimer* flash_ = nullptr;
     QHash<QString, ScreenFactory> factories_;

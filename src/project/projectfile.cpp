@@ -12,6 +12,9 @@
 #include <limits>
 #include <random>
 #include <system_error>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -365,9 +368,13 @@ public:
     void end() {
         skipBlanks();
         first_ = true;
-        if (pos_ >= s_.size()) return;
+        if (pos_ >= s_.size()) {
+            ++record_;
+            return;
+        }
         if (s_[pos_] == '\r' || s_[pos_] == '\n') {
             skipLineBreak();
+            ++record_;
             return;
         }
         // Reading stops at the first item the record should not have.
@@ -379,6 +386,9 @@ public:
         const Item it = rawItem();
         fail(it.line, "the end of the line", "another item " + describe(it));
     }
+
+    // The record being read, 1-based.
+    int record() const { return record_; }
 
 private:
     struct Item {
@@ -506,7 +516,36 @@ private:
     std::string_view s_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    int record_ = 1;
     bool first_ = true;
+};
+
+// Every item of the records from `first` on, by address and in file order:
+// two lists taken from two projects pair their fields one to one.
+template <bool Const>
+class FieldList {
+public:
+    template <class T>
+    using Ptr = std::conditional_t<Const, const T*, T*>;
+    using Field = std::variant<Ptr<std::string>, Ptr<int>, Ptr<double>, Ptr<float>, Ptr<bool>>;
+
+    explicit FieldList(int first) : first_(first) {}
+    void str(auto& v) { add(&v); }
+    void integer(auto& v) { add(&v); }
+    void dbl(auto& v) { add(&v); }
+    void sgl(auto& v) { add(&v); }
+    void boolean(auto& v) { add(&v); }
+    void flag(auto& v) { add(&v); }
+    void end() { ++record_; }
+    const std::vector<Field>& fields() const { return fields_; }
+
+private:
+    void add(auto* v) {
+        if (record_ >= first_) fields_.emplace_back(v);
+    }
+    int first_;
+    int record_ = 1;
+    std::vector<Field> fields_;
 };
 
 // What the screens would show for a project that was just read: the file
@@ -552,10 +591,29 @@ OpenResult ProjectFile::read(std::string_view content, DriveProject& p) {
     } catch (const ParseError& e) {
         result.ok = false;
         result.line = e.line;
+        result.record = r.record();
         result.message = e.message;
     }
     deriveScreenState(p);
     return result;
+}
+
+void ProjectFile::copyVariables(const DriveProject& from, DriveProject& to) {
+    FieldList<true> source(kFirstVariableRecord);
+    FieldList<false> target(kFirstVariableRecord);
+    std::string ignoredScreen;
+    const std::string noScreen;
+    Records(source, from, noScreen);
+    Records(target, to, ignoredScreen);
+    for (std::size_t i = 0; i < target.fields().size(); ++i) {
+        std::visit(
+            [&](auto* field) {
+                using T = std::remove_pointer_t<decltype(field)>;
+                *field = *std::get<const T*>(source.fields()[i]);
+            },
+            target.fields()[i]);
+    }
+    deriveScreenState(to);
 }
 
 SaveResult ProjectFile::save(const DriveProject& p, const std::string& path,

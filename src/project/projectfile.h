@@ -41,7 +41,14 @@ struct OpenResult {
     int line = 0;
     std::string message;      // "line 812: expected a number, found \"abc\"" when !ok
     std::string savedScreen;  // record 1: the screen that was active when saving
+    // Record where reading stopped (1-based); 0 when the file was read to
+    // its end or could not be read at all. Records before it were read whole.
+    int record = 0;
 };
+
+// Records 1 to 27 hold the screen that was active and the controls' values;
+// the project's own variables start here.
+inline constexpr int kFirstVariableRecord = 28;
 
 struct ProjectFile {
     // Writes the project to path without ever destroying the previous file:
@@ -63,6 +70,13 @@ struct ProjectFile {
     // The same on text in memory: the file's exact bytes (Windows-1252, CR LF).
     static std::string write(const DriveProject& p, const std::string& activeScreen = "STEP5");
     static OpenResult read(std::string_view content, DriveProject& p);
+
+    // The variables of records kFirstVariableRecord to the end, copied from
+    // `from` (a project just read) into `to`, whose controls were restored
+    // first through their own handlers: the file's values have the last
+    // word over whatever those handlers computed. Everything else in `to`
+    // (unit tables, working tables, control values) stays as it is.
+    static void copyVariables(const DriveProject& from, DriveProject& to);
 };
 
 // A number as the first version's runtime wrote it: "." as decimal point,

@@ -10,9 +10,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <deque>
 #include <memory>
+#include <vector>
 
 #include "app/assets.h"
+#include "app/filecommands.h"
+#include "app/filedialogs.h"
 #include "app/mainwindow.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
@@ -83,10 +87,27 @@ inline QStringList PageLineOf(const Step5Screen& s, const QString& label) {
     return line;
 }
 
-// A main window on its own project and scripted dialogs.
+// File dialogs that answer from a queue (a path, or "" for Cancel) and
+// remember what they were asked; one nobody expected fails the test.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    std::deque<QString> answers;
+    std::vector<FileDialogRequest> seen;
+
+    QString chooseFile(QWidget*, const FileDialogRequest& request) override {
+        seen.push_back(request);
+        if (answers.empty()) throw UnexpectedDialog("unexpected file dialog: " + request.title.toStdString());
+        const QString path = answers.front();
+        answers.pop_front();
+        return path;
+    }
+};
+
+// A main window on its own project, scripted dialogs and scripted file dialogs.
 struct MainWindowFixture {
     DriveProject project;
     ScriptedDialogs dialogs;
+    ScriptedFileDialogs* files = nullptr;  // owned by the window's file commands
     std::unique_ptr<MainWindow> window;
     int quitCalls = 0;
 
@@ -94,6 +115,9 @@ struct MainWindowFixture {
         SetAssetDir(QStringLiteral(BELT_ASSETS_DIR));
         window = std::make_unique<MainWindow>(project, dialogs, /*playTune=*/false);
         window->setQuitHandler([this] { ++quitCalls; });
+        auto scripted = std::make_unique<ScriptedFileDialogs>();
+        files = scripted.get();
+        window->fileCommands().setFileDialogs(std::move(scripted));
     }
 };
 

@@ -488,6 +488,7 @@ TEST(ProjectFileRead, ADamagedFileKeepsWhatWasReadAndSaysWhere) {
         const belt::OpenResult r = ProjectFile::read(joinLines(damaged), p);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.line, c.line);
+        EXPECT_EQ(r.record, c.line);
         EXPECT_EQ(r.message, c.message);
         // The reset happened, and what came before the damage is there.
         EXPECT_EQ(p.flatBeltTable[1][1], "");
@@ -517,8 +518,42 @@ TEST(ProjectFileRead, ALineBreakInsideATextCountsAsALine) {
     const belt::OpenResult r = ProjectFile::read(text, back);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.line, 209);
+    EXPECT_EQ(r.record, 208);
     EXPECT_EQ(r.message, "line 209: expected a number, found \"xyz\"");
     EXPECT_EQ(back.screen.remarks, "first\r\nsecond");
+}
+
+TEST(ProjectFileRead, CopyingTheVariablesLeavesTheControlsAndTheWorkingTables) {
+    const DriveProject read = populated();
+    DriveProject shown;
+    shown.screen.beltTypeTab = 2;
+    shown.screen.remarks = "typed on the screen";
+    shown.screen.tabellaBackColor[9] = 128;
+    shown.unitFactor[0][0] = 1000;
+    shown.flatBeltTable[1][1] = "filled by the screen";
+    shown.standardWidths[3] = 25;
+    shown.loadFactor = 9;  // a handler's value, which the file overrides
+    shown.beltType = "ORVANTO T";
+
+    ProjectFile::copyVariables(read, shown);
+
+    // Records 28 on are the file's, to the last line.
+    const auto want = splitLines(ProjectFile::write(read));
+    const auto got = splitLines(ProjectFile::write(shown));
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = belt::kFirstVariableRecord - 1; i < want.size(); ++i)
+        EXPECT_EQ(got[i], want[i]) << "record " << i + 1;
+    EXPECT_EQ(shown.loadFactor, read.loadFactor);
+    EXPECT_EQ(shown.pulleyIsIdler, read.pulleyIsIdler);
+    EXPECT_EQ(shown.screen.idlerDiameterTyped[2], true);
+    // Records 1 to 27 and what the file does not hold stay as they were.
+    EXPECT_EQ(shown.beltType, "ORVANTO T");
+    EXPECT_EQ(shown.screen.beltTypeTab, 2);
+    EXPECT_EQ(shown.screen.remarks, "typed on the screen");
+    EXPECT_EQ(shown.screen.tabellaBackColor[9], 128);
+    EXPECT_EQ(shown.unitFactor[0][0], 1000);
+    EXPECT_EQ(shown.flatBeltTable[1][1], "filled by the screen");
+    EXPECT_EQ(shown.standardWidths[3], 25);
 }
 
 TEST(ProjectFileRead, DerivesTheScreenStateTheFileDoesNotHold) {

@@ -1,0 +1,224 @@
+#include "app/filecommands.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/mainwindow.h"
+#include "project/driveproject.h"
+#include "project/projectfile.h"
+#include "screens/screenstyle.h"
+#include "screens/step1screen.h"
+
+namespace belt {
+
+namespace {
+
+const char* const kLastFolderKey = "files/lastFolder";
+// The reason follows after a blank: "/home/x/a.dat: Permission denied".
+const char* const kOpenImpossibleText = "The project file could not be opened:";
+
+using style::qs;
+
+// File names as the file system spells them.
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The one local .dat file a drag carries, or empty.
+QString droppedProjectFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return {};
+    const QList<QUrl> urls = mime->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) return {};
+    const QString path = urls.constFirst().toLocalFile();
+    return QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0 ? path
+                                                                                            : QString();
+}
+
+}  // namespace
+
+FileCommands::FileCommands(MainWindow& window, DriveProject& project, Dialogs& dialogs)
+    : QObject(&window),
+      window_(window),
+      project_(project),
+      dialogs_(dialogs),
+      fileDialogs_(std::make_unique<QtFileDialogs>()),
+      baseTitle_(window.windowTitle()) {
+    setObjectName(QStringLiteral("FileCommands"));
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+FileCommands::~FileCommands() = default;
+
+void FileCommands::setFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
+    fileDialogs_ = std::move(dialogs);
+}
+
+QString FileCommands::startFolder() const {
+    const QString folder = QSettings().value(QLatin1String(kLastFolderKey)).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+FileDialogRequest FileCommands::request(bool save) const {
+    FileDialogRequest r;
+    r.mode = save ? FileDialogRequest::Mode::Save : FileDialogRequest::Mode::Open;
+    r.title = qs(save ? kSaveDialogTitle : kOpenDialogTitle);
+    // "File  *.dat|*.dat": what the list shows, then what it lets through.
+    const QString filter = qs(kProjectFileFilter);
+    r.filter = filter.section(QLatin1Char('|'), 0, 0);
+    r.pattern = filter.section(QLatin1Char('|'), 1, 1);
+    r.defaultSuffix = qs(kProjectFileExtension);
+    r.directory = startFolder();
+    if (save && !fileName_.isEmpty()) r.selectedFile = fileName_;
+    return r;
+}
+
+void FileCommands::setFile(const QString& path) {
+    fileName_ = QFileInfo(path).absoluteFilePath();
+    QSettings().setValue(QLatin1String(kLastFolderKey), QFileInfo(fileName_).absolutePath());
+    window_.setWindowTitle(baseTitle_ + QStringLiteral(" - ") + QFileInfo(fileName_).fileName());
+}
+
+void FileCommands::forgetFile() {
+    fileName_.clear();
+    window_.setWindowTitle(baseTitle_);
+}
+
+bool FileCommands::Salva() {
+    // Nothing to write for an empty project, and nothing to lose.
+    if (project_.beltType.empty()) return true;
+    const QString path = fileDialogs_->chooseFile(&window_, request(true));
+    if (path.isEmpty()) return false;
+    const SaveResult saved =
+        ProjectFile::save(project_, localPath(path), window_.activeFormName().toStdString());
+    if (!saved.ok) {
+        dialogs_.message(saved.message, std::string(kSaveQuestionTitle), MsgIcon::Warning);
+        return false;
+    }
+    setFile(path);
+    return true;
+}
+
+bool FileCommands::askToSaveFirst() {
+    if (project_.beltType.empty()) return true;
+    const MsgAnswer a = window_.askToSave();
+    if (a == MsgAnswer::Cancel) return false;
+    return a != MsgAnswer::Yes || Salva();
+}
+
+void FileCommands::Apri() {
+    // The File menu is hidden while the demonstration plays.
+    if (project_.demoRunning != 0) return;
+    if (!askToSaveFirst()) return;
+    // The project is reset only once a file has been chosen: Cancel in the
+    // dialog leaves everything as it was.
+    const QString path = fileDialogs_->chooseFile(&window_, request(false));
+    if (path.isEmpty()) return;
+    openFile(path);
+}
+
+bool FileCommands::openOnRequest(const QString& path) {
+    if (project_.demoRunning != 0 || window_.closingMessageShown()) return false;
+    if (!askToSaveFirst()) return false;
+    return openFile(path);
+}
+
+bool FileCommands::openFile(const QString& path) {
+    DriveProject read;
+    const OpenResult result = ProjectFile::open(localPath(path), read);
+    if (!result.ok && result.record == 0) {
+        dialogs_.message(std::string(kOpenImpossibleText) + " " + result.message,
+                         std::string(kSaveQuestionTitle), MsgIcon::Warning);
+        return false;
+    }
+    applyFile(read, result);
+    setFile(path);
+    if (!result.ok) {
+        dialogs_.message(std::string(kOpenFailedText) + " " + result.message, std::string(kSaveQuestionTitle),
+                         MsgIcon::Warning);
+    }
+    return result.ok;
+}
+
+void FileCommands::applyFile(const DriveProject& read, const OpenResult& result) {
+    // A record before the one where reading stopped was read whole.
+    const auto isRead = [&](int record) { return result.ok || record < result.record; };
+    project_.beltType.clear();
+    window_.Resetta();
+    // Without the belt (records 2 to 5) there is nothing to show on STEP1.
+    if (!isRead(5)) return;
+
+    project_.screen.beltTypeTab = read.screen.beltTypeTab;
+    project_.profileButtonIndex = read.profileButtonIndex;
+    project_.profileDrawingCode = read.profileDrawingCode;
+    project_.beltKindCode = read.beltKindCode;
+    project_.beltType = read.beltType;
+    project_.flatBeltIndex = read.flatBeltIndex;
+    // Laying STEP1 out selects the tab and the profile, as a click does.
+    auto* step1 = qobject_cast<Step1Screen*>(window_.showScreen(QStringLiteral("STEP1")));
+
+    ScreenState& s = project_.screen;
+    const ScreenState& f = read.screen;
+    for (int i = 0; i < 3; ++i) {
+        if (!isRead(6 + i)) break;
+        if (step1 && f.optionDriver[i]) step1->setOptionDriver(i);
+        s.optionDriver[i] = f.optionDriver[i];
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (!isRead(9 + i)) break;
+        if (step1 && f.optionInput[i]) step1->OptionInput_Click(i);
+        s.optionInput[i] = f.optionInput[i];
+    }
+    for (int i = 7; i <= 11; ++i) {
+        if (!isRead(14 + 2 * (i - 7))) break;
+        if (step1) {
+            step1->setTabellaColours(i, f.tabellaBackColor[i], f.tabellaForeColor[i]);
+        } else {
+            s.tabellaBackColor[i] = f.tabellaBackColor[i];
+            s.tabellaForeColor[i] = f.tabellaForeColor[i];
+        }
+    }
+    if (isRead(23)) {
+        if (step1 && f.proprietaListIndex >= 0) step1->setProprietaListIndex(f.proprietaListIndex);
+        s.proprietaListIndex = f.proprietaListIndex;
+    }
+    for (int i = 2; i <= 4; ++i)
+        if (isRead(22 + i)) s.checkIdler[i] = f.checkIdler[i];
+    if (isRead(27)) s.remarks = f.remarks;
+
+    ProjectFile::copyVariables(read, project_);
+    if (step1) step1->refresh();
+}
+
+bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (project_.demoRunning == 0 && !window_.closingMessageShown() &&
+                !droppedProjectFile(drag->mimeData()).isEmpty()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QString path = droppedProjectFile(drop->mimeData());
+            if (!path.isEmpty()) {
+                drop->acceptProposedAction();
+                // The source of the drag waits for the drop to end; the
+                // questions come after it.
+                QTimer::singleShot(0, this, [this, path] { openOnRequest(path); });
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace belt

@@ -1,0 +1,72 @@
+// The File menu's Save (Salva) and Open (Apri), and the other ways in to a
+// project file: a file named on the command line or dropped on the window.
+// The window title names the project's file; the folder last used is
+// remembered between runs.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "app/filedialogs.h"
+
+namespace belt {
+
+struct DriveProject;
+struct OpenResult;
+class Dialogs;
+class MainWindow;
+
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(MainWindow& window, DriveProject& project, Dialogs& dialogs);
+    ~FileCommands() override;
+
+    // Tests put a scripted chooser in place of the desktop's dialogs.
+    void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+
+    // File > Save: asks for the name and writes the project. True when the
+    // project is safe: written, or empty (nothing to save). False when it was
+    // not written (cancelled, or the disk refused; the user was told why), so
+    // that Reset, Open and Exit stop instead of losing it.
+    bool Salva();
+    // File > Open: the save question, the dialog, then openFile.
+    void Apri();
+    // Reads a chosen file into the program: the project is reset, the
+    // controls the file holds are set through their own handlers, then the
+    // project's values are read over what those handlers computed; the
+    // program stands on STEP1. A file that cannot be read at all leaves the
+    // project as it was. False when the file could not be read completely
+    // (the user was told where and why).
+    bool openFile(const QString& path);
+    // A file named on the command line or dropped on the window: the save
+    // question when a project is in progress, then openFile.
+    bool openOnRequest(const QString& path);
+
+    // The project's file; empty for a project never saved or opened.
+    QString fileName() const { return fileName_; }
+    // Reset: the new, empty project has no file yet.
+    void forgetFile();
+
+    // Where the file dialogs start: the folder last used (kept between runs).
+    QString startFolder() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool askToSaveFirst();
+    void applyFile(const DriveProject& read, const OpenResult& result);
+    void setFile(const QString& path);
+    FileDialogRequest request(bool save) const;
+
+    MainWindow& window_;
+    DriveProject& project_;
+    Dialogs& dialogs_;
+    std::unique_ptr<FileDialogs> fileDialogs_;
+    QString fileName_;
+    QString baseTitle_;
+};
+
+}  // namespace belt
