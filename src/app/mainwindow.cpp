@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/aboutscreen.h"
 #include "app/assets.h"
 #include "app/cover.h"
 #include "app/filecommands.h"
@@ -145,9 +146,12 @@ void MainWindow::buildMenus() {
     };
 
     m.mStopDemo = command("mStopDemo", "&Stop Demo", &MainWindow::mStopDemo_Click);
-    // The about screen shows Close as its own only item; MAIN has no command for it.
+    // The only item left on the bar while the about screen is up: it closes that screen.
     m.mClose = bar->addAction(QStringLiteral("&Close"));
     m.mClose->setObjectName(QStringLiteral("mClose"));
+    connect(m.mClose, &QAction::triggered, this, [this] {
+        if (about_ && about_->isVisible()) about_->mClose_Click();
+    });
 
     QMenu* file = submenu(bar, "mFile", "&File");
     m.mOpen = item(file, "mOpen", "&Open", &MainWindow::mOpen_Click);
@@ -646,8 +650,13 @@ void MainWindow::mHelp_Click() {
     window->activateWindow();
 }
 
+AboutScreen& MainWindow::aboutScreen() {
+    if (!about_) about_ = new AboutScreen(*this, project_);
+    return *about_;
+}
+
 void MainWindow::mInfo_Click() {
-    // The about screen (STEP0) is shown here once it is part of the program.
+    aboutScreen().showModal();
 }
 
 void MainWindow::mPrinter_Click() {

@@ -24,6 +24,7 @@ namespace belt {
 
 struct DriveProject;
 class StepScreen;
+class AboutScreen;
 class Cover;
 class FileCommands;
 class TunePlayer;
@@ -66,6 +67,8 @@ public:
     Cover* cover() const { return cover_; }
     // File > Open and File > Save, the command line's and a dropped file.
     FileCommands& fileCommands() const { return *files_; }
+    // The about screen STEP0, loaded the first time it is asked for.
+    AboutScreen& aboutScreen();
     QMdiArea* mdiArea() const { return mdi_; }
 
     // The design calculation sequence run by Go On on STEP3 and STEP4
@@ -135,6 +138,7 @@ private:
     QStackedWidget* stack_ = nullptr;
     Cover* cover_ = nullptr;
     FileCommands* files_ = nullptr;
+    AboutScreen* about_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     QTimer* flash_ = nullptr;
     QHash<QString, ScreenFactory> factories_;
