@@ -21,6 +21,7 @@
 #include "app/aboutscreen.h"
 #include "app/assets.h"
 #include "app/cover.h"
+#include "app/demonstration.h"
 #include "app/filecommands.h"
 #include "app/tuneplayer.h"
 #include "drawing/logo.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
 
     buildMenus();
     files_ = new FileCommands(*this, project_, dialogs_);
+    demo_ = new Demonstration(*this, project_);
 
     flash_ = new QTimer(this);
     flash_->setObjectName(QStringLiteral("FLASH"));
@@ -669,8 +671,16 @@ void MainWindow::mPrinter2_Click() {
     // part of the program.
 }
 
-void MainWindow::mDemo_Click() {}
-void MainWindow::mLoopDemo_Click() {}
-void MainWindow::mStopDemo_Click() {}
+void MainWindow::mDemo_Click() {
+    demo_->mDemo_Click();
+}
+
+void MainWindow::mLoopDemo_Click() {
+    demo_->mLoopDemo_Click();
+}
+
+void MainWindow::mStopDemo_Click() {
+    demo_->mStopDemo_Click();
+}
 
 }  // namespace belt

@@ -26,6 +26,7 @@ struct DriveProject;
 class StepScreen;
 class AboutScreen;
 class Cover;
+class Demonstration;
 class FileCommands;
 class TunePlayer;
 
@@ -69,6 +70,8 @@ public:
     FileCommands& fileCommands() const { return *files_; }
     // The about screen STEP0, loaded the first time it is asked for.
     AboutScreen& aboutScreen();
+    // Demo and Loop Demo with their DemoFlash timer.
+    Demonstration& demonstration() const { return *demo_; }
     QMdiArea* mdiArea() const { return mdi_; }
 
     // The design calculation sequence run by Go On on STEP3 and STEP4
@@ -139,6 +142,7 @@ private:
     Cover* cover_ = nullptr;
     FileCommands* files_ = nullptr;
     AboutScreen* about_ = nullptr;
+    Demonstration* demo_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     QTimer* flash_ = nullptr;
     QHash<QString, ScreenFactory> factories_;
