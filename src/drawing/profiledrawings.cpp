@@ -218,7 +218,11 @@ public:
             text(mid + QPointF(0, side == Side::Before ? -gap : gap), symbol,
                  Qt::AlignHCenter | (side == Side::Before ? Qt::AlignBottom : Qt::AlignTop));
         } else if (rotated) {
-            rotatedText(mid + QPointF(side == Side::Before ? -gap : gap, 0), symbol, side);
+            // A symbol longer than its line stands beyond the line's upper end.
+            QPointF at = mid;
+            if (textWidth(symbol) > len - 2 * arrow)
+                at = QPointF(mid.x(), std::min(a.y(), b.y()) - arrow - gap - textWidth(symbol) / 2);
+            rotatedText(at + QPointF(side == Side::Before ? -gap : gap, 0), symbol, side);
         } else {
             text(mid + QPointF(side == Side::Before ? -gap : gap, 0), symbol,
                  Qt::AlignVCenter | (side == Side::Before ? Qt::AlignRight : Qt::AlignLeft));
