@@ -8,8 +8,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QSizeF>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace belt::style {
@@ -32,6 +35,27 @@ inline const QColor kLightGrey(224, 224, 224);
 inline const QColor kDisabledCaption(120, 130, 160);
 // The red of the data sheet's title lines.
 inline const QColor kRed(255, 0, 0);
+
+// Form size at which a painted page's font in points is drawn at its nominal
+// size; larger and smaller windows scale the fonts with them, so the page
+// keeps its proportions in page units.
+inline constexpr double kReferenceFormHeight = 870.0;
+inline constexpr double kReferenceFormWidth = 1267.0;
+
+inline double FormFontScale(const QSizeF& form) {
+    if (form.height() <= 0 || form.width() <= 0) return 1.0;
+    return std::min(form.height() / kReferenceFormHeight, form.width() / kReferenceFormWidth);
+}
+
+// A font of a painted page: points at the reference form, times scale.
+// Pixel sizes keep the page independent of the screen's resolution.
+inline QFont FormFont(const QString& family, double points, bool bold, bool italic, double scale) {
+    QFont f(family);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale))));
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
 
 // Texts of the core are UTF-8.
 inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }

@@ -29,7 +29,10 @@
 
 namespace belt {
 
+using style::FormFont;
+using style::FormFontScale;
 using style::kPageBackground;
+using style::kReferenceFormHeight;
 
 namespace {
 
@@ -37,31 +40,12 @@ namespace {
 constexpr double kPageHeight = 450.0;
 constexpr double kPageWidth = 97.5;
 constexpr int kScrollMax = 350;
-// Form height at which a font size in points is drawn at its nominal size;
-// larger and smaller windows scale the fonts with them, so the page keeps
-// its proportions in page units.
-constexpr double kReferenceFormHeight = 870.0;
-constexpr double kReferenceFormWidth = 1267.0;
 const char* const kFontFamily = "Arial";
 const char* const kRemarksDesignText = "Remarks ...";
 
 QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
-double FontScale(const QSizeF& form) {
-    if (form.height() <= 0 || form.width() <= 0) return 1.0;
-    return std::min(form.height() / kReferenceFormHeight, form.width() / kReferenceFormWidth);
-}
-
-QFont PageFont(const QString& family, double points, bool bold, bool italic, double scale) {
-    QFont f(family);
-    // Pixel sizes keep the page independent of the screen's resolution.
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale))));
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QFont PageFont(const PageText& t, double scale) { return PageFont(t.family, t.points, t.bold, t.italic, scale); }
+QFont PageFont(const PageText& t, double scale) { return FormFont(t.family, t.points, t.bold, t.italic, scale); }
 
 // Writes the page top-down like a printer: a current position, font and
 // colour; each finished line moves the position down by one line of the
@@ -80,7 +64,7 @@ public:
     // Text at a tab column. A column the line has already passed moves the
     // text to the next line, as the tab of a printed line does.
     void atColumn(const QString& text, int column) {
-        const QFontMetricsF fm(PageFont(family, points, bold, italic, 1.0));
+        const QFontMetricsF fm(FormFont(family, points, bold, italic, 1.0));
         const double tabX = column * fm.averageCharWidth();
         if (lineUsed_ && tabX < lineEndX_) newLine();
         add(text, column, 0, false);
@@ -99,7 +83,7 @@ public:
     }
     // Ends the line (an empty line when nothing was printed on it).
     void newLine() {
-        const QFontMetricsF fm(PageFont(family, points, bold, italic, 1.0));
+        const QFontMetricsF fm(FormFont(family, points, bold, italic, 1.0));
         y += fm.lineSpacing() * 100.0 / kReferenceFormHeight;
         ++line_;
         lineUsed_ = false;
@@ -194,7 +178,7 @@ QString RemarksFromProject(const std::string& text) {
 // The page
 
 QRectF PageTextRect(const PageText& t, const QSizeF& page, const QSizeF& form) {
-    const QFontMetricsF fm(PageFont(t, FontScale(form)));
+    const QFontMetricsF fm(PageFont(t, FormFontScale(form)));
     double x = t.x * page.width() / 100.0;
     if (t.column >= 0) x = t.column * fm.averageCharWidth();
     else if (t.centred) x = page.width() / 2 - fm.horizontalAdvance(t.text) / 2;
@@ -202,13 +186,13 @@ QRectF PageTextRect(const PageText& t, const QSizeF& page, const QSizeF& form) {
 }
 
 double PageColumnX(const PageText& t, int column, const QSizeF& form) {
-    return column * QFontMetricsF(PageFont(t, FontScale(form))).averageCharWidth();
+    return column * QFontMetricsF(PageFont(t, FormFontScale(form))).averageCharWidth();
 }
 
 void PaintResultsPage(QPainter& painter, const QSizeF& page, const QSizeF& form, const std::vector<PageText>& texts) {
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), page), kPageBackground);
-    const double scale = FontScale(form);
+    const double scale = FormFontScale(form);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PageText& t : texts) {
         const QFont f = PageFont(t, scale);
@@ -392,9 +376,9 @@ void Step5Screen::resizeEvent(QResizeEvent* event) {
     StepScreen::resizeEvent(event);
     ContInfo->setFormSize(size());
     // The controls on the page carry fonts sized like the page's texts.
-    const double scale = FontScale(QSizeF(size()));
-    BeltCode->setFont(PageFont(QString::fromLatin1(kFontFamily), 16, true, false, scale));
-    const QFont controls = PageFont(QString::fromLatin1(kFontFamily), 11, false, false, scale);
+    const double scale = FormFontScale(QSizeF(size()));
+    BeltCode->setFont(FormFont(QString::fromLatin1(kFontFamily), 16, true, false, scale));
+    const QFont controls = FormFont(QString::fromLatin1(kFontFamily), 11, false, false, scale);
     CambiaCinghia->setFont(controls);
     Remarks->setFont(controls);
 }

@@ -36,19 +36,6 @@ constexpr int kToothRowTwips = 350;
 constexpr int kPulleyColumnTwips = 780;
 constexpr int kPulleyRowTwips = 290;
 
-// Fonts of the title lines are given for a form of this height and scale
-// with it, so the lines keep their place above the layout drawing.
-constexpr double kReferenceFormHeight = 870.0;
-
-QFont TitleFont(double points, bool italic, double formHeight) {
-    QFont f(QStringLiteral("Arial"));
-    const double scale = std::clamp(formHeight / kReferenceFormHeight, 0.3, 1.5);
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale))));
-    f.setBold(true);
-    f.setItalic(italic);
-    return f;
-}
-
 int TwipsToPixels(const QWidget* w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
 
 FlexGrid* MakeGrid(QWidget* parent, const QString& name) {
@@ -231,8 +218,10 @@ void Step6Screen::paintEvent(QPaintEvent* event) {
         painter.setFont(font);
         painter.drawText(QPointF(x * unitX, y * unitY + QFontMetricsF(font).ascent()), text);
     };
-    printAt(1, 1, qs(sheet_.maker), TitleFont(44, true, height()));
-    printAt(1, 13, qs(sheet_.beltLine), TitleFont(12, false, height()));
+    const double scale = style::FormFontScale(QSizeF(size()));
+    const QString arial = QStringLiteral("Arial");
+    printAt(1, 1, qs(sheet_.maker), style::FormFont(arial, 44, true, true, scale));
+    printAt(1, 13, qs(sheet_.beltLine), style::FormFont(arial, 12, true, false, scale));
 }
 
 }  // namespace belt
