@@ -8,13 +8,13 @@
 namespace belt {
 
 struct RibGroove {
-    std::string_view beltName;    // "QUINDEL ZB2", "QUINDEL J", "QUINDEL H"
-    double pitch;                 // P, m
-    std::string_view angleText;   // " = 60°": follows the angle sign in the texts
-    double grooveAngleDegrees;    // the same angle as a number
-    double ridgeRadius;           // R, m
-    double bottomRadius;          // r, m
-    double depth;                 // t, m
+    std::string_view beltName;   // "QUINDEL ZB2", "QUINDEL J", "QUINDEL H"
+    double pitch;                // P, m
+    std::string_view angleText;  // " = 60°": follows the angle sign in the texts
+    double grooveAngleDegrees;   // the same angle as a number
+    double ridgeRadius;          // R, m
+    double bottomRadius;         // r, m
+    double depth;                // t, m
 };
 
 // The groove of the rib section named beltName; nullptr for any other belt.

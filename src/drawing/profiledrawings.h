@@ -1,8 +1,9 @@
-// The drawings of the data sheet: the belt's tooth profile, rib or flat
-// section (Dente, one per profileDrawingCode 0..12) and the matching pulley
-// (Puleggia, one per beltKindCode 0..2), drawn to the proportions of the
-// chosen profile with the symbols of the data sheet on their dimension
-// lines. The same tooth shapes draw the profile pictures of step 1.
+// The belt drawings of the data sheet: the belt's tooth profile, rib or flat
+// section (Dente, one per profileDrawingCode 0..12), drawn to the
+// proportions of the chosen profile with the symbols of the data sheet on
+// their dimension lines, and the colours every data sheet drawing uses. The
+// same tooth shapes draw the pulleys' grooves and the profile pictures of
+// step 1.
 //
 // Every drawing paints into a rectangle of the painter's current coordinate
 // system (a widget, a printed page under its logical window, a PDF) and
@@ -11,6 +12,7 @@
 
 #include <QColor>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRectF>
 #include <string>
 
@@ -45,14 +47,14 @@ struct BeltSection {
     ToothForm form = ToothForm::Trapezoid;
     bool doubleSided = false;
     bool rubber = false;
-    double pitch = 10;        // P: tooth or rib pitch
-    double back = 2;          // h1: body above the teeth; ribs: total thickness
-    double toothHeight = 2.5; // h2: tooth or rib height
-    double tipWidth = 3.5;    // w
+    double pitch = 10;          // P: tooth or rib pitch
+    double back = 2;            // h1: body above the teeth; ribs: total thickness
+    double toothHeight = 2.5;   // h2: tooth or rib height
+    double tipWidth = 3.5;      // w
     bool tipWidthGiven = true;  // w is one of the profile's values
-    double flankAngle = 40;   // included angle of a trapezoid tooth or of a rib, degrees
-    double width = 0;         // flat belts: W
-    double thickness = 0;     // flat belts: T
+    double flankAngle = 40;     // included angle of a trapezoid tooth or of a rib, degrees
+    double width = 0;           // flat belts: W
+    double thickness = 0;       // flat belts: T
 };
 
 // The section of the project's belt (profileDrawingCode chooses the drawing).
@@ -74,9 +76,11 @@ void AddToothOutline(QPainterPath& path, const BeltSection& s, double cx);
 // Width of that tooth where it leaves the land.
 double ToothRootWidth(const BeltSection& s);
 
+// The same tooth as a polyline, without the path before it.
+QPolygonF ToothPolyline(const BeltSection& s, double cx);
+
 // Dente(profileDrawingCode) for the project.
-void DrawProfileDrawing(QPainter& painter, const QRectF& rect, const DriveProject& p, const DrawingColours& colours);
-// Puleggia(beltKindCode) for the project: its driver pulley.
-void DrawPulleyDrawing(QPainter& painter, const QRectF& rect, const DriveProject& p, const DrawingColours& colours);
+void DrawProfileDrawing(QPainter& painter, const QRectF& rect, const DriveProject& p,
+                        const DrawingColours& colours);
 
 }  // namespace belt

@@ -77,16 +77,24 @@ void FillPulley(const DriveProject& p, int k, ProfileDataSheet& s) {
     } else if (quindel) {
         symbols = {std::string(kDiameterSign), "R", "r", "t", "X", "Y"};
         if (groove)
-            values = {d, Length(p, groove->ridgeRadius), Length(p, groove->bottomRadius), Length(p, groove->depth),
-                      x, y};
+            values = {d,
+                      Length(p, groove->ridgeRadius),
+                      Length(p, groove->bottomRadius),
+                      Length(p, groove->depth),
+                      x,
+                      y};
         else
             values = {d, "", "", "", x, y};
     } else {
         const double df = p.pulleyFlangeDiameter[ks];
         const double dmax = p.pulleyMaxBore[ks];
         symbols = {"dp", "de", "df", "dmax", "X", "Y"};
-        values = {d, Length(p, p.pulleyOutsideDiameter[ks]), df != 0 ? Length(p, df) : "",
-                  dmax > 0 ? Length(p, dmax) : "", x, y};
+        values = {d,
+                  Length(p, p.pulleyOutsideDiameter[ks]),
+                  df != 0 ? Length(p, df) : "",
+                  dmax > 0 ? Length(p, dmax) : "",
+                  x,
+                  y};
     }
 }
 
@@ -96,8 +104,9 @@ ProfileDataSheet BuildProfileDataSheet(const DriveProject& p) {
     ProfileDataSheet s;
     const std::string u = UnitSuffix(p);
     s.maker = std::string(kMakerName);
-    s.beltLine = p.beltName + ";  length = " + Length(p, p.beltLength) + u + ";  width = " +
-                 (p.beltFamily == "QUINDEL" ? Format(p.beltWidth, "##0") + " ribs" : Length(p, p.beltWidth) + u);
+    s.beltLine =
+        p.beltName + ";  length = " + Length(p, p.beltLength) + u + ";  width = " +
+        (p.beltFamily == "QUINDEL" ? Format(p.beltWidth, "##0") + " ribs" : Length(p, p.beltWidth) + u);
     FillToothData(p, s);
     const int count = std::clamp(p.pulleyCount, 0, 4);
     for (int k = 1; k <= count; ++k) FillPulley(p, k, s);

@@ -10,6 +10,7 @@
 
 #include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
+#include "drawing/pulleydrawings.h"
 #include "project/driveproject.h"
 #include "screens/flexgrid.h"
 #include "screens/menuactions.h"
@@ -36,7 +37,9 @@ constexpr int kToothRowTwips = 350;
 constexpr int kPulleyColumnTwips = 780;
 constexpr int kPulleyRowTwips = 290;
 
-int TwipsToPixels(const QWidget* w, int twips) { return qRound(twips * w->logicalDpiX() / 1440.0); }
+int TwipsToPixels(const QWidget* w, int twips) {
+    return qRound(twips * w->logicalDpiX() / 1440.0);
+}
 
 FlexGrid* MakeGrid(QWidget* parent, const QString& name) {
     auto* g = new FlexGrid(parent);
@@ -91,9 +94,11 @@ Step6Screen::Step6Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     Layout = new DataSheetPicture(DataSheetPicture::Kind::Layout, 0, project_, this);
     for (int i = 0; i < static_cast<int>(Dente.size()); ++i)
-        Dente[static_cast<std::size_t>(i)] = new DataSheetPicture(DataSheetPicture::Kind::Profile, i, project_, this);
+        Dente[static_cast<std::size_t>(i)] =
+            new DataSheetPicture(DataSheetPicture::Kind::Profile, i, project_, this);
     for (int i = 0; i < static_cast<int>(Puleggia.size()); ++i)
-        Puleggia[static_cast<std::size_t>(i)] = new DataSheetPicture(DataSheetPicture::Kind::Pulley, i, project_, this);
+        Puleggia[static_cast<std::size_t>(i)] =
+            new DataSheetPicture(DataSheetPicture::Kind::Pulley, i, project_, this);
     DatiDente = MakeGrid(this, QStringLiteral("DatiDente"));
     DatiPulegge = MakeGrid(this, QStringLiteral("DatiPulegge"));
     Unita = style::MakeLabel(this, QStringLiteral("Unita"), 10, true, style::kYellow);
@@ -104,7 +109,9 @@ void Step6Screen::applyMenus() {
     ShowStepMenus(menus_, /*goOn=*/false, /*goOn2=*/false, /*print=*/true, /*print2=*/false);
 }
 
-void Step6Screen::refresh() { Form_Resize(); }
+void Step6Screen::refresh() {
+    Form_Resize();
+}
 
 void Step6Screen::showEvent(QShowEvent* event) {
     StepScreen::showEvent(event);
@@ -153,7 +160,9 @@ void Step6Screen::DrawProfileDataSheet() {
     // Every cell holds at least a blank, as a cleared grid does.
     auto cell = [](const std::string& text) { return text.empty() ? QStringLiteral(" ") : qs(text); };
     for (int r = 0; r < kToothDataRows; ++r)
-        for (int c = 0; c < 2; ++c) DatiDente->setCell(r, c, cell(s.toothData[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+        for (int c = 0; c < 2; ++c)
+            DatiDente->setCell(r, c,
+                               cell(s.toothData[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
     for (int r = 0; r < kPulleyDataRows; ++r) {
         const auto row = static_cast<std::size_t>(r);
         for (int c = 0; c < kPulleyDataCols; ++c) {

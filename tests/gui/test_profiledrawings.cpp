@@ -12,6 +12,7 @@
 #include "catalogue/pulleytables.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/profilepictures.h"
+#include "drawing/pulleydrawings.h"
 #include "project/driveproject.h"
 
 using namespace belt;
@@ -108,7 +109,8 @@ void TestProfileDrawings::everyDrawingStaysInItsRectangleAndIsDimensioned() {
     const QRect rect(30, 20, size.width() - 60, size.height() - 40);
     const QColor fill(1, 2, 3);
     const QImage image = Render(size, pulley ? PulleyOf(p, Marked()) : ProfileOf(p, Marked()), rect, fill);
-    SaveForLooking(Render(size - QSize(60, 40), pulley ? PulleyOf(p, ScreenDrawingColours()) : ProfileOf(p, ScreenDrawingColours()),
+    SaveForLooking(Render(size - QSize(60, 40),
+                          pulley ? PulleyOf(p, ScreenDrawingColours()) : ProfileOf(p, ScreenDrawingColours()),
                           QRectF(0, 0, size.width() - 60, size.height() - 40)),
                    pulley ? QStringLiteral("Puleggia%1-of-Dente%2").arg(p.beltKindCode).arg(code)
                           : QStringLiteral("Dente%1").arg(code));
@@ -154,14 +156,18 @@ void TestProfileDrawings::printedPageWindowGivesTheSameDrawing() {
     for (int code : {0, 10, 12}) {
         const DriveProject p = SampleDrawingProject(code);
         for (bool pulley : {false, true}) {
-            const Paint paint = pulley ? PulleyOf(p, PaperDrawingColours()) : ProfileOf(p, PaperDrawingColours());
+            const Paint paint =
+                pulley ? PulleyOf(p, PaperDrawingColours()) : ProfileOf(p, PaperDrawingColours());
             const QImage direct = Render(QSize(800, 400), paint, QRectF(40, 40, 200, 160));
-            const QImage page = Render(QSize(800, 400), [&](QPainter& painter, const QRectF&) {
-                painter.setWindow(0, 0, 200, 100);
-                painter.setViewport(0, 0, 800, 400);
-                paint(painter, QRectF(10, 10, 50, 40));
-            }, {});
-            QVERIFY2(Difference(direct, page, QRect(0, 0, 800, 400)) < 0.002, qPrintable(QString::number(code)));
+            const QImage page = Render(QSize(800, 400),
+                                       [&](QPainter& painter, const QRectF&) {
+                                           painter.setWindow(0, 0, 200, 100);
+                                           painter.setViewport(0, 0, 800, 400);
+                                           paint(painter, QRectF(10, 10, 50, 40));
+                                       },
+                                       {});
+            QVERIFY2(Difference(direct, page, QRect(0, 0, 800, 400)) < 0.002,
+                     qPrintable(QString::number(code)));
         }
     }
 }
@@ -179,7 +185,9 @@ void TestProfileDrawings::stepOnePicturesOfTheToothGroupsDiffer() {
     const QRectF rect(0, 0, 240, 170);
     QList<QImage> images;
     for (int index = 0; index < kProfilePictureCount; ++index) {
-        images << Render(size, [index](QPainter& painter, const QRectF& r) { DrawProfilePicture(painter, r, index); }, rect);
+        images << Render(
+            size, [index](QPainter& painter, const QRectF& r) { DrawProfilePicture(painter, r, index); },
+            rect);
         SaveForLooking(images.back(), QStringLiteral("TipoDente%1").arg(index));
     }
     // The picture without its caption band.

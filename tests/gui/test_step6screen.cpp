@@ -63,8 +63,9 @@ void VerifyShownPictures(const Step6Screen& s, int drawingCode, int kind) {
         QCOMPARE(s.Puleggia[static_cast<std::size_t>(i)]->isVisible(), i == kind);
     // The pictures are painted where they stand on the form.
     const QImage shot = const_cast<Step6Screen&>(s).grab().toImage();
-    for (const QWidget* picture : {static_cast<const QWidget*>(s.Dente[static_cast<std::size_t>(drawingCode)]),
-                                   static_cast<const QWidget*>(s.Puleggia[static_cast<std::size_t>(kind)])}) {
+    for (const QWidget* picture :
+         {static_cast<const QWidget*>(s.Dente[static_cast<std::size_t>(drawingCode)]),
+          static_cast<const QWidget*>(s.Puleggia[static_cast<std::size_t>(kind)])}) {
         const QRect r = picture->geometry();
         QVERIFY(!r.isEmpty());
         QCOMPARE(QColor(shot.pixel(r.right() - 7, r.top() + 9)), ScreenDrawingColours().background);
@@ -186,7 +187,8 @@ void TestStep6Screen::multiRibDrive() {
     VerifyShownPictures(*s, 10, 1);
     const QString ribs = QString::number(static_cast<int>(f.project.beltWidth));
     QVERIFY(QString::fromStdString(s->sheet().beltLine).startsWith(QStringLiteral("QUINDEL J;  length = ")));
-    QVERIFY(QString::fromStdString(s->sheet().beltLine).endsWith(QStringLiteral(";  width = ") + ribs + " ribs"));
+    QVERIFY(
+        QString::fromStdString(s->sheet().beltLine).endsWith(QStringLiteral(";  width = ") + ribs + " ribs"));
     QCOMPARE(Row(s->DatiDente, 0), (QStringList{"P", "2.34"}));
     QCOMPARE(Row(s->DatiDente, 1), (QStringList{"h1", "3.50"}));
     QCOMPARE(Row(s->DatiDente, 2), (QStringList{"h2", "2.00"}));

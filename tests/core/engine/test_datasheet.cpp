@@ -89,9 +89,15 @@ TEST(DataSheet, MultiRibBeltShowsRibsAndTheGrooveOfItsSection) {
         Row values;
     };
     const std::vector<Case> cases = {
-        {"ZB2", "driver pulley;   P = 2.00;   \u00DF = 60\u00B0", {"40.00", "0.30", "0.15", "1.30", "0.00", "0.00"}},
-        {"J", "driver pulley;   P = 2.34;   \u00DF = 40\u00B0", {"40.00", "0.20", "0.40", "1.80", "0.00", "0.00"}},
-        {"H", "driver pulley;   P = 1.60;   \u00DF = 40\u00B0", {"40.00", "0.15", "0.30", "1.30", "0.00", "0.00"}},
+        {"ZB2",
+         "driver pulley;   P = 2.00;   \u00DF = 60\u00B0",
+         {"40.00", "0.30", "0.15", "1.30", "0.00", "0.00"}},
+        {"J",
+         "driver pulley;   P = 2.34;   \u00DF = 40\u00B0",
+         {"40.00", "0.20", "0.40", "1.80", "0.00", "0.00"}},
+        {"H",
+         "driver pulley;   P = 1.60;   \u00DF = 40\u00B0",
+         {"40.00", "0.15", "0.30", "1.30", "0.00", "0.00"}},
     };
     for (const Case& c : cases) {
         DriveProject p = StartedProject();
