@@ -129,11 +129,13 @@ void Sheet::dimension(QPointF a, QPointF b, const QString& symbol, Side side, bo
         text(mid + QPointF(0, side == Side::Before ? -gap : gap), symbol,
              Qt::AlignHCenter | (side == Side::Before ? Qt::AlignBottom : Qt::AlignTop));
     } else if (rotated) {
-        // A symbol longer than its line stands beyond the line's upper end.
-        QPointF at = mid;
+        // A symbol longer than its line is written across it instead, on
+        // a clear ground over whatever the line passes.
         if (textWidth(symbol) > len - 2 * arrow)
-            at = QPointF(mid.x(), std::min(a.y(), b.y()) - arrow - gap - textWidth(symbol) / 2);
-        rotatedText(at + QPointF(side == Side::Before ? -gap : gap, 0), symbol, side);
+            text(mid + QPointF(side == Side::Before ? -gap : gap, 0), symbol,
+                 Qt::AlignVCenter | (side == Side::Before ? Qt::AlignRight : Qt::AlignLeft), true);
+        else
+            rotatedText(mid + QPointF(side == Side::Before ? -gap : gap, 0), symbol, side);
     } else {
         text(mid + QPointF(side == Side::Before ? -gap : gap, 0), symbol,
              Qt::AlignVCenter | (side == Side::Before ? Qt::AlignRight : Qt::AlignLeft));
@@ -163,7 +165,7 @@ void Sheet::angle(QPointF c, double radiusPx, double fromDeg, double spanDeg, co
     text(at, symbol, Qt::AlignHCenter | Qt::AlignBottom);
 }
 
-void Sheet::text(QPointF anchor, const QString& s, Qt::Alignment align) {
+void Sheet::text(QPointF anchor, const QString& s, Qt::Alignment align, bool onClearGround) {
     painter_.save();
     painter_.setFont(font_);
     painter_.setPen(colours.dimension);
@@ -175,6 +177,9 @@ void Sheet::text(QPointF anchor, const QString& s, Qt::Alignment align) {
     if (align & Qt::AlignRight) x = anchor.x() - w;
     if (align & Qt::AlignTop) y = anchor.y();
     if (align & Qt::AlignBottom) y = anchor.y() - h;
+    if (onClearGround)
+        painter_.fillRect(QRectF(x, y + h * 0.15, w, h * 0.75),
+                          colours.background.alpha() ? colours.background : QColor(Qt::white));
     painter_.drawText(QRectF(x, y, w, h), Qt::AlignCenter, s);
     painter_.restore();
 }

@@ -77,8 +77,8 @@ public:
     // An angle between two directions (degrees, device y down) around c.
     void angle(QPointF c, double radiusPx, double fromDeg, double spanDeg, const QString& symbol);
     // Text anchored at a device point: the alignment says which side of the
-    // text the point is on.
-    void text(QPointF anchor, const QString& s, Qt::Alignment align);
+    // text the point is on. On a clear ground it covers what lies beneath.
+    void text(QPointF anchor, const QString& s, Qt::Alignment align, bool onClearGround = false);
 
     QPainter& painter() { return painter_; }
 
