@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
@@ -14,6 +13,7 @@
 #include "app/mainwindow.h"
 #include "drawing/aboutillustrations.h"
 #include "drawing/logo.h"
+#include "drawing/photowidget.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
@@ -129,22 +129,6 @@ constexpr double kReferenceHeight = 1000;
 constexpr double kNamePoints = 17;
 constexpr double kTextPoints = 13;
 
-class AboutPhoto : public QWidget {
-public:
-    AboutPhoto(int index, QWidget* parent) : QWidget(parent), index_(index) {
-        setObjectName(QStringLiteral("Photo%1").arg(index));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        DrawAboutIllustration(painter, QRectF(rect()), index_);
-    }
-
-private:
-    int index_;
-};
-
 class AboutPage : public QWidget {
 public:
     explicit AboutPage(QWidget* parent) : QWidget(parent) {
@@ -225,7 +209,8 @@ AboutScreen::AboutScreen(MainWindow& main, DriveProject& project)
         infotext[k]->setTextFormat(Qt::RichText);
         infotext[k]->setText(headedText(line.name, line.kind, line.text));
     }
-    for (std::size_t i = 0; i < Photo.size(); ++i) Photo[i] = new AboutPhoto(static_cast<int>(i), ContInfo);
+    for (std::size_t i = 0; i < Photo.size(); ++i)
+        Photo[i] = new PhotoWidget(DrawAboutIllustration, static_cast<int>(i), ContInfo);
     ContInfo->hide();
 }
 

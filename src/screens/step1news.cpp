@@ -1,10 +1,10 @@
 // STEP1: the news page and its scroll bar.
 
-#include <QPainter>
 #include <QScrollBar>
 #include <QTabBar>
 
 #include "drawing/newsillustrations.h"
+#include "drawing/photowidget.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
@@ -18,25 +18,6 @@ namespace belt {
 
 using namespace style;
 using namespace step1;
-
-namespace {
-// Photo(i) of the news page.
-class NewsPhoto : public QWidget {
-public:
-    NewsPhoto(int index, QWidget* parent) : QWidget(parent), index_(index) {
-        setObjectName(QStringLiteral("Photo%1").arg(index));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        DrawNewsIllustration(painter, QRectF(rect()), index_);
-    }
-
-private:
-    int index_;
-};
-}  // namespace
 
 NewsPage::NewsPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("QVPNews"));
@@ -52,7 +33,8 @@ NewsPage::NewsPage(QWidget* parent) : QWidget(parent) {
     SetFontSize(infotext_[0], 18, true);
     infotext_[0]->setAlignment(Qt::AlignCenter);
     for (std::size_t i = 1; i < infotext_.size(); ++i) SetFontSize(infotext_[i], 12);
-    for (std::size_t i = 0; i < photo_.size(); ++i) photo_[i] = new NewsPhoto(static_cast<int>(i), this);
+    for (std::size_t i = 0; i < photo_.size(); ++i)
+        photo_[i] = new PhotoWidget(DrawNewsIllustration, static_cast<int>(i), this);
 }
 
 void NewsPage::place(QWidget* w, double left, double top, double width, double height) {

@@ -39,6 +39,19 @@ inline void EnterText(NumericBox* box, const QString& text) {
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+// The main window's bar items that are visible, by name, in the bar's order.
+inline QString VisibleMenus(const MenuActions& m) {
+    const QList<QPair<QString, QAction*>> items = {
+        {"mStopDemo", m.mStopDemo}, {"mDemo", m.mDemo},         {"mLoopDemo", m.mLoopDemo},
+        {"mClose", m.mClose},       {"mFile", m.mFile},         {"mGoBack", m.mGoBack},
+        {"mGoon", m.mGoon},         {"mGoon2", m.mGoon2},       {"mUnit", m.mUnit},
+        {"mPrinter", m.mPrinter},   {"mPrinter2", m.mPrinter2}, {"mInt", m.mInt}};
+    QStringList names;
+    for (const auto& [name, action] : items)
+        if (action && action->isVisible()) names << name;
+    return names.join(' ');
+}
+
 // A menu bar's worth of actions, all visible to begin with, for a screen
 // shown without a main window.
 struct StandaloneMenus {

@@ -17,20 +17,9 @@
 
 using namespace belt;
 using belt::test::MainWindowFixture;
+using belt::test::VisibleMenus;
 
 namespace {
-
-QString visibleMenus(MenuActions& m) {
-    const QList<QPair<QString, QAction*>> items = {
-        {"mStopDemo", m.mStopDemo}, {"mDemo", m.mDemo},         {"mLoopDemo", m.mLoopDemo},
-        {"mClose", m.mClose},       {"mFile", m.mFile},         {"mGoBack", m.mGoBack},
-        {"mGoon", m.mGoon},         {"mGoon2", m.mGoon2},       {"mUnit", m.mUnit},
-        {"mPrinter", m.mPrinter},   {"mPrinter2", m.mPrinter2}, {"mInt", m.mInt}};
-    QStringList names;
-    for (const auto& [name, action] : items)
-        if (action->isVisible()) names << name;
-    return names.join(' ');
-}
 
 struct About : MainWindowFixture {
     MainWindow& w = *window;
@@ -65,14 +54,14 @@ void TestAboutScreen::fromTheCoverAndBack() {
     QCOMPARE(a.windowTitle(), QStringLiteral("VESTRANO BELT CALCULATION [Info]"));
     QCOMPARE(a.menuBar()->actions(), QList<QAction*>{a.mClose});
     QCOMPARE(a.mClose->text(), QStringLiteral("&Close"));
-    QCOMPARE(visibleMenus(f.w.menus()), QStringLiteral("mClose"));
+    QCOMPARE(VisibleMenus(f.w.menus()), QStringLiteral("mClose"));
     QCOMPARE(a.ScrollInfo->value(), 0);
     QCOMPARE(a.pageTop(), 0.0);
 
     a.mClose->trigger();
     QVERIFY(!a.isVisible());
     QCOMPARE(f.w.activeFormName(), QStringLiteral("MAIN"));
-    QCOMPARE(visibleMenus(f.w.menus()), QStringLiteral("mDemo mLoopDemo mFile mInt"));
+    QCOMPARE(VisibleMenus(f.w.menus()), QStringLiteral("mDemo mLoopDemo mFile mInt"));
     // Shown again, the page starts at its top.
     a.ScrollInfo->setValue(120);
     f.w.mInfo_Click();
@@ -105,12 +94,12 @@ void TestAboutScreen::menusComeBackAsTheScreenHadThem() {
         f.project.linearDriveType = 1;
     }
     f.w.showScreen(form);
-    QCOMPARE(visibleMenus(f.w.menus()), menus);
+    QCOMPARE(VisibleMenus(f.w.menus()), menus);
     f.w.menus().mInfo->trigger();
-    QCOMPARE(visibleMenus(f.w.menus()), QStringLiteral("mClose"));
+    QCOMPARE(VisibleMenus(f.w.menus()), QStringLiteral("mClose"));
     f.about().mClose_Click();
     QCOMPARE(f.w.activeFormName(), form);
-    QCOMPARE(visibleMenus(f.w.menus()), menus);
+    QCOMPARE(VisibleMenus(f.w.menus()), menus);
 }
 
 void TestAboutScreen::closingTheWindowIsClose() {
@@ -118,7 +107,7 @@ void TestAboutScreen::closingTheWindowIsClose() {
     f.w.mInfo_Click();
     QVERIFY(f.about().close());
     QVERIFY(!f.about().isVisible());
-    QCOMPARE(visibleMenus(f.w.menus()), QStringLiteral("mDemo mLoopDemo mFile mInt"));
+    QCOMPARE(VisibleMenus(f.w.menus()), QStringLiteral("mDemo mLoopDemo mFile mInt"));
 }
 
 void TestAboutScreen::pageStacksEachTextBesideItsPicture() {

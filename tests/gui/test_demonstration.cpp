@@ -19,20 +19,9 @@
 using namespace belt;
 using belt::test::MainWindowFixture;
 using belt::test::PageLineOf;
+using belt::test::VisibleMenus;
 
 namespace {
-
-QString visibleMenus(MenuActions& m) {
-    const QList<QPair<QString, QAction*>> items = {
-        {"mStopDemo", m.mStopDemo}, {"mDemo", m.mDemo},         {"mLoopDemo", m.mLoopDemo},
-        {"mClose", m.mClose},       {"mFile", m.mFile},         {"mGoBack", m.mGoBack},
-        {"mGoon", m.mGoon},         {"mGoon2", m.mGoon2},       {"mUnit", m.mUnit},
-        {"mPrinter", m.mPrinter},   {"mPrinter2", m.mPrinter2}, {"mInt", m.mInt}};
-    QStringList names;
-    for (const auto& [name, action] : items)
-        if (action->isVisible()) names << name;
-    return names.join(' ');
-}
 
 const QString kCoverMenus = QStringLiteral("mDemo mLoopDemo mFile mInt");
 
@@ -80,7 +69,7 @@ void TestDemonstration::demoPlaysTheExampleToItsEnd() {
     QCOMPARE(f.project.demoStep, 11);
     QVERIFY(f.demo.DemoFlash()->isActive());
     QCOMPARE(f.demo.DemoFlash()->interval(), 3000);
-    QCOMPARE(visibleMenus(f.w.menus()), QStringLiteral("mStopDemo"));
+    QCOMPARE(VisibleMenus(f.w.menus()), QStringLiteral("mStopDemo"));
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
 
     // STEP1: the ORVANTO T belt, the driver class, the machine, the factor cell.
@@ -168,7 +157,7 @@ void TestDemonstration::demoPlaysTheExampleToItsEnd() {
     QCOMPARE(f.tick(), 43);
     QCOMPARE(f.project.demoRunning, 0);
     QVERIFY(!f.demo.DemoFlash()->isActive());
-    QCOMPARE(visibleMenus(f.w.menus()), kCoverMenus);
+    QCOMPARE(VisibleMenus(f.w.menus()), kCoverMenus);
     // Nothing was asked or told on the way.
     QVERIFY(f.dialogs.seen.empty());
 }
@@ -184,7 +173,7 @@ void TestDemonstration::stopDemoMidway() {
     QCOMPARE(f.w.activeFormName(), QStringLiteral("MAIN"));
     QCOMPARE(f.project.beltType, std::string());
     QCOMPARE(f.project.pulleyCount, 0);
-    QCOMPARE(visibleMenus(f.w.menus()), kCoverMenus);
+    QCOMPARE(VisibleMenus(f.w.menus()), kCoverMenus);
     QVERIFY(f.dialogs.seen.empty());
 }
 
@@ -195,7 +184,7 @@ void TestDemonstration::loopDemoScrollsTheAboutPageAndComesRound() {
     QCOMPARE(f.project.demoRunning, 2);
     QVERIFY(about.isVisible());
     QCOMPARE(about.windowModality(), Qt::NonModal);
-    QCOMPARE(visibleMenus(f.w.menus()), QStringLiteral("mStopDemo"));
+    QCOMPARE(VisibleMenus(f.w.menus()), QStringLiteral("mStopDemo"));
     const double tops[] = {-97, -190, -285, -360, -410, -479, -549, -619, -679, -749};
     for (const double top : tops) {
         f.tick();
@@ -219,7 +208,7 @@ void TestDemonstration::loopDemoScrollsTheAboutPageAndComesRound() {
     QVERIFY(f.demo.DemoFlash()->isActive());
     f.w.mStopDemo_Click();
     QVERIFY(!about.isVisible());
-    QCOMPARE(visibleMenus(f.w.menus()), kCoverMenus);
+    QCOMPARE(VisibleMenus(f.w.menus()), kCoverMenus);
 }
 
 void TestDemonstration::closingTheAboutPageEarlyGoesOnAtStep10() {
@@ -230,7 +219,7 @@ void TestDemonstration::closingTheAboutPageEarlyGoesOnAtStep10() {
     f.w.aboutScreen().close();
     QCOMPARE(f.project.demoStep, 10);
     // The menus stay the demonstration's.
-    QCOMPARE(visibleMenus(f.w.menus()), QStringLiteral("mStopDemo"));
+    QCOMPARE(VisibleMenus(f.w.menus()), QStringLiteral("mStopDemo"));
     QCOMPARE(f.tick(), 10);
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
     QCOMPARE(f.tick(), 11);

@@ -17,14 +17,13 @@
 #include <QUrl>
 #include <csignal>
 
-#include "engine/layouteditor.h"
 #include "guitestsupport.h"
 #include "project/projectfile.h"
 #include "screens/step1screen.h"
+#include "screens/step4screen.h"
 #include "screens/step5screen.h"
 
 using namespace belt;
-using belt::test::AddTestScreens;
 using belt::test::WizardWalk;
 
 namespace {
@@ -188,7 +187,6 @@ void TestFileCommands::controlsComeBackThroughTheirHandlers() {
 // rating as the file holds.
 void TestFileCommands::goOnAfterOpenReachesTheSameResults() {
     Files f;
-    AddTestScreens(f.w, {"STEP4"}, /*replace=*/true);
     f.openThroughTheMenu(kDemoFile);
     DriveProject inFile;
     QVERIFY(ProjectFile::open(kDemoFile.toStdString(), inFile).ok);
@@ -201,9 +199,9 @@ void TestFileCommands::goOnAfterOpenReachesTheSameResults() {
     // one the design used. Both times the belt is not to be double-sided.
     f.dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
     f.w.mGoon_Click();
-    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP4"));
-    QVERIFY(OnDrawClick(f.project, f.dialogs));
-    MarkLayoutDrawn(f.project);
+    auto* step4 = dynamic_cast<Step4Screen*>(f.w.activeScreen());
+    QVERIFY(step4);
+    step4->Draw_Click();
     QCOMPARE(f.project.beltPathTable[0][1], inFile.beltPathTable[0][1]);
     f.dialogs.acceptInputDefaults = true;  // the proposed width
     f.w.mGoon_Click();
