@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 
 #include "app/aboutscreen.h"
@@ -214,7 +215,11 @@ void Demonstration::performStep(int step) {
     };
 
     if (step >= 0 && step <= 9) {
-        w.aboutScreen().setPageTop(kAboutPageTops[static_cast<std::size_t>(step)]);
+        // Never past the end of the page: its texts and pictures are this
+        // program's own, and its length follows them.
+        AboutScreen& about = w.aboutScreen();
+        const double top = kAboutPageTops[static_cast<std::size_t>(step)];
+        about.setPageTop(std::max(top, -double(about.ScrollInfo->maximum())));
         return;
     }
     switch (step) {
