@@ -15,6 +15,7 @@
 #include "project/projectfile.h"
 #include "screens/screenstyle.h"
 #include "screens/step1screen.h"
+#include "screens/stepscreen.h"
 
 namespace belt {
 
@@ -94,6 +95,8 @@ void FileCommands::forgetFile() {
 bool FileCommands::Salva() {
     // Nothing to write for an empty project, and nothing to lose.
     if (project_.beltType.empty()) return true;
+    // The file must hold what the boxes show.
+    if (StepScreen* s = window_.activeScreen(); s && !s->entriesConfirmed()) return false;
     const QString path = fileDialogs_->chooseFile(&window_, request(true));
     if (path.isEmpty()) return false;
     const SaveResult saved =

@@ -345,7 +345,13 @@ void MainWindow::COVER_GotFocus() {
 // ---------------------------------------------------------------------------
 // Navigation
 
+bool MainWindow::entriesConfirmed() {
+    StepScreen* s = activeScreen();
+    return !s || s->entriesConfirmed();
+}
+
 void MainWindow::mGoon_Click() {
+    if (!entriesConfirmed()) return;
     const QString form = activeFormName();
     if (form == QLatin1String("MAIN")) {
         if (closing_) return;
@@ -393,6 +399,7 @@ void MainWindow::mGoon_Click() {
 }
 
 void MainWindow::mGoBack_Click() {
+    if (!entriesConfirmed()) return;
     const QString form = activeFormName();
     const QString target = QString::fromStdString(GoBackTarget(project_, form.toStdString()));
     if (target.isEmpty()) return;
@@ -415,28 +422,27 @@ void MainWindow::goToStep3From(const QString& formName) {
     showScreen(QStringLiteral("STEP3"));
 }
 
-void MainWindow::mCentreDistance_Click() {
+void MainWindow::chooseDriveConfiguration(int count, int mode) {
+    if (!entriesConfirmed()) return;
     const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 2, 1, form == QLatin1String("STEP1")))
+    if (ChooseDriveConfiguration(project_, dialogs_, count, mode, form == QLatin1String("STEP1")))
         goToStep3From(form);
+}
+
+void MainWindow::mCentreDistance_Click() {
+    chooseDriveConfiguration(2, 1);
 }
 
 void MainWindow::mBeltLength_Click() {
-    const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 2, 2, form == QLatin1String("STEP1")))
-        goToStep3From(form);
+    chooseDriveConfiguration(2, 2);
 }
 
 void MainWindow::m3Pulleys_Click() {
-    const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 3, 0, form == QLatin1String("STEP1")))
-        goToStep3From(form);
+    chooseDriveConfiguration(3, 0);
 }
 
 void MainWindow::m4Pulleys_Click() {
-    const QString form = activeFormName();
-    if (ChooseDriveConfiguration(project_, dialogs_, 4, 0, form == QLatin1String("STEP1")))
-        goToStep3From(form);
+    chooseDriveConfiguration(4, 0);
 }
 
 // ---------------------------------------------------------------------------

@@ -133,6 +133,10 @@ private:
     void startClosingMessage();
     void setBlinking(const QString& formName, bool on);
     void goToStep3From(const QString& formName);
+    void chooseDriveConfiguration(int count, int mode);
+    // False (after saying which box waits) while the active screen holds a
+    // number typed and not confirmed with Enter.
+    bool entriesConfirmed();
     void applyMenusOf(StepScreen* screen);
 
     DriveProject& project_;

@@ -1,7 +1,9 @@
 #include "screens/numericbox.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 
+#include "screens/screenstyle.h"
 #include "units/units.h"
 
 namespace belt {
@@ -10,7 +12,10 @@ NumericBox::NumericBox(DriveProject& project, Dialogs& dialogs, QWidget* parent)
     : QLineEdit(parent), project_(project), dialogs_(dialogs) {
     // setText() from the model clears the modified flag before textChanged
     // arrives, so the flag tells a user's edit from a rewrite.
-    connect(this, &QLineEdit::textChanged, this, [this] { setPending(isModified()); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isModified()) acceptedText_ = text();
+        setPending(isModified() && text() != acceptedText_);
+    });
 }
 
 void NumericBox::bind(double* target, int quantity, const QString& format, bool allowNegative) {
@@ -59,7 +64,47 @@ void NumericBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && pending_) {
+        restoreAcceptedText();
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumericBox::restoreAcceptedText() {
+    const QString accepted = acceptedText_;
+    setText(accepted);
+    setModified(false);
+    setPending(false);
+    selectAll();
+}
+
+void NumericBox::setCaption(const QString& caption) {
+    caption_ = caption;
+    captionLabels_.clear();
+}
+
+void NumericBox::setCaptionLabels(const QList<QLabel*>& labels) {
+    caption_.clear();
+    captionLabels_.clear();
+    for (QLabel* l : labels) captionLabels_.append(l);
+}
+
+QString NumericBox::caption() const {
+    if (captionLabels_.isEmpty()) return caption_;
+    QStringList parts;
+    for (const QPointer<QLabel>& l : captionLabels_) {
+        if (!l) continue;
+        // "Slope.......[degrees]" and "Power [kW]:" read as "Slope [degrees]"
+        // and "Power [kW]".
+        QString t = l->text();
+        t.replace(QRegularExpression(QStringLiteral("\\.{2,}")), QStringLiteral(" "));
+        t = t.simplified();
+        if (t.endsWith(QLatin1Char(':'))) t.chop(1);
+        if (!t.isEmpty()) parts.append(t);
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void NumericBox::setPending(bool pending) {
@@ -68,14 +113,18 @@ void NumericBox::setPending(bool pending) {
     QFont f = font();
     f.setItalic(pending);
     setFont(f);
-    // Only the base colour is swapped, so a colour the screen gave the box
-    // (a blinking hint, a marked value) comes back after Enter.
+    // The box's own colours come back after Enter (a blinking hint, a
+    // marked value); meanwhile dark text on the tint stays readable whatever
+    // colours the screen gave the box.
     QPalette pal = palette();
     if (pending) {
         savedBase_ = pal.color(QPalette::Base);
-        pal.setColor(QPalette::Base, QColor(255, 244, 200));
+        savedText_ = pal.color(QPalette::Text);
+        pal.setColor(QPalette::Base, style::kPendingBase);
+        pal.setColor(QPalette::Text, style::kPendingText);
     } else {
         pal.setColor(QPalette::Base, savedBase_);
+        pal.setColor(QPalette::Text, savedText_);
     }
     setPalette(pal);
 }

@@ -1,11 +1,15 @@
 // The entry box every screen uses for a number: it takes its value only when
 // Enter is pressed, through AcceptNumericInput, so typing alone never changes
 // the project. Until then the edited text is shown in italics on a tinted
-// background, so the user sees that it has not been taken yet.
+// background, so the user sees that it has not been taken yet; Esc puts the
+// last accepted text back.
 #pragma once
 
 #include <QColor>
+#include <QLabel>
 #include <QLineEdit>
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <variant>
 
@@ -32,8 +36,18 @@ public:
     // navigation to re-read a box. Does nothing when no variable is bound.
     void accept();
 
-    // Text typed since the last Enter or the last rewrite from the model.
+    // Text typed since the last Enter or the last rewrite from the model
+    // (and not typed back to what the box showed then).
     bool isPending() const { return pending_; }
+    // What the box showed after the last Enter or rewrite from the model.
+    const QString& acceptedText() const { return acceptedText_; }
+
+    // The name by which messages speak of the box: a fixed text, or the
+    // current texts of the labels that caption it (a panel title and the
+    // box's own label), joined without their dotted leaders.
+    void setCaption(const QString& caption);
+    void setCaptionLabels(const QList<QLabel*>& labels);
+    QString caption() const;
 
     int quantity() const { return quantity_; }
     const QString& format() const { return format_; }
@@ -49,6 +63,7 @@ protected:
 
 private:
     void setPending(bool pending);
+    void restoreAcceptedText();
 
     DriveProject& project_;
     Dialogs& dialogs_;
@@ -57,7 +72,11 @@ private:
     QString format_ = QStringLiteral("###0.00");
     bool allowNegative_ = false;
     bool pending_ = false;
+    QString acceptedText_;
     QColor savedBase_;
+    QColor savedText_;
+    QString caption_;
+    QList<QPointer<QLabel>> captionLabels_;
 };
 
 // A right-aligned entry box named `name`, its text in `points` points.

@@ -35,6 +35,10 @@ inline const QColor kLightGrey(224, 224, 224);
 inline const QColor kDisabledCaption(120, 130, 160);
 // The red of the data sheet's title lines.
 inline const QColor kRed(255, 0, 0);
+// A number typed and not yet confirmed with Enter: dark text on a cream tint,
+// readable in every box of every screen.
+inline const QColor kPendingBase(255, 244, 200);
+inline const QColor kPendingText(16, 32, 72);
 
 // Form size at which a painted page's font in points is drawn at its nominal
 // size; larger and smaller windows scale the fonts with them, so the page

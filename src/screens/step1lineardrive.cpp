@@ -58,7 +58,10 @@ void Step1Screen::makeLinearDriveControls() {
         l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
         SetFontSize(l, 11);
         printed_[i] = l;
+        dati_[i]->setCaptionLabels({l});
     }
+    dati_[9]->setCaption(QStringLiteral("Carriage length"));
+    dati_[10]->setCaption(QStringLiteral("Stroke"));
 }
 
 void Step1Screen::SelkiraTavoren() {

@@ -45,6 +45,7 @@ void Step1Screen::makeMachineControls() {
     loadFactorBox_->setObjectName(QStringLiteral("LoadFactorBox"));
     loadFactorBox_->bind(&project_.loadFactor, kPlainNumber, QStringLiteral("###0.0"));
     loadFactorBox_->setText(QStringLiteral("1.0"));
+    loadFactorBox_->setCaption(QStringLiteral("Load Factor"));
     loadFactorBox_->setAlignment(Qt::AlignCenter);
     SetFontSize(loadFactorBox_, 14, true);
     {
@@ -109,6 +110,8 @@ void Step1Screen::OrvantoRubber() {
 }
 
 void Step1Screen::Flash_Timer() {
+    // A typed factor keeps the readable look of an unconfirmed entry.
+    if (loadFactorBox_->isPending()) return;
     QPalette pal = loadFactorBox_->palette();
     pal.setColor(QPalette::Text, pal.color(QPalette::Text) == kYellow ? kCyan : kYellow);
     loadFactorBox_->setPalette(pal);

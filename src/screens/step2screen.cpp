@@ -117,6 +117,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         f.setPointSize(12);
         box->setFont(f);
         connect(box, &NumericBox::accepted, this, [this, i] { datoEntered(static_cast<int>(i)); });
+        box->setCaptionLabels({nomeDato_[i]});
         dato_[i] = box;
     }
     setTabOrder(dato_[0], dato_[1]);

@@ -75,6 +75,7 @@ Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
             std::pair{nomeinputd[ks], inputd[ks]}, std::pair{nomeinputi[ks], inputi[ks]}};
         double top = 15;
         for (const auto& [caption, entry] : rows) {
+            entry->setCaptionLabels({TitoloBox[ks], caption});
             PlaceForm(caption, 5, top, 90, 7.5);
             PlaceForm(entry, 5, top + 7.5, 90, 9);
             top += 17.5;
@@ -104,6 +105,7 @@ Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         TitoloBox[is]->setText(QString::fromLatin1(driveCaptions[i - 5]));
         PlaceForm(TitoloBox[is], 0, 6, 100, 36);
         Dato[is] = newBox(panel, QStringLiteral("Dato%1").arg(i));
+        Dato[is]->setCaptionLabels({TitoloBox[is]});
         PlaceForm(Dato[is], 20, 48, 60, 30);
     }
     TitoloBox[1]->setText(QStringLiteral("Driver Pulley"));

@@ -7,6 +7,7 @@
 
 namespace belt {
 
+class NumericBox;
 struct DriveProject;
 class Dialogs;
 struct MenuActions;
@@ -31,6 +32,12 @@ public:
     // Starts or stops the screen's own attention effect (its Flash timer).
     virtual void setBlinking(bool /*on*/) {}
 
+    // Whether every number typed on the screen has been confirmed with Enter.
+    // If not, tells the user which box still waits, puts the focus in it and
+    // returns false: Go On, Go Back and the commands that leave the screen
+    // stay, rather than go on with the value the box held before.
+    bool entriesConfirmed();
+
     // Go On's design calculation kept the user on this screen after the
     // standard length question was cancelled: STEP3 reads its centre distance
     // and belt length boxes again and puts the focus on the power box (Dato(5)).
@@ -38,6 +45,10 @@ public:
     // Go On on STEP4 accepted a standard length: the screen shows its hint
     // that a pulley must now be moved to fit it.
     virtual void showAdjustHint() {}
+
+    // The box whose typed number waits for Enter (the one with the focus
+    // first), or null.
+    NumericBox* unconfirmedBox() const;
 
 protected:
     DriveProject& project_;

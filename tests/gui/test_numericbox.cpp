@@ -1,9 +1,12 @@
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
+#include <cmath>
 
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "screens/numericbox.h"
+#include "screens/screenstyle.h"
 #include "units/units.h"
 
 using namespace belt;
@@ -18,6 +21,9 @@ private slots:
     void showValueUsesTheCurrentUnit();
     void singleTargets();
     void unboundBoxIgnoresEnter();
+    void escapeRestoresTheAcceptedText();
+    void pendingTextIsReadableOnAnyColours();
+    void captionReadsTheLabelsWithoutLeaders();
 };
 
 void NumericBoxTest::enterStoresInTheCurrentUnit_data() {
@@ -145,6 +151,82 @@ void NumericBoxTest::unboundBoxIgnoresEnter() {
     QTest::keyClick(&box, Qt::Key_Return);
     QCOMPARE(box.text(), QString("5"));
     QCOMPARE(accepted.count(), 0);
+}
+
+void NumericBoxTest::escapeRestoresTheAcceptedText() {
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    box.bind(&p.centreDistance, kLength, "###0.00");
+    QTest::keyClicks(&box, "388.7");
+    QTest::keyClick(&box, Qt::Key_Return);
+
+    box.selectAll();
+    QTest::keyClicks(&box, "500");
+    QVERIFY(box.isPending());
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QCOMPARE(box.text(), QString("388.70"));
+    QVERIFY(!box.isPending());
+    QVERIFY(!box.font().italic());
+    QCOMPARE(p.centreDistance, 0.3887);
+
+    // Typed back to what it showed, the box has nothing left to confirm.
+    QTest::keyClick(&box, Qt::Key_End);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QVERIFY(box.isPending());
+    QTest::keyClicks(&box, "0");
+    QVERIFY(!box.isPending());
+
+    // A rewrite from the model is the new text Esc comes back to.
+    p.centreDistance = 0.4;
+    box.showValue();
+    box.selectAll();
+    QTest::keyClicks(&box, "7");
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QCOMPARE(box.text(), QString("400.00"));
+}
+
+void NumericBoxTest::pendingTextIsReadableOnAnyColours() {
+    // The load factor box of step 1: yellow on dark blue, blinking.
+    DriveProject p;
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    box.bind(&p.loadFactor, kPlainNumber, "###0.0");
+    QPalette pal = box.palette();
+    pal.setColor(QPalette::Base, style::kBackground.darker(130));
+    pal.setColor(QPalette::Text, style::kYellow);
+    box.setPalette(pal);
+
+    QTest::keyClicks(&box, "1.4");
+    QCOMPARE(box.palette().color(QPalette::Text), style::kPendingText);
+    QCOMPARE(box.palette().color(QPalette::Base), style::kPendingBase);
+    // WCAG contrast of the pending look: well above the 4.5 of normal text.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    QVERIFY((luminance(style::kPendingBase) + 0.05) / (luminance(style::kPendingText) + 0.05) > 7);
+
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.palette().color(QPalette::Text), style::kYellow);
+    QCOMPARE(box.palette().color(QPalette::Base), style::kBackground.darker(130));
+}
+
+void NumericBoxTest::captionReadsTheLabelsWithoutLeaders() {
+    DriveProject p;
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    QCOMPARE(box.caption(), QString());
+    box.setCaption("Stroke");
+    QCOMPARE(box.caption(), QString("Stroke"));
+
+    QLabel panel("Driver Pulley");
+    QLabel row("Slope..........................[degrees]");
+    box.setCaptionLabels({&panel, &row});
+    QCOMPARE(box.caption(), QString("Driver Pulley, Slope [degrees]"));
+    row.setText("R.P.M. [rpm]:");  // the caption follows the label's unit
+    QCOMPARE(box.caption(), QString("Driver Pulley, R.P.M. [rpm]"));
 }
 
 QTEST_MAIN(NumericBoxTest)

@@ -19,6 +19,7 @@
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
+#include "screens/screenstyle.h"
 #include "screens/step1screen.h"
 #include "units/units.h"
 
@@ -371,6 +372,15 @@ void TestStep1Screen::loadFactorBoxBlinks() {
     f.screen->Flash_Timer();
     QCOMPARE(f.screen->loadFactorBox()->palette().color(QPalette::Text), QColor(0, 255, 255));
     f.screen->Flash_Timer();
+    QCOMPARE(f.screen->loadFactorBox()->palette().color(QPalette::Text), QColor(255, 255, 0));
+
+    // A factor typed and not yet confirmed stays dark on its tint: the
+    // blinking yellow or cyan would be unreadable there.
+    f.screen->loadFactorBox()->setFocus();
+    QTest::keyClicks(f.screen->loadFactorBox(), "2");
+    f.screen->Flash_Timer();
+    QCOMPARE(f.screen->loadFactorBox()->palette().color(QPalette::Text), style::kPendingText);
+    QTest::keyClick(f.screen->loadFactorBox(), Qt::Key_Return);
     QCOMPARE(f.screen->loadFactorBox()->palette().color(QPalette::Text), QColor(255, 255, 0));
     f.screen->setBlinking(false);
     QVERIFY(!f.screen->flash()->isActive());

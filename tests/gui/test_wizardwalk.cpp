@@ -1,9 +1,11 @@
 // The wizard walked as an engineer uses it: a value typed and not yet
-// confirmed when Go On is chosen, the next box after Enter, a design stopped
-// on the pulley data after its standard length was taken, and the answer Yes
-// to the save question.
+// confirmed when Go On or another command that leaves the screen is chosen,
+// Esc in such a box, the next box after Enter, a design stopped on the pulley
+// data after its standard length was taken, and the answer Yes to the save
+// question.
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 #include "guitestsupport.h"
 #include "screens/numericbox.h"
@@ -43,35 +45,112 @@ void TypeOnly(NumericBox* box, const QString& text) {
 class TestWizardWalk : public QObject {
     Q_OBJECT
 private slots:
-    void goOnLeavesAnUnconfirmedBoxMarked();
+    void unconfirmedBoxStopsTheCommandsThatLeaveTheScreen();
+    void escapeRestoresTheCentreDistanceGoOnThenUses();
     void enterSelectsTheNextBox();
     void cancelledWidthShowsTheCentreDistanceOfTheStandardLength();
     void saveAnswerYesWithoutSavingKeepsTheProject_data();
     void saveAnswerYesWithoutSavingKeepsTheProject();
 };
 
-void TestWizardWalk::goOnLeavesAnUnconfirmedBoxMarked() {
-    // A box takes its value only on Enter; one typed into and left shows it
-    // is unconfirmed, and Go On neither takes nor loses the typed text.
+void TestWizardWalk::unconfirmedBoxStopsTheCommandsThatLeaveTheScreen() {
+    // Each case reaches its screen and returns the box to type into.
+    const std::function<NumericBox*(Walk&)> stroke = [](Walk& f) {
+        f.step1()->setBeltTypeTab(1);
+        QTest::mouseClick(f.step1()->tipoDente(0), Qt::LeftButton);
+        f.step1()->setOptionDriver(1);  // omega drive: a stroke is required
+        return f.step1()->dati(10);
+    };
+    const std::function<NumericBox*(Walk&)> loadFactor = [](Walk& f) {
+        f.step1()->setBeltTypeTab(0);
+        QTest::mouseClick(f.step1()->tipoDente(0), Qt::LeftButton);
+        return f.step1()->loadFactorBox();
+    };
+    const std::function<NumericBox*(Walk&)> rpm = [](Walk& f) {
+        f.step1()->setBeltTypeTab(0);
+        QTest::mouseClick(f.step1()->tipoDente(0), Qt::LeftButton);
+        f.w.mGoon_Click();
+        f.step2()->Scelta_Click(2);
+        return f.step2()->dato(1);
+    };
+    const std::function<NumericBox*(Walk&)> centreDistance = [](Walk& f) {
+        f.orvantoT10WithTeeth();
+        EnterText(f.step3()->Dato[8], "400");
+        return f.step3()->Dato[8];
+    };
+    const std::function<NumericBox*(Walk&)> teeth = [](Walk& f) {
+        f.orvantoT10WithTeeth();
+        return f.step3()->inputz[2];
+    };
+    struct Case {
+        const char* name;
+        std::function<NumericBox*(Walk&)> reach;
+        void (MainWindow::*command)();
+        const char* form;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"Go On, step 1", stroke, &MainWindow::mGoon_Click, "STEP1", "Stroke"},
+        {"Go Back, step 1", loadFactor, &MainWindow::mGoBack_Click, "STEP1", "Load Factor"},
+        {"3 Pulleys, step 2", rpm, &MainWindow::m3Pulleys_Click, "STEP2", "R.P.M. [rpm]"},
+        {"Go On, step 3", centreDistance, &MainWindow::mGoon_Click, "STEP3", "Center Distance [mm]"},
+        {"Go Back, step 3", teeth, &MainWindow::mGoBack_Click, "STEP3", "Pulley 2, z [n\u00B0 of teeth]"},
+        {"Save, step 3", centreDistance, &MainWindow::mSave_Click, "STEP3", "Center Distance [mm]"},
+    };
+    for (const Case& c : cases) {
+        Walk f;
+        NumericBox* box = c.reach(f);
+        const DriveProject before = f.project;
+        TypeOnly(box, "5");
+        f.dialogs.seen.clear();
+        (f.w.*c.command)();
+        QVERIFY2(f.dialogs.seen.size() == 1, c.name);
+        const RecordedDialog& m = f.dialogs.seen[0];
+        QCOMPARE(QString::fromStdString(m.text),
+                 QStringLiteral("The value typed in %1 has not been confirmed: press Enter to use it or Esc to "
+                                "restore it.")
+                     .arg(QString::fromUtf8(c.caption)));
+        QCOMPARE(m.title, std::string("I can't proceed"));
+        QCOMPARE(m.icon, MsgIcon::Warning);
+        QCOMPARE(f.w.activeFormName(), QString::fromLatin1(c.form));
+        QCOMPARE(f.w.activeScreen()->focusWidget(), box);
+        QVERIFY2(box->isPending(), c.name);
+        QCOMPARE(box->text(), QStringLiteral("5"));
+        QCOMPARE(f.project.pulleyCount, before.pulleyCount);
+        QCOMPARE(f.project.stroke, before.stroke);
+        QCOMPARE(f.project.centreDistance, before.centreDistance);
+    }
+
+    // Confirmed, the value is taken and the command goes on.
     Walk f;
-    Step1Screen* s1 = f.step1();
-    s1->setBeltTypeTab(1);
-    QTest::mouseClick(s1->tipoDente(0), Qt::LeftButton);
-    s1->setOptionDriver(1);  // omega drive: a stroke is required
-    TypeOnly(s1->dati(10), "500");
-    QVERIFY(s1->dati(10)->isPending());
-
-    f.w.mGoon_Click();
-    QVERIFY(f.saw("Stroke is necessary for omega drive !!!"));
-    QCOMPARE(f.project.stroke, 0.0);
-    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
-    QVERIFY(s1->dati(10)->isPending());
-    QCOMPARE(s1->dati(10)->text(), QStringLiteral("500"));
-
-    QTest::keyClick(s1->dati(10), Qt::Key_Return);
+    NumericBox* box = stroke(f);
+    TypeOnly(box, "500");
+    QTest::keyClick(box, Qt::Key_Return);
     f.w.mGoon_Click();
     QCOMPARE(f.project.stroke, 0.5);
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP2"));
+}
+
+void TestWizardWalk::escapeRestoresTheCentreDistanceGoOnThenUses() {
+    Walk f;
+    f.orvantoT10WithTeeth();
+    Step3Screen* s3 = f.step3();
+    EnterText(s3->Dato[8], "400");
+    TypeOnly(s3->Dato[8], "500");
+    f.w.mGoon_Click();
+    QVERIFY(f.saw("The value typed in Center Distance [mm] has not been confirmed"));
+
+    QTest::keyClick(s3->Dato[8], Qt::Key_Escape);
+    QCOMPARE(s3->Dato[8]->text(), QStringLiteral("400.00"));
+    QVERIFY(!s3->Dato[8]->isPending());
+    f.dialogs.seen.clear();
+    f.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    f.dialogs.inputs = {"50.00"};
+    f.w.mGoon_Click();
+    // The length of the 400 mm that stand, not of the 500 typed and dropped.
+    QVERIFY(!f.dialogs.seen.empty());
+    QVERIFY(f.dialogs.seen[0].text.find("1102.53 mm") != std::string::npos);
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
 }
 
 void TestWizardWalk::enterSelectsTheNextBox() {
