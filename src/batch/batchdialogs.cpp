@@ -90,6 +90,15 @@ std::string BatchDialogs::inputBox(const std::string& prompt, const std::string&
         log(r, false);
         throw MissingAnswer("the calculation asks for the belt width", "--width proposed|VALUE");
     }
+    // After a refusal the box comes back: the same answer would be refused
+    // for ever.
+    if (AskedAgainAfterRefusal(seen_, prompt)) {
+        const std::string refused = seen_[seen_.size() - 2].answer;
+        seen_.push_back(r);
+        log(r, false);
+        throw MissingAnswer("the calculation refused the width \"" + PlainText(refused) + "\"",
+                            "--width proposed|VALUE");
+    }
     r.answer = *answers_.width == "proposed" ? defaultText : *answers_.width;
     seen_.push_back(r);
     log(r, true);

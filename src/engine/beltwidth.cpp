@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "catalogue/beltids.h"
 #include "engine/beltcode.h"
@@ -83,6 +84,23 @@ void SetSelkiraLoads(DriveProject& p, int i) {
 std::string WithCommaAsPoint(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
+}
+
+// The width input box, asked until it gives a width above 0: a text without
+// a number, 0 or a negative width would make a belt of no width with an order
+// code. Nothing when the user cancels. An answer that reads as the number
+// the box proposed is the proposal itself, not that number times the unit
+// factor: the box shows the width rounded in the current unit.
+std::optional<double> AskBeltWidth(Dialogs& d, const std::string& prompt, const std::string& title,
+                                   const std::string& shown, double proposal, double factor) {
+    for (;;) {
+        const std::string answer = d.inputBox(prompt, title, shown);
+        if (answer.empty()) return std::nullopt;
+        const double typed = Val(WithCommaAsPoint(answer));
+        const double value = typed == Val(WithCommaAsPoint(shown)) ? proposal : typed * factor;
+        if (value > 0 && std::isfinite(value)) return value;
+        d.message("Wrong data", kWarningTitle, MsgIcon::Warning);
+    }
 }
 
 // Widths of the RUBBER inch profiles in mm from the width factor x: a fit of
@@ -262,12 +280,13 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     const std::string shown = Format(p.beltWidth / factor, "###0.00");
     const std::string prompt =
         label + shown + " " + unit + "\r\r" + "Click OK to keep this width or enter another width " + unit;
-    const std::string answer = d.inputBox(prompt, p.beltName + kWidthTitleSuffix, shown);
-    if (answer.empty()) {
+    const std::optional<double> answer =
+        AskBeltWidth(d, prompt, p.beltName + kWidthTitleSuffix, shown, p.beltWidth, factor);
+    if (!answer) {
         p.calcState = 1;
         return;
     }
-    const double value = Val(WithCommaAsPoint(answer)) * factor;
+    const double value = *answer;
 
     if (std::abs(value - p.beltWidth) <= kSameWidth) {
         if (standard >= 0) {
@@ -278,11 +297,6 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             if (IsSelkira(p)) SetSelkiraLoads(p, -1);
         }
     } else {
-        if (value < 0) {
-            d.message("Wrong data", kWarningTitle, MsgIcon::Warning);
-            p.calcState = 1;
-            return;
-        }
         if (value > p.maxBeltWidth) {
             d.message(kNotAvailable, kWarningTitle, MsgIcon::Warning);
             p.calcState = 1;
@@ -377,24 +391,12 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
         prompt = "Enter the belt width " + unit;
         title = "CONVEYOR ENDLESS FLAT BELT";
     }
-    const std::string answer = d.inputBox(prompt, title, shown);
-    if (answer.empty()) {
+    const std::optional<double> answer = AskBeltWidth(d, prompt, title, shown, p.beltWidth, quindel ? 1.0 : factor);
+    if (!answer) {
         p.calcState = 1;
         return;
     }
-    double value = Val(WithCommaAsPoint(answer));
-    if (!quindel) value *= factor;
-
-    if (value < 0) {
-        d.message("Wrong data", kWarningTitle, MsgIcon::Warning);
-        p.calcState = 1;
-        return;
-    }
-    if (!rated && value == 0) {
-        p.calcState = 1;
-        return;
-    }
-    // A zero width is as much too small as any other below the requirement.
+    const double value = *answer;
     if (rated && value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
 
     p.beltWidth = value;
@@ -454,8 +456,16 @@ std::vector<std::string> BeltWidthChoices(const DriveProject& p) {
 
 bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
     const bool quindel = p.beltFamily == kQuindel;
-    double value = Val(WithCommaAsPoint(std::string(text)));
-    if (!quindel) value *= CurrentFactor(p, kLength);
+    const double typed = Val(WithCommaAsPoint(std::string(text)));
+    double value = quindel ? typed : typed * CurrentFactor(p, kLength);
+    // A standard width picked from the list (or typed as the list shows it)
+    // is that width, not its rounded number in inches or feet.
+    if (!IsRibOrFlat(p))
+        for (int i = 0; i <= LastWidthIndex(p); ++i)
+            if (typed == Val(Format(ToDisplay(p, kLength, StandardWidth(p, i)), "###0.00"))) {
+                value = StandardWidth(p, i);
+                break;
+            }
     if (value == 0 || !std::isfinite(value)) return false;
     if (value < 0) {
         d.message("Wrong data", kWarningTitle, MsgIcon::Warning);

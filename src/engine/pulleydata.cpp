@@ -61,6 +61,13 @@ std::string Accept(DriveProject& p, Dialogs& d, std::string_view text, double& t
     return e.text;
 }
 
+// Whether a length box still shows the value the program wrote into it. Enter
+// there keeps that value: read back from its text, rounded in inches or feet,
+// a standard length or a recommended diameter would move off its value.
+bool ShowsLength(const DriveProject& p, std::string_view text, double value) {
+    return text == Format(ToDisplay(p, kLength, value), "###0.00");
+}
+
 // The first enabled box of the pulleys after k; after the last pulley the
 // centre distance or belt length of a two-pulley drive, else the power.
 Step3Focus NextPulleyFocus(const DriveProject& p, int k) {
@@ -223,8 +230,9 @@ Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view
 Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
     Step3Response r;
     if (!ValidPulley(k)) return r;
-    r.enteredText = Accept(p, d, text, p.pulleyDiameter[k], kLength, "###0.00");
     double& dk = p.pulleyDiameter[k];
+    r.enteredText =
+        ShowsLength(p, text, dk) ? std::string(text) : Accept(p, d, text, dk, kLength, "###0.00");
     if (IsIdler(p, k)) p.screen.idlerDiameterTyped[k] = Val(r.enteredText) != 0;
 
     if (p.beltFamily == kQuindel) {
@@ -311,14 +319,19 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             r.focus = {Step3Box::InputN, 1};
             break;
         case 8:
-        case 9:
+        case 9: {
+            double& length = index == 8 ? p.centreDistance : p.beltLength;
+            r.focus = {Step3Box::Dato, 5};
+            if (ShowsLength(p, text, length)) {
+                r.enteredText = std::string(text);
+                break;
+            }
             // A new centre distance or length makes the standard length
             // accepted earlier meaningless.
             p.lastStandardLength = kNoStandardLength;
-            r.enteredText =
-                Accept(p, d, text, index == 8 ? p.centreDistance : p.beltLength, kLength, "###0.00");
-            r.focus = {Step3Box::Dato, 5};
+            r.enteredText = Accept(p, d, text, length, kLength, "###0.00");
             break;
+        }
         default:
             r.refresh = false;
             break;

@@ -28,6 +28,14 @@ struct RecordedDialog {
     std::string answer;       // what was answered, for logs
 };
 
+// Whether an input box with this prompt comes right back after the message
+// that refused its last answer.
+inline bool AskedAgainAfterRefusal(const std::vector<RecordedDialog>& seen, const std::string& prompt) {
+    const std::size_t n = seen.size();
+    return n >= 2 && seen[n - 2].kind == RecordedDialog::Kind::Input && seen[n - 2].text == prompt &&
+           seen[n - 1].kind == RecordedDialog::Kind::Message;
+}
+
 class ScriptedDialogs : public Dialogs {
 public:
     std::vector<RecordedDialog> seen;
@@ -64,6 +72,11 @@ public:
             a = inputs.front();
             inputs.pop_front();
         } else if (acceptInputDefaults) {
+            // Its default refused, the same box would be asked for ever.
+            if (AskedAgainAfterRefusal(seen, prompt)) {
+                seen.push_back(r);
+                throw UnexpectedDialog("input box asked again after its default was refused: " + title);
+            }
             a = defaultText;
         } else {
             seen.push_back(r);

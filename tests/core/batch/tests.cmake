@@ -89,6 +89,14 @@ belt_batch_test(calc_path_beyond_the_layout EXIT 2
 belt_batch_test(calc_wrong_option EXIT 2
   ARGS "calc|${data}/demo-design.dat|--pick|middle" STDERR "--pick takes shorter or longer")
 
+# A width the program would refuse is refused before anything is calculated:
+# no design, no second asking.
+foreach(width abc 0 -5)
+  belt_batch_test(calc_refused_width_${width} EXIT 2
+    ARGS "calc|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|${width}"
+    STDOUT "^$" STDERR "--width takes .proposed. or a positive width in the length unit, not .${width}.")
+endforeach()
+
 belt_batch_test(calc_axis_without_pulley EXIT 2
   ARGS "calc|${data}/demo-design.dat|--axis|x" STDERR "--axis goes with --adjust-pulley")
 

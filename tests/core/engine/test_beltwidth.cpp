@@ -6,6 +6,7 @@
 
 #include "catalogue/beltids.h"
 #include "catalogue/standardwidths.h"
+#include "engine/beltcode.h"
 #include "engine/beltwidth.h"
 #include "platform/scripteddialogs.h"
 #include "testsupport.h"
@@ -50,6 +51,23 @@ DriveProject TimingDrive(const std::string& type, const std::string& code, doubl
 // The specific load the sizing used, recovered from the required width.
 double UsedSpecificLoad(const DriveProject& p) {
     return p.serviceFactor * p.peripheralForce / (p.teethInMesh * p.beltWidthCalculated);
+}
+
+DriveProject RibOrFlatDrive(const std::string& family, const std::string& code, double speed, double diameter,
+                            double arcDegrees, double power) {
+    DriveProject p = StartedProject();
+    ChooseBelt(p, family + " " + code, code, 0.001);
+    p.pulleyCount = 2;
+    p.pulleyDiameter[1] = diameter;
+    p.pulleyDiameter[2] = 2 * diameter;
+    p.pulleyArcOfContact[1] = arcDegrees * kPi / 180;
+    p.pulleyArcOfContact[2] = (360 - arcDegrees) * kPi / 180;
+    p.beltSpeed = speed;
+    p.power = power;
+    p.peripheralForce = power / speed;
+    p.loadFactorSecond = 1.0F;
+    LoadProfileRatingData(p);
+    return p;
 }
 
 TEST(SpecificToothLoad, OrvantoT10OnBothSidesOfTheLinearRange) {
@@ -154,7 +172,7 @@ TEST(ComputeBeltWidth, WidthBoxAnswers) {
     struct Case {
         const char* name;
         double force;
-        std::string answer;
+        std::vector<std::string> answers;
         std::vector<std::string> messages;
         int calcState;
         double width;      // chosen width (m), when accepted
@@ -162,38 +180,35 @@ TEST(ComputeBeltWidth, WidthBoxAnswers) {
     };
     const double kPerMetre = 10 * 3041.75 / 1.2;  // N of peripheral force per m of width
     const Case cases[] = {
-        {"standard width kept", 0.023 * kPerMetre, "25.00", {}, 0, 0.025, 0.030},
-        {"own width with a comma", 0.023 * kPerMetre, "25,5", {}, 0, 0.0255, 0.035},
-        {"own standard width", 0.023 * kPerMetre, "32", {}, 0, 0.032, 0.042},
+        {"standard width kept", 0.023 * kPerMetre, {"25.00"}, {}, 0, 0.025, 0.030},
+        {"own width with a comma", 0.023 * kPerMetre, {"25,5"}, {}, 0, 0.0255, 0.035},
+        {"own standard width", 0.023 * kPerMetre, {"32"}, {}, 0, 0.032, 0.042},
         {"too narrow, still taken",
          0.023 * kPerMetre,
-         "20",
+         {"20"},
          {"Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"},
          0,
          0.020,
          0.030},
-        {"zero width",
-         0.023 * kPerMetre,
-         "0",
-         {"Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"},
-         0,
-         0.0,
-         0.010},
-        {"negative width", 0.023 * kPerMetre, "-5", {"Wrong data"}, 1, 0, 0},
+        // No number, 0 or a negative width would make a belt of no width:
+        // the box comes back until a width above 0 or Cancel.
+        {"letters, then 0, then a width", 0.023 * kPerMetre, {"abc", "0", "32"}, {"Wrong data", "Wrong data"},
+         0, 0.032, 0.042},
+        {"negative width, then cancelled", 0.023 * kPerMetre, {"-5", ""}, {"Wrong data"}, 1, 0, 0},
         {"wider than made",
          0.023 * kPerMetre,
-         "301",
+         {"301"},
          {"Requested belt is not available !\rPlease contact VESTRANO Technical Staff !!"},
          1,
          0,
          0},
-        {"cancelled", 0.023 * kPerMetre, "", {}, 1, 0, 0},
+        {"cancelled", 0.023 * kPerMetre, {""}, {}, 1, 0, 0},
         // Above the widest standard width (75 mm): the next 5 mm step.
-        {"recommended width kept", 0.0812 * kPerMetre, "85.00", {}, 0, 0.085, 0.095},
-        {"required width on a 5 mm step", 0.080 * kPerMetre, "85.00", {}, 0, 0.085, 0.095},
+        {"recommended width kept", 0.0812 * kPerMetre, {"85.00"}, {}, 0, 0.085, 0.095},
+        {"required width on a 5 mm step", 0.080 * kPerMetre, {"85.00"}, {}, 0, 0.085, 0.095},
         {"wider than the widest belt",
          0.31 * kPerMetre,
-         "-",
+         {},
          {"Available belts are too small !\rPlease check the data and contact VESTRANO Technical Staff !!"},
          1,
          0,
@@ -203,7 +218,7 @@ TEST(ComputeBeltWidth, WidthBoxAnswers) {
         SCOPED_TRACE(c.name);
         DriveProject p = TimingDrive("ORVANTO T", "T10", 0.01, 20, 1000, 180, c.force);
         ScriptedDialogs d;
-        if (c.answer != "-") d.inputs = {c.answer};
+        d.inputs = {c.answers.begin(), c.answers.end()};
         ComputeBeltWidth(p, d);
         EXPECT_EQ(p.calcState, c.calcState);
         EXPECT_EQ(d.messageTexts(), c.messages);
@@ -230,19 +245,60 @@ TEST(ComputeBeltWidth, ProposalTextNamesAStandardWidth) {
     EXPECT_EQ(d.seen[0].defaultText, "25.00");
 }
 
-// Inch widths cannot come back through a two-decimal box unchanged.
-TEST(ComputeBeltWidth, InchWidthKeptThroughTheBoxIsAWidthOfTheUsersOwn) {
-    // XL at 1000 rpm: P = 1349 N/m, 10 teeth in mesh; 7 mm are needed, 7.874 mm proposed.
-    DriveProject p = TimingDrive("ORVANTO I", "XL", 0.00508, 20, 1000, 180, 0.007 * 13490 / 1.2);
+// OK on the proposal keeps the proposal, whatever the box rounded it to:
+// the same width, face width and codes in every length unit.
+TEST(ComputeBeltWidth, ProposalKeptInEveryUnit) {
+    struct Case {
+        const char* type;
+        const char* code;
+        double pitch;
+        double force;
+        double width;      // m
+        double faceWidth;  // m
+        const char* beltCode;
+        const char* detail;
+    };
+    // T10 at 1000 rpm: 50 mm for 45 mm needed; XL: 7.874 mm (5/16 in) for 7 mm.
+    const Case cases[] = {
+        {"ORVANTO T", "T10", 0.01, 0.045 * 10 * 3041.75 / 1.2, 0.050, 0.056, "50 T10-1000", "56 T10 "},
+        {"ORVANTO I", "XL", 0.00508, 0.007 * 13490 / 1.2, 0.007874, 0.0104, "394 XL 031", "041 XL "},
+    };
+    for (const Case& c : cases)
+        for (int unit = 1; unit <= 5; ++unit) {
+            SCOPED_TRACE(std::string(c.code) + " in length unit " + std::to_string(unit));
+            DriveProject p = TimingDrive(c.type, c.code, c.pitch, 20, 1000, 180, c.force);
+            ChooseUnit(p, kLength, unit);
+            ScriptedDialogs d;
+            d.acceptInputDefaults = true;
+            ComputeBeltWidth(p, d);
+            ASSERT_EQ(p.calcState, 0);
+            EXPECT_EQ(d.messageTexts(), std::vector<std::string>{});
+            EXPECT_DOUBLE_EQ(p.beltWidth, c.width);
+            EXPECT_NEAR(p.pulleyFaceWidth, c.faceWidth, 1e-12);
+            BuildBeltCode(p);
+            EXPECT_EQ(p.beltCode, c.beltCode);
+            EXPECT_EQ(p.beltCodeDetail, c.detail);
+        }
+    // The flat belt's proposal likewise.
+    for (int unit = 1; unit <= 5; ++unit) {
+        DriveProject f = RibOrFlatDrive("FENDARO", "FXA1", 5, 0.1, 180, 2000);
+        ChooseUnit(f, kLength, unit);
+        ScriptedDialogs d;
+        d.acceptInputDefaults = true;
+        ComputeBeltWidth(f, d);
+        EXPECT_DOUBLE_EQ(f.beltWidth, 0.042) << unit;
+    }
+}
+
+// A batch run or a test that keeps answering with the proposal must not be
+// asked for ever when the proposal itself is refused.
+TEST(ComputeBeltWidth, RefusedDefaultIsNotAskedForEver) {
+    DriveProject p = RibOrFlatDrive("FENDARO", "FXA14", 5, 0.1, 180, 2000);  // no rating: 0.00 proposed
     ScriptedDialogs d;
     d.acceptInputDefaults = true;
-    ComputeBeltWidth(p, d);
-    ASSERT_EQ(p.calcState, 0);
-    ASSERT_EQ(d.seen.size(), 1u);
-    EXPECT_EQ(d.seen[0].text.rfind("Standard belt width is 7.87 [mm]", 0), 0u);
-    EXPECT_EQ(d.seen[0].defaultText, "7.87");
-    EXPECT_NEAR(p.beltWidth, 0.00787, 1e-12);
-    EXPECT_NEAR(p.pulleyFaceWidth, 0.017, 1e-12);  // 7 mm + 10, not the table's 10.4 mm
+    EXPECT_THROW(ComputeBeltWidth(p, d), UnexpectedDialog);
+    EXPECT_EQ(d.messageTexts(), std::vector<std::string>{"Wrong data"});
+    EXPECT_EQ(p.beltWidth, 0.0);
 }
 
 TEST(ComputeBeltWidth, LowSpeedRatingAndSpeedWarning) {
@@ -358,23 +414,6 @@ TEST(ComputeBeltWidth, NoToothInMeshIsRefused) {
     EXPECT_EQ(d.busyDepth, 0);
 }
 
-DriveProject RibOrFlatDrive(const std::string& family, const std::string& code, double speed, double diameter,
-                            double arcDegrees, double power) {
-    DriveProject p = StartedProject();
-    ChooseBelt(p, family + " " + code, code, 0.001);
-    p.pulleyCount = 2;
-    p.pulleyDiameter[1] = diameter;
-    p.pulleyDiameter[2] = 2 * diameter;
-    p.pulleyArcOfContact[1] = arcDegrees * kPi / 180;
-    p.pulleyArcOfContact[2] = (360 - arcDegrees) * kPi / 180;
-    p.beltSpeed = speed;
-    p.power = power;
-    p.peripheralForce = power / speed;
-    p.loadFactorSecond = 1.0F;
-    LoadProfileRatingData(p);
-    return p;
-}
-
 TEST(ArcOfContactFactor, StrictSteps) {
     struct Case {
         double degrees, factor;
@@ -389,7 +428,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
         const char* family;
         const char* code;
         double speed, diameter, arc, power;
-        std::string answer;
+        std::vector<std::string> answers;
         std::string prompt, title, defaultText;
         std::vector<std::string> messages;
         int calcState;
@@ -408,7 +447,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0.075,
          180,
          400,
-         "3",
+         {"3"},
          "Recommended belt width is 3 ribs\r\rClick OK to keep this width or enter another width [ribs]",
          "QUINDEL ZB2: Enter the belt width",
          "3",
@@ -424,7 +463,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0.075,
          180,
          1.2 * 340 / 0.97,
-         "2",
+         {"2"},
          "",
          "",
          "3",
@@ -439,7 +478,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0.075,
          180,
          400,
-         "1",
+         {"1"},
          "",
          "",
          "3",
@@ -454,7 +493,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0.1,
          180,
          2000,
-         "42.00",
+         {"42.00"},
          "Recommended belt width is 42.00 [mm]\r\rClick OK to keep this width or enter another width [mm]",
          "FENDARO FXA1: Enter the belt width",
          "42.00",
@@ -469,7 +508,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0.025,
          190.5,
          290,
-         "12",
+         {"12"},
          "",
          "",
          "12.00",
@@ -484,7 +523,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0.1,
          180,
          2000,
-         "50",
+         {"50"},
          "Enter the belt width [mm]",
          "CONVEYOR ENDLESS FLAT BELT",
          "0.00",
@@ -492,14 +531,18 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0,
          0.05,
          0},
-        {"conveyor belt without width", "FENDARO", "FXA14", 5, 0.1, 180, 2000, "0", "", "", "", {}, 1, 0, 0},
-        {"negative ribs", "QUINDEL", "J", 5, 0.075, 180, 400, "-2", "", "", "", {"Wrong data"}, 1, 0, 0},
+        {"conveyor belt without width, then cancelled", "FENDARO", "FXA14", 5, 0.1, 180, 2000, {"0", ""}, "", "", "",
+         {"Wrong data"}, 1, 0, 0},
+        {"letters for ribs, then 4", "QUINDEL", "ZB2", 5, 0.075, 180, 400, {"abc", "4"}, "", "", "", {"Wrong data"},
+         0, 4, 4 * 340},
+        {"negative ribs, then cancelled", "QUINDEL", "J", 5, 0.075, 180, 400, {"-2", ""}, "", "", "",
+         {"Wrong data"}, 1, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DriveProject p = RibOrFlatDrive(c.family, c.code, c.speed, c.diameter, c.arc, c.power);
         ScriptedDialogs d;
-        d.inputs = {c.answer};
+        d.inputs = {c.answers.begin(), c.answers.end()};
         ComputeBeltWidth(p, d);
         EXPECT_EQ(p.calcState, c.calcState);
         ASSERT_FALSE(d.seen.empty());
@@ -567,7 +610,9 @@ TEST(ChangeBeltWidth, NewWidthScalesTheRatingAndTheFaceWidth) {
         "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
     const Case cases[] = {
         {"standard width from the list", "ORVANTO T", "T10", 1, "32.00 [mm]", true, 0.032, 0.037, 0, {}},
-        {"inch item is no standard width", "ORVANTO T", "T10", 4, "0.98 [in]", true, 0.024892, 0.034, 0, {}},
+        // 1.26 in would be 32.004 mm, a width of the user's own with a 42 mm face.
+        {"inch item is the standard width", "ORVANTO T", "T10", 4, "1.26 [in]", true, 0.032, 0.037, 0, {}},
+        {"inch width of the user's own", "ORVANTO T", "T10", 4, "1.1", true, 0.02794, 0.037, 0, {}},
         {"typed with a comma", "ORVANTO T", "T10", 1, "27,5", true, 0.0275, 0.037, 0, {}},
         {"open-end belt takes the next standard width's data",
          "SELKIRA T",

@@ -394,6 +394,39 @@ TEST(Step3Entry, CentreDistanceAndLengthForgetTheStandardLength) {
     }
 }
 
+// Enter on a length box that still shows what the program wrote keeps the
+// value behind it in every unit: the standard length stays standard, the
+// recommended idler diameter stays the recommendation.
+TEST(Step3Entry, LengthShownUnchangedKeepsItsValue) {
+    for (int unit = 1; unit <= 5; ++unit) {
+        SCOPED_TRACE("length unit " + std::to_string(unit));
+        for (int box : {8, 9}) {
+            RecordingDialogs d;
+            DriveProject p = Drive("ORVANTO", "T10", 2, box == 8 ? 1 : 2);
+            ChooseUnit(p, kLength, unit);
+            p.beltLength = 1.08;
+            p.centreDistance = 0.3886998;
+            p.lastStandardLength = 1.08;
+            const std::string shown = ShowPulleyData(p).dato[static_cast<std::size_t>(box)];
+            const Step3Response r = OnDatoEnter(p, d, box, shown);
+            EXPECT_EQ(r.enteredText, shown);
+            EXPECT_EQ(p.beltLength, 1.08);
+            EXPECT_EQ(p.centreDistance, 0.3886998);
+            EXPECT_EQ(p.lastStandardLength, 1.08);
+        }
+        RecordingDialogs d;
+        DriveProject p = Drive("ORVANTO", "T10", 3, 0);
+        ChooseUnit(p, kLength, unit);
+        PrepareStep3(p, d);
+        OnCheckIdlerClick(p, 3, true);
+        p.pulleyDiameter[3] = p.minIdlerDiameterInside;
+        const std::string shown = Format(ToDisplay(p, kLength, p.minIdlerDiameterInside), "###0.00");
+        OnInputdEnter(p, d, 3, shown);
+        EXPECT_EQ(p.pulleyDiameter[3], p.minIdlerDiameterInside);
+        EXPECT_TRUE(d.seen.empty());  // not below its own recommendation
+    }
+}
+
 TEST(Step3Entry, NegativeEntryIsRefusedByTheEntryRule) {
     RecordingDialogs d;
     DriveProject p = LaidOutT5(d);
