@@ -104,7 +104,9 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
     const bool timing = !quindel && !fendaro;
     const bool flatWithoutRating = fendaro && p.ribFlatRatingTable[0][0] == kNoRatingData;
     const int n = std::clamp(p.pulleyCount, 2, 4);
-    const std::string lengthFormat = IsInchPitch(p.beltPitch) ? "###0.00" : "####0";
+    // Whole millimetres are exact enough; a whole inch or foot is not.
+    const bool inMillimetres = CurrentUnit(p, kLength) == 1;
+    const std::string lengthFormat = IsInchPitch(p.beltPitch) || !inMillimetres ? "###0.00" : "####0";
     auto idler = [&](int k) { return p.pulleyIsIdler[static_cast<std::size_t>(k)] != 0; };
 
     // Belt block.

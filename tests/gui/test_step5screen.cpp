@@ -113,7 +113,7 @@ private slots:
     void widthTypedWithEnter();
     void widthEntriesThatChangeNothing_data();
     void widthEntriesThatChangeNothing();
-    void inchWidthIsNoStandardWidth();
+    void inchWidthIsTheStandardWidth();
     void angularVelocityInRadiansKeepsTheRpmLabel();
     void beltCodeBlinks();
     void scrollBarMovesThePage();
@@ -305,18 +305,21 @@ void TestStep5Screen::widthEntriesThatChangeNothing() {
     }
 }
 
-void TestStep5Screen::inchWidthIsNoStandardWidth() {
+void TestStep5Screen::inchWidthIsTheStandardWidth() {
     Fixture f;
     f.orvantoT10();
     Step5Screen& s = f.show();
     ChooseUnit(f.p, kLength, 4);
     s.refresh();
-    QCOMPARE(f.line("Belt length"), (QStringList{"Belt length", "43", "[in]"}));
-    QCOMPARE(s.CambiaCinghia->itemText(4), QStringLiteral("0.98 [in]"));
-    // 0.98 in = 24.892 mm is no standard width: face width 24 + 10 mm.
-    f.pickWidth(4);
-    QVERIFY(std::abs(f.p.beltWidth - 0.024892) < 1e-12);
-    QCOMPARE(f.p.pulleyFaceWidth, 0.034);
+    // Lengths in inches keep their decimals.
+    QCOMPARE(f.line("Belt length"), (QStringList{"Belt length", "42.52", "[in]"}));
+    QCOMPARE(s.CambiaCinghia->itemText(5), QStringLiteral("1.26 [in]"));
+    // 1.26 in in the list is the standard 32 mm, not 32.004 mm of the
+    // user's own with a 42 mm face.
+    f.pickWidth(5);
+    QCOMPARE(f.p.beltWidth, 0.032);
+    QCOMPARE(f.p.pulleyFaceWidth, 0.037);
+    QCOMPARE(f.line("Belt width"), (QStringList{"Belt width", "1.26", "[in]"}));
 }
 
 void TestStep5Screen::angularVelocityInRadiansKeepsTheRpmLabel() {
