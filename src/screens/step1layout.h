@@ -54,5 +54,7 @@ inline constexpr double kPictureGap = 2.5;
 inline constexpr double kTableTop = 82;
 inline constexpr double kDataTop = 48;
 inline constexpr double kDataStep = 3.4;
+// Point size of the page captions Testo(1..3) and of the data labels.
+inline constexpr int kCaptionPoints = 11;
 
 }  // namespace belt::step1

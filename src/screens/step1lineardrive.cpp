@@ -56,7 +56,7 @@ void Step1Screen::makeLinearDriveControls() {
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("DatiLabel%1").arg(i));
         l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-        SetFontSize(l, 11);
+        SetFontSize(l, kCaptionPoints);
         printed_[i] = l;
         dati_[i]->setCaptionLabels({l});
     }
@@ -144,8 +144,8 @@ void Step1Screen::ShowApplicationData() {
 void Step1Screen::fitDataCaptions() {
     // The unit labels make the captions longer than the dotted leaders
     // allow for on a small screen; the unit must stay readable.
-    FitLabelsFont(printed_, 11);
-    FitLabelFont(testo_[2], 11);
+    FitLabelsFont(printed_, kCaptionPoints);
+    FitLabelFont(testo_[2], kCaptionPoints);
 }
 
 void Step1Screen::placeCarriageBoxes() {

@@ -60,7 +60,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         testo_[i] = l;
     }
-    for (std::size_t i = 1; i < testo_.size(); ++i) SetFontSize(testo_[i], 11, true);
+    for (std::size_t i = 1; i < testo_.size(); ++i) SetFontSize(testo_[i], kCaptionPoints, true);
     testo_[2]->setWordWrap(false);
     testo_[3]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -226,6 +226,10 @@ void Step1Screen::hidePage() {
     for (auto* l : printed_) l->hide();  // the text printed on the form
     SetFontSize(testo_[0], 10);
     testo_[0]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // The captions start each page at their own size: one page's fitting
+    // (the SELKIRA carriage caption on a small screen) must not shrink the
+    // same label on the next.
+    for (std::size_t i = 1; i < testo_.size(); ++i) SetFontSize(testo_[i], kCaptionPoints, true);
 }
 
 void Step1Screen::BeltType_Click(int previousTab) {

@@ -12,6 +12,7 @@
 
 #include "catalogue/feasibility.h"
 #include "catalogue/loadfactors.h"
+#include "engine/applicationdata.h"
 #include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
@@ -56,6 +57,7 @@ private slots:
     void flatBeltTypeAndRestoreOnShow();
     void feasibilityClickExplainsTheSymbol();
     void loadFactorBoxBlinks();
+    void captionsKeepOneFontOnEveryTab();
 };
 
 void TestStep1Screen::startsOnTheEmptyPage() {
@@ -384,6 +386,26 @@ void TestStep1Screen::loadFactorBoxBlinks() {
     QCOMPARE(f.screen->loadFactorBox()->palette().color(QPalette::Text), QColor(255, 255, 0));
     f.screen->setBlinking(false);
     QVERIFY(!f.screen->flash()->isActive());
+}
+
+void TestStep1Screen::captionsKeepOneFontOnEveryTab() {
+    // A small screen shrinks the carriage caption of the SELKIRA page; the
+    // same label is "Driven machine" on ORVANTO and RUBBER and must not keep
+    // the shrunk font there.
+    belt::test::ScreenFixture<Step1Screen> f;
+    Step1Screen& s = f.show(QSize(1024, 700));
+    s.setBeltTypeTab(kTabOrvanto);
+    const QFont orvanto = s.testo(2)->font();
+    QCOMPARE(s.testo(2)->text(), QStringLiteral("Driven machine"));
+    s.setBeltTypeTab(kTabSelkira);
+    QVERIFY(s.testo(2)->font().pointSize() < orvanto.pointSize());
+    for (int tab : {kTabTavoren, kTabRubber, kTabOrvanto}) {
+        s.setBeltTypeTab(tab);
+        if (tab == kTabTavoren) continue;
+        QCOMPARE(s.testo(2)->text(), QStringLiteral("Driven machine"));
+        QCOMPARE(s.testo(2)->font(), orvanto);
+        QCOMPARE(s.testo(1)->font(), s.testo(2)->font());
+    }
 }
 
 QTEST_MAIN(TestStep1Screen)
