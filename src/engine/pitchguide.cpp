@@ -224,6 +224,14 @@ Step2Title Step2LayoutTitle(DriveProject& p) {
     return title;
 }
 
+int ChosenPitchButton(const DriveProject& p) {
+    const PitchGroup* g = FindPitchGroup(p.beltType);
+    if (!g || p.beltName.empty()) return -1;
+    for (int i = 0; i < g->count; ++i)
+        if (pitchText(*g, i) == p.beltPitchCode) return i;
+    return -1;
+}
+
 std::optional<Step2Title> Scelta_Click(DriveProject& p, int index) {
     const PitchGroup* g = FindPitchGroup(p.beltType);
     if (!g || index < 0 || index >= g->count) return std::nullopt;
@@ -309,7 +317,6 @@ double& Step2DataTarget(DriveProject& p, int index) {
 Step2Entry Step2DataEntered(DriveProject& p, int index) {
     Step2Entry out;
     if (index < 0 || index > 2) return out;
-    const bool hadPitch = !p.beltName.empty();
     // A new value invalidates the chosen pitch.
     p.beltName.clear();
     p.beltPitchCode.clear();
@@ -326,8 +333,10 @@ Step2Entry Step2DataEntered(DriveProject& p, int index) {
             if (p.peripheralForce != 0) out.title = ConsigliaSelkiraTavoren(p);
             break;
     }
-    // The title must not go on naming a pitch that is no longer chosen.
-    if (!out.title && hadPitch) out.title = Step2Title{"BELT PITCH SELECTION GUIDE", 18};
+    // A zero (typed, or a refused value) recommends nothing by itself; the
+    // title must still follow the values that stand, never keep a pitch or
+    // a recommendation of values that are gone.
+    if (!out.title) out.title = Step2LayoutTitle(p);
     return out;
 }
 

@@ -81,6 +81,9 @@ Step2Title Step2LayoutTitle(DriveProject& p);
 // beltFamily + " " + pitch code. Nothing for an index without a button.
 std::optional<Step2Title> Scelta_Click(DriveProject& p, int index);
 
+// The pitch button of the chosen pitch, -1 while none is chosen.
+int ChosenPitchButton(const DriveProject& p);
+
 // Indicatore: where it is placed, or hidden.
 struct IndicatorPlacement {
     bool visible = false;
@@ -123,7 +126,8 @@ inline constexpr double kChartHeight = 94;
 
 // Dato_KeyPress(index) with Enter: the typed text is taken into power (0),
 // driver speed (1) or peripheral force (2); the chosen pitch is forgotten
-// and, for a non-zero value, the recommendation follows.
+// and, for a non-zero value, the recommendation follows; after a zero the
+// title is the one the layout would show for the values that stand.
 struct Step2Entry {
     std::string text;                 // the box's new text
     std::optional<Step2Title> title;  // new Titolo, when a recommendation ran

@@ -21,6 +21,19 @@ namespace belt {
 
 using namespace style;
 
+namespace {
+
+// The pitch labels; the chosen one stands out until another value is typed.
+const QString kPitchButtonStyle = QStringLiteral(
+    "QLabel { color: #10204a; background: rgba(255,255,255,230); border: 2px solid #10204a;"
+    " border-radius: 4px; padding: 1px 6px; font-weight: bold; }"
+    "QLabel:hover { background: #ffff80; }");
+const QString kChosenPitchButtonStyle = QStringLiteral(
+    "QLabel { color: #10204a; background: #ffff00; border: 3px solid #c00000;"
+    " border-radius: 4px; padding: 0px 5px; font-weight: bold; }");
+
+}  // namespace
+
 void PitchButton::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
@@ -82,10 +95,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         b->setTextFormat(Qt::PlainText);
         b->setCursor(Qt::PointingHandCursor);
         b->setToolTip(QStringLiteral("Click to choose this pitch"));
-        b->setStyleSheet(QStringLiteral(
-            "QLabel { color: #10204a; background: rgba(255,255,255,230); border: 2px solid #10204a;"
-            " border-radius: 4px; padding: 1px 6px; font-weight: bold; }"
-            "QLabel:hover { background: #ffff80; }"));
+        b->setStyleSheet(kPitchButtonStyle);
         QFont f = b->font();
         f.setPointSize(12);
         b->setFont(f);
@@ -121,6 +131,13 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         dato_[i] = box;
     }
     setTabOrder(dato_[0], dato_[1]);
+
+    pitchHint_ = new QLabel(QStringLiteral("Click a pitch label on the chart to choose the belt pitch."), this);
+    pitchHint_->setObjectName(QStringLiteral("PitchHint"));
+    pitchHint_->setTextFormat(Qt::PlainText);
+    pitchHint_->setWordWrap(true);
+    pitchHint_->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kSubtitle.name()));
+    SetFontSize(pitchHint_, kHintPoints);
 
     indicatore_ = new Indicator(this);
     flash_ = new QTimer(this);
@@ -159,6 +176,7 @@ void Step2Screen::resizeEvent(QResizeEvent* event) {
     // The buttons keep their font, so their share of the form changes.
     placePitchButtons();
     FitLabelFont(titolo_, titleSize_);
+    FitLabelFont(pitchHint_, kHintPoints);
 }
 
 void Step2Screen::paintEvent(QPaintEvent*) {
@@ -212,7 +230,19 @@ void Step2Screen::Form_Resize() {
             dato_[static_cast<std::size_t>(i)]->show();
         }
     }
+    PlaceForm(pitchHint_, 76, 63, 23, 7);
+    showChosenPitch();
     VisualizzaIndicatore();
+}
+
+void Step2Screen::showChosenPitch() {
+    const int chosen = ChosenPitchButton(project_);
+    for (int i = 0; i < buttonCount_; ++i)
+        scelta_[static_cast<std::size_t>(i)]->setStyleSheet(i == chosen ? kChosenPitchButtonStyle
+                                                                          : kPitchButtonStyle);
+    // Nothing on the chart says that its labels are buttons.
+    pitchHint_->setVisible(buttonCount_ > 0 && chosen < 0);
+    FitLabelFont(pitchHint_, kHintPoints);
 }
 
 void Step2Screen::placePitchButtons() {
@@ -267,6 +297,7 @@ void Step2Screen::placeIndicator(double left, double top, double width, double h
 
 void Step2Screen::Scelta_Click(int index) {
     if (auto title = belt::Scelta_Click(project_, index)) setTitolo(qs(title->caption), title->fontSize);
+    showChosenPitch();
 }
 
 void Step2Screen::Flash_Timer() {
@@ -288,6 +319,7 @@ void Step2Screen::datoEntered(int index) {
         next->setFocus(Qt::OtherFocusReason);
         next->selectAll();
     }
+    showChosenPitch();
     VisualizzaIndicatore();
 }
 

@@ -89,6 +89,8 @@ public:
     Indicator* indicatore() const { return indicatore_; }
     PitchChartView* grafico() const { return grafico_; }
     QTimer* flash() const { return flash_; }
+    // The hint under the data boxes while no pitch is chosen.
+    QLabel* pitchHint() const { return pitchHint_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -98,6 +100,8 @@ protected:
 private:
     void datoEntered(int index);
     void placePitchButtons();
+    // Marks the chosen pitch's label; shows the hint while none is chosen.
+    void showChosenPitch();
 
     QLabel* titolo_ = nullptr;
     PitchChartView* grafico_ = nullptr;
@@ -106,6 +110,8 @@ private:
     std::array<QLabel*, 4> nomeDato_{};
     std::array<NumericBox*, 3> dato_{};
     QTimer* flash_ = nullptr;
+    QLabel* pitchHint_ = nullptr;
+    static constexpr int kHintPoints = 10;
     int buttonCount_ = 0;
     int titleSize_ = 18;  // the title's point size before fitting
 };

@@ -44,6 +44,8 @@ private slots:
     void unitChangeRewritesTheBoxes_data();
     void unitChangeRewritesTheBoxes();
     void pitchButtonChoosesThePitch();
+    void chosenPitchStandsOutAndTheHintGoes();
+    void titleAfterARefusedSpeed();
     void indicatorFollowsTheData();
     void indicatorBlinks();
 };
@@ -200,6 +202,40 @@ void TestStep2Screen::pitchButtonChoosesThePitch() {
     // A new value forgets the pitch and says so.
     f.enter(2, QStringLiteral("0"));
     QCOMPARE(f.p.beltName, std::string());
+    QCOMPARE(f.screen->titolo()->text(), QStringLiteral("BELT PITCH SELECTION GUIDE"));
+}
+
+void TestStep2Screen::chosenPitchStandsOutAndTheHintGoes() {
+    Fixture f("ORVANTO T");
+    f.show();
+    QVERIFY(f.screen->pitchHint()->isVisible());
+    QCOMPARE(f.screen->pitchHint()->text(), QStringLiteral("Click a pitch label on the chart to choose the belt pitch."));
+    const QString plain = f.screen->scelta(2)->styleSheet();
+    QTest::mouseClick(f.screen->scelta(2), Qt::LeftButton);
+    QVERIFY(!f.screen->pitchHint()->isVisible());
+    QVERIFY(f.screen->scelta(2)->styleSheet() != plain);
+    QCOMPARE(f.screen->scelta(1)->styleSheet(), plain);
+
+    // Shown again, as after Go Back from step 3, the choice still shows.
+    f.screen->hide();
+    f.screen->show();
+    QVERIFY(f.screen->scelta(2)->styleSheet() != plain);
+    QVERIFY(!f.screen->pitchHint()->isVisible());
+
+    f.enter(0, QStringLiteral("3.4"));
+    QCOMPARE(f.screen->scelta(2)->styleSheet(), plain);
+    QVERIFY(f.screen->pitchHint()->isVisible());
+}
+
+void TestStep2Screen::titleAfterARefusedSpeed() {
+    Fixture f("ORVANTO T");
+    f.show();
+    f.enter(0, QStringLiteral("0.4"));
+    f.enter(1, QStringLiteral("1000"));
+    QCOMPARE(f.screen->titolo()->text(), QStringLiteral("Belt pitch selection guide: ORVANTO T5"));
+    f.enter(1, QStringLiteral("-1000"));
+    QCOMPARE(f.d.messageTexts(), std::vector<std::string>{"Please, insert positive values."});
+    QCOMPARE(f.p.pulleySpeed[1], 0.0);
     QCOMPARE(f.screen->titolo()->text(), QStringLiteral("BELT PITCH SELECTION GUIDE"));
 }
 

@@ -258,13 +258,27 @@ TEST_F(PitchGuideTest, DataEntryClearsThePitchAndRecommends) {
     EXPECT_DOUBLE_EQ(p.power, 400);
     EXPECT_EQ(e.title->caption, "Belt pitch selection guide: ORVANTO T5");
 
-    // A zero leaves the recommendation alone; a chosen pitch no longer shows.
+    // A zero recommends nothing: neither the chosen pitch nor the old
+    // recommendation may go on showing.
     Scelta_Click(p, 1);
+    EXPECT_EQ(ChosenPitchButton(p), 1);
     e = Step2DataEntry(p, d, 0, "0");
     ASSERT_TRUE(e.title);
     EXPECT_EQ(e.title->caption, "BELT PITCH SELECTION GUIDE");
+    EXPECT_EQ(ChosenPitchButton(p), -1);
+    Step2DataEntry(p, d, 0, "0,4");
     e = Step2DataEntry(p, d, 0, "0");
-    EXPECT_FALSE(e.title);
+    ASSERT_TRUE(e.title);
+    EXPECT_EQ(e.title->caption, "BELT PITCH SELECTION GUIDE");
+
+    // A refused speed stands as 0: the T5 of 1000 rpm is gone with it.
+    e = Step2DataEntry(p, d, 0, "0,4");
+    EXPECT_EQ(e.title->caption, "Belt pitch selection guide: ORVANTO T5");
+    e = Step2DataEntry(p, d, 1, "-1000");
+    EXPECT_EQ(p.pulleySpeed[1], 0);
+    ASSERT_TRUE(e.title);
+    EXPECT_EQ(e.title->caption, "BELT PITCH SELECTION GUIDE");
+    d.seen.clear();
 
     // A negative force is refused and stored as 0.
     choose("SELKIRA T");
