@@ -40,6 +40,8 @@ namespace {
 constexpr double kPageHeight = 450.0;
 constexpr double kPageWidth = 97.5;
 constexpr int kScrollMax = 350;
+// Space below the last line when the page is scrolled to its end, page units.
+constexpr double kBottomMargin = 2.0;
 const char* const kFontFamily = "Arial";
 const char* const kRemarksDesignText = "Remarks ...";
 
@@ -381,6 +383,20 @@ void Step5Screen::resizeEvent(QResizeEvent* event) {
     const QFont controls = FormFont(QString::fromLatin1(kFontFamily), 11, false, false, scale);
     CambiaCinghia->setFont(controls);
     Remarks->setFont(controls);
+    fitScrollRange();
+}
+
+void Step5Screen::fitScrollRange() {
+    if (width() <= 0 || height() <= 0) return;
+    const QSizeF form(size());
+    const QSizeF page(form.width() * kPageWidth / 100.0, form.height() * kPageHeight / 100.0);
+    double bottom = 0;  // page units
+    for (const PageText& t : ContInfo->texts())
+        bottom = std::max(bottom, PageTextRect(t, page, form).bottom() * kPageHeight / page.height());
+    // The last line ends a little above the form's lower edge, not a page of
+    // blank space later.
+    const int last = static_cast<int>(std::ceil(bottom + kBottomMargin - 100.0));
+    ScrollInfo->setMaximum(std::clamp(last, 0, kScrollMax));
 }
 
 void Step5Screen::placePage() { PlaceForm(ContInfo, 0, -ScrollInfo->value(), kPageWidth, kPageHeight); }
@@ -464,6 +480,7 @@ void Step5Screen::ShowResultsReport() {
         WriteReportLine(w, l);
     }
     ContInfo->setTexts(std::move(w.texts));
+    fitScrollRange();
 
     // The width list.
     CambiaCinghia->blockSignals(true);

@@ -132,6 +132,8 @@ private:
     void Form_Resize();
     void setBeltCodeCaption();
     void placePage();
+    // ScrollInfo's maximum: the page scrolls as far as its content goes.
+    void fitScrollRange();
 };
 
 }  // namespace belt
