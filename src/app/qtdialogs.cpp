@@ -1,8 +1,12 @@
 #include "app/qtdialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace belt {
 
@@ -14,6 +18,16 @@ QString toQt(const std::string& text) {
     s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;
+}
+
+// Width a box needs for the window manager to show its whole title: the
+// title in a bold font, plus the title bar's icon and buttons. Without it a
+// short message gets a narrow box and the title is cut to an ellipsis.
+int TitleWidth(const QString& title) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    constexpr int kTitleBarControls = 160;
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarControls;
 }
 
 QMessageBox::StandardButton toQt(MsgAnswer a) {
@@ -71,6 +85,11 @@ MsgAnswer QtDialogs::message(const std::string& text, const std::string& title, 
             break;
     }
     box.setStandardButtons(set);
+    // A message box sizes itself to its text; a spacer across its grid keeps
+    // it at least as wide as its title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (set.testFlag(toQt(defaultButton))) box.setDefaultButton(toQt(defaultButton));
     // A message must be readable with the normal pointer even while busy.
     const bool busy = QApplication::overrideCursor() != nullptr;
@@ -97,13 +116,18 @@ MsgAnswer QtDialogs::message(const std::string& text, const std::string& title, 
 
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
-    bool ok = false;
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const QString answer = QInputDialog::getText(parent_, toQt(title), toQt(prompt), QLineEdit::Normal,
-                                                 QString::fromStdString(defaultText), &ok);
+    QInputDialog box(parent_);
+    box.setWindowTitle(toQt(title));
+    box.setLabelText(toQt(prompt));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(QString::fromStdString(defaultText));
+    // The dialog takes its size from its layout; its entry line sets the width.
+    if (auto* entry = box.findChild<QLineEdit*>()) entry->setMinimumWidth(TitleWidth(box.windowTitle()));
+    const bool ok = box.exec() == QDialog::Accepted;
     if (busy) QApplication::restoreOverrideCursor();
-    return ok ? answer.toStdString() : std::string();
+    return ok ? box.textValue().toStdString() : std::string();
 }
 
 void QtDialogs::setBusy(bool busy) {

@@ -35,6 +35,7 @@ private slots:
     void inputBoxCancelGivesEmptyText();
     void inputBoxReturnsTheText();
     void busyPointer();
+    void boxesAreWideEnoughForTheirTitle();
 };
 
 void QtDialogsTest::messageBox_data() {
@@ -136,6 +137,29 @@ void QtDialogsTest::busyPointer() {
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void QtDialogsTest::boxesAreWideEnoughForTheirTitle() {
+    // A one-word message under the program's long title.
+    QtDialogs dialogs;
+    const QString title = QStringLiteral("VESTRANO BELT CALCULATION");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int titleWidth = QFontMetrics(bold).horizontalAdvance(title);
+    int messageWidth = 0;
+    int inputWidth = 0;
+    whenShown<QMessageBox>([&](QMessageBox* box) {
+        messageWidth = box->width();
+        box->accept();
+    });
+    dialogs.message("OK", title.toStdString(), MsgIcon::None);
+    whenShown<QInputDialog>([&](QInputDialog* box) {
+        inputWidth = box->width();
+        box->reject();
+    });
+    dialogs.inputBox("Width", title.toStdString(), "25");
+    QVERIFY2(messageWidth > titleWidth + 100, qPrintable(QString::number(messageWidth)));
+    QVERIFY2(inputWidth > titleWidth + 100, qPrintable(QString::number(inputWidth)));
 }
 
 QTEST_MAIN(QtDialogsTest)
