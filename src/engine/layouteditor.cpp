@@ -132,9 +132,23 @@ CoordinateResponse OnCoordinateEnter(DriveProject& p, Dialogs& d, int k, int axi
     CoordinateResponse r;
     const int n = PulleyCountOf(p);
     if (k < 2 || k > 4 || !ValidAxis(axis)) return r;
+    if (axis == kAxisX) {
+        r.focusAxis = kAxisY;
+        r.focusPulley = k;
+    } else {
+        r.focusAxis = kAxisX;
+        r.focusPulley = k < n ? k + 1 : 2;
+    }
+    double& target = p.pulleyPosition[axis][k];
+    // Enter on the coordinate as the program wrote it (the position an
+    // adjustment found for the standard length, say) changes nothing: read
+    // back from its rounded text it would lose the standard length.
+    if (text == Format(ToDisplay(p, kLength, target), "###0.00")) {
+        r.enteredText = std::string(text);
+        return r;
+    }
     p.layoutNeedsAdjust = 0;
     p.lastStandardLength = kNoStandardLength;
-    double& target = p.pulleyPosition[axis][k];
     r.enteredText = AcceptNumericInput(p, d, text, target, kLength, "###0.00", true).text;
     if (!std::isfinite(target)) {
         target = 0;
@@ -143,13 +157,6 @@ CoordinateResponse OnCoordinateEnter(DriveProject& p, Dialogs& d, int k, int axi
     CheckPulleyInterference(p, d);
     if (p.calcState == 0) ComputeBeltPaths(p);
     p.screen.layoutDrawn = false;
-    if (axis == kAxisX) {
-        r.focusAxis = kAxisY;
-        r.focusPulley = k;
-    } else {
-        r.focusAxis = kAxisX;
-        r.focusPulley = k < n ? k + 1 : 2;
-    }
     return r;
 }
 

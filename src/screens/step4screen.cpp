@@ -134,6 +134,8 @@ Step4Screen::Step4Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         } else {
             Px[ks] = newBox(panel, QStringLiteral("Px%1").arg(k));
             Py[ks] = newBox(panel, QStringLiteral("Py%1").arg(k));
+            Px[ks]->setCaption(QStringLiteral("Pulley %1, X").arg(k));
+            Py[ks]->setCaption(QStringLiteral("Pulley %1, Y").arg(k));
         }
     }
     // Tab visits the boxes in the order Enter does.

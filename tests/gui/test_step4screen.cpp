@@ -76,6 +76,7 @@ private slots:
     void unitChangeRewritesTheLabels();
     void goOnRefuses_data();
     void goOnRefuses();
+    void unconfirmedCoordinateStopsGoOn();
 };
 
 void TestStep4Screen::demonstrationLayoutToResults() {
@@ -437,6 +438,24 @@ void TestStep4Screen::goOnRefuses() {
     QCOMPARE(QString::fromStdString(f.dialogs.seen[0].text), message);
     QCOMPARE(int(f.dialogs.seen[0].icon), icon);
     QCOMPARE(f.dialogs.seen[0].title, std::string(icon == int(MsgIcon::None) ? "" : "I can't proceed"));
+}
+
+void TestStep4Screen::unconfirmedCoordinateStopsGoOn() {
+    LayoutWalk f;
+    Step4Screen* s4 = f.toLayout();
+    f.dialogs.seen.clear();
+    s4->Px[3]->setFocus();
+    s4->Px[3]->selectAll();
+    QTest::keyClicks(s4->Px[3], "250");
+    f.w.mGoon_Click();
+    QCOMPARE(f.dialogs.messageTexts(),
+             std::vector<std::string>{"The value typed in Pulley 3, X has not been confirmed: press Enter to use it "
+                                      "or Esc to restore it."});
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP4"));
+    QCOMPARE(s4->focusWidget(), s4->Px[3]);
+    QTest::keyClick(s4->Px[3], Qt::Key_Escape);
+    QCOMPARE(s4->Px[3]->text(), QStringLiteral("380.00"));
+    QCOMPARE(f.project.pulleyPosition[0][3], 0.38);
 }
 
 QTEST_MAIN(TestStep4Screen)

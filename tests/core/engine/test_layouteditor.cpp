@@ -254,6 +254,26 @@ TEST(TypedCoordinates, CancelTheAdjustmentAndHideTheBelt) {
     EXPECT_EQ(p.tangentPoint, moved.tangentPoint);
 }
 
+// The adjusted position shows rounded; Enter on it as shown keeps the
+// position and the standard length it was found for, in every unit.
+TEST(TypedCoordinates, CoordinateShownUnchangedKeepsTheStandardLength) {
+    for (int unit = 1; unit <= 5; ++unit) {
+        DriveProject p = DemoWithStandardLength();
+        ChooseUnit(p, kLength, unit);
+        p.screen.layoutDrawn = true;
+        const DriveProject before = p;
+        ScriptedDialogs d;
+        const std::string shown = ShowLayoutLabels(p).py[2];
+        const CoordinateResponse r = OnCoordinateEnter(p, d, 2, kAxisY, shown);
+        EXPECT_EQ(r.enteredText, shown);
+        EXPECT_EQ(p.pulleyPosition, before.pulleyPosition) << unit;
+        EXPECT_EQ(p.lastStandardLength, before.lastStandardLength) << unit;
+        EXPECT_EQ(p.layoutNeedsAdjust, before.layoutNeedsAdjust);
+        EXPECT_TRUE(p.screen.layoutDrawn);
+        EXPECT_EQ(r.focusPulley, 3);
+    }
+}
+
 TEST(TypedCoordinates, FocusOrder) {
     struct Case {
         int pulleys, k, axis;
