@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <QTimer>
 
 #include "app/aboutscreen.h"
@@ -142,10 +143,12 @@ void TestDemonstration::demoPlaysTheExampleToItsEnd() {
              QStringLiteral("This is an example of VESTRANO BELT DRIVE Calculation"));
     QVERIFY(s5->Flash->isActive());
 
-    // The results scroll, then the data sheet.
+    // The results scroll, then the data sheet. The page scrolls no further
+    // than its last line.
+    QVERIFY(s5->ScrollInfo->maximum() > 151);
     for (const int value : {66, 151, 213, 300}) {
         f.tick();
-        QCOMPARE(s5->ScrollInfo->value(), value);
+        QCOMPARE(s5->ScrollInfo->value(), std::min(value, s5->ScrollInfo->maximum()));
     }
     f.tick();  // 41
     QVERIFY(!s5->Flash->isActive());
