@@ -1,8 +1,6 @@
 // STEP1: the service factor table (Tabella) of the family pages, its cells
 // and their click.
 
-#include <QMouseEvent>
-
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
@@ -15,11 +13,6 @@ namespace belt {
 
 using namespace style;
 using namespace step1;
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-}
 
 void Step1Screen::makeFactorTable() {
     for (std::size_t i = 0; i < tabella_.size(); ++i) {

@@ -1,5 +1,5 @@
-// The small widgets of STEP1: the clickable factor table cells, the profile
-// group pictures and the news page.
+// The small widgets of STEP1: the profile group pictures and the news page
+// (the factor table cells are ClickLabels).
 #pragma once
 
 #include <QLabel>
@@ -9,19 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "screens/clicklabel.h"
+
 namespace belt {
-
-// A label that reports a click (the factor table cells Tabella).
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 // TipoDente(k): a profile group picture.
 class ProfilePicture : public QWidget {

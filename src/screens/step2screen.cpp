@@ -1,7 +1,6 @@
 #include "screens/step2screen.h"
 
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <vector>
@@ -33,11 +32,6 @@ const QString kChosenPitchButtonStyle = QStringLiteral(
     " border-radius: 4px; padding: 0px 5px; font-weight: bold; }");
 
 }  // namespace
-
-void PitchButton::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-}
 
 Indicator::Indicator(QWidget* parent) : QWidget(parent), fill_(kYellow) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -132,7 +126,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     }
     setTabOrder(dato_[0], dato_[1]);
 
-    pitchHint_ = new QLabel(QStringLiteral("Click a pitch label on the chart to choose the belt pitch."), this);
+    pitchHint_ = new QLabel(QStringLiteral("Click a pitch label to choose the pitch."), this);
     pitchHint_->setObjectName(QStringLiteral("PitchHint"));
     pitchHint_->setTextFormat(Qt::PlainText);
     pitchHint_->setWordWrap(true);

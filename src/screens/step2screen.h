@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 
+#include "screens/clicklabel.h"
 #include "screens/stepscreen.h"
 
 class QTimer;
@@ -18,16 +19,7 @@ namespace belt {
 class NumericBox;
 
 // A pitch button (Scelta): a label that reports a click.
-class PitchButton : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
+using PitchButton = ClickLabel;
 
 // Indicatore: the operating-point marker, a filled shape.
 class Indicator : public QWidget {

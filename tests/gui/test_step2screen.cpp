@@ -209,7 +209,7 @@ void TestStep2Screen::chosenPitchStandsOutAndTheHintGoes() {
     Fixture f("ORVANTO T");
     f.show();
     QVERIFY(f.screen->pitchHint()->isVisible());
-    QCOMPARE(f.screen->pitchHint()->text(), QStringLiteral("Click a pitch label on the chart to choose the belt pitch."));
+    QCOMPARE(f.screen->pitchHint()->text(), QStringLiteral("Click a pitch label to choose the pitch."));
     const QString plain = f.screen->scelta(2)->styleSheet();
     QTest::mouseClick(f.screen->scelta(2), Qt::LeftButton);
     QVERIFY(!f.screen->pitchHint()->isVisible());
