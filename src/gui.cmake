@@ -26,12 +26,6 @@ add_executable(beltcalc ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 set_target_properties(beltcalc PROPERTIES AUTOMOC ON
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 target_compile_options(beltcalc PRIVATE ${BELT_WARNINGS})
+target_compile_definitions(beltcalc PRIVATE BELT_APP_ID="${BELT_APP_ID}")
 target_link_libraries(beltcalc PRIVATE beltgui)
-
-# The program reads help.html, tune.mid and its artwork from its own folder:
-# keep a copy of assets/ next to the executable on every build.
-set(BELT_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets)
-add_custom_target(beltcalc_assets ALL
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${BELT_ASSETS_DIR} ${CMAKE_CURRENT_BINARY_DIR}
-  COMMENT "Copying assets next to beltcalc")
-add_dependencies(beltcalc beltcalc_assets)
+belt_copy_assets(beltcalc)

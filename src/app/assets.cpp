@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "platform/assetfile.h"
+
 namespace belt {
 
 namespace {
@@ -13,9 +15,9 @@ QString& assetDirOverride() {
 }  // namespace
 
 QString AssetPath(const QString& name) {
-    const QString dir =
-        assetDirOverride().isEmpty() ? QCoreApplication::applicationDirPath() : assetDirOverride();
-    return QDir(dir).filePath(name);
+    if (!assetDirOverride().isEmpty()) return QDir(assetDirOverride()).filePath(name);
+    const std::filesystem::path exeDir = QCoreApplication::applicationDirPath().toStdString();
+    return QString::fromStdString(AssetFile(exeDir, name.toStdString()).string());
 }
 
 void SetAssetDir(const QString& dir) {

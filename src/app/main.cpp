@@ -10,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VESTRANO BELT CALCULATION"));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BELT_APP_ID));
     // Where the desktop keeps the program's settings (the folder last used).
     QApplication::setOrganizationName(QStringLiteral("VESTRANO"));
 

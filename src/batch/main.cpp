@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "batch/command.h"
+#include "platform/assetfile.h"
 
 namespace {
 
@@ -24,6 +25,13 @@ void usage(std::ostream& os) {
           "2 unreadable or damaged project file, or wrong command line.\n";
 }
 
+// Where the bundled example is, so that an installed copy can be tried at once.
+void example(std::ostream& os) {
+    const std::filesystem::path demo = belt::AssetFile(belt::ExecutableDir(), "examples/demo.dat");
+    std::error_code ec;
+    if (std::filesystem::exists(demo, ec)) os << "\nAn example project to try them on:\n  " << demo.string() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -35,6 +43,7 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         usage(std::cout);
+        example(std::cout);
         return kExitOk;
     }
     const Command* command = FindCommand(args[0]);

@@ -52,6 +52,9 @@ belt_batch_test(info_unknown_unit EXIT 2
 belt_batch_test(info_without_file EXIT 2 ARGS "info" STDERR "which project file")
 belt_batch_test(info_help EXIT 0 ARGS "info|--help" STDOUT "Usage: beltcalc-batch info FILE.dat .--units LIST.@@torque: +N m, kgf m, lbf ft")
 belt_batch_test(help EXIT 0 ARGS "--help" STDOUT "Commands:\n  calc FILE.dat .options.  .*\n  info FILE.dat.*\n  paths FILE.dat")
+# In the build tree the example is the copy beside the tool.
+belt_batch_test(help_names_the_example EXIT 0 ARGS "--help"
+  STDOUT "An example project to try them on:\n  .*/src/batch/examples/demo.dat\n")
 belt_batch_test(no_command EXIT 2 ARGS "" STDERR "Usage: beltcalc-batch COMMAND")
 belt_batch_test(unknown_command EXIT 2 ARGS "frob" STDERR "unknown command .frob.")
 
