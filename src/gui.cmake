@@ -29,3 +29,6 @@ target_compile_options(beltcalc PRIVATE ${BELT_WARNINGS})
 target_compile_definitions(beltcalc PRIVATE BELT_APP_ID="${BELT_APP_ID}")
 target_link_libraries(beltcalc PRIVATE beltgui)
 belt_copy_assets(beltcalc)
+
+# The authoring tools draw with the program's painters.
+add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${PROJECT_BINARY_DIR}/tools)
