@@ -52,13 +52,12 @@ void TunePlayer::run(std::string midiFile, std::string soundFont) {
     silenceSynthesizer();
     fluid_settings_t* settings = new_fluid_settings();
     if (!settings) return;
-    // PulseAudio first (the desktop's sound server), ALSA if there is none;
-    // never JACK, which complains loudly when no server runs.
+    if (!output_.fileName.empty()) fluid_settings_setstr(settings, "audio.file.name", output_.fileName.c_str());
     fluid_synth_t* synth = new_fluid_synth(settings);
     fluid_audio_driver_t* driver = nullptr;
-    for (const char* name : {"pulseaudio", "alsa"}) {
+    for (const std::string& name : output_.drivers) {
         if (stop_ || !synth) break;
-        fluid_settings_setstr(settings, "audio.driver", name);
+        fluid_settings_setstr(settings, "audio.driver", name.c_str());
         driver = new_fluid_audio_driver(settings, synth);
         if (driver) break;
     }
@@ -67,13 +66,17 @@ void TunePlayer::run(std::string midiFile, std::string soundFont) {
         player = new_fluid_player(synth);
         if (player && fluid_player_add(player, midiFile.c_str()) == FLUID_OK &&
             fluid_player_play(player) == FLUID_OK) {
+            playing_ = true;
             while (!stop_ && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING)
                 std::this_thread::sleep_for(std::chrono::milliseconds(40));
             fluid_player_stop(player);
+            playing_ = false;
         }
     }
-    if (player) delete_fluid_player(player);
+    // The driver's thread renders from the synthesizer and so from the
+    // player: it must be gone before either of them is.
     if (driver) delete_fluid_audio_driver(driver);
+    if (player) delete_fluid_player(player);
     if (synth) delete_fluid_synth(synth);
     delete_fluid_settings(settings);
 }
