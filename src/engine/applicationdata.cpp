@@ -114,7 +114,7 @@ void setStep3Idler(DriveProject& p, int k, bool ticked) {
 }
 
 constexpr std::array<DataField, kDataFieldCount> kDataFields = {{
-    {kPlainNumber, "####0"},       // 0 slope, degrees
+    {kPlainNumber, "####0", kNoEntryLimit},  // 0 slope, degrees: 0 to 180 by a rule of its own
     {kPower, "###0.00"},           // 1 power
     {kVelocity, "###0.00"},        // 2 belt speed
     {kAcceleration, "###0.00"},    // 3 acceleration
@@ -363,7 +363,7 @@ std::string Step1DataEntry(DriveProject& p, Dialogs& d, int i, std::string_view 
     p.peripheralForce = 0;
     const DataField f = Step1DataField(i);
     const std::string shown =
-        AcceptNumericInput(p, d, text, Step1DataTarget(p, i), f.quantity, f.format).text;
+        AcceptNumericInput(p, d, text, Step1DataTarget(p, i), f.quantity, f.format, false, f.limit).text;
     return Step1DataEntered(p, d, i, shown);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -85,6 +86,7 @@ std::array<bool, 9> InputModeEnabled(int mode);
 struct DataField {
     int quantity;             // unit quantity, 8 = plain number
     std::string_view format;  // display pattern
+    std::optional<double> limit = std::nullopt;  // entry limit other than the quantity's
 };
 inline constexpr int kDataFieldCount = 11;
 DataField Step1DataField(int i);

@@ -150,10 +150,6 @@ CoordinateResponse OnCoordinateEnter(DriveProject& p, Dialogs& d, int k, int axi
     p.layoutNeedsAdjust = 0;
     p.lastStandardLength = kNoStandardLength;
     r.enteredText = AcceptNumericInput(p, d, text, target, kLength, "###0.00", true).text;
-    if (!std::isfinite(target)) {
-        target = 0;
-        r.enteredText = Format(0, "###0.00");
-    }
     CheckPulleyInterference(p, d);
     if (p.calcState == 0) ComputeBeltPaths(p);
     p.screen.layoutDrawn = false;

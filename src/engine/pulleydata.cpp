@@ -49,16 +49,9 @@ std::optional<double> MultiRibMinimumDiameter(const std::string& beltName) {
     return std::nullopt;
 }
 
-// Reads an entry box into a double target with the one entry rule; values
-// that cannot be held (an overflowing exponent) count as no number at all.
 std::string Accept(DriveProject& p, Dialogs& d, std::string_view text, double& target, int quantity,
-                   std::string_view format) {
-    NumericEntry e = AcceptNumericInput(p, d, text, target, quantity, format);
-    if (!std::isfinite(target)) {
-        target = 0;
-        e.text = Format(0, format);
-    }
-    return e.text;
+                   std::string_view format, std::optional<double> limit = std::nullopt) {
+    return AcceptNumericInput(p, d, text, target, quantity, format, false, limit).text;
 }
 
 // Whether a length box still shows the value the program wrote into it. Enter
@@ -218,8 +211,8 @@ Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view
     if (!ValidPulley(k)) return r;
     // The teeth are a whole number: the entry is rounded (halves to even)
     // as it is stored.
-    double z = 0;
-    Accept(p, d, text, z, kPlainNumber, "####0");
+    double z = p.pulleyTeeth[k];
+    Accept(p, d, text, z, kPlainNumber, "####0", kTeethEntryLimit);
     p.pulleyTeeth[k] = CInt(z);
     r.enteredText = Format(p.pulleyTeeth[k], "####0");
     ModificaZ(p, d, k);

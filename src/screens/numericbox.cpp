@@ -18,18 +18,22 @@ NumericBox::NumericBox(DriveProject& project, Dialogs& dialogs, QWidget* parent)
     });
 }
 
-void NumericBox::bind(double* target, int quantity, const QString& format, bool allowNegative) {
+void NumericBox::bind(double* target, int quantity, const QString& format, bool allowNegative,
+                      std::optional<double> limit) {
     target_ = target;
     quantity_ = quantity;
     format_ = format;
     allowNegative_ = allowNegative;
+    limit_ = limit;
 }
 
-void NumericBox::bind(float* target, int quantity, const QString& format, bool allowNegative) {
+void NumericBox::bind(float* target, int quantity, const QString& format, bool allowNegative,
+                      std::optional<double> limit) {
     target_ = target;
     quantity_ = quantity;
     format_ = format;
     allowNegative_ = allowNegative;
+    limit_ = limit;
 }
 
 void NumericBox::showValue() {
@@ -48,9 +52,9 @@ void NumericBox::accept() {
     const std::string pattern = format_.toStdString();
     NumericEntry entry;
     if (auto* d = std::get_if<double*>(&target_))
-        entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_);
+        entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_, limit_);
     else if (auto* f = std::get_if<float*>(&target_))
-        entry = AcceptNumericInput(project_, dialogs_, typed, **f, quantity_, pattern, allowNegative_);
+        entry = AcceptNumericInput(project_, dialogs_, typed, **f, quantity_, pattern, allowNegative_, limit_);
     else
         return;
     setText(QString::fromStdString(entry.text));

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <optional>
 #include <variant>
 
 namespace belt {
@@ -24,10 +25,13 @@ public:
     NumericBox(DriveProject& project, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // What Enter stores: the project variable, its unit quantity (0..7, 8 =
-    // plain number), the display pattern, and whether negatives are taken
-    // (only the layout coordinates allow them).
-    void bind(double* target, int quantity, const QString& format, bool allowNegative = false);
-    void bind(float* target, int quantity, const QString& format, bool allowNegative = false);
+    // plain number), the display pattern, whether negatives are taken (only
+    // the layout coordinates allow them) and the largest value taken when it
+    // is not the quantity's EntryLimit.
+    void bind(double* target, int quantity, const QString& format, bool allowNegative = false,
+              std::optional<double> limit = std::nullopt);
+    void bind(float* target, int quantity, const QString& format, bool allowNegative = false,
+              std::optional<double> limit = std::nullopt);
 
     // Writes the bound variable into the box in its current unit and format.
     void showValue();
@@ -54,8 +58,8 @@ public:
 
 signals:
     // Emitted after Enter stored the value and rewrote the box (also after a
-    // refused negative value, which stores 0): the screen moves the focus on
-    // and recalculates.
+    // refused value: a negative one stores 0, one beyond the limit leaves the
+    // value as it was): the screen moves the focus on and recalculates.
     void accepted();
 
 protected:
@@ -71,6 +75,7 @@ private:
     int quantity_ = 8;
     QString format_ = QStringLiteral("###0.00");
     bool allowNegative_ = false;
+    std::optional<double> limit_;
     bool pending_ = false;
     QString acceptedText_;
     QColor savedBase_;

@@ -44,7 +44,7 @@ void Step1Screen::makeLinearDriveControls() {
         auto* box = new NumericBox(project_, dialogs_, this);
         box->setObjectName(QStringLiteral("Dati%1").arg(i));
         const DataField f = Step1DataField(static_cast<int>(i));
-        box->bind(&Step1DataTarget(project_, static_cast<int>(i)), f.quantity, qs(f.format));
+        box->bind(&Step1DataTarget(project_, static_cast<int>(i)), f.quantity, qs(f.format), false, f.limit);
         box->setAlignment(Qt::AlignRight);
         SetFontSize(box, 10);
         connect(box, &NumericBox::accepted, this, [this, i] { datiEntered(static_cast<int>(i)); });

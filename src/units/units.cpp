@@ -51,6 +51,10 @@ constexpr UnitDef kUnits[] = {
 
 bool validQuantity(int q) { return q >= 0 && q < 8; }
 
+// Format writes numbers from here on in exponent form: 15 digits is all the
+// precision a Double holds.
+constexpr double kLargestPlainNumber = 1e15;
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // |value| as the old runtime saw it: its 15 significant decimal digits and
@@ -149,6 +153,32 @@ std::string formatExponent(double value, std::string_view pattern) {
     return out.append(ed);
 }
 
+// Whether a decimal number that does not fit a Double ("[-]digits[.digits][e[+-]digits]")
+// is out of range because it is too large rather than too small: the power
+// of ten of its first significant digit is positive.
+bool beyondLargest(std::string_view num) {
+    if (!num.empty() && num[0] == '-') num.remove_prefix(1);
+    const auto e = num.find('e');
+    const std::string_view mantissa = num.substr(0, e);
+    long long power = 0;
+    if (e != std::string_view::npos) {
+        std::string_view ex = num.substr(e + 1);
+        const bool negative = !ex.empty() && ex[0] == '-';
+        if (!ex.empty() && (ex[0] == '-' || ex[0] == '+')) ex.remove_prefix(1);
+        for (char c : ex) {
+            power = std::min(power * 10 + (c - '0'), 1000000000LL);  // far beyond any Double
+        }
+        if (negative) power = -power;
+    }
+    const auto dot = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, dot);
+    const auto firstWhole = whole.find_first_not_of('0');
+    if (firstWhole != std::string_view::npos) return power + static_cast<long long>(whole.size() - firstWhole) > 0;
+    const std::string_view fraction = dot == std::string_view::npos ? std::string_view() : mantissa.substr(dot + 1);
+    const auto firstFraction = fraction.find_first_not_of('0');
+    return firstFraction != std::string_view::npos && power - static_cast<long long>(firstFraction) > 0;
+}
+
 }  // namespace
 
 void InitUnitTables(DriveProject& p) {
@@ -190,20 +220,46 @@ double ToInternal(const DriveProject& p, int quantity, double displayed) { retur
 
 namespace {
 
+// The entry limits by quantity, internal units.
+constexpr double kEntryLimits[9] = {
+    100,                         // length: 100 m
+    1e6 * 6.283185308 / 60,      // angular velocity: 10^6 rpm
+    1e5,                         // mass: 100 t
+    1e7,                         // force: 10 MN
+    1e7,                         // power: 10 MW
+    1000,                        // velocity
+    1e4,                         // acceleration
+    1e6,                         // torque
+    100,                         // a factor or a ratio
+};
+
+std::string limitMessage(const DriveProject& p, int quantity, double limit, bool allowNegative) {
+    const std::string shown = LimitText(p, quantity, limit);
+    if (!allowNegative) return "Please, insert values up to " + shown + ".";
+    const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
+    return "Please, insert values between -" + LimitText(p, kPlainNumber, limit / factor) + " and " + shown + ".";
+}
+
 template <typename T>
 NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_view text, T& target, int quantity,
-                        std::string_view format, bool allowNegative) {
+                        std::string_view format, bool allowNegative, std::optional<double> limit) {
     std::string cleaned(text);
     std::replace(cleaned.begin(), cleaned.end(), ',', '.');
-    double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
-    double x = Val(cleaned);
+    const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
+    const double x = Val(cleaned);
+    const double most = limit.value_or(EntryLimit(quantity));
     NumericEntry r;
-    if (x >= 0 || allowNegative) {
-        target = static_cast<T>(x * factor);
-    } else {
+    if (x < 0 && !allowNegative) {
         dialogs.message("Please, insert positive values.", "Warning", MsgIcon::Warning);
         target = 0;
         r.refused = true;
+    } else if (const double value = x * factor;
+               // The limit itself, typed in any unit, is taken despite the rounding of the factor.
+               !(std::fabs(value) <= most * (1 + 1e-12)) || !std::isfinite(static_cast<T>(value))) {
+        dialogs.message(limitMessage(p, quantity, most, allowNegative), "Warning", MsgIcon::Warning);
+        r.refused = true;
+    } else {
+        target = static_cast<T>(value);
     }
     r.stored = static_cast<double>(target);
     r.text = Format(static_cast<double>(target) / factor, format);
@@ -212,14 +268,28 @@ NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_vie
 
 }  // namespace
 
+std::string LimitText(const DriveProject& p, int quantity, double limit) {
+    // Rounded down, so that the number named is taken; the unit's factor
+    // must not make 10^6 rpm read 999999.
+    const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
+    const std::string shown = Format(Int(limit / factor * (1 + 1e-12)), "####0");
+    return quantity == kPlainNumber ? shown : shown + " " + CurrentLabel(p, quantity);
+}
+
+double EntryLimit(int quantity) {
+    return quantity >= 0 && quantity <= kPlainNumber ? kEntryLimits[quantity] : kEntryLimits[kPlainNumber];
+}
+
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text, double& target,
-                                int quantity, std::string_view format, bool allowNegative) {
-    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative);
+                                int quantity, std::string_view format, bool allowNegative,
+                                std::optional<double> limit) {
+    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative, limit);
 }
 
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text, float& target,
-                                int quantity, std::string_view format, bool allowNegative) {
-    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative);
+                                int quantity, std::string_view format, bool allowNegative,
+                                std::optional<double> limit) {
+    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative, limit);
 }
 
 std::string Format(double value, std::string_view pattern) {
@@ -237,6 +307,16 @@ std::string Format(double value, std::string_view pattern) {
     std::string_view fracPat = dot == std::string_view::npos ? std::string_view() : pat.substr(dot + 1);
     int minInt = static_cast<int>(std::count(intPat.begin(), intPat.end(), '0'));
     int decimals = static_cast<int>(fracPat.size());
+
+    if (std::fabs(value) >= kLargestPlainNumber) {
+        // Beyond 15 digits the number has no more precision to show: the
+        // pattern's decimals in exponent form ("1.0E+30") instead of a
+        // thirty-digit number.
+        std::string exponentPattern = "0";
+        if (decimals > 0) exponentPattern.append(1, '.').append(static_cast<std::size_t>(decimals), '0');
+        exponentPattern.append("E+00");
+        return (value < 0 ? std::string() : prefix) + formatExponent(value, exponentPattern);
+    }
 
     std::string ip, fp;
     roundDecimal(value, decimals, ip, fp);
@@ -293,8 +373,11 @@ double Val(std::string_view text) {
     if (num[0] == '+') num.erase(0, 1);
     double v = 0;
     auto r = std::from_chars(num.data(), num.data() + num.size(), v);
-    if (r.ec == std::errc::result_out_of_range) return num[0] == '-' ? -std::numeric_limits<double>::max()
-                                                                     : std::numeric_limits<double>::max();
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too small for a Double reads as 0, too large as the largest Double.
+        if (!beyondLargest(num)) return 0.0;
+        return num[0] == '-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    }
     return r.ec == std::errc() ? v : 0.0;
 }
 

@@ -2,6 +2,8 @@
 // internal units and the units the user chose, and the numeric entry rule.
 #pragma once
 
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +46,18 @@ std::string CurrentLabel(const DriveProject& p, int quantity);
 double ToDisplay(const DriveProject& p, int quantity, double internal);
 double ToInternal(const DriveProject& p, int quantity, double displayed);
 
+// The largest value, in internal units, an entry box takes for quantity q:
+// far beyond any belt drive (100 m, 10^6 rpm, 100 t, 10 MN, 10 MW, 1000 m/s,
+// 10^4 m/s^2, 10^6 N m; 100 for a factor or a ratio), so that only a slip of
+// the keyboard reaches it.
+double EntryLimit(int quantity);
+// A limit as the messages name it, in the current unit: "100000 [mm]".
+std::string LimitText(const DriveProject& p, int quantity, double limit);
+// A box whose value has a rule of its own about its range (the slope).
+inline constexpr double kNoEntryLimit = std::numeric_limits<double>::max();
+// Teeth of one pulley.
+inline constexpr double kTeethEntryLimit = 10000;
+
 // The result of confirming an entry box with Enter.
 struct NumericEntry {
     double stored = 0;   // the value written into the target, internal units
@@ -53,14 +67,18 @@ struct NumericEntry {
 
 // The one rule for every numeric entry box: "," reads as ".", the leading
 // number counts, a negative value is refused with "Please, insert positive
-// values." (title "Warning", warning icon) unless negatives are allowed (the
-// layout coordinates), and the box is rewritten from the stored value.
+// values." (title "Warning", warning icon) and stores 0 unless negatives are
+// allowed (the layout coordinates), and the box is rewritten from the stored
+// value. A value beyond `limit` (EntryLimit(quantity) when not given), or one
+// the target cannot hold, is refused with "Please, insert values up to
+// 100000 [mm]." (the limit in the current unit; "between -... and ..." where
+// negatives are allowed), and the target keeps its previous value.
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
                                 double& target, int quantity, std::string_view format,
-                                bool allowNegative = false);
+                                bool allowNegative = false, std::optional<double> limit = std::nullopt);
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
                                 float& target, int quantity, std::string_view format,
-                                bool allowNegative = false);
+                                bool allowNegative = false, std::optional<double> limit = std::nullopt);
 
 // The old runtime's number helpers, as the program's texts depend on them.
 //
@@ -68,9 +86,13 @@ NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::st
 // "0.000" and friends, with an optional literal leading "+"; "#e+" style
 // exponent patterns for chart ticks. Rounds half away from zero on the
 // decimal value (Format(2.5, "####0") = "3", Format(0.125, "###0.00") = "0.13").
+// Numbers of 10^15 and more, which have no digits left to show, take the
+// exponent form with the pattern's decimals (Format(1e30, "###0.0") = "1.0E+30");
+// a value that is not finite prints as 0.
 std::string Format(double value, std::string_view pattern);
 // Val(text): blanks ignored, the leading number ("." decimal point, optional
-// sign, exponent), 0 when there is none.
+// sign, exponent), 0 when there is none. A number too large for a Double
+// reads as the largest Double (with its sign), one too small as 0.
 double Val(std::string_view text);
 // CInt: to the nearest whole number, halves to even.
 int CInt(double x);

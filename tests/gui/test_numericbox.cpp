@@ -33,13 +33,21 @@ void NumericBoxTest::enterStoresInTheCurrentUnit_data() {
     QTest::addColumn<bool>("allowNegative");
     QTest::addColumn<double>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("decimal comma in mm") << int(kLength) << 1 << "2,5" << false << 0.0025 << "2.50" << false;
-    QTest::newRow("not a number") << int(kLength) << 1 << "abc" << false << 0.0 << "0.00" << false;
-    QTest::newRow("negative refused") << int(kLength) << 1 << "-3" << false << 0.0 << "0.00" << true;
-    QTest::newRow("negative coordinate") << int(kLength) << 1 << "-3" << true << -0.003 << "-3.00" << false;
-    QTest::newRow("force in kgf") << int(kForce) << 2 << "10" << false << 98.0665 << "10.00" << false;
-    QTest::newRow("length in ft") << int(kLength) << 5 << "1" << false << 0.3048 << "1.00" << false;
+    QTest::addColumn<QString>("message");  // empty: taken without a word
+    const QString positive = QStringLiteral("Please, insert positive values.");
+    QTest::newRow("decimal comma in mm") << int(kLength) << 1 << "2,5" << false << 0.0025 << "2.50" << "";
+    QTest::newRow("not a number") << int(kLength) << 1 << "abc" << false << 0.0 << "0.00" << "";
+    QTest::newRow("negative refused") << int(kLength) << 1 << "-3" << false << 0.0 << "0.00" << positive;
+    QTest::newRow("negative coordinate") << int(kLength) << 1 << "-3" << true << -0.003 << "-3.00" << "";
+    QTest::newRow("force in kgf") << int(kForce) << 2 << "10" << false << 98.0665 << "10.00" << "";
+    QTest::newRow("length in ft") << int(kLength) << 5 << "1" << false << 0.3048 << "1.00" << "";
+    // Beyond a belt drive, or beyond a Double: refused, the old value kept.
+    QTest::newRow("infinite centre distance")
+        << int(kLength) << 1 << "1e400" << false << 7.0 << "7000.00" << "Please, insert values up to 100000 [mm].";
+    QTest::newRow("absurd power in kW")
+        << int(kPower) << 1 << "2e4" << false << 7.0 << "0.01" << "Please, insert values up to 10000 [kW].";
+    QTest::newRow("coordinate beyond 100 m") << int(kLength) << 2 << "-101" << true << 7.0 << "7.00"
+                                             << "Please, insert values between -100 and 100 [m].";
 }
 
 void NumericBoxTest::enterStoresInTheCurrentUnit() {
@@ -49,7 +57,7 @@ void NumericBoxTest::enterStoresInTheCurrentUnit() {
     QFETCH(bool, allowNegative);
     QFETCH(double, stored);
     QFETCH(QString, shown);
-    QFETCH(bool, refused);
+    QFETCH(QString, message);
     DriveProject p;
     InitUnitTables(p);
     ChooseUnit(p, quantity, unit);
@@ -63,9 +71,9 @@ void NumericBoxTest::enterStoresInTheCurrentUnit() {
     QVERIFY(qAbs(target - stored) < 1e-9);
     QCOMPARE(box.text(), shown);
     QCOMPARE(accepted.count(), 1);
-    QCOMPARE(d.seen.size(), std::size_t(refused ? 1 : 0));
-    if (refused) {
-        QCOMPARE(d.seen[0].text, std::string("Please, insert positive values."));
+    QCOMPARE(d.seen.size(), std::size_t(message.isEmpty() ? 0 : 1));
+    if (!message.isEmpty()) {
+        QCOMPARE(QString::fromStdString(d.seen[0].text), message);
         QCOMPARE(d.seen[0].title, std::string("Warning"));
     }
 }
@@ -140,6 +148,16 @@ void NumericBoxTest::singleTargets() {
     QTest::keyClick(&box, Qt::Key_Return);
     QCOMPARE(p.loadFactor, 1.4f);
     QCOMPARE(box.text(), QString("1.4"));
+
+    // 1e30 once showed as a thirty-one digit load factor, 1e39 as infinity.
+    for (const char* typed : {"1e30", "1e39"}) {
+        box.selectAll();
+        QTest::keyClicks(&box, typed);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(p.loadFactor, 1.4f);
+        QCOMPARE(box.text(), QString("1.4"));
+    }
+    QCOMPARE(d.messageTexts(), std::vector<std::string>(2, "Please, insert values up to 100."));
 }
 
 void NumericBoxTest::unboundBoxIgnoresEnter() {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "platform/scripteddialogs.h"
 #include "testsupport.h"
@@ -104,6 +105,83 @@ TEST(NumericEntry, EnterStoresInternalValueAndRewritesTheBox) {
     }
 }
 
+// Absurd or unholdable values are refused with the limit in the box's unit,
+// and the target keeps what it held (77 here).
+TEST(NumericEntry, ValuesBeyondTheLimitAreRefusedAndTheOldValueKept) {
+    struct Case {
+        const char* typed;
+        int quantity;
+        int unit;
+        bool allowNegative;
+        double stored;
+        const char* text;
+        const char* message;  // nullptr: taken
+    };
+    const Case cases[] = {
+        {"100000", kLength, 1, false, 100, "100000.00", nullptr},
+        {"100000.01", kLength, 1, false, 77, "77000.00", "Please, insert values up to 100000 [mm]."},
+        {"1e400", kLength, 1, false, 77, "77000.00", "Please, insert values up to 100000 [mm]."},
+        {"1e999", kLength, 2, false, 77, "77.00", "Please, insert values up to 100 [m]."},
+        {"4000", kLength, 4, false, 77, "3031.50", "Please, insert values up to 3937 [in]."},
+        {"-1e9", kLength, 1, true, 77, "77000.00", "Please, insert values between -100000 and 100000 [mm]."},
+        {"-100000", kLength, 1, true, -100, "-100000.00", nullptr},
+        {"1000000", kAngularVelocity, 1, false, 1e6 * 6.283185308 / 60, "1000000.00", nullptr},
+        {"1000001", kAngularVelocity, 1, false, 77, "735.30", "Please, insert values up to 1000000 [rpm]."},
+        {"10001", kPower, 1, false, 77, "0.08", "Please, insert values up to 10000 [kW]."},
+        {"1e400", kPower, 1, false, 77, "0.08", "Please, insert values up to 10000 [kW]."},
+        {"2e6", kForce, 2, false, 77, "7.85", "Please, insert values up to 1019716 [kgf]."},
+        {"1e5", kMass, 1, false, 1e5, "100000.00", nullptr},
+        {"1001", kVelocity, 1, false, 77, "77.00", "Please, insert values up to 1000 [m/s]."},
+        {"1e5", kAcceleration, 1, false, 77, "77.00", "Please, insert values up to 10000 [m/s^2]."},
+        {"1e7", kTorque, 1, false, 77, "77.00", "Please, insert values up to 1000000 [N m]."},
+        {"100", kPlainNumber, 1, false, 100, "100.00", nullptr},
+        {"1e30", kPlainNumber, 1, false, 77, "77.00", "Please, insert values up to 100."},
+    };
+    for (const auto& c : cases) {
+        DriveProject p = StartedProject();
+        ChooseUnit(p, c.quantity, c.unit);
+        ScriptedDialogs d;
+        double target = 77;
+        NumericEntry r = AcceptNumericInput(p, d, c.typed, target, c.quantity, "###0.00", c.allowNegative);
+        EXPECT_NEAR(target, c.stored, 1e-9) << c.typed;
+        EXPECT_EQ(r.text, c.text) << c.typed;
+        EXPECT_EQ(r.refused, c.message != nullptr) << c.typed;
+        if (c.message) {
+            ASSERT_EQ(d.seen.size(), 1U) << c.typed;
+            EXPECT_EQ(d.seen[0].text, c.message);
+            EXPECT_EQ(d.seen[0].title, "Warning");
+            EXPECT_EQ(d.seen[0].icon, MsgIcon::Warning);
+        } else {
+            EXPECT_TRUE(d.seen.empty()) << c.typed;
+        }
+    }
+
+    // A box with a range rule of its own takes any finite value.
+    DriveProject p = StartedProject();
+    ScriptedDialogs d;
+    double slope = 0;
+    AcceptNumericInput(p, d, "1e400", slope, kPlainNumber, "####0", false, kNoEntryLimit);
+    EXPECT_EQ(slope, std::numeric_limits<double>::max());
+    EXPECT_TRUE(d.seen.empty());
+}
+
+TEST(NumericEntry, SingleTargetsNeverHoldInfinity) {
+    // 1e39 is beyond a Single; with kgf the product overflows a Double too.
+    DriveProject p = StartedProject();
+    ChooseUnit(p, kForce, 2);
+    for (const char* typed : {"1e39", "1e400", "1e308"}) {
+        ScriptedDialogs d;
+        float loadFactor = 1.5F;
+        float force = 2.5F;
+        EXPECT_EQ(AcceptNumericInput(p, d, typed, loadFactor, kPlainNumber, "###0.0").text, "1.5") << typed;
+        EXPECT_EQ(AcceptNumericInput(p, d, typed, force, kForce, "###0.00", false, kNoEntryLimit).text, "0.25")
+            << typed;
+        EXPECT_EQ(loadFactor, 1.5F);
+        EXPECT_EQ(force, 2.5F);
+        EXPECT_EQ(d.seen.size(), 2U);
+    }
+}
+
 TEST(NumericEntry, SingleTargetsKeepSinglePrecision) {
     DriveProject p = StartedProject();
     ScriptedDialogs d;
@@ -148,6 +226,13 @@ TEST(VbFormat, PatternsRoundHalfAwayFromZeroOnTheDecimalValue) {
         {-0.0234, "#e+", "-2e-2"},
         {0.0, "#e+", "0e+0"},
         {std::nan(""), "###0.00", "0.00"},
+        {HUGE_VAL, "###0.00", "0.00"},
+        // No more digits than a Double holds: exponent form from 10^15 on.
+        {999999999999999.0, "####0", "999999999999999"},
+        {1e15, "####0", "1E+15"},
+        {1e30, "###0.0", "1.0E+30"},
+        {-1.797e308, "###0.00", "-1.80E+308"},
+        {2.5e20, "+###0.0", "+2.5E+20"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
 }
@@ -161,6 +246,11 @@ TEST(VbVal, ReadsTheLeadingNumber) {
         {"12.5", 12.5}, {" 1 2 . 5 ", 12.5}, {"-.5", -0.5}, {".5", 0.5},  {"+0.1", 0.1},
         {"1E-05", 1e-5}, {"1e3x", 1000},    {"1e", 1},      {"2,5", 2},   {"abc", 0},
         {"", 0},         {"-", 0},          {"&H1F", 31},   {"3d2", 300}, {"1.2.3", 1.2},
+        // Beyond a Double: too large is the largest Double, too small is 0.
+        {"1e999", std::numeric_limits<double>::max()}, {"-1e999", -std::numeric_limits<double>::max()},
+        {"1e-400", 0}, {"2e-324", 0}, {"-1e-400", 0}, {"0.0001e-320", 0}, {"1000e-326", 1e-323},
+        {"0.00000001e316", 1e308}, {"0.0000000001e318", 1e308}, {"100000e304", std::numeric_limits<double>::max()},
+        {"1e99999999999999999999", std::numeric_limits<double>::max()},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
 }
