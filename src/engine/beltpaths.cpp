@@ -18,11 +18,6 @@ bool IsIdler(const DriveProject& p, int k) {
     return p.pulleyIsIdler[k] != 0;
 }
 
-bool HasCurrentPath(const DriveProject& p) {
-    const int path = p.beltPathTable[0][1];
-    return path >= 1 && path <= p.beltPathTable[0][0];
-}
-
 void SayNotPossible(Dialogs& d) {
     d.message("This configuration is not possible !!! Change pulleys layout!", "I can't proceed",
               MsgIcon::Warning);
@@ -66,8 +61,9 @@ void CheckBeltSides(DriveProject& p) {
         if (!IsIdler(p, 2) || !IsIdler(p, 3)) p.beltSideSuffix = p.beltSuffixAvailable;
         return;
     }
-    if (!HasCurrentPath(p)) return;
-    const Arr<int, 5>& row = p.beltPathTable[p.beltPathTable[0][1]];
+    const Arr<int, 5>* current = CurrentPathRow(p);
+    if (!current) return;
+    const Arr<int, 5>& row = *current;
     const int n = PulleyCountOf(p);
     for (int i = 1; i < n; ++i) {
         const int j = i + 1;
@@ -124,8 +120,9 @@ void NextBeltPath(DriveProject& p, Dialogs& d) {
         SayNotPossible(d);
         return;
     }
-    table[0][1] = table[0][1] + 1;
-    if (table[0][1] > table[0][0]) table[0][1] = 1;
+    // After the last path comes the first; so does a path number the layout
+    // does not have (a damaged file may hold any).
+    table[0][1] = table[0][1] >= 0 && table[0][1] < table[0][0] ? table[0][1] + 1 : 1;
 
     // The idler diameters follow the belt side of the path shown until now;
     // with new diameters the set of paths may change.

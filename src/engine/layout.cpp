@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "catalogue/beltids.h"
+#include "units/units.h"
 
 namespace belt {
 
@@ -170,13 +171,12 @@ void ComputeBeltPaths(DriveProject& p) {
     table[0][0] = 0;
     const int n = PulleyCountOf(p);
     if (n < 2) return;
-    // A pulley without a diameter has no tangents; a position that is not a
-    // number has none either.
-    for (int k = 1; k <= n; ++k) {
-        if (!(p.pulleyDiameter[k] > 0) || !std::isfinite(p.pulleyDiameter[k]) ||
-            !std::isfinite(p.pulleyPosition[0][k]) || !std::isfinite(p.pulleyPosition[1][k]))
-            return;
-    }
+    // A pulley without a diameter has no tangents; a layout beyond what the
+    // entry boxes take has none either, nor one with a pulley so small that
+    // the rounding of the coordinates swamps it.
+    if (!LayoutWithinLimits(p)) return;
+    for (int k = 1; k <= n; ++k)
+        if (!(p.pulleyDiameter[k] >= kSmallestLayoutDiameter)) return;
     for (int i = 1; i <= n; ++i) {
         if (!ComputeSpanTangents(p, i, i < n ? i + 1 : 1)) return;
     }
@@ -210,13 +210,24 @@ void ComputeBeltPaths(DriveProject& p) {
     table[0][0] = m - 1;
 }
 
+const Arr<int, 5>* CurrentPathRow(const DriveProject& p) {
+    const auto& table = p.beltPathTable;
+    const int path = table[0][1];
+    const int n = PulleyCountOf(p);
+    if (n < 2 || path < 1 || path > table[0][0] || path >= static_cast<int>(table.size())) return nullptr;
+    const Arr<int, 5>& row = table[static_cast<std::size_t>(path)];
+    for (int k = 1; k <= n; ++k)
+        if (row[k] < 1 || row[k] > 4) return nullptr;
+    return &row;
+}
+
 double ComputeBeltLength(DriveProject& p) {
     const int n = PulleyCountOf(p);
-    const int path = p.beltPathTable[0][1];
-    if (n < 2 || path < 1 || path > p.beltPathTable[0][0]) return -1;
+    const Arr<int, 5>* current = CurrentPathRow(p);
+    if (!current) return -1;
     for (int k = 1; k <= n; ++k)
         if (!(p.pulleyDiameter[k] > 0)) return -1;
-    const Arr<int, 5>& row = p.beltPathTable[path];
+    const Arr<int, 5>& row = *current;
 
     if (OmegaLayout(p)) {
         // Pulley 1 between the spans to and from the idlers; the idlers
@@ -255,8 +266,23 @@ double ComputeBeltLength(DriveProject& p) {
     return length;
 }
 
+bool LayoutWithinLimits(const DriveProject& p) {
+    const double limit = EntryLimit(kLength);
+    for (int k = 1; k <= PulleyCountOf(p); ++k)
+        for (double v : {p.pulleyPosition[0][k], p.pulleyPosition[1][k], p.pulleyDiameter[k]})
+            if (!(std::fabs(v) <= limit)) return false;
+    return true;
+}
+
 void CheckPulleyInterference(DriveProject& p, Dialogs& d) {
     p.calcState = 0;
+    if (!LayoutWithinLimits(p)) {
+        p.calcState = 1;
+        d.message("Pulley positions and diameters must be within " + LimitText(p, kLength, EntryLimit(kLength)) +
+                      ". Check the data !!!",
+                  "I can't proceed", MsgIcon::Warning);
+        return;
+    }
     const int n = PulleyCountOf(p);
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
@@ -298,13 +324,11 @@ LayoutExtent ComputeLayoutExtent(const DriveProject& p) {
 
 std::vector<BeltLine> LayoutBeltLines(const DriveProject& p) {
     std::vector<BeltLine> lines;
-    const auto& table = p.beltPathTable;
     const int n = PulleyCountOf(p);
-    const int current = table[0][1];
-    if (table[0][0] <= 0 || current < 1 || current > table[0][0] || n < 2) return lines;
+    const Arr<int, 5>* row = CurrentPathRow(p);
+    if (!row) return lines;
     for (int k = 1; k <= n; ++k) {
-        const int t = table[static_cast<std::size_t>(current)][static_cast<std::size_t>(k)];
-        if (t < 1 || t > 4) continue;
+        const int t = (*row)[k];
         const Pt a = Tangent(p, t, k, 0);
         const Pt b = Tangent(p, t, k, 1);
         lines.push_back({BeltLine::Kind::Span, k, a.x, a.y, b.x, b.y});
@@ -314,14 +338,11 @@ std::vector<BeltLine> LayoutBeltLines(const DriveProject& p) {
         lines.push_back({BeltLine::Kind::ClampRun, 0, from.x, from.y, Sgn(from.x) * p.stroke / 2, from.y});
     }
     if (p.beltFamily == kSelkira && p.linearDriveType == 0 && n == 2) {
-        const int t = table[static_cast<std::size_t>(current)][2];
-        if (t >= 1 && t <= 4) {
-            const Pt s = Tangent(p, t, 2, 0);
-            const Pt e = Tangent(p, t, 2, 1);
-            const Pt d = s - e;
-            lines.push_back({BeltLine::Kind::Carriage, 0, e.x + 3 * d.x / 8, e.y + 3 * d.y / 8, e.x + 5 * d.x / 8,
-                             e.y + 5 * d.y / 8});
-        }
+        const Pt s = Tangent(p, (*row)[2], 2, 0);
+        const Pt e = Tangent(p, (*row)[2], 2, 1);
+        const Pt d = s - e;
+        lines.push_back({BeltLine::Kind::Carriage, 0, e.x + 3 * d.x / 8, e.y + 3 * d.y / 8, e.x + 5 * d.x / 8,
+                         e.y + 5 * d.y / 8});
     }
     return lines;
 }

@@ -21,17 +21,33 @@ double ArcSin(double x);
 // "SELKIRA" with linearDriveType 1: the span from pulley 2 runs to the belt clamp.
 bool IsOmegaDrive(const DriveProject& p);
 
+// Below this diameter (0.1 mm) a pulley has no belt path.
+inline constexpr double kSmallestLayoutDiameter = 1e-4;
+
 // Fills tangentPoint for every span and choice and beltPathTable rows
 // 1..P with the feasible paths, (0,0) = P. Leaves the current path (0,1)
 // alone. P = 0 when neighbouring pulleys overlap or coincide, when a pulley
-// has no diameter, or when no combination of tangents makes a usable belt.
+// has no diameter (or one below kSmallestLayoutDiameter), when the layout is
+// beyond LayoutWithinLimits, or when no combination of tangents makes a
+// usable belt.
 void ComputeBeltPaths(DriveProject& p);
+
+// The row of beltPathTable of the current path (0,1), or null when there is
+// none: no path, or a path number or tangent choice (1..4) out of range,
+// which only a damaged project file holds.
+const Arr<int, 5>* CurrentPathRow(const DriveProject& p);
 
 // Length in m of the current path (0,1) and its arcs of contact, written to
 // pulleyArcOfContact. -1 when the arriving and departing points on a pulley
 // are not on one circle, or when there is no current path.
 double ComputeBeltLength(DriveProject& p);
 
+// Whether every pulley's position and diameter lies within what the entry
+// boxes take (EntryLimit(kLength)); geometry is never computed beyond it.
+bool LayoutWithinLimits(const DriveProject& p);
+
+// calcState = 1 with "Pulley positions and diameters must be within 100000
+// [mm]. Check the data !!!" when the layout is beyond the limits.
 // calcState = 1 at the first pair of pulleys that overlap or touch, else 0.
 // The message "Pulley interference. Check the data !!!" is shown unless the
 // second pulley of the pair still sits at the origin (not placed yet).

@@ -1,8 +1,10 @@
 #include "project/projectfile.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #if __has_include(<unistd.h>)
+#include <fcntl.h>
 #include <unistd.h>
 #define BELT_HAVE_FSYNC 1
 #endif
@@ -143,8 +146,17 @@ std::string FormatFileNumber(double value, int significantDigits) {
 
     // Round once, in scientific form, then lay the digits out.
     char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significantDigits - 1);
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significantDigits - 1);
+    double back = 0;
+    if (std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+        // Rounded up past the largest Double (1.79769313486232E+308), the
+        // number could not be read back: cut the digits instead.
+        res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 17);
+        char* e = std::find(buf, res.ptr, 'e');
+        const std::string exponent(e, res.ptr);
+        char* cut = buf + (buf[0] == '-' ? 1 : 0) + 1 + (significantDigits > 1 ? significantDigits : 0);
+        res.ptr = std::copy(exponent.begin(), exponent.end(), cut);
+    }
     const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
     const bool negative = sci.front() == '-';
     const std::size_t ePos = sci.find('e');
@@ -570,6 +582,49 @@ SaveResult saveFailed(const std::string& reason) {
     return SaveResult{false, std::string(kSaveFailedText) + " " + reason};
 }
 
+// The temporary files of a save are the target's name + ".tmp" + digits.
+bool isTemporaryOf(const std::string& name, const std::string& target) {
+    if (name.size() <= target.size() + 4 || name.compare(0, target.size(), target) != 0 ||
+        name.compare(target.size(), 4, ".tmp") != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(target.size() + 4), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A save that was killed leaves its temporary file behind; the next save of
+// the same file clears them. One written to within the last minute may
+// belong to a save still running and is left alone.
+void removeStaleTemporaries(const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string name = target.filename().string();
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!isTemporaryOf(it->path().filename().string(), name)) continue;
+        std::error_code ignored;
+        const auto written = fs::last_write_time(it->path(), ignored);
+        if (!ignored && now - written > std::chrono::minutes(1)) fs::remove(it->path(), ignored);
+    }
+}
+
+// Makes a rename in `folder` durable; returns the error, 0 when done or when
+// the file system has no such thing.
+int syncFolder(const std::filesystem::path& folder) {
+#ifdef BELT_HAVE_FSYNC
+    const std::string name = folder.empty() ? std::string(".") : folder.string();
+    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return 0;
+    int err = 0;
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
+    ::close(fd);
+    return err;
+#else
+    (void)folder;
+    return 0;
+#endif
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -678,6 +733,10 @@ SaveResult ProjectFile::save(const DriveProject& p, const std::string& path,
         fs::remove(temp, ignored);
         return saveFailed(path + ": " + ec.message());
     }
+    // The rename lives in the folder: without this a power cut could still
+    // bring back the old file, or none.
+    if (const int err = syncFolder(target.parent_path()); err != 0) return saveFailed(path + ": " + errnoText(err));
+    removeStaleTemporaries(target);
     return SaveResult{true, {}};
 }
 

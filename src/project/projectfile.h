@@ -53,7 +53,10 @@ inline constexpr int kFirstVariableRecord = 28;
 struct ProjectFile {
     // Writes the project to path without ever destroying the previous file:
     // the records go to a temporary file in the same folder that replaces
-    // the target only once it is complete. activeScreen is record 1 (the
+    // the target only once it is complete and on the disk, and the folder is
+    // synced so that the replacement survives a power cut. Temporary files
+    // of the same target left by a save that was killed (older than a
+    // minute) are removed. activeScreen is record 1 (the
     // form name, "STEP1".."STEP6"); the reader ignores it. The File menu's
     // rule that an empty project (beltType "") is not saved is the caller's.
     static SaveResult save(const DriveProject& p, const std::string& path,

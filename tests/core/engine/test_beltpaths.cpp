@@ -232,3 +232,42 @@ TEST(NextBeltPath, IdlerGrownIntoItsNeighbourLeavesNoPath) {
     EXPECT_EQ(d.messageTexts(),
               std::vector<std::string>{"This configuration is not possible !!! Change pulleys layout!"});
 }
+
+// A damaged file may hold any current path number: DRAW then starts again at
+// the first path instead of refusing a layout that has paths.
+TEST(NextBeltPath, APathNumberTheLayoutDoesNotHaveStartsAtTheFirst) {
+    for (int saved : {2147483647, 3, -1, -2147483647 - 1}) {
+        DriveProject p = Serpentine();
+        p.beltPathTable[0][1] = saved;
+        ScriptedDialogs d;
+        NextBeltPath(p, d);
+        EXPECT_EQ(p.calcState, 0) << saved;
+        EXPECT_EQ(p.beltPathTable[0][1], 1) << saved;
+        EXPECT_TRUE(d.seen.empty()) << saved;
+    }
+}
+
+// Beyond 100 m no geometry is computed: DRAW refuses with the limit named.
+TEST(NextBeltPath, ALayoutBeyondTheAcceptedCoordinatesIsRefused) {
+    struct Case {
+        int pulley;
+        int what;  // 0 x, 1 y, 2 diameter
+        double value;
+    };
+    for (const Case& c : std::vector<Case>{{2, 0, 1e300}, {3, 1, -100.5}, {3, 2, 1e300}, {1, 2, 101}}) {
+        DriveProject p = Serpentine();
+        p.unitFactor[0][1] = 0.001;  // mm, as at start-up
+        p.unitLabel[0][1] = "[mm]";
+        (c.what == 2 ? p.pulleyDiameter[c.pulley] : p.pulleyPosition[c.what][c.pulley]) = c.value;
+        const auto tangents = p.tangentPoint;
+        ScriptedDialogs d;
+        NextBeltPath(p, d);
+        EXPECT_EQ(p.calcState, 1) << c.value;
+        ASSERT_EQ(d.seen.size(), 1U) << c.value;
+        EXPECT_EQ(d.seen[0].text, "Pulley positions and diameters must be within 100000 [mm]. Check the data !!!");
+        EXPECT_EQ(d.seen[0].title, "I can't proceed");
+        ComputeBeltPaths(p);
+        EXPECT_EQ(p.beltPathTable[0][0], 0);
+        EXPECT_EQ(p.tangentPoint, tangents);
+    }
+}

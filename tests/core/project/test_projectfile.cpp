@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
@@ -222,6 +224,13 @@ TEST(ProjectFileNumbers, WrittenInTheOldRuntimeStyle) {
         {1.25e-5F, 7, "1.25E-05"},
         {std::numeric_limits<double>::quiet_NaN(), 15, "0"},
         {std::numeric_limits<double>::infinity(), 15, "0"},
+        // Rounding must not carry past the largest Double: the reader could
+        // not take the number back.
+        {std::numeric_limits<double>::max(), 15, "1.79769313486231E+308"},
+        {-std::numeric_limits<double>::max(), 15, "-1.79769313486231E+308"},
+        {std::numeric_limits<double>::max(), 1, "1E+308"},
+        {std::numeric_limits<float>::max(), 7, "3.402823E+38"},
+        {std::numeric_limits<double>::denorm_min(), 15, "4.94065645841247E-324"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatFileNumber(c.value, c.digits), c.text) << c.value;
@@ -349,6 +358,20 @@ TEST(ProjectFileRoundTrip, ReproducesEverySavedValue) {
     ASSERT_TRUE(ProjectFile::read(ProjectFile::write(q), back).ok);
     EXPECT_EQ(back.power, 3.14159265358979);
     EXPECT_EQ(back.loadFactor, 1.234568F);
+
+    // The extremes of each type open again, and so does every record after them.
+    q.power = std::numeric_limits<double>::max();
+    q.centreDistance = -std::numeric_limits<double>::max();
+    q.beltPitch = std::numeric_limits<double>::denorm_min();
+    q.loadFactor = std::numeric_limits<float>::max();
+    q.breakingLoad[7] = 2;
+    const belt::OpenResult extremes = ProjectFile::read(ProjectFile::write(q), back);
+    ASSERT_TRUE(extremes.ok) << extremes.message;
+    EXPECT_EQ(back.power, 1.79769313486231E+308);
+    EXPECT_EQ(back.centreDistance, -1.79769313486231E+308);
+    EXPECT_GT(back.beltPitch, 0);
+    EXPECT_EQ(back.loadFactor, 3.402823E+38F);
+    EXPECT_EQ(back.breakingLoad[7], 2);
 }
 
 // --- Reading ---------------------------------------------------------------
@@ -643,6 +666,25 @@ TEST(ProjectFileDisk, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
     ASSERT_TRUE(o.ok) << o.message;
     EXPECT_EQ(o.savedScreen, "STEP4");
     EXPECT_EQ(back.beltType, "RUBBER I");
+}
+
+// A save killed before its rename leaves "drive.dat.tmp<digits>" behind; the
+// next save clears those of its own file, but not one that may belong to a
+// save still running, nor anybody else's files.
+TEST(ProjectFileDisk, SaveRemovesTheTemporaryFilesOfAKilledSave) {
+    TempDir dir;
+    const fs::path file = dir.path() / "drive.dat";
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"drive.dat.tmp123456", "drive.dat.tmp7", "drive.dat.tmp99", "drive.dat.tmpx",
+                             "other.dat.tmp5", "drive.dat.tmp12.bak"}) {
+        writeBytes(dir.path() / name, "partial");
+        if (std::string(name) != "drive.dat.tmp99") fs::last_write_time(dir.path() / name, old);
+    }
+    ASSERT_TRUE(ProjectFile::save(populated(), file.string()).ok);
+    std::vector<std::string> left = dir.entries();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"drive.dat", "drive.dat.tmp12.bak", "drive.dat.tmp99",
+                                                        "drive.dat.tmpx", "other.dat.tmp5"}));
 }
 
 TEST(ProjectFileDisk, SaveKeepsALinkAndThePermissionsOfTheOldFile) {
