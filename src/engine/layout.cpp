@@ -271,7 +271,8 @@ bool LayoutWithinLimits(const DriveProject& p) {
     for (int k = 1; k <= PulleyCountOf(p); ++k)
         for (double v : {p.pulleyPosition[0][k], p.pulleyPosition[1][k], p.pulleyDiameter[k]})
             if (!(std::fabs(v) <= limit)) return false;
-    return true;
+    // The stroke of an omega drive places its belt clamps.
+    return !IsOmegaDrive(p) || std::fabs(p.stroke) <= limit;
 }
 
 void CheckPulleyInterference(DriveProject& p, Dialogs& d) {

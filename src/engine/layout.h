@@ -42,12 +42,13 @@ const Arr<int, 5>* CurrentPathRow(const DriveProject& p);
 // are not on one circle, or when there is no current path.
 double ComputeBeltLength(DriveProject& p);
 
-// Whether every pulley's position and diameter lies within what the entry
-// boxes take (EntryLimit(kLength)); geometry is never computed beyond it.
+// Whether every pulley's position and diameter, and an omega drive's stroke,
+// lie within what the entry boxes take (EntryLimit(kLength)); geometry is
+// never computed beyond it.
 bool LayoutWithinLimits(const DriveProject& p);
 
 // calcState = 1 with "Pulley positions and diameters must be within 100000
-// [mm]. Check the data !!!" when the layout is beyond the limits.
+// [mm]. Check the data !!!" when the layout is beyond LayoutWithinLimits.
 // calcState = 1 at the first pair of pulleys that overlap or touch, else 0.
 // The message "Pulley interference. Check the data !!!" is shown unless the
 // second pulley of the pair still sits at the origin (not placed yet).

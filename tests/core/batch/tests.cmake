@@ -139,3 +139,9 @@ belt_batch_test(calc_flat_belt_installation_data EXIT 0
 belt_batch_test(calc_semi_elastic_flat_belt EXIT 0
   ARGS "calc|${data}/fendaro-fxa14.dat|--pick|longer|--width|50|--json"
   CHECKS "outcome=done@@toothDimensions/0:0.000599:0.000601@@report/31/label=Tension installation@@report/31/value=SEMI ELASTIC@@report/32/value=16.0%")
+
+# A damaged file with a pulley at 1E+300 m: refused before any geometry,
+# where it once left NaN tangent points in the project.
+belt_batch_test(calc_layout_beyond_the_limits EXIT 1
+  ARGS "calc|${CMAKE_SOURCE_DIR}/fuzz/corpus/projectfile/pulley-at-1e300.dat|--json"
+  CHECKS "outcome=stopped@@messages/0/text=Pulley positions and diameters must be within 100000 [mm]. Check the data !!!@@tangentPoint/0/1/1/0:-1:1")

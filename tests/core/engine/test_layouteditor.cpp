@@ -362,6 +362,20 @@ TEST(LayoutScale, TickSpacingIsTheLeadingDigitOfTheBigTick) {
     }
 }
 
+// Three pulleys of 1E-322 m, as a damaged file may hold them, once threw
+// out of the tick spacing: no power of ten divides so small a number.
+TEST(LayoutScale, TinyPulleysFromAFileStillScale) {
+    DriveProject p = StartedProject();
+    p.beltFamily = "ORVANTO";
+    p.pulleyCount = 3;
+    Place(p, 1, 0, 0, 1e-322, 30);
+    Place(p, 2, 0, 0, 1e-322, 30);
+    Place(p, 3, 0, 0, 1e-322, 30);
+    LayoutScale s;
+    EXPECT_NO_THROW(s = ComputeLayoutScale(p));
+    EXPECT_LT(s.xTicks.size(), 200U);
+}
+
 TEST(LayoutScale, SquareOf1000mmAroundTheOrigin) {
     // Pulleys up to 100 mm spread over 600 mm, centred at the origin.
     DriveProject p = StartedProject();

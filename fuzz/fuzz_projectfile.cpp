@@ -1,0 +1,101 @@
+// A project file made of arbitrary bytes is opened, and, when it holds a
+// drive, calculated as beltcalc-batch calc calculates it, with the program's
+// questions answered from the input. Afterwards:
+// - no project variable holds NaN or infinity;
+// - the project saves to a file that opens again, to the same values;
+// - every belt path of the layout has a positive length.
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "batch/projectjson.h"
+#include "catalogue/calculationtables.h"
+#include "engine/designsequence.h"
+#include "engine/layout.h"
+#include "engine/layouteditor.h"
+#include "engine/report.h"
+#include "fuzzsupport.h"
+#include "project/projectfile.h"
+#include "units/units.h"
+
+namespace {
+
+using namespace belt;
+
+// ProjectToJson writes every number that is not finite as null.
+bool AllFinite(const nlohmann::ordered_json& j) {
+    if (j.is_null()) return false;
+    if (j.is_structured())
+        for (const auto& item : j)
+            if (!AllFinite(item)) return false;
+    return true;
+}
+
+// Saved and opened again, the project saves to the very same file (the
+// values kept to the digits a file holds).
+void CheckReopens(const DriveProject& p) {
+    const std::string saved = ProjectFile::write(p, "STEP5");
+    DriveProject opened;
+    const OpenResult first = ProjectFile::read(saved, opened);
+    FUZZ_CHECK(first.ok, "a saved project does not open again");
+    const std::string again = ProjectFile::write(opened, "STEP5");
+    DriveProject reopened;
+    FUZZ_CHECK(ProjectFile::read(again, reopened).ok, "a saved project does not open again");
+    FUZZ_CHECK(ProjectFile::write(reopened, "STEP5") == again, "a saved project opens to other values");
+}
+
+void CheckPathLengths(const DriveProject& p) {
+    if (p.pulleyCount < 3 || p.pulleyCount > 4) return;
+    DriveProject q = p;
+    ComputeBeltPaths(q);
+    const int paths = q.beltPathTable[0][0];
+    FUZZ_CHECK(paths >= 0 && paths <= 256, "path count out of the table");
+    for (int m = 1; m <= paths; ++m) {
+        q.beltPathTable[0][1] = m;
+        const double length = ComputeBeltLength(q);
+        FUZZ_CHECK(std::isfinite(length) && length > 0, "a belt path without a positive length");
+    }
+}
+
+// Go On on the pulley data and, for three and four pulleys, on the layout
+// until the results or a refusal; the layout fitted to the standard length
+// by moving one pulley, as the mouse does.
+void Calculate(DriveProject& p, Dialogs& d, std::uint64_t seed) {
+    NextStep step = GoOnFromStep3(p, d);
+    if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
+    if (step != NextStep::ShowStep4) return;
+    MarkLayoutDrawn(p);
+    const int pulley = 2 + static_cast<int>(seed % static_cast<std::uint64_t>(p.pulleyCount - 1));
+    const int axis = (seed >> 8) & 1U ? kAxisX : kAxisY;
+    for (int pass = 0; pass < 4; ++pass) {
+        step = GoOnFromStep4(p, d);
+        if (step != NextStep::ShowAdjustHint) break;
+        if (p.layoutNeedsAdjust == 0) continue;
+        if (IsOmegaDrive(p))
+            OnLayoutMouseUp(p, d, axis == kAxisY);
+        else if (!AdjustPulley(p, d, pulley, axis))
+            break;
+    }
+    // The results page and the printed report write every line from the state.
+    if (step == NextStep::ShowStep5) BuildResultsReport(p);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // A complete project takes some 10 kB.
+    if (size > 64 * 1024) return 0;
+    DriveProject p;
+    InitUnitTables(p);
+    ProjectFile::read(std::string_view(reinterpret_cast<const char*>(data), size), p);
+    CheckReopens(p);
+    if (p.pulleyCount >= 2 && p.pulleyCount <= 4 && !p.beltName.empty() && !p.beltPitchCode.empty()) {
+        LoadCalculationTables(p);
+        const std::uint64_t seed = fuzz::Hash(data, size);
+        fuzz::FuzzDialogs d(seed);
+        Calculate(p, d, seed);
+        FUZZ_CHECK(AllFinite(batch::ProjectToJson(p)), "a project variable is NaN or infinite");
+        CheckReopens(p);
+        CheckPathLengths(p);
+    }
+    return 0;
+}
