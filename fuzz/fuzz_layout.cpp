@@ -17,7 +17,9 @@ using namespace belt;
 
 double Coordinate(fuzz::Bytes& in, double scale) {
     if (in.byte() == 255) return in.real();
-    const auto raw = static_cast<std::int16_t>(in.byte() | in.byte() << 8);
+    // Low byte first, in this order whatever the compiler.
+    const int low = in.byte();
+    const auto raw = static_cast<std::int16_t>(low | in.byte() << 8);
     return raw * scale;
 }
 

@@ -86,20 +86,33 @@ std::string WithCommaAsPoint(std::string text) {
     return text;
 }
 
-// The width input box, asked until it gives a width above 0: a text without
-// a number, 0 or a negative width would make a belt of no width with an order
-// code. Nothing when the user cancels. An answer that reads as the number
-// the box proposed is the proposal itself, not that number times the unit
-// factor: the box shows the width rounded in the current unit.
-std::optional<double> AskBeltWidth(Dialogs& d, const std::string& prompt, const std::string& title,
-                                   const std::string& shown, double proposal, double factor) {
+// A width beyond 100 m (QUINDEL: 10000 ribs) is a slip of the keyboard, and
+// its rating would overflow: refused with a message that names the limit.
+bool RefuseWidthBeyondLimit(const DriveProject& p, Dialogs& d, double value) {
+    const bool ribs = p.beltFamily == kQuindel;
+    const double limit = ribs ? kTeethEntryLimit : EntryLimit(kLength);
+    if (value <= limit) return false;
+    d.message(LimitMessage(p, ribs ? kPlainNumber : kLength, limit), kWarningTitle, MsgIcon::Warning);
+    return true;
+}
+
+// The width input box, asked until it gives a width above 0 and within the
+// limit: a text without a number, 0 or a negative width would make a belt of
+// no width with an order code. Nothing when the user cancels. An answer that
+// reads as the number the box proposed is the proposal itself, not that
+// number times the unit factor: the box shows the width rounded in the
+// current unit.
+std::optional<double> AskBeltWidth(const DriveProject& p, Dialogs& d, const std::string& prompt,
+                                   const std::string& title, const std::string& shown, double factor) {
     for (;;) {
         const std::string answer = d.inputBox(prompt, title, shown);
         if (answer.empty()) return std::nullopt;
         const double typed = Val(WithCommaAsPoint(answer));
-        const double value = typed == Val(WithCommaAsPoint(shown)) ? proposal : typed * factor;
-        if (value > 0 && std::isfinite(value)) return value;
-        d.message("Wrong data", kWarningTitle, MsgIcon::Warning);
+        const double value = typed == Val(WithCommaAsPoint(shown)) ? p.beltWidth : typed * factor;
+        if (!(value > 0 && std::isfinite(value)))
+            d.message("Wrong data", kWarningTitle, MsgIcon::Warning);
+        else if (!RefuseWidthBeyondLimit(p, d, value))
+            return value;
     }
 }
 
@@ -281,7 +294,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     const std::string prompt =
         label + shown + " " + unit + "\r\r" + "Click OK to keep this width or enter another width " + unit;
     const std::optional<double> answer =
-        AskBeltWidth(d, prompt, p.beltName + kWidthTitleSuffix, shown, p.beltWidth, factor);
+        AskBeltWidth(p, d, prompt, p.beltName + kWidthTitleSuffix, shown, factor);
     if (!answer) {
         p.calcState = 1;
         return;
@@ -391,7 +404,7 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
         prompt = "Enter the belt width " + unit;
         title = "CONVEYOR ENDLESS FLAT BELT";
     }
-    const std::optional<double> answer = AskBeltWidth(d, prompt, title, shown, p.beltWidth, quindel ? 1.0 : factor);
+    const std::optional<double> answer = AskBeltWidth(p, d, prompt, title, shown, quindel ? 1.0 : factor);
     if (!answer) {
         p.calcState = 1;
         return;
@@ -475,6 +488,7 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
         d.message(kTooLarge, kWarningTitle, MsgIcon::Warning);
         return false;
     }
+    if (RefuseWidthBeyondLimit(p, d, value)) return false;
     // The rating scales with the width; from no width there is nothing to scale.
     if (!(p.beltWidth > 0) || !std::isfinite(p.beltWidth)) {
         d.message("Error in input data", "I can't proceed", MsgIcon::Warning);

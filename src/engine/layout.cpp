@@ -98,10 +98,12 @@ bool ComputeSpanTangents(DriveProject& p, int i, int j) {
         if (d2 - rho * rho < 0 || d2 == 0) return false;
         const double h = std::sqrt(d2 - rho * rho);
         // (tx, ty) is the radius of pulley i to the tangent point: its
-        // projection on the line of centres is ri * rho / D.
+        // projection on the line of centres is ri * rho / D. Both from the
+        // closed form, never by dividing by a dx that may be tiny beside dy
+        // (which put the point off the pulley for a nearly vertical span).
         const double ty = ri * (rho * dy + s2 * h * dx) / d2;
         const double tx = std::abs(dx) < 1e-15 ? s2 * std::sqrt(std::max(0.0, ri * ri - ty * ty))
-                                               : (ri * rho - dy * ty) / dx;
+                                               : ri * (rho * dx - s2 * h * dy) / d2;
         const Pt start{ci.x + tx, ci.y + ty};
         Pt end;
         if (std::abs(ty) < 1e-15) {

@@ -233,13 +233,6 @@ constexpr double kEntryLimits[9] = {
     100,                         // a factor or a ratio
 };
 
-std::string limitMessage(const DriveProject& p, int quantity, double limit, bool allowNegative) {
-    const std::string shown = LimitText(p, quantity, limit);
-    if (!allowNegative) return "Please, insert values up to " + shown + ".";
-    const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
-    return "Please, insert values between -" + LimitText(p, kPlainNumber, limit / factor) + " and " + shown + ".";
-}
-
 template <typename T>
 NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_view text, T& target, int quantity,
                         std::string_view format, bool allowNegative, std::optional<double> limit) {
@@ -256,7 +249,7 @@ NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_vie
     } else if (const double value = x * factor;
                // The limit itself, typed in any unit, is taken despite the rounding of the factor.
                !(std::fabs(value) <= most * (1 + 1e-12)) || !std::isfinite(static_cast<T>(value))) {
-        dialogs.message(limitMessage(p, quantity, most, allowNegative), "Warning", MsgIcon::Warning);
+        dialogs.message(LimitMessage(p, quantity, most, allowNegative), "Warning", MsgIcon::Warning);
         r.refused = true;
     } else {
         target = static_cast<T>(value);
@@ -274,6 +267,13 @@ std::string LimitText(const DriveProject& p, int quantity, double limit) {
     const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
     const std::string shown = Format(Int(limit / factor * (1 + 1e-12)), "####0");
     return quantity == kPlainNumber ? shown : shown + " " + CurrentLabel(p, quantity);
+}
+
+std::string LimitMessage(const DriveProject& p, int quantity, double limit, bool allowNegative) {
+    const std::string shown = LimitText(p, quantity, limit);
+    if (!allowNegative) return "Please, insert values up to " + shown + ".";
+    const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
+    return "Please, insert values between -" + LimitText(p, kPlainNumber, limit / factor) + " and " + shown + ".";
 }
 
 double EntryLimit(int quantity) {

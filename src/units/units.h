@@ -53,6 +53,9 @@ double ToInternal(const DriveProject& p, int quantity, double displayed);
 double EntryLimit(int quantity);
 // A limit as the messages name it, in the current unit: "100000 [mm]".
 std::string LimitText(const DriveProject& p, int quantity, double limit);
+// The refusal of a value beyond limit: "Please, insert values up to 100000
+// [mm]." ("between -... and ..." where negatives are allowed).
+std::string LimitMessage(const DriveProject& p, int quantity, double limit, bool allowNegative = false);
 // A box whose value has a rule of its own about its range (the slope).
 inline constexpr double kNoEntryLimit = std::numeric_limits<double>::max();
 // Teeth of one pulley.

@@ -537,6 +537,11 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0, 4, 4 * 340},
         {"negative ribs, then cancelled", "QUINDEL", "J", 5, 0.075, 180, 400, {"-2", ""}, "", "", "",
          {"Wrong data"}, 1, 0, 0},
+        // Beyond any belt: its rating would overflow.
+        {"conveyor belt 1e400 wide, then 50", "FENDARO", "FXA14", 5, 0.1, 180, 2000, {"1e400", "50"}, "", "", "",
+         {"Please, insert values up to 100000 [mm]."}, 0, 0.05, 0},
+        {"20000 ribs, then 4", "QUINDEL", "ZB2", 5, 0.075, 180, 400, {"20000", "4"}, "", "", "",
+         {"Please, insert values up to 10000."}, 0, 4, 4 * 340},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -658,6 +663,28 @@ TEST(ChangeBeltWidth, MultiRibBeltTakesRibs) {
     EXPECT_DOUBLE_EQ(p.beltWidth, 12);
     EXPECT_DOUBLE_EQ(p.powerRatingWithWidth, 3600);
     EXPECT_EQ(p.beltCode, "660  J  12");
+}
+
+TEST(ChangeBeltWidth, RibAndFlatWidthsBeyondAnyBeltAreRefused) {
+    struct Case {
+        const char* family;
+        const char* code;
+        double width;
+        const char* text;
+        const char* message;
+    };
+    for (const Case& c : {Case{"QUINDEL", "J", 3, "20000 ribs", "Please, insert values up to 10000."},
+                          Case{"FENDARO", "FXA3", 0.05, "1e400", "Please, insert values up to 100000 [mm]."}}) {
+        SCOPED_TRACE(c.family);
+        DriveProject p = RibOrFlatDrive(c.family, c.code, 5, 0.075, 180, 400);
+        p.beltWidth = c.width;
+        p.powerRatingWithWidth = 900;
+        ScriptedDialogs d;
+        EXPECT_FALSE(ChangeBeltWidth(p, d, c.text));
+        EXPECT_EQ(d.messageTexts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(p.beltWidth, c.width);
+        EXPECT_EQ(p.powerRatingWithWidth, 900);
+    }
 }
 
 TEST(ChangeBeltWidth, NoWidthToScaleFrom) {

@@ -82,6 +82,13 @@ TEST(ComputeBeltPaths, ReferenceLayouts) {
          837.704,
          {170.44, 189.56},
          0.005},
+        // The tangents of a span are computed without dividing by its dx.
+        {"two pulleys a hair off the Y axis, far apart",
+         Layout("ORVANTO", {{0, 0, 50, 31, false}, {2.5e-12, 30000, 100, 62, false}}),
+         2,
+         60235.640,
+         {179.90, 180.10},
+         0.005},
         {"three pulleys with an idler",
          Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}, {150, 200, 40, 0, true}}),
          1,
