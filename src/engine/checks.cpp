@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <span>
 #include <string_view>
 
@@ -110,7 +111,11 @@ void CheckInputData(DriveProject& p, Dialogs& d) {
     if (message.empty()) {
         // Step 3 derives power, speeds, diameters and ratios from each other,
         // so any disagreement means a box was typed but not confirmed.
-        bool consistent = std::abs(p.power - p.beltSpeed * p.peripheralForce) <= kTolerance;
+        // The force is derived as power / speed, so speed x force misses the
+        // power by the rounding of a double, which beyond a megawatt is more
+        // than the tolerance itself.
+        const double rounding = 8 * std::numeric_limits<double>::epsilon() * std::abs(p.power);
+        bool consistent = std::abs(p.power - p.beltSpeed * p.peripheralForce) <= kTolerance + rounding;
         const bool toothed = p.beltFamily != kQuindel && p.beltFamily != kFendaro;
         for (int k = 1; k <= n; ++k) {
             if (IsIdler(p, k)) {

@@ -112,6 +112,10 @@ const PitchGroup* FindPitchGroup(std::string_view beltType) {
     return nullptr;
 }
 
+std::span<const PitchGroup> PitchGroups() {
+    return kPitchGroups;
+}
+
 int PitchChart(const DriveProject& p) {
     const PitchGroup* g = FindPitchGroup(p.beltType);
     return g ? g->chart : 0;

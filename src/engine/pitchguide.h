@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,8 @@ struct PitchGroup {
 // The group of a beltType, or null: any other belt shows chart 0 without
 // pitch buttons.
 const PitchGroup* FindPitchGroup(std::string_view beltType);
+// Every profile group of the guide, in catalogue order.
+std::span<const PitchGroup> PitchGroups();
 // The chart shown for the project's beltType.
 int PitchChart(const DriveProject& p);
 // Width charts (force over belt width) are 3..6; the others plot power over speed.

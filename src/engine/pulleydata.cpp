@@ -227,6 +227,13 @@ Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view
     r.enteredText =
         ShowsLength(p, text, dk) ? std::string(text) : Accept(p, d, text, dk, kLength, "###0.00");
     if (IsIdler(p, k)) p.screen.idlerDiameterTyped[k] = Val(r.enteredText) != 0;
+    r.focus = PulleyDiameterEntered(p, d, k);
+    return r;
+}
+
+Step3Focus PulleyDiameterEntered(DriveProject& p, Dialogs& d, int k) {
+    if (!ValidPulley(k)) return {};
+    double& dk = p.pulleyDiameter[k];
 
     if (p.beltFamily == kQuindel) {
         const std::optional<double> min = MultiRibMinimumDiameter(p.beltName);
@@ -251,8 +258,7 @@ Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view
         p.pulleyTeeth[k] = TeethForDiameter(p, dk);
         ModificaZ(p, d, k);
     }
-    r.focus = NextPulleyFocus(p, k);
-    return r;
+    return NextPulleyFocus(p, k);
 }
 
 Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {

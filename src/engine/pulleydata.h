@@ -65,6 +65,10 @@ Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view
 Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view text);
 Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view text);
 Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_view text);
+// The part of OnInputdEnter after the diameter of pulley k is stored: the
+// multi-rib minimum, the ISO diameter offer of flat belts, the idler advice
+// or the snap to whole teeth, and the propagation. Returns the next focus.
+Step3Focus PulleyDiameterEntered(DriveProject& p, Dialogs& d, int k);
 
 // A click on checkidler(k), k = 2..4, leaving the box checked or not: the
 // pulley becomes an idler or a driven pulley with no data. The screen then

@@ -127,6 +127,12 @@ TEST(CheckInputData, RefusesMissingAndInconsistentData) {
          },
          "Belt length must be greater than zero !!!"},
         {"power disagrees", [](DriveProject& p) { p.power += 1e-9; }, "Error in input data"},
+        {"megawatts with the force derived from them",
+         [](DriveProject& p) {
+             p.power = 1728395.002;
+             p.peripheralForce = p.power / p.beltSpeed;
+         },
+         nullptr},
         {"belt speed disagrees",
          [](DriveProject& p) {
              p.beltSpeed += 1e-9;

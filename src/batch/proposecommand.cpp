@@ -1,0 +1,462 @@
+// beltcalc-batch propose: the drives the catalogue offers for a duty,
+// designed as Go On designs them and ranked.
+#include <cstdio>
+#include <iomanip>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+
+#include "batch/command.h"
+#include "batch/projectjson.h"
+#include "catalogue/beltids.h"
+#include "catalogue/flatbelts.h"
+#include "catalogue/loadfactors.h"
+#include "engine/proposals.h"
+#include "units/units.h"
+
+namespace belt::batch {
+
+namespace {
+
+constexpr const char* kName = "beltcalc-batch propose: ";
+
+// Columns of the operation time table of step 1 (Tabella 1..5) by the
+// option's word.
+constexpr std::array<std::string_view, 5> kHours = {"8-10", "10-16", "16-24", "intermittent", "seasonal"};
+
+struct ProposeOptions {
+    ProposalDuty duty;
+    std::vector<std::string> families;
+    int top = 10;
+    bool json = false;
+};
+
+// A duty number in the option's unit, or the error text.
+std::string Number(const ParsedArgs& args, const std::string& name, double& value) {
+    const auto it = args.values.find(name);
+    if (it == args.values.end()) return "";
+    const std::optional<double> v = ParseDutyNumber(it->second);
+    if (!v) return name + " takes a number, not \"" + PlainText(it->second) + "\"";
+    value = *v;
+    return "";
+}
+
+const char* OptionOf(DutyField f) {
+    switch (f) {
+        case DutyField::Power:
+            return "--power";
+        case DutyField::DriverSpeed:
+            return "--rpm";
+        case DutyField::Ratio:
+            return "--ratio";
+        case DutyField::RatioTolerance:
+            return "--ratio-tolerance";
+        case DutyField::CentreDistance:
+            return "--centre";
+        case DutyField::ServiceFactor:
+            return "--service-factor";
+        case DutyField::MaxWidth:
+            return "--max-width";
+        case DutyField::MaxDiameter:
+            return "--max-diameter";
+    }
+    return "";
+}
+
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// The service factor parts: --service-factor as typed on step 1, or the
+// load factor of the driven machine and driver class with the operation time
+// correction. The families without those tables take the total.
+std::string Factors(const ParsedArgs& args, DriveProject& p, DutyFactors& f) {
+    const bool given = args.values.count("--service-factor") > 0;
+    const auto driver = args.values.find("--driver");
+    const auto machine = args.values.find("--machine");
+    const auto hours = args.values.find("--hours");
+    if (given && (driver != args.values.end() || machine != args.values.end() || hours != args.values.end()))
+        return "--service-factor replaces --driver, --machine and --hours";
+    if (given) {
+        double s = 0;
+        std::string error = Number(args, "--service-factor", s);
+        if (!error.empty()) return error;
+        f.loadFactor = static_cast<float>(s);
+        f.operationTime = 0;
+        f.factor = f.loadFactor;
+        return "";
+    }
+    if ((driver == args.values.end()) != (machine == args.values.end()))
+        return "--driver and --machine go together";
+    // As the ORVANTO tab starts: load factor 1.0, no operation time picked.
+    InitFactorTable(p, FactorTableKind::OperationTime);
+    if (driver != args.values.end()) {
+        const std::string& d = driver->second;
+        if (d != "0" && d != "1" && d != "2")
+            return "--driver takes the driver class 0, 1 or 2, not \"" + PlainText(d) + "\"";
+        const std::string& m = machine->second;
+        const std::optional<double> row = ParseDutyNumber(m);
+        if (!row || *row < 0 || *row >= kDrivenMachineCount || *row != std::floor(*row))
+            return "--machine takes the row of the driven machine list, 0 to " +
+                   std::to_string(kDrivenMachineCount - 1) + ", not \"" + PlainText(m) + "\"";
+        DatiLoadFactorC3(p);
+        LookUpLoadFactor(p, static_cast<int>(*row), d[0] - '0');
+    }
+    if (hours != args.values.end()) {
+        const auto it = std::find(kHours.begin(), kHours.end(), hours->second);
+        if (it == kHours.end())
+            return "--hours takes 8-10, 10-16, 16-24, intermittent or seasonal, not \"" +
+                   PlainText(hours->second) + "\"";
+        PickFactorCell(p, FactorTableKind::OperationTime, static_cast<int>(it - kHours.begin()) + 1);
+    }
+    f.loadFactor = p.loadFactor;
+    f.operationTime = p.loadFactorSecond;
+    f.factor = static_cast<float>(static_cast<double>(f.loadFactor) + static_cast<double>(f.operationTime));
+    return "";
+}
+
+std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProject& p, ProposeOptions& o) {
+    ParsedArgs args;
+    std::string error = ParseArgs(argv,
+                                  {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance", "--centre",
+                                   "--service-factor", "--driver", "--machine", "--hours", "--families",
+                                   "--max-width", "--max-diameter", "--top"},
+                                  {"--json"}, args);
+    if (!error.empty()) return error;
+    if (!args.positional.empty()) return "unexpected argument \"" + PlainText(args.positional.front()) + "\"";
+    o.json = args.has("--json");
+    for (const char* required : {"--power", "--rpm", "--centre"})
+        if (args.values.count(required) == 0) return std::string("the duty needs ") + required;
+    const bool ratio = args.values.count("--ratio") > 0;
+    if (ratio == (args.values.count("--driven-rpm") > 0)) return "give either --ratio or --driven-rpm";
+
+    ProposalDuty& duty = o.duty;
+    double kw = 0;
+    double rpm = 0;
+    double tolerance = 2;
+    for (const auto& [name, value] : {std::pair{"--power", &kw}, std::pair{"--rpm", &rpm},
+                                      std::pair{"--ratio-tolerance", &tolerance}}) {
+        error = Number(args, name, *value);
+        if (!error.empty()) return error;
+    }
+    // The values as the wizard's boxes take them in kW and rpm.
+    duty.power = ToInternal(p, kPower, kw);
+    duty.driverSpeed = ToInternal(p, kAngularVelocity, rpm);
+    duty.ratioTolerance = tolerance / 100;
+    if (ratio) {
+        error = Number(args, "--ratio", duty.ratio);
+        if (!error.empty()) return error;
+    } else {
+        double driven = 0;
+        error = Number(args, "--driven-rpm", driven);
+        if (!error.empty()) return error;
+        if (!(driven > 0 && ToInternal(p, kAngularVelocity, driven) <= kMaxDutySpeed))
+            return "--driven-rpm: the speed of the driven pulley must be above 0 and at most 1000000 rpm.";
+        duty.ratio = rpm / driven;
+    }
+
+    const std::string& range = args.values.at("--centre");
+    const std::size_t dots = range.find("..");
+    const std::optional<double> low = ParseDutyNumber(range.substr(0, dots));
+    const std::optional<double> high =
+        dots == std::string::npos ? std::nullopt : ParseDutyNumber(range.substr(dots + 2));
+    if (!low || !high) return "--centre takes MIN..MAX in mm, not \"" + PlainText(range) + "\"";
+    duty.centreMin = ToInternal(p, kLength, *low);
+    duty.centreMax = ToInternal(p, kLength, *high);
+
+    for (const auto& [name, target] :
+         {std::pair{"--max-width", &duty.maxWidth}, std::pair{"--max-diameter", &duty.maxDiameter}}) {
+        if (args.values.count(name) == 0) continue;
+        double mm = 0;
+        error = Number(args, name, mm);
+        if (!error.empty()) return error;
+        if (!(mm > 0)) return std::string(name) + " takes a size in mm above 0";
+        *target = ToInternal(p, kLength, mm);
+    }
+
+    error = Factors(args, p, duty.factors);
+    if (!error.empty()) return error;
+
+    if (const auto it = args.values.find("--families"); it != args.values.end()) {
+        std::stringstream list(it->second);
+        std::string item;
+        while (std::getline(list, item, ',')) {
+            const std::string family = Upper(item);
+            if (std::find(kBeltFamilies.begin(), kBeltFamilies.end(), family) == kBeltFamilies.end())
+                return "--families: unknown family \"" + PlainText(item) +
+                       "\"; choose from ORVANTO, SELKIRA, TAVOREN, RUBBER, QUINDEL, FENDARO";
+            if (std::find(o.families.begin(), o.families.end(), family) == o.families.end())
+                o.families.push_back(family);
+        }
+        if (o.families.empty()) return "--families needs at least one family";
+    } else {
+        o.families = DefaultProposalFamilies();
+    }
+
+    if (const auto it = args.values.find("--top"); it != args.values.end()) {
+        const std::optional<double> n = ParseDutyNumber(it->second);
+        if (!n || *n < 1 || *n > 100000 || *n != std::floor(*n))
+            return "--top takes a whole number from 1, not \"" + PlainText(it->second) + "\"";
+        o.top = static_cast<int>(*n);
+    }
+
+    if (const std::optional<DutyProblem> problem = CheckProposalDuty(duty))
+        return std::string(OptionOf(problem->field)) + ": " + problem->text;
+    return "";
+}
+
+std::string Fixed(double v, int decimals) {
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(decimals) << v;
+    return s.str();
+}
+
+std::string Pad(std::string text, std::size_t width, bool right = true) {
+    // UTF-8 continuation bytes take no column.
+    std::size_t columns = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++columns;
+    if (columns >= width) return text;
+    const std::string fill(width - columns, ' ');
+    return right ? fill + text : text + fill;
+}
+
+std::string PulleyText(const DriveProposal& r, int i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (r.toothed) return std::to_string(r.teeth[k]) + " z";
+    return "\xC3\x98" + Fixed(r.diameter[k] * 1000, 0);
+}
+
+std::string WidthText(const DriveProposal& r) {
+    if (r.beltFamily == kQuindel) return Fixed(r.beltWidth, 0) + " ribs";
+    return Fixed(r.beltWidth * 1000, 2);
+}
+
+// A signed percentage; a rounded zero has no sign.
+std::string Percent(double fraction) {
+    const std::string text = Fixed(fraction * 100, 1);
+    if (text == "-0.0" || text == "0.0") return "0.0";
+    return (fraction > 0 ? "+" : "") + text;
+}
+
+std::string WarningsText(const DriveProposal& r) {
+    std::string text;
+    for (const ProposalWarning& w : r.warnings) {
+        if (text.find(w.label) != std::string::npos) continue;
+        if (!text.empty()) text += ", ";
+        text += w.label;
+    }
+    return text.empty() ? "-" : text;
+}
+
+void WriteDropped(std::ostream& out, const ProposalResult& result) {
+    for (const DroppedCandidates& d : result.dropped) out << Pad(std::to_string(d.count), 7) << "  " << d.reason << "\n";
+}
+
+void WriteTable(std::ostream& out, const ProposeOptions& o, const ProposalResult& result) {
+    const ProposalDuty& d = o.duty;
+    out << "Drive proposals: " << Fixed(d.power / 1000, 2) << " kW at " << Fixed(d.driverSpeed * 60 / 6.283185308, 0)
+        << " rpm, speed ratio " << Fixed(d.ratio, 2) << " (within " << Fixed(d.ratioTolerance * 100, 1)
+        << " %), centre distance " << Fixed(d.centreMin * 1000, 0) << ".." << Fixed(d.centreMax * 1000, 0)
+        << " mm\n";
+    out << "Ranked: " << kProposalRanking << "\n\n";
+    if (result.proposals.empty()) {
+        out << NoProposalText(result) << "\n";
+        WriteDropped(out, result);
+        return;
+    }
+    const std::vector<std::pair<const char*, std::size_t>> columns = {
+        {"#", 3},      {"belt", 15},  {"length", 6}, {"width", 8},  {"belt code", 17}, {"driver", 6},
+        {"driven", 6}, {"ratio", 5},  {"error", 5},  {"centre", 7}, {"speed", 5},     {"mesh", 4},
+        {"rating", 7}, {"safety", 6}};
+    const std::vector<const char*> units = {"", "", "[mm]", "[mm]", "", "", "", "", "[%]", "[mm]", "[m/s]", "",
+                                            "[kW]", ""};
+    std::string head;
+    std::string unitLine;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const bool left = i == 1 || i == 4;
+        head += Pad(columns[i].first, columns[i].second, !left) + " ";
+        unitLine += Pad(units[i], columns[i].second, !left) + " ";
+    }
+    while (!unitLine.empty() && unitLine.back() == ' ') unitLine.pop_back();
+    out << head << "answers; warnings\n" << unitLine << "\n";
+    int rank = 0;
+    for (const DriveProposal& r : result.proposals) {
+        if (++rank > o.top) break;
+        const std::vector<std::string> cells = {std::to_string(rank),
+                                                PlainText(r.beltName),
+                                                Fixed(r.beltLength * 1000, 0),
+                                                WidthText(r),
+                                                PlainText(r.beltCode),
+                                                PulleyText(r, 0),
+                                                PulleyText(r, 1),
+                                                Fixed(r.speedRatio, 2),
+                                                Percent(r.ratioError),
+                                                Fixed(r.centreDistance * 1000, 2),
+                                                Fixed(r.beltSpeed, 2),
+                                                r.toothed ? std::to_string(r.teethInMesh) : "-",
+                                                Fixed(r.powerRating / 1000, 2),
+                                                Fixed(r.safetyFactor, 2)};
+        std::string line;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const bool left = i == 1 || i == 4;
+            line += Pad(cells[i], columns[i].second, !left) + " ";
+        }
+        out << line << ProposalAnswersText(r) << "; " << WarningsText(r) << "\n";
+    }
+    const int shown = std::min(o.top, static_cast<int>(result.proposals.size()));
+    out << "\n" << shown << " of " << result.proposals.size() << " proposals shown; " << result.candidates
+        << " candidates designed";
+    if (result.dropped.empty()) {
+        out << ", none dropped\n";
+        return;
+    }
+    out << ", dropped:\n";
+    WriteDropped(out, result);
+}
+
+nlohmann::ordered_json Nullable(double v) {
+    return v > 0 ? ToJson(v) : nlohmann::ordered_json();
+}
+
+nlohmann::ordered_json RowJson(const DriveProposal& r, int rank) {
+    nlohmann::ordered_json j;
+    j["rank"] = rank;
+    j["beltFamily"] = r.beltFamily;
+    j["beltType"] = r.beltType;
+    j["beltPitchCode"] = r.beltPitchCode;
+    j["beltName"] = r.beltName;
+    j["beltLength"] = ToJson(r.beltLength);
+    j["beltWidth"] = ToJson(r.beltWidth);
+    j["widthUnit"] = r.beltFamily == kQuindel ? "ribs" : "m";
+    j["beltCode"] = r.beltCode;
+    j["pulleyTeeth"] = r.toothed ? nlohmann::ordered_json::array({r.teeth[0], r.teeth[1]}) : nlohmann::ordered_json();
+    j["pulleyDiameter"] = nlohmann::ordered_json::array({ToJson(r.diameter[0]), ToJson(r.diameter[1])});
+    j["speedRatio"] = ToJson(r.speedRatio);
+    j["ratioError"] = ToJson(r.ratioError);
+    j["typedCentreDistance"] = ToJson(r.typedCentreDistance);
+    j["centreDistance"] = ToJson(r.centreDistance);
+    j["beltSpeed"] = ToJson(r.beltSpeed);
+    j["teethInMesh"] = r.toothed ? nlohmann::ordered_json(r.teethInMesh) : nlohmann::ordered_json();
+    j["serviceFactor"] = ToJson(r.serviceFactor);
+    j["powerRating"] = ToJson(r.powerRating);
+    j["safetyFactor"] = ToJson(r.safetyFactor);
+    nlohmann::ordered_json answers;
+    answers["length"] =
+        r.lengthAnswer == LengthAnswer::Standard ? nlohmann::ordered_json("standard") : nlohmann::ordered_json();
+    answers["pick"] = r.pickAnswer == PickAnswer::Shorter  ? nlohmann::ordered_json("shorter")
+                      : r.pickAnswer == PickAnswer::Longer ? nlohmann::ordered_json("longer")
+                                                           : nlohmann::ordered_json();
+    answers["width"] = "proposed";
+    j["answers"] = answers;
+    nlohmann::ordered_json warnings = nlohmann::ordered_json::array();
+    for (const ProposalWarning& w : r.warnings) warnings.push_back({{"label", w.label}, {"text", w.text}});
+    j["warnings"] = warnings;
+    return j;
+}
+
+void WriteJson(std::ostream& out, const ProposeOptions& o, const ProposalResult& result) {
+    const ProposalDuty& d = o.duty;
+    nlohmann::ordered_json j;
+    nlohmann::ordered_json duty;
+    duty["power"] = ToJson(d.power);
+    duty["driverSpeed"] = ToJson(d.driverSpeed);
+    duty["ratio"] = ToJson(d.ratio);
+    duty["ratioTolerance"] = ToJson(d.ratioTolerance);
+    duty["centreMin"] = ToJson(d.centreMin);
+    duty["centreMax"] = ToJson(d.centreMax);
+    duty["loadFactor"] = ToJson(d.factors.loadFactor);
+    duty["operationTime"] = ToJson(d.factors.operationTime);
+    duty["factor"] = ToJson(d.factors.factor);
+    duty["maxWidth"] = Nullable(d.maxWidth);
+    duty["maxDiameter"] = Nullable(d.maxDiameter);
+    duty["families"] = o.families;
+    j["duty"] = duty;
+    j["ranking"] = kProposalRanking;
+    j["candidates"] = result.candidates;
+    j["proposed"] = result.proposals.size();
+    j["message"] = result.proposals.empty() ? NoProposalText(result) : "";
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    int rank = 0;
+    for (const DriveProposal& r : result.proposals) {
+        if (++rank > o.top) break;
+        rows.push_back(RowJson(r, rank));
+    }
+    j["proposals"] = rows;
+    nlohmann::ordered_json dropped = nlohmann::ordered_json::array();
+    for (const DroppedCandidates& c : result.dropped) dropped.push_back({{"reason", c.reason}, {"count", c.count}});
+    j["dropped"] = dropped;
+    out << j.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
+
+int runPropose(const Invocation& call) {
+    DriveProject p;
+    InitUnitTables(p);
+    ProposeOptions o;
+    const std::string error = ParseProposeOptions(call.args, p, o);
+    if (!error.empty()) {
+        call.err << kName << error << "\n";
+        return kExitUsage;
+    }
+    // What step 1 loads: the flat belt data sheet the flat belt pulleys read.
+    DatiFlatBelt(p);
+    const std::vector<ProposalBelt> belts = ProposalBeltsOfFamilies(o.families);
+    const ProposalResult result = ProposeDrives(p, o.duty, belts);
+    if (o.json)
+        WriteJson(call.out, o, result);
+    else
+        WriteTable(call.out, o, result);
+    if (result.proposals.empty()) {
+        call.err << kName << NoProposalText(result) << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+const Registration kPropose{{
+    "propose",
+    "propose --power KW --rpm RPM ...",
+    "the drives the catalogue offers for a duty, ranked",
+    "Designs every two-pulley drive of the chosen belt families that reaches the\n"
+    "speed ratio, as Go On designs it: the standard driver pulleys (ISO diameters\n"
+    "for multi-rib and flat belts) with the driven pulley nearest to the ratio,\n"
+    "the centre distance in the middle of the range, the standard length that\n"
+    "keeps it in the range and the proposed width. Candidates whose design stops\n"
+    "are counted with the reason. The table is ranked: " +
+        std::string(kProposalRanking) +
+        ".\n\n"
+        "The duty:\n"
+        "  --power KW                 power of the driver\n"
+        "  --rpm RPM                  speed of the driver pulley\n"
+        "  --ratio R                  speed ratio, driver speed / driven speed, or\n"
+        "  --driven-rpm RPM           the speed of the driven pulley\n"
+        "  --ratio-tolerance PCT      how far the ratio reached may lie off (default 2)\n"
+        "  --centre MIN..MAX          centre distance range in mm\n"
+        "Service factor (default: as step 1 starts, 1.0):\n"
+        "  --service-factor S         the load factor of step 1 (the speed-ratio term is\n"
+        "                             added as the design adds it)\n"
+        "  --driver 0|1|2 --machine INDEX\n"
+        "                             the load factor of the driven machine (row of the\n"
+        "                             list, 0 to 62) for the driver class\n"
+        "  --hours 8-10|10-16|16-24|intermittent|seasonal\n"
+        "                             the operation time correction\n"
+        "  Families without these tables (SELKIRA, TAVOREN, QUINDEL, FENDARO) take the\n"
+        "  total as the factor of their own table.\n"
+        "Choice and output:\n"
+        "  --families LIST            family words separated by commas (default: all but\n"
+        "                             SELKIRA, whose belts are made for linear drives)\n"
+        "  --max-width MM             widest belt allowed (multi-rib belts: not limited)\n"
+        "  --max-diameter MM          largest pulley pitch diameter allowed\n"
+        "  --top N                    rows shown (default 10)\n"
+        "  --json                     the duty, the rows and the dropped candidates as\n"
+        "                             JSON, in m, W and rad/s\n"
+        "\nExit status: 0 drives proposed, 1 no drive carries the duty (the output\n"
+        "says why), 2 wrong options or duty values.\n",
+    runPropose,
+}};
+
+}  // namespace
+
+}  // namespace belt::batch

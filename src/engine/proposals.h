@@ -1,0 +1,161 @@
+// Drive proposals: for a duty (power and speed of the driver, speed ratio,
+// centre distance range) the program designs every two-pulley drive its
+// catalogue offers and ranks those that carry the duty. Each candidate is
+// designed exactly as an engineer would design it by hand: the pulleys typed
+// on the pulley data screen, the centre distance in the middle of the range,
+// and Go On with its questions answered by a fixed answer set (the standard
+// length that keeps the centre distance in the range, the proposed width).
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "project/driveproject.h"
+
+namespace belt {
+
+// The service factor parts as step 1 holds them. ORVANTO and RUBBER take
+// the load factor box and the operation time cell (loadFactor and
+// loadFactorSecond); every other family takes the value of its own factor
+// cell (loadFactorSecond). The width sizing adds the speed-ratio term.
+struct DutyFactors {
+    float loadFactor = 1.0F;
+    float operationTime = 0.0F;
+    float factor = 1.0F;
+};
+
+struct ProposalDuty {
+    double power = 0;             // W
+    double driverSpeed = 0;       // rad/s
+    double ratio = 0;             // driver speed / driven speed
+    double ratioTolerance = 0.02; // relative
+    double centreMin = 0;         // m
+    double centreMax = 0;         // m
+    DutyFactors factors;
+    double maxWidth = 0;          // m, 0 = any (multi-rib belts are not limited)
+    double maxDiameter = 0;       // m, pitch diameter of either pulley, 0 = any
+};
+
+// The limits a duty value must keep, as the numeric entry keeps them.
+inline constexpr double kMaxDutyPower = 1e7;            // W
+inline constexpr double kMaxDutySpeed = 1e6 * 6.283185308 / 60;  // rad/s
+inline constexpr double kMaxDutyRatio = 100;
+inline constexpr double kMaxDutyTolerance = 1;          // 100 %
+inline constexpr double kMaxDutyLength = 100;           // m
+inline constexpr double kMaxDutyFactor = 100;
+
+enum class DutyField { Power, DriverSpeed, Ratio, RatioTolerance, CentreDistance, ServiceFactor, MaxWidth, MaxDiameter };
+
+struct DutyProblem {
+    DutyField field;
+    std::string text;  // a sentence for the user: "The power must be above 0 and at most 10 MW."
+};
+
+// The first value of the duty the search cannot take; nothing when the duty
+// can be searched.
+std::optional<DutyProblem> CheckProposalDuty(const ProposalDuty& duty);
+
+// A number typed for the duty: the whole text, "," read as ".". Nothing
+// for an empty text, trailing characters or a value beyond a double.
+std::optional<double> ParseDutyNumber(std::string_view text);
+
+// A belt to search: the profile group as step 1 chooses it and the profile
+// code as step 2 (or step 1 for QUINDEL and FENDARO) chooses it.
+struct ProposalBelt {
+    std::string beltType;
+    std::string beltPitchCode;
+};
+
+// Every belt of the given families in catalogue order (each timing belt
+// pitch of each profile group, each rib section, each flat belt type).
+// SELKIRA belts are designed as the open-end belts of the family.
+std::vector<ProposalBelt> ProposalBeltsOfFamilies(std::span<const std::string> families);
+// The pitches of one profile group ("ORVANTO T": T2.5, T5, T10), or the one
+// belt a QUINDEL or FENDARO type names.
+std::vector<ProposalBelt> ProposalBeltsOfType(std::string_view beltType);
+// The families searched when none are named: all but SELKIRA, whose belts
+// are made for linear drives.
+std::vector<std::string> DefaultProposalFamilies();
+
+// A warning the design gave, by a short label ("noise", "speed",
+// "belt life", "small pulley", "length", "width") and its whole text.
+struct ProposalWarning {
+    std::string label;
+    std::string text;
+};
+
+// How the design's questions were answered.
+enum class LengthAnswer { NotAsked, Standard };          // "Do you want to choose a standard belt ?"
+enum class PickAnswer { NotAsked, Shorter, Longer };     // "Do you want to choose the shorter belt ?"
+
+struct DriveProposal {
+    std::string beltFamily;
+    std::string beltType;
+    std::string beltPitchCode;
+    std::string beltName;
+    int flatBeltIndex = 0;
+    bool toothed = true;                  // teeth (timing belts) or diameters
+    std::array<int, 2> teeth{};           // driver, driven
+    std::array<double, 2> diameter{};     // pitch diameters, m
+    double speedRatio = 0;                // reached
+    double ratioError = 0;                // relative to the duty's ratio
+    double typedCentreDistance = 0;       // m, what step 3 gets
+    double centreDistance = 0;            // m, at the standard length
+    double beltLength = 0;                // m
+    double beltWidth = 0;                 // m; multi-rib belts: ribs
+    std::string beltCode;
+    double beltSpeed = 0;                 // m/s
+    int teethInMesh = 0;                  // timing belts
+    float serviceFactor = 0;
+    double powerRating = 0;               // W
+    double safetyFactor = 0;              // rating / (service factor x power)
+    LengthAnswer lengthAnswer = LengthAnswer::NotAsked;
+    PickAnswer pickAnswer = PickAnswer::NotAsked;
+    std::vector<ProposalWarning> warnings;
+};
+
+// Why candidates were dropped, with how many.
+struct DroppedCandidates {
+    std::string reason;
+    int count = 0;
+};
+
+struct ProposalResult {
+    std::vector<DriveProposal> proposals;  // ranked, best first
+    int candidates = 0;                    // pulley pairs designed or dropped
+    std::vector<DroppedCandidates> dropped;  // most frequent first
+};
+
+// The ranking rule, as the table headings state it.
+inline constexpr std::string_view kProposalRanking =
+    "drives without warnings first, then the lowest safety factor of at least 1, "
+    "then the narrower belt, then the smaller pulleys";
+
+// Designs every candidate of `belts` for the duty and ranks those that carry
+// it. `base` is the project the candidates start from: its unit tables, the
+// step 1 tables (flat belt data sheet) and its linear drive settings; its
+// belt and pulley data are replaced. The duty must pass CheckProposalDuty.
+ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
+                             std::span<const ProposalBelt> belts);
+
+// Short text for an empty result: why no drive is proposed.
+std::string NoProposalText(const ProposalResult& result);
+
+// The answers that give the proposal's design, in the order Go On asks:
+// "standard, shorter, proposed width", "longer, proposed width", ...
+std::string ProposalAnswersText(const DriveProposal& proposal);
+
+// Puts a proposal into the project as the engineer would type it: its belt
+// chosen, a two-pulley drive by centre distance, the step 3 catalogue
+// loaded, the pulleys' data of an earlier design cleared (power and driver
+// speed stay), the driver and driven teeth (diameters for multi-rib and flat
+// belts) entered and the centre distance the search typed. Go On then asks
+// the questions whose answers the proposal lists.
+void ApplyProposal(DriveProject& p, Dialogs& d, const DriveProposal& proposal);
+
+}  // namespace belt

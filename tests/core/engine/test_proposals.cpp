@@ -1,0 +1,388 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "catalogue/beltids.h"
+#include "catalogue/flatbelts.h"
+#include "catalogue/loadfactors.h"
+#include "engine/designsequence.h"
+#include "engine/navigation.h"
+#include "engine/pitchguide.h"
+#include "engine/proposals.h"
+#include "engine/pulleydata.h"
+#include "platform/scripteddialogs.h"
+#include "testsupport.h"
+#include "units/units.h"
+
+using belt::test::kRpm;
+using belt::test::StartedProject;
+
+namespace belt {
+namespace {
+
+// A project as the program has it once step 1 is loaded.
+DriveProject Base() {
+    DriveProject p = StartedProject();
+    DatiFlatBelt(p);
+    return p;
+}
+
+// 3.4 kW at 1200 rpm, half the speed on the driven pulley, 300 to 500 mm
+// apart; step 1 left as it starts.
+ProposalDuty KnownDuty() {
+    ProposalDuty d;
+    d.power = 3400;
+    d.driverSpeed = 1200 * kRpm;
+    d.ratio = 2;
+    d.centreMin = 0.3;
+    d.centreMax = 0.5;
+    return d;
+}
+
+ProposalResult Propose(const ProposalDuty& duty, std::vector<std::string> families) {
+    const std::vector<ProposalBelt> belts = ProposalBeltsOfFamilies(families);
+    return ProposeDrives(Base(), duty, belts);
+}
+
+// Answers what the engineer answers by hand: the standard diameter a flat
+// belt pulley is offered, then the queued answers.
+struct HandDialogs : ScriptedDialogs {
+    MsgAnswer message(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons,
+                      MsgAnswer defaultButton) override {
+        if (text.find("Do I change to this value ?") != std::string::npos) {
+            seen.push_back({RecordedDialog::Kind::Message, text, title, icon, buttons, {}, "Yes"});
+            return MsgAnswer::Yes;
+        }
+        return ScriptedDialogs::message(text, title, icon, buttons, defaultButton);
+    }
+};
+
+// Go On's questions answered as the proposal lists them.
+void QueueAnswers(HandDialogs& d, const DriveProposal& r) {
+    if (r.lengthAnswer == LengthAnswer::Standard) d.answers.push_back(MsgAnswer::Yes);
+    if (r.pickAnswer != PickAnswer::NotAsked)
+        d.answers.push_back(r.pickAnswer == PickAnswer::Shorter ? MsgAnswer::Yes : MsgAnswer::No);
+    d.acceptInputDefaults = true;
+}
+
+std::string Mm(double metres) {
+    return Format(metres * 1000, "###0.00");
+}
+
+// The proposal's drive designed by hand through the wizard: the belt and
+// factors of step 1, power, speed and pitch on step 2 (on step 3 for the
+// belts that skip step 2), 2 Pulleys by centre distance, the pulleys and the
+// centre distance typed on step 3, Go On answered as the proposal lists.
+DriveProject WizardRun(const DriveProposal& r, HandDialogs& d) {
+    DriveProject p = Base();
+    p.beltType = r.beltType;
+    p.beltFamily = FamilyFromType(r.beltType);
+    if (p.beltFamily == kOrvanto || p.beltFamily == kRubber)
+        InitFactorTable(p, FactorTableKind::OperationTime);
+    else if (p.beltFamily == kSelkira || p.beltFamily == kTavoren)
+        InitFactorTable(p, FactorTableKind::OperatingConditions);
+    else
+        InitFactorTable(p, FactorTableKind::Duty);
+
+    const bool step2 = p.beltFamily != kQuindel && p.beltFamily != kFendaro;
+    if (step2) {
+        Step2DataEntry(p, d, 0, "3.4");
+        Step2DataEntry(p, d, 1, "1200");
+        const PitchGroup* g = FindPitchGroup(r.beltType);
+        for (int i = 0; g && i < g->count; ++i)
+            if (PitchCodeFromCaption(g->captions[static_cast<std::size_t>(i)]) == r.beltPitchCode)
+                Scelta_Click(p, i);
+    } else {
+        p.beltPitchCode = r.beltPitchCode;
+        p.beltName = r.beltType;
+        p.flatBeltIndex = r.flatBeltIndex;
+    }
+    EXPECT_TRUE(ChooseDriveConfiguration(p, d, 2, 1, !step2));
+    PrepareStep3(p, d);
+    if (!step2) {
+        OnDatoEnter(p, d, 5, "3.4");
+        OnInputnEnter(p, d, 1, "1200");
+    }
+    if (r.toothed) {
+        OnInputzEnter(p, d, 1, std::to_string(r.teeth[0]));
+        OnInputzEnter(p, d, 2, std::to_string(r.teeth[1]));
+    } else {
+        OnInputdEnter(p, d, 1, Mm(r.diameter[0]));
+        OnInputdEnter(p, d, 2, Mm(r.diameter[1]));
+    }
+    OnDatoEnter(p, d, 8, Mm(r.typedCentreDistance));
+
+    QueueAnswers(d, r);
+    EXPECT_EQ(GoOnFromStep3(p, d), NextStep::ShowStep5);
+    EXPECT_TRUE(d.answers.empty()) << "a listed answer was not asked for";
+    return p;
+}
+
+// Every number of the row is what the wizard gives.
+void ExpectRowIsWizardRun(const DriveProposal& r) {
+    SCOPED_TRACE(r.beltName + " " + r.beltCode);
+    HandDialogs d;
+    const DriveProject p = WizardRun(r, d);
+    EXPECT_EQ(r.beltCode, p.beltCode);
+    EXPECT_EQ(r.teeth[0], p.pulleyTeeth[1]);
+    EXPECT_EQ(r.teeth[1], p.pulleyTeeth[2]);
+    EXPECT_DOUBLE_EQ(r.diameter[0], p.pulleyDiameter[1]);
+    EXPECT_DOUBLE_EQ(r.diameter[1], p.pulleyDiameter[2]);
+    EXPECT_DOUBLE_EQ(r.speedRatio, p.pulleyRatio[2]);
+    EXPECT_DOUBLE_EQ(r.centreDistance, p.centreDistance);
+    EXPECT_DOUBLE_EQ(r.beltLength, p.beltLength);
+    EXPECT_DOUBLE_EQ(r.beltWidth, p.beltWidth);
+    EXPECT_DOUBLE_EQ(r.beltSpeed, p.beltSpeed);
+    EXPECT_EQ(r.teethInMesh, r.toothed ? p.teethInMesh : 0);
+    EXPECT_EQ(r.serviceFactor, p.serviceFactor);
+    EXPECT_DOUBLE_EQ(r.powerRating, p.powerRatingWithWidth);
+    EXPECT_DOUBLE_EQ(r.safetyFactor, p.powerRatingWithWidth / (p.serviceFactor * p.power));
+    // The warnings are the messages the wizard showed.
+    std::vector<std::string> shown;
+    for (const RecordedDialog& m : d.seen)
+        if (m.buttons == MsgButtons::Ok && m.kind == RecordedDialog::Kind::Message) shown.push_back(m.text);
+    std::vector<std::string> warned;
+    for (const ProposalWarning& w : r.warnings) warned.push_back(w.text);
+    EXPECT_EQ(warned, shown);
+}
+
+TEST(Proposals, KnownDutyTopRowsArePlausibleAndTheFirstIsTheWizardsDesign) {
+    const ProposalDuty duty = KnownDuty();
+    const ProposalResult result = Propose(duty, DefaultProposalFamilies());
+    ASSERT_GE(result.proposals.size(), 10U);
+    for (std::size_t i = 0; i < 10; ++i) {
+        const DriveProposal& r = result.proposals[i];
+        SCOPED_TRACE(r.beltName + " " + r.beltCode);
+        EXPECT_TRUE(r.warnings.empty());
+        EXPECT_GE(r.safetyFactor, 0.995);
+        EXPECT_LT(r.safetyFactor, 1.1);
+        EXPECT_LE(std::abs(r.ratioError), 0.02);
+        EXPECT_GE(r.centreDistance, 0.3);
+        EXPECT_LE(r.centreDistance, 0.5);
+        EXPECT_DOUBLE_EQ(r.typedCentreDistance, 0.4);
+        // Belt speed of an ordinary power drive, pulleys that fit the range.
+        EXPECT_GT(r.beltSpeed, 1);
+        EXPECT_LT(r.beltSpeed, 30);
+        EXPECT_LT((r.diameter[0] + r.diameter[1]) / 2, r.centreDistance);
+        EXPECT_GE(r.powerRating, r.serviceFactor * duty.power * 0.995);
+    }
+    // The pitch the step 2 chart recommends for 3.4 kW at 1200 rpm heads the table.
+    const DriveProposal& first = result.proposals.front();
+    EXPECT_EQ(first.beltName, "ORVANTO T10");
+    EXPECT_EQ(first.beltCode, "12 T10-1390");
+    ExpectRowIsWizardRun(first);
+
+    // Nothing proposed twice, every candidate accounted for.
+    int dropped = 0;
+    for (const DroppedCandidates& c : result.dropped) dropped += c.count;
+    EXPECT_EQ(dropped + static_cast<int>(result.proposals.size()), result.candidates);
+}
+
+TEST(Proposals, OneProposalOfEachFamilyIsTheWizardsDesign) {
+    for (std::string_view family : kBeltFamilies) {
+        SCOPED_TRACE(family);
+        const ProposalResult result = Propose(KnownDuty(), {std::string(family)});
+        ASSERT_FALSE(result.proposals.empty());
+        for (const DriveProposal& r : result.proposals) EXPECT_EQ(r.beltFamily, family);
+        ExpectRowIsWizardRun(result.proposals.front());
+        // A row further down, with the other standard length or a warning.
+        ExpectRowIsWizardRun(result.proposals[result.proposals.size() / 2]);
+    }
+}
+
+TEST(Proposals, RankingPutsWarningsLastAndTheLeastOverDesignedFirst) {
+    ProposalDuty duty = KnownDuty();
+    duty.driverSpeed = 3000 * kRpm;
+    const ProposalResult result = Propose(duty, {"ORVANTO", "RUBBER"});
+    ASSERT_FALSE(result.proposals.empty());
+    bool warned = false;
+    double safety = 0;
+    int withWarnings = 0;
+    for (const DriveProposal& r : result.proposals) {
+        if (!r.warnings.empty()) {
+            ++withWarnings;
+            warned = true;
+            continue;
+        }
+        EXPECT_FALSE(warned) << r.beltCode << " has no warning but comes after one that has";
+        const double shown = std::round(r.safetyFactor * 100) / 100;
+        EXPECT_GE(shown, safety) << r.beltCode;
+        safety = shown;
+    }
+    EXPECT_GT(withWarnings, 0);
+    // The warnings carry their labels.
+    for (const DriveProposal& r : result.proposals)
+        for (const ProposalWarning& w : r.warnings) EXPECT_NE(w.label, w.text);
+}
+
+TEST(Proposals, DutyNoBeltCarriesGivesAnEmptyTableThatSaysWhy) {
+    ProposalDuty duty = KnownDuty();
+    duty.power = 400000;
+    const ProposalResult result = Propose(duty, {"ORVANTO", "TAVOREN"});
+    EXPECT_TRUE(result.proposals.empty());
+    EXPECT_GT(result.candidates, 0);
+    EXPECT_EQ(NoProposalText(result),
+              "No drive carries this duty: all " + std::to_string(result.candidates) + " candidates were dropped.");
+    ASSERT_FALSE(result.dropped.empty());
+    EXPECT_EQ(result.dropped.front().reason, "the belt would be wider than the widest made");
+
+    // A ratio no pair of standard pulleys reaches.
+    duty = KnownDuty();
+    duty.ratio = 90;
+    const ProposalResult none = Propose(duty, DefaultProposalFamilies());
+    EXPECT_EQ(none.candidates, 0);
+    EXPECT_EQ(NoProposalText(none), "No pulley pair of these belts reaches the speed ratio within the tolerance.");
+}
+
+TEST(Proposals, LimitsOnWidthAndDiameterDropWhatExceedsThem) {
+    ProposalDuty duty = KnownDuty();
+    duty.maxWidth = 0.02;
+    duty.maxDiameter = 0.15;
+    const ProposalResult result = Propose(duty, DefaultProposalFamilies());
+    ASSERT_FALSE(result.proposals.empty());
+    for (const DriveProposal& r : result.proposals) {
+        if (r.beltFamily != kQuindel) EXPECT_LE(r.beltWidth, 0.02 + 1e-12) << r.beltCode;
+        EXPECT_LE(std::max(r.diameter[0], r.diameter[1]), 0.15) << r.beltCode;
+    }
+    std::vector<std::string> reasons;
+    for (const DroppedCandidates& c : result.dropped) reasons.push_back(c.reason);
+    EXPECT_NE(std::find(reasons.begin(), reasons.end(), "the belt is wider than the widest allowed"), reasons.end());
+    EXPECT_NE(std::find(reasons.begin(), reasons.end(), "a pulley is larger than the largest diameter allowed"),
+              reasons.end());
+}
+
+TEST(Proposals, StepOneFactorsReachTheDesign) {
+    ProposalDuty duty = KnownDuty();
+    duty.factors = {1.6F, 0.2F, 1.4F};
+    const ProposalResult result = Propose(duty, {"ORVANTO", "TAVOREN", "QUINDEL"});
+    ASSERT_FALSE(result.proposals.empty());
+    for (const DriveProposal& r : result.proposals) {
+        SCOPED_TRACE(r.beltCode);
+        if (r.beltFamily == kOrvanto) EXPECT_FLOAT_EQ(r.serviceFactor, 0.2F + 1.6F + 0.2F);  // ratio 2: +0.2
+        // TAVOREN adds the load factor the project holds (1.0 as it starts),
+        // although its tab shows no load factor box.
+        if (r.beltFamily == kTavoren) EXPECT_FLOAT_EQ(r.serviceFactor, 0.2F + 1.0F + 1.4F);
+    }
+}
+
+TEST(Proposals, ApplyProposalTypesTheRowOverAnEarlierDesign) {
+    const ProposalResult result = Propose(KnownDuty(), {"ORVANTO"});
+    ASSERT_FALSE(result.proposals.empty());
+    const DriveProposal& r = result.proposals.front();
+
+    // An earlier four-pulley design with other pulleys and another belt speed.
+    DriveProject p = Base();
+    p.beltType = "ORVANTO T";
+    p.beltFamily = "ORVANTO";
+    p.beltPitchCode = "T5";
+    p.beltName = "ORVANTO T5";
+    p.power = 3400;
+    p.pulleySpeed[1] = 1200 * kRpm;
+    p.pulleyCount = 4;
+    p.pulleyTeeth = {0, 30, 40, 50, 60};
+    p.pulleyDiameter = {0, 0.05, 0.06, 0.07, 0.08};
+    p.pulleySpeed[2] = 77;
+    p.pulleyIsIdler[2] = kTrue;
+    p.screen.checkIdler[2] = 1;
+    p.beltSpeed = 3.3;
+    p.peripheralForce = 1030;
+
+    HandDialogs d;
+    ApplyProposal(p, d, r);
+    EXPECT_EQ(p.beltName, "ORVANTO T10");
+    EXPECT_EQ(p.pulleyCount, 2);
+    EXPECT_EQ(p.twoPulleyMode, 1);
+    EXPECT_EQ(p.pulleyIsIdler[2], 0);
+    EXPECT_EQ(p.pulleyTeeth[1], r.teeth[0]);
+    EXPECT_EQ(p.pulleyTeeth[2], r.teeth[1]);
+    EXPECT_DOUBLE_EQ(p.pulleySpeed[1], 1200 * kRpm);
+    EXPECT_DOUBLE_EQ(p.centreDistance, r.typedCentreDistance);
+    // Laying out step 3 again changes nothing.
+    const DriveProject typed = p;
+    PrepareStep3(p, d);
+    EXPECT_EQ(p.pulleySpeed, typed.pulleySpeed);
+    EXPECT_EQ(p.pulleyDiameter, typed.pulleyDiameter);
+
+    QueueAnswers(d, r);
+    ASSERT_EQ(GoOnFromStep3(p, d), NextStep::ShowStep5);
+    EXPECT_EQ(p.beltCode, r.beltCode);
+    EXPECT_DOUBLE_EQ(p.centreDistance, r.centreDistance);
+    EXPECT_DOUBLE_EQ(p.powerRatingWithWidth, r.powerRating);
+}
+
+TEST(Proposals, DutyValuesAreCheckedLikeTheEntries) {
+    struct Case {
+        const char* name;
+        void (*change)(ProposalDuty&);
+        DutyField field;
+    };
+    const Case cases[] = {
+        {"no power", [](ProposalDuty& d) { d.power = 0; }, DutyField::Power},
+        {"negative power", [](ProposalDuty& d) { d.power = -3400; }, DutyField::Power},
+        {"absurd power", [](ProposalDuty& d) { d.power = 2e7; }, DutyField::Power},
+        {"power not a number", [](ProposalDuty& d) { d.power = std::nan(""); }, DutyField::Power},
+        {"no speed", [](ProposalDuty& d) { d.driverSpeed = 0; }, DutyField::DriverSpeed},
+        {"absurd speed", [](ProposalDuty& d) { d.driverSpeed = 2e6 * kRpm; }, DutyField::DriverSpeed},
+        {"no ratio", [](ProposalDuty& d) { d.ratio = 0; }, DutyField::Ratio},
+        {"absurd ratio", [](ProposalDuty& d) { d.ratio = 1000; }, DutyField::Ratio},
+        {"negative tolerance", [](ProposalDuty& d) { d.ratioTolerance = -0.01; }, DutyField::RatioTolerance},
+        {"whole tolerance", [](ProposalDuty& d) { d.ratioTolerance = 1; }, DutyField::RatioTolerance},
+        {"no centre", [](ProposalDuty& d) { d.centreMin = 0; }, DutyField::CentreDistance},
+        {"absurd centre", [](ProposalDuty& d) { d.centreMax = 1000; }, DutyField::CentreDistance},
+        {"range backwards", [](ProposalDuty& d) { d.centreMin = 0.6; }, DutyField::CentreDistance},
+        {"no load factor", [](ProposalDuty& d) { d.factors.loadFactor = 0; }, DutyField::ServiceFactor},
+        {"correction eats the factor", [](ProposalDuty& d) { d.factors.operationTime = -1; },
+         DutyField::ServiceFactor},
+        {"absurd factor", [](ProposalDuty& d) { d.factors.factor = 1000; }, DutyField::ServiceFactor},
+        {"negative width", [](ProposalDuty& d) { d.maxWidth = -1; }, DutyField::MaxWidth},
+        {"absurd diameter", [](ProposalDuty& d) { d.maxDiameter = 1000; }, DutyField::MaxDiameter},
+    };
+    EXPECT_FALSE(CheckProposalDuty(KnownDuty()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProposalDuty duty = KnownDuty();
+        c.change(duty);
+        const std::optional<DutyProblem> problem = CheckProposalDuty(duty);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->field, c.field);
+        EXPECT_FALSE(problem->text.empty());
+    }
+    EXPECT_EQ(CheckProposalDuty([] {
+                  ProposalDuty d = KnownDuty();
+                  d.power = 0;
+                  return d;
+              }()) -> text,
+              "The power must be above 0 and at most 10 MW.");
+}
+
+TEST(Proposals, DutyNumbersAreWholeNumbersOrNothing) {
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"3.4", 3.4},    {"3,4", 3.4},     {" 1200 ", 1200.0}, {"1e3", 1000.0},      {"-2", -2.0},
+        {"", {}},        {"abc", {}},      {"3.4kW", {}},      {"1e400", {}},        {"inf", {}},
+        {"nan", {}},     {"0x10", {}},     {"1..2", {}},       {"  ", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ParseDutyNumber(c.text), c.value);
+    }
+}
+
+TEST(Proposals, BeltsOfAProfileGroupAreItsPitches) {
+    std::vector<std::string> codes;
+    for (const ProposalBelt& b : ProposalBeltsOfType("ORVANTO T")) codes.push_back(b.beltPitchCode);
+    EXPECT_EQ(codes, (std::vector<std::string>{"T2.5", "T5", "T10"}));
+    ASSERT_EQ(ProposalBeltsOfType("FENDARO FXA3").size(), 1U);
+    EXPECT_EQ(ProposalBeltsOfType("FENDARO FXA3").front().beltPitchCode, "FXA3");
+    EXPECT_TRUE(ProposalBeltsOfType("FENDARO").empty());
+    EXPECT_EQ(DefaultProposalFamilies(),
+              (std::vector<std::string>{"ORVANTO", "TAVOREN", "RUBBER", "QUINDEL", "FENDARO"}));
+}
+
+}  // namespace
+}  // namespace belt
