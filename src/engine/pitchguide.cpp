@@ -116,6 +116,13 @@ std::span<const PitchGroup> PitchGroups() {
     return kPitchGroups;
 }
 
+int PitchButtonIndex(std::string_view beltType, std::string_view pitchCode) {
+    const PitchGroup* g = FindPitchGroup(beltType);
+    for (int i = 0; g && i < g->count; ++i)
+        if (PitchCodeFromCaption(g->captions[static_cast<std::size_t>(i)]) == pitchCode) return i;
+    return -1;
+}
+
 int PitchChart(const DriveProject& p) {
     const PitchGroup* g = FindPitchGroup(p.beltType);
     return g ? g->chart : 0;

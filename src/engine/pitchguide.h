@@ -31,6 +31,8 @@ struct PitchGroup {
 const PitchGroup* FindPitchGroup(std::string_view beltType);
 // Every profile group of the guide, in catalogue order.
 std::span<const PitchGroup> PitchGroups();
+// The Scelta index whose caption names pitchCode in beltType's group, or -1.
+int PitchButtonIndex(std::string_view beltType, std::string_view pitchCode);
 // The chart shown for the project's beltType.
 int PitchChart(const DriveProject& p);
 // Width charts (force over belt width) are 3..6; the others plot power over speed.

@@ -480,7 +480,7 @@ ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
 std::string NoProposalText(const ProposalResult& result) {
     if (result.candidates == 0)
         return "No pulley pair of these belts reaches the speed ratio within the tolerance.";
-    return "No drive carries this duty: all " + std::to_string(result.candidates) +
+    return "No drive is proposed for this duty: all " + std::to_string(result.candidates) +
            " candidates were dropped.";
 }
 

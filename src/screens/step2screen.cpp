@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
+#include "screens/proposaldialog.h"
 #include "screens/screenstyle.h"
 #include "units/units.h"
 
@@ -133,6 +135,10 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     pitchHint_->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kSubtitle.name()));
     SetFontSize(pitchHint_, kHintPoints);
 
+    propose_ = new QPushButton(QStringLiteral("Propose drives\u2026"), this);
+    propose_->setObjectName(QStringLiteral("ProposeDrives"));
+    connect(propose_, &QPushButton::clicked, this, &Step2Screen::proposeDrives);
+
     indicatore_ = new Indicator(this);
     flash_ = new QTimer(this);
     flash_->setObjectName(QStringLiteral("Flash"));
@@ -196,6 +202,9 @@ void Step2Screen::Form_Resize() {
     PlaceForm(nomeDato_[2], 76, 36, 24, 3.5);
     PlaceForm(dato_[2], 78, 40, 18, 4);
     PlaceForm(nomeDato_[3], 80, 10, 19, 6);
+    // Two pulleys by centre distance, which an omega drive is not.
+    PlaceForm(propose_, 78, 72, 18, 5);
+    propose_->setVisible(!IsOmegaDrive(project_));
 
     const PitchGroup* group = FindPitchGroup(project_.beltType);
     buttonCount_ = group ? group->count : 0;
@@ -292,6 +301,14 @@ void Step2Screen::placeIndicator(double left, double top, double width, double h
 void Step2Screen::Scelta_Click(int index) {
     if (auto title = belt::Scelta_Click(project_, index)) setTitolo(qs(title->caption), title->fontSize);
     showChosenPitch();
+}
+
+void Step2Screen::proposeDrives() {
+    const std::optional<DriveProposal> row = ProposalDialog::ask(project_, dialogs_, this);
+    if (!row) return;
+    Scelta_Click(PitchButtonIndex(project_.beltType, row->beltPitchCode));
+    ApplyProposal(project_, dialogs_, *row);
+    if (menus_.mCentreDistance) menus_.mCentreDistance->trigger();
 }
 
 void Step2Screen::Flash_Timer() {

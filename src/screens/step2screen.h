@@ -12,6 +12,7 @@
 #include "screens/clicklabel.h"
 #include "screens/stepscreen.h"
 
+class QPushButton;
 class QTimer;
 
 namespace belt {
@@ -67,6 +68,9 @@ public:
     void VisualizzaIndicatore();
     void Scelta_Click(int index);
     void Flash_Timer();
+    // "Propose drives…": the proposal dialog; a chosen row selects its pitch
+    // and opens step 3 (2 Pulleys, Centre Distance) with its data typed in.
+    void proposeDrives();
 
     // What the demonstration does to the screen: types into a box (with the
     // focus), places the indicator, writes the title.
@@ -83,6 +87,7 @@ public:
     QTimer* flash() const { return flash_; }
     // The hint under the data boxes while no pitch is chosen.
     QLabel* pitchHint() const { return pitchHint_; }
+    QPushButton* proposeButton() const { return propose_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -104,6 +109,7 @@ private:
     QTimer* flash_ = nullptr;
     QLabel* pitchHint_ = nullptr;
     static constexpr int kHintPoints = 10;
+    QPushButton* propose_ = nullptr;
     int buttonCount_ = 0;
     int titleSize_ = 18;  // the title's point size before fitting
 };

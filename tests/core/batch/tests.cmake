@@ -145,3 +145,45 @@ belt_batch_test(calc_semi_elastic_flat_belt EXIT 0
 belt_batch_test(calc_layout_beyond_the_limits EXIT 1
   ARGS "calc|${CMAKE_SOURCE_DIR}/fuzz/corpus/projectfile/pulley-at-1e300.dat|--json"
   CHECKS "outcome=stopped@@messages/0/text=Pulley positions and diameters must be within 100000 [mm]. Check the data !!!@@tangentPoint/0/1/1/0:-1:1")
+
+# propose: the known duty, 3.4 kW at 1200 rpm halved, 300 to 500 mm apart.
+set(known_duty "propose|--power|3.4|--rpm|1200|--ratio|2|--centre|300..500")
+belt_batch_test(propose_known_duty_json EXIT 0
+  ARGS "${known_duty}|--top|3|--json"
+  CHECKS "candidates:1300:1300@@proposals/0/beltName=ORVANTO T10@@proposals/0/beltCode=12 T10-1390@@proposals/0/pulleyTeeth/0=39@@proposals/0/pulleyTeeth/1=78@@proposals/0/typedCentreDistance:0.39999999:0.40000001@@proposals/0/centreDistance:0.39764:0.39765@@proposals/0/safetyFactor:1.0046:1.0047@@proposals/0/answers/length=standard@@proposals/0/answers/pick=shorter@@proposals/2/rank=3@@dropped/0/count:1:1300")
+
+belt_batch_test(propose_known_duty_text EXIT 0
+  ARGS "${known_duty}|--top|2"
+  STDOUT "^Drive proposals: 3.40 kW at 1200 rpm, speed ratio 2.00 .within 2.0 %., centre distance 300..500 mm\nRanked: drives without warnings first@@  1 ORVANTO T10 +1390 +12.00 12 T10-1390 +39 z +78 z +2.00 +0.0 +397.65 +7.80 +15 +4.10 +1.00 standard, shorter, proposed width; -\n  2 ORVANTO T5 @@\n2 of [0-9]+ proposals shown; 1300 candidates designed, dropped:\n +[0-9]+  the belt would be shorter than the shortest made")
+
+# The operation time and driven machine of step 1 make the factor.
+belt_batch_test(propose_step1_factors EXIT 0
+  ARGS "${known_duty}|--driver|2|--machine|55|--hours|16-24|--families|orvanto,tavoren|--top|1|--json"
+  CHECKS "duty/loadFactor:2.0999:2.1001@@duty/operationTime:0.1999:0.2001@@duty/factor:2.2999:2.3001@@proposals/0/serviceFactor:2.4999:2.5001")
+
+belt_batch_test(propose_no_belt_carries_it EXIT 1
+  ARGS "propose|--power|400|--rpm|1200|--driven-rpm|600|--centre|300..500|--families|ORVANTO,TAVOREN"
+  STDOUT "No drive is proposed for this duty: all [0-9]+ candidates were dropped.\n +[0-9]+  the belt would be wider than the widest made"
+  STDERR "No drive is proposed for this duty")
+
+belt_batch_test(propose_power_not_a_number EXIT 2
+  ARGS "propose|--power|abc|--rpm|1200|--ratio|2|--centre|300..500" STDERR "--power takes a number, not .abc.")
+belt_batch_test(propose_power_zero EXIT 2
+  ARGS "propose|--power|0|--rpm|1200|--ratio|2|--centre|300..500"
+  STDERR "--power: The power must be above 0 and at most 10 MW.")
+belt_batch_test(propose_absurd_speed EXIT 2
+  ARGS "propose|--power|3.4|--rpm|1e9|--ratio|2|--centre|300..500"
+  STDERR "--rpm: The speed of the driver pulley must be above 0 and at most 1000000 rpm.")
+belt_batch_test(propose_centre_backwards EXIT 2
+  ARGS "propose|--power|3.4|--rpm|1200|--ratio|2|--centre|500..300"
+  STDERR "--centre: The smallest centre distance must not be above the largest.")
+belt_batch_test(propose_centre_not_a_range EXIT 2
+  ARGS "propose|--power|3.4|--rpm|1200|--ratio|2|--centre|400" STDERR "--centre takes MIN..MAX in mm")
+belt_batch_test(propose_two_ratios EXIT 2
+  ARGS "${known_duty}|--driven-rpm|600" STDERR "give either --ratio or --driven-rpm")
+belt_batch_test(propose_unknown_family EXIT 2
+  ARGS "${known_duty}|--families|ORVANTO,VBELT" STDERR "--families: unknown family .VBELT.")
+belt_batch_test(propose_machine_without_driver EXIT 2
+  ARGS "${known_duty}|--machine|12" STDERR "--driver and --machine go together")
+belt_batch_test(propose_factor_and_machine EXIT 2
+  ARGS "${known_duty}|--service-factor|1.4|--hours|16-24" STDERR "--service-factor replaces --driver, --machine and --hours")

@@ -90,10 +90,7 @@ DriveProject WizardRun(const DriveProposal& r, HandDialogs& d) {
     if (step2) {
         Step2DataEntry(p, d, 0, "3.4");
         Step2DataEntry(p, d, 1, "1200");
-        const PitchGroup* g = FindPitchGroup(r.beltType);
-        for (int i = 0; g && i < g->count; ++i)
-            if (PitchCodeFromCaption(g->captions[static_cast<std::size_t>(i)]) == r.beltPitchCode)
-                Scelta_Click(p, i);
+        Scelta_Click(p, PitchButtonIndex(r.beltType, r.beltPitchCode));
     } else {
         p.beltPitchCode = r.beltPitchCode;
         p.beltName = r.beltType;
@@ -224,7 +221,7 @@ TEST(Proposals, DutyNoBeltCarriesGivesAnEmptyTableThatSaysWhy) {
     EXPECT_TRUE(result.proposals.empty());
     EXPECT_GT(result.candidates, 0);
     EXPECT_EQ(NoProposalText(result),
-              "No drive carries this duty: all " + std::to_string(result.candidates) + " candidates were dropped.");
+              "No drive is proposed for this duty: all " + std::to_string(result.candidates) + " candidates were dropped.");
     ASSERT_FALSE(result.dropped.empty());
     EXPECT_EQ(result.dropped.front().reason, "the belt would be wider than the widest made");
 

@@ -1,0 +1,297 @@
+#include "screens/proposaldialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "catalogue/beltids.h"
+#include "platform/dialogs.h"
+#include "project/driveproject.h"
+#include "screens/screenstyle.h"
+#include "units/units.h"
+
+namespace belt {
+
+using style::qs;
+
+namespace {
+
+constexpr const char* kRefusalTitle = "I can't proceed";
+
+QString InUnit(const DriveProject& p, int quantity, double value, std::string_view pattern) {
+    return qs(Format(ToDisplay(p, quantity, value), pattern));
+}
+
+QString Unit(const DriveProject& p, int quantity) {
+    return qs(CurrentLabel(p, quantity));
+}
+
+// The duty's driver data as steps 1 and 2 hold them.
+ProposalDuty ProjectDuty(const DriveProject& p) {
+    ProposalDuty duty;
+    duty.power = p.power;
+    duty.driverSpeed = p.pulleySpeed[1];
+    // Only the parts of the family's own tab count (the width sizing reads
+    // the project's other factors as it finds them).
+    if (p.beltFamily == kOrvanto || p.beltFamily == kRubber)
+        duty.factors = {p.loadFactor, p.loadFactorSecond, 1.0F};
+    else
+        duty.factors = {1.0F, 0.0F, p.loadFactorSecond};
+    return duty;
+}
+
+QString PulleyText(const DriveProject& p, const DriveProposal& r, int i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (r.toothed) return QStringLiteral("%1 z").arg(r.teeth[k]);
+    return QStringLiteral("\u00D8 ") + InUnit(p, kLength, r.diameter[k], "###0.00");
+}
+
+QString WarningsText(const DriveProposal& r) {
+    QStringList labels;
+    for (const ProposalWarning& w : r.warnings)
+        if (!labels.contains(qs(w.label))) labels << qs(w.label);
+    return labels.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), project_(project), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("ProposalDialog"));
+    setWindowTitle(QStringLiteral("Propose drives"));
+
+    const QString length = Unit(project_, kLength);
+    auto* heading = new QLabel(this);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setText(qs(project_.beltType) + QStringLiteral(": ") +
+                     InUnit(project_, kPower, project_.power, "###0.00") + QLatin1Char(' ') + Unit(project_, kPower) +
+                     QStringLiteral(" at ") +
+                     InUnit(project_, kAngularVelocity, project_.pulleySpeed[1], "###0.0") + QLatin1Char(' ') +
+                     Unit(project_, kAngularVelocity));
+    style::SetFontSize(heading, 11, true);
+
+    auto box = [this](const QString& name, const QString& text) {
+        auto* e = new QLineEdit(text, this);
+        e->setObjectName(name);
+        e->setAlignment(Qt::AlignRight);
+        e->setMaximumWidth(90);
+        return e;
+    };
+    ratio_ = box(QStringLiteral("Ratio"),
+                 project_.pulleyRatio[2] > 0 ? qs(Format(project_.pulleyRatio[2], "###0.00")) : QString());
+    tolerance_ = box(QStringLiteral("Tolerance"), QStringLiteral("2"));
+    centreMin_ = box(QStringLiteral("CentreMin"), QString());
+    centreMax_ = box(QStringLiteral("CentreMax"), QString());
+    search_ = new QPushButton(QStringLiteral("Search"), this);
+    search_->setObjectName(QStringLiteral("Search"));
+    search_->setAutoDefault(true);
+    search_->setDefault(true);
+
+    auto* form = new QGridLayout;
+    form->addWidget(new QLabel(QStringLiteral("Speed ratio (driver / driven):"), this), 0, 0);
+    form->addWidget(ratio_, 0, 1);
+    form->addWidget(new QLabel(QStringLiteral("Tolerance [%]:"), this), 0, 2);
+    form->addWidget(tolerance_, 0, 3);
+    form->addWidget(new QLabel(QStringLiteral("Centre distance ") + length + QStringLiteral(" from:"), this), 1, 0);
+    form->addWidget(centreMin_, 1, 1);
+    form->addWidget(new QLabel(QStringLiteral("to:"), this), 1, 2);
+    form->addWidget(centreMax_, 1, 3);
+    form->addWidget(search_, 1, 4);
+    form->setColumnStretch(5, 1);
+
+    const QStringList headers = {QStringLiteral("Belt"),
+                                 QStringLiteral("Length ") + length,
+                                 QStringLiteral("Width ") + length,
+                                 QStringLiteral("Belt code"),
+                                 QStringLiteral("Driver"),
+                                 QStringLiteral("Driven"),
+                                 QStringLiteral("Ratio"),
+                                 QStringLiteral("Error [%]"),
+                                 QStringLiteral("Centre distance ") + length,
+                                 QStringLiteral("Belt speed ") + Unit(project_, kVelocity),
+                                 QStringLiteral("Teeth in mesh"),
+                                 QStringLiteral("Rating ") + Unit(project_, kPower),
+                                 QStringLiteral("Safety"),
+                                 QStringLiteral("Answers"),
+                                 QStringLiteral("Warnings")};
+    table_ = new QTableWidget(0, static_cast<int>(headers.size()), this);
+    table_->setObjectName(QStringLiteral("Proposals"));
+    table_->setHorizontalHeaderLabels(headers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setMinimumSize(900, 320);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("Summary"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setWordWrap(true);
+    summary_->setText(QStringLiteral("Type the speed ratio and the centre distance range, then Search."));
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    okButton()->setEnabled(false);
+    okButton()->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(form);
+    layout->addWidget(table_, 1);
+    layout->addWidget(summary_);
+    layout->addWidget(buttons_);
+
+    connect(search_, &QPushButton::clicked, this, [this] { search(); });
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { okButton()->setEnabled(selected() != nullptr); });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this] {
+        if (selected()) accept();
+    });
+}
+
+QPushButton* ProposalDialog::okButton() const {
+    return buttons_->button(QDialogButtonBox::Ok);
+}
+
+std::optional<DriveProposal> ProposalDialog::ask(const DriveProject& project, Dialogs& dialogs, QWidget* parent) {
+    // The ratio and range are asked here; the driver data must stand already.
+    ProposalDuty duty = ProjectDuty(project);
+    duty.ratio = 1;
+    duty.centreMin = duty.centreMax = 1;
+    if (const std::optional<DutyProblem> problem = CheckProposalDuty(duty);
+        problem && (problem->field == DutyField::Power || problem->field == DutyField::DriverSpeed)) {
+        dialogs.message(problem->text + "\rDrives are proposed for the power and the R.P.M. of the driver "
+                                        "pulley typed on steps 1 and 2.",
+                        kRefusalTitle, MsgIcon::Warning);
+        return std::nullopt;
+    }
+    ProposalDialog dialog(project, dialogs, parent);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selected()) return std::nullopt;
+    return *dialog.selected();
+}
+
+bool ProposalDialog::refuse(QLineEdit* box, const std::string& text) {
+    dialogs_.message(text, kRefusalTitle, MsgIcon::Warning);
+    if (box) {
+        box->setFocus();
+        box->selectAll();
+    }
+    return false;
+}
+
+bool ProposalDialog::search() {
+    ProposalDuty duty = ProjectDuty(project_);
+    struct Entry {
+        QLineEdit* box;
+        const char* name;
+        double value = 0;
+    };
+    Entry entries[] = {{ratio_, "speed ratio"},
+                       {tolerance_, "tolerance"},
+                       {centreMin_, "smallest centre distance"},
+                       {centreMax_, "largest centre distance"}};
+    for (Entry& e : entries) {
+        const std::string text = e.box->text().toStdString();
+        const std::optional<double> v = ParseDutyNumber(text);
+        if (!v) return refuse(e.box, std::string("The ") + e.name + " \"" + text + "\" is not a number.");
+        e.value = *v;
+    }
+    duty.ratio = entries[0].value;
+    duty.ratioTolerance = entries[1].value / 100;
+    duty.centreMin = ToInternal(project_, kLength, entries[2].value);
+    duty.centreMax = ToInternal(project_, kLength, entries[3].value);
+    if (const std::optional<DutyProblem> problem = CheckProposalDuty(duty)) {
+        QLineEdit* box = nullptr;
+        if (problem->field == DutyField::Ratio) box = ratio_;
+        if (problem->field == DutyField::RatioTolerance) box = tolerance_;
+        if (problem->field == DutyField::CentreDistance) box = entries[2].value > 0 ? centreMax_ : centreMin_;
+        return refuse(box, problem->text);
+    }
+
+    BusyPointer busy(dialogs_);
+    const std::vector<ProposalBelt> belts = ProposalBeltsOfType(project_.beltType);
+    result_ = ProposeDrives(project_, duty, belts);
+    fillTable();
+    return true;
+}
+
+void ProposalDialog::fillTable() {
+    table_->clearContents();
+    table_->setRowCount(static_cast<int>(result_.proposals.size()));
+    const DriveProject& p = project_;
+    int row = 0;
+    for (const DriveProposal& r : result_.proposals) {
+        const QString width = r.beltFamily == kQuindel ? qs(Format(r.beltWidth, "####0")) + QStringLiteral(" ribs")
+                                                       : InUnit(p, kLength, r.beltWidth, "###0.00");
+        // A rounded zero carries no sign.
+        QString error = qs(Format(r.ratioError * 100, "+###0.0"));
+        if (error == QLatin1String("+0.0") || error == QLatin1String("-0.0")) error = QStringLiteral("0.0");
+        const QStringList cells = {qs(r.beltName),
+                                   InUnit(p, kLength, r.beltLength, "####0"),
+                                   width,
+                                   qs(r.beltCode),
+                                   PulleyText(p, r, 0),
+                                   PulleyText(p, r, 1),
+                                   qs(Format(r.speedRatio, "###0.00")),
+                                   error,
+                                   InUnit(p, kLength, r.centreDistance, "###0.00"),
+                                   InUnit(p, kVelocity, r.beltSpeed, "###0.00"),
+                                   r.toothed ? QString::number(r.teethInMesh) : QStringLiteral("-"),
+                                   InUnit(p, kPower, r.powerRating, "###0.00"),
+                                   qs(Format(r.safetyFactor, "###0.00")),
+                                   qs(ProposalAnswersText(r)),
+                                   WarningsText(r)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c != 0 && c != 3 && c < 13) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 14 && !r.warnings.empty()) {
+                QStringList texts;
+                for (const ProposalWarning& w : r.warnings) texts << style::Lines(w.text);
+                item->setToolTip(texts.join(QStringLiteral("\n\n")));
+            }
+            table_->setItem(row, c, item);
+        }
+        ++row;
+    }
+    table_->resizeColumnsToContents();
+
+    QString text;
+    if (result_.proposals.empty()) {
+        text = qs(NoProposalText(result_));
+    } else {
+        text = QStringLiteral("Ranked: ") + qs(kProposalRanking) + QStringLiteral(". OK opens step 3 with the row's "
+                                                                                  "pulleys and the centre distance ") +
+               InUnit(p, kLength, result_.proposals.front().typedCentreDistance, "###0.00") + QLatin1Char(' ') +
+               Unit(p, kLength) +
+               QStringLiteral(" typed in; Go On then asks for the belt length and width: the Answers column "
+                              "gives the row's design.");
+        text += QStringLiteral("\n%1 candidates, %2 proposed").arg(result_.candidates).arg(result_.proposals.size());
+    }
+    if (!result_.dropped.empty()) {
+        QStringList dropped;
+        for (const DroppedCandidates& d : result_.dropped)
+            dropped << QStringLiteral("%1 %2").arg(d.count).arg(qs(d.reason));
+        text += (result_.proposals.empty() ? QStringLiteral("\n") : QStringLiteral("; ")) +
+                QStringLiteral("dropped: ") + dropped.join(QStringLiteral(", ")) + QLatin1Char('.');
+    }
+    summary_->setText(text);
+    okButton()->setEnabled(false);
+    if (!result_.proposals.empty()) table_->selectRow(0);
+}
+
+const DriveProposal* ProposalDialog::selected() const {
+    const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
+    if (ranges.isEmpty()) return nullptr;
+    const int row = ranges.front().topRow();
+    if (row < 0 || row >= static_cast<int>(result_.proposals.size())) return nullptr;
+    return &result_.proposals[static_cast<std::size_t>(row)];
+}
+
+}  // namespace belt

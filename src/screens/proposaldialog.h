@@ -1,0 +1,66 @@
+// "Propose drives…" of step 2: asks the speed ratio and the centre distance
+// range, designs every drive of the chosen profile group for the power and
+// speed typed on steps 1 and 2, and lists them ranked. The row chosen with
+// OK is what step 3 then gets typed in.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "engine/proposals.h"
+
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace belt {
+
+class Dialogs;
+struct DriveProject;
+
+class ProposalDialog : public QDialog {
+    Q_OBJECT
+public:
+    ProposalDialog(const DriveProject& project, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Shows the dialog for the project; the row chosen with OK, or nothing
+    // (cancelled, or the project has no power and speed to propose for:
+    // then a message said so).
+    static std::optional<DriveProposal> ask(const DriveProject& project, Dialogs& dialogs, QWidget* parent);
+
+    // Searches with the typed values and fills the table; false when a value
+    // is refused (a message names it and the focus goes to its box).
+    bool search();
+    // The proposal of the selected row, or null.
+    const DriveProposal* selected() const;
+
+    QLineEdit* ratioBox() const { return ratio_; }
+    QLineEdit* toleranceBox() const { return tolerance_; }
+    QLineEdit* centreMinBox() const { return centreMin_; }
+    QLineEdit* centreMaxBox() const { return centreMax_; }
+    QPushButton* searchButton() const { return search_; }
+    QTableWidget* table() const { return table_; }
+    // The ranking rule, the candidates dropped, or why nothing is proposed.
+    QLabel* summary() const { return summary_; }
+    QPushButton* okButton() const;
+
+private:
+    void fillTable();
+    bool refuse(QLineEdit* box, const std::string& text);
+
+    const DriveProject& project_;
+    Dialogs& dialogs_;
+    ProposalResult result_;
+    QLineEdit* ratio_ = nullptr;
+    QLineEdit* tolerance_ = nullptr;
+    QLineEdit* centreMin_ = nullptr;
+    QLineEdit* centreMax_ = nullptr;
+    QPushButton* search_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+};
+
+}  // namespace belt

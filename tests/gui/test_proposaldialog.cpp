@@ -1,0 +1,185 @@
+// "Propose drives…" on step 2: the dialog's search, its refusals and empty
+// table, and a chosen row walked on through step 3 to the results.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <optional>
+
+#include "catalogue/flatbelts.h"
+#include "engine/proposals.h"
+#include "guitestsupport.h"
+#include "screens/proposaldialog.h"
+
+using namespace belt;
+using belt::test::EnterText;
+
+namespace {
+
+// ORVANTO T on step 1, as the desktop program holds it after step 2.
+DriveProject OrvantoT(double kw, double rpm) {
+    DriveProject p;
+    InitUnitTables(p);
+    DatiFlatBelt(p);
+    p.beltType = "ORVANTO T";
+    p.beltFamily = "ORVANTO";
+    p.power = kw * 1000;
+    p.pulleySpeed[1] = rpm * 6.283185308 / 60;
+    return p;
+}
+
+void Type(ProposalDialog& d, const char* ratio, const char* from, const char* to) {
+    d.ratioBox()->setText(QString::fromLatin1(ratio));
+    d.centreMinBox()->setText(QString::fromLatin1(from));
+    d.centreMaxBox()->setText(QString::fromLatin1(to));
+}
+
+}  // namespace
+
+class TestProposalDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void chosenRowLandsOnStep3AndGoOnReachesItsCode();
+    void refusedValuesKeepTheTable();
+    void dutyNoBeltCarriesSaysWhy();
+    void noPowerNoDialog();
+};
+
+void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
+    belt::test::WizardWalk f;
+    f.step1()->setBeltTypeTab(0);
+    QTest::mouseClick(f.step1()->tipoDente(0), Qt::LeftButton);
+    f.w.mGoon_Click();
+    Step2Screen* s2 = f.step2();
+    QVERIFY(s2);
+    EnterText(s2->dato(0), "3.4");
+    EnterText(s2->dato(1), "1200");
+    QVERIFY(s2->proposeButton()->isVisible());
+    QCOMPARE(s2->proposeButton()->text(), QStringLiteral("Propose drives\u2026"));
+
+    std::optional<DriveProposal> chosen;
+    QTimer::singleShot(0, [&chosen] {
+        auto* d = qobject_cast<ProposalDialog*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        // A failed check must not leave the dialog waiting for a user.
+        const struct Closer {
+            QDialog* d;
+            ~Closer() {
+                if (d->isVisible()) d->reject();
+            }
+        } closer{d};
+        QVERIFY(!d->okButton()->isEnabled());
+        Type(*d, "2", "300", "500");
+        d->searchButton()->click();
+        QVERIFY(d->table()->rowCount() > 0);
+        QVERIFY(d->summary()->text().startsWith(QStringLiteral("Ranked: drives without warnings first")));
+        QVERIFY(d->okButton()->isEnabled());
+        QCOMPARE(d->table()->item(0, 0)->text(), QStringLiteral("ORVANTO T10"));
+        QCOMPARE(d->table()->item(0, 3)->text(), QStringLiteral("12 T10-1390"));
+        QCOMPARE(d->table()->item(0, 13)->text(), QStringLiteral("standard, shorter, proposed width"));
+        chosen = *d->selected();
+        d->okButton()->click();
+    });
+    QTest::mouseClick(s2->proposeButton(), Qt::LeftButton);
+    QVERIFY(chosen);
+
+    // Step 3 with the row's pulleys and the centre distance typed in.
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP3"));
+    QCOMPARE(f.project.beltName, chosen->beltName);
+    QCOMPARE(f.project.pulleyCount, 2);
+    Step3Screen* s3 = f.step3();
+    QCOMPARE(s3->inputz[1]->text(), QString::number(chosen->teeth[0]));
+    QCOMPARE(s3->inputz[2]->text(), QString::number(chosen->teeth[1]));
+    QCOMPARE(s3->inputn[1]->text(), QStringLiteral("1200.0"));
+    QCOMPARE(s3->inputi[2]->text(), QStringLiteral("2.0"));
+    QCOMPARE(s3->Dato[5]->text(), QStringLiteral("3.40"));
+    QCOMPARE(s3->Dato[8]->text(), QStringLiteral("400.00"));
+
+    // Go On with the answers the row lists gives the row's design.
+    f.dialogs.seen.clear();
+    f.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes};  // standard, shorter
+    f.dialogs.acceptInputDefaults = true;
+    f.w.mGoon_Click();
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
+    QVERIFY(f.dialogs.answers.empty());
+    QCOMPARE(f.project.beltCode, chosen->beltCode);
+    QCOMPARE(f.step5()->BeltCode->text(), QStringLiteral("Belt code               12 T10-1390"));
+    QCOMPARE(f.project.centreDistance, chosen->centreDistance);
+    QCOMPARE(f.project.powerRatingWithWidth, chosen->powerRating);
+}
+
+void TestProposalDialog::refusedValuesKeepTheTable() {
+    DriveProject p = OrvantoT(3.4, 1200);
+    ScriptedDialogs dialogs;
+    ProposalDialog d(p, dialogs);
+    d.show();
+    Type(d, "2", "300", "500");
+    QVERIFY(d.search());
+    const int rows = d.table()->rowCount();
+    QVERIFY(rows > 0);
+
+    struct Case {
+        const char* ratio;
+        const char* from;
+        const char* to;
+        const char* message;
+        QLineEdit* (ProposalDialog::*box)() const;
+    };
+    const Case cases[] = {
+        {"abc", "300", "500", "The speed ratio \"abc\" is not a number.", &ProposalDialog::ratioBox},
+        {"0", "300", "500", "The speed ratio must be above 0 and at most 100.", &ProposalDialog::ratioBox},
+        {"2", "300", "", "The largest centre distance \"\" is not a number.", &ProposalDialog::centreMaxBox},
+        {"2", "500", "300", "The smallest centre distance must not be above the largest.",
+         &ProposalDialog::centreMaxBox},
+        {"2", "-300", "500", "The centre distances must be above 0 and at most 100 m.",
+         &ProposalDialog::centreMinBox},
+        {"2", "300", "1e6", "The centre distances must be above 0 and at most 100 m.",
+         &ProposalDialog::centreMaxBox},
+    };
+    for (const Case& c : cases) {
+        dialogs.seen.clear();
+        Type(d, c.ratio, c.from, c.to);
+        QVERIFY(!d.search());
+        QCOMPARE(dialogs.messageTexts(), std::vector<std::string>{c.message});
+        QCOMPARE(dialogs.seen.front().title, std::string("I can't proceed"));
+        QCOMPARE(d.focusWidget(), (d.*c.box)());
+        // The typed values and the last table stay.
+        QCOMPARE(d.ratioBox()->text(), QString::fromLatin1(c.ratio));
+        QCOMPARE(d.table()->rowCount(), rows);
+    }
+    // A decimal comma reads as a point.
+    Type(d, "1,5", "300", "500");
+    QVERIFY(d.search());
+    QVERIFY(d.table()->rowCount() > 0);
+    QCOMPARE(d.selected()->speedRatio > 1.4 && d.selected()->speedRatio < 1.6, true);
+}
+
+void TestProposalDialog::dutyNoBeltCarriesSaysWhy() {
+    DriveProject p = OrvantoT(500, 1200);
+    ScriptedDialogs dialogs;
+    ProposalDialog d(p, dialogs);
+    Type(d, "2", "300", "500");
+    QVERIFY(d.search());
+    QCOMPARE(d.table()->rowCount(), 0);
+    QVERIFY(!d.okButton()->isEnabled());
+    QVERIFY(!d.selected());
+    const QString why = d.summary()->text();
+    QVERIFY2(why.startsWith(QStringLiteral("No drive is proposed for this duty: all ")), qPrintable(why));
+    QVERIFY(why.contains(QStringLiteral("the belt would be wider than the widest made")));
+}
+
+void TestProposalDialog::noPowerNoDialog() {
+    DriveProject p = OrvantoT(0, 1200);
+    ScriptedDialogs dialogs;
+    QVERIFY(!ProposalDialog::ask(p, dialogs, nullptr));
+    QCOMPARE(dialogs.messageTexts(),
+             std::vector<std::string>{"The power must be above 0 and at most 10 MW.\rDrives are proposed for the power "
+                                      "and the R.P.M. of the driver pulley typed on steps 1 and 2."});
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(TestProposalDialog)
+#include "test_proposaldialog.moc"
