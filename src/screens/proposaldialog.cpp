@@ -84,6 +84,8 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     };
     ratio_ = box(QStringLiteral("Ratio"),
                  project_.pulleyRatio[2] > 0 ? qs(Format(project_.pulleyRatio[2], "###0.00")) : QString());
+    // Typing replaces the ratio of the drive on step 3.
+    ratio_->selectAll();
     tolerance_ = box(QStringLiteral("Tolerance"), QStringLiteral("2"));
     centreMin_ = box(QStringLiteral("CentreMin"), QString());
     centreMax_ = box(QStringLiteral("CentreMax"), QString());
@@ -127,7 +129,7 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setMinimumSize(900, 320);
+    table_->setMinimumSize(600, 240);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("Summary"));
@@ -145,6 +147,7 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     layout->addWidget(table_, 1);
     layout->addWidget(summary_);
     layout->addWidget(buttons_);
+    resize(1240, 640);
 
     connect(search_, &QPushButton::clicked, this, [this] { search(); });
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -165,10 +168,9 @@ std::optional<DriveProposal> ProposalDialog::ask(const DriveProject& project, Di
     ProposalDuty duty = ProjectDuty(project);
     duty.ratio = 1;
     duty.centreMin = duty.centreMax = 1;
-    if (const std::optional<DutyProblem> problem = CheckProposalDuty(duty);
-        problem && (problem->field == DutyField::Power || problem->field == DutyField::DriverSpeed)) {
-        dialogs.message(problem->text + "\rDrives are proposed for the power and the R.P.M. of the driver "
-                                        "pulley typed on steps 1 and 2.",
+    if (const std::optional<DutyProblem> problem = CheckProposalDuty(duty)) {
+        dialogs.message(problem->text + "\rDrives are proposed for the power, the R.P.M. of the driver pulley "
+                                        "and the service factor chosen on steps 1 and 2.",
                         kRefusalTitle, MsgIcon::Warning);
         return std::nullopt;
     }
@@ -272,14 +274,13 @@ void ProposalDialog::fillTable() {
                Unit(p, kLength) +
                QStringLiteral(" typed in; Go On then asks for the belt length and width: the Answers column "
                               "gives the row's design.");
-        text += QStringLiteral("\n%1 candidates, %2 proposed").arg(result_.candidates).arg(result_.proposals.size());
     }
+    text += QStringLiteral("\n%1 candidates, %2 proposed.").arg(result_.candidates).arg(result_.proposals.size());
     if (!result_.dropped.empty()) {
         QStringList dropped;
         for (const DroppedCandidates& d : result_.dropped)
             dropped << QStringLiteral("%1 %2").arg(d.count).arg(qs(d.reason));
-        text += (result_.proposals.empty() ? QStringLiteral("\n") : QStringLiteral("; ")) +
-                QStringLiteral("dropped: ") + dropped.join(QStringLiteral(", ")) + QLatin1Char('.');
+        text += QStringLiteral(" Dropped: ") + dropped.join(QStringLiteral(", ")) + QLatin1Char('.');
     }
     summary_->setText(text);
     okButton()->setEnabled(false);

@@ -137,6 +137,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     propose_ = new QPushButton(QStringLiteral("Propose drives\u2026"), this);
     propose_->setObjectName(QStringLiteral("ProposeDrives"));
+    SetFontSize(propose_, 11, true);
     connect(propose_, &QPushButton::clicked, this, &Step2Screen::proposeDrives);
 
     indicatore_ = new Indicator(this);
@@ -203,7 +204,7 @@ void Step2Screen::Form_Resize() {
     PlaceForm(dato_[2], 78, 40, 18, 4);
     PlaceForm(nomeDato_[3], 80, 10, 19, 6);
     // Two pulleys by centre distance, which an omega drive is not.
-    PlaceForm(propose_, 78, 72, 18, 5);
+    PlaceForm(propose_, 78, 72, 18, 4);
     propose_->setVisible(!IsOmegaDrive(project_));
 
     const PitchGroup* group = FindPitchGroup(project_.beltType);

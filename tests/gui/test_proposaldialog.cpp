@@ -176,8 +176,9 @@ void TestProposalDialog::noPowerNoDialog() {
     ScriptedDialogs dialogs;
     QVERIFY(!ProposalDialog::ask(p, dialogs, nullptr));
     QCOMPARE(dialogs.messageTexts(),
-             std::vector<std::string>{"The power must be above 0 and at most 10 MW.\rDrives are proposed for the power "
-                                      "and the R.P.M. of the driver pulley typed on steps 1 and 2."});
+             std::vector<std::string>{"The power must be above 0 and at most 10 MW.\rDrives are proposed for the power, "
+                                      "the R.P.M. of the driver pulley and the service factor chosen on steps 1 "
+                                      "and 2."});
     QVERIFY(!QApplication::activeModalWidget());
 }
 
