@@ -157,7 +157,7 @@ void ClearPulleyData(DriveProject& p) {
     p.screen.checkIdler[2] = 0;
     p.screen.idlerDiameterTyped[2] = false;
     p.beltSpeed = 0;
-    if (p.power != 0) p.peripheralForce = 0;
+    p.peripheralForce = 0;
     p.centreDistance = 0;
     p.beltLength = 0;
     p.lastStandardLength = kNoStandardLength;
