@@ -1,7 +1,6 @@
 // beltcalc-batch propose: the drives the catalogue offers for a duty,
 // designed as Go On designs them and ranked.
 #include <cstdio>
-#include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -207,10 +206,9 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
     return "";
 }
 
+// The program's number patterns by decimals.
 std::string Fixed(double v, int decimals) {
-    std::ostringstream s;
-    s << std::fixed << std::setprecision(decimals) << v;
-    return s.str();
+    return Format(v, decimals == 0 ? "####0" : decimals == 1 ? "###0.0" : "###0.00");
 }
 
 std::string Pad(std::string text, std::size_t width, bool right = true) {
@@ -223,15 +221,20 @@ std::string Pad(std::string text, std::size_t width, bool right = true) {
     return right ? fill + text : text + fill;
 }
 
-std::string PulleyText(const DriveProposal& r, int i) {
-    const auto k = static_cast<std::size_t>(i);
-    if (r.toothed) return std::to_string(r.teeth[k]) + " z";
-    return "\xC3\x98" + Fixed(r.diameter[k] * 1000, 0);
+// A value in the unit the table heads its column with.
+std::string Shown(const DriveProject& p, int quantity, double value, int decimals) {
+    return Fixed(ToDisplay(p, quantity, value), decimals);
 }
 
-std::string WidthText(const DriveProposal& r) {
+std::string PulleyText(const DriveProject& p, const DriveProposal& r, int i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (r.toothed) return std::to_string(r.teeth[k]) + " z";
+    return "\xC3\x98" + Shown(p, kLength, r.diameter[k], 0);
+}
+
+std::string WidthText(const DriveProject& p, const DriveProposal& r) {
     if (r.beltFamily == kQuindel) return Fixed(r.beltWidth, 0) + " ribs";
-    return Fixed(r.beltWidth * 1000, 2);
+    return Shown(p, kLength, r.beltWidth, 2);
 }
 
 // A signed percentage; a rounded zero has no sign.
@@ -255,11 +258,11 @@ void WriteDropped(std::ostream& out, const ProposalResult& result) {
     for (const DroppedCandidates& d : result.dropped) out << Pad(std::to_string(d.count), 7) << "  " << d.reason << "\n";
 }
 
-void WriteTable(std::ostream& out, const ProposeOptions& o, const ProposalResult& result) {
+void WriteTable(std::ostream& out, const DriveProject& p, const ProposeOptions& o, const ProposalResult& result) {
     const ProposalDuty& d = o.duty;
-    out << "Drive proposals: " << Fixed(d.power / 1000, 2) << " kW at " << Fixed(d.driverSpeed * 60 / 6.283185308, 0)
+    out << "Drive proposals: " << Shown(p, kPower, d.power, 2) << " kW at " << Shown(p, kAngularVelocity, d.driverSpeed, 0)
         << " rpm, speed ratio " << Fixed(d.ratio, 2) << " (within " << Fixed(d.ratioTolerance * 100, 1)
-        << " %), centre distance " << Fixed(d.centreMin * 1000, 0) << ".." << Fixed(d.centreMax * 1000, 0)
+        << " %), centre distance " << Shown(p, kLength, d.centreMin, 0) << ".." << Shown(p, kLength, d.centreMax, 0)
         << " mm\n";
     out << "Ranked: " << kProposalRanking << "\n\n";
     if (result.proposals.empty()) {
@@ -287,17 +290,17 @@ void WriteTable(std::ostream& out, const ProposeOptions& o, const ProposalResult
         if (++rank > o.top) break;
         const std::vector<std::string> cells = {std::to_string(rank),
                                                 PlainText(r.beltName),
-                                                Fixed(r.beltLength * 1000, 0),
-                                                WidthText(r),
+                                                Shown(p, kLength, r.beltLength, 0),
+                                                WidthText(p, r),
                                                 PlainText(r.beltCode),
-                                                PulleyText(r, 0),
-                                                PulleyText(r, 1),
+                                                PulleyText(p, r, 0),
+                                                PulleyText(p, r, 1),
                                                 Fixed(r.speedRatio, 2),
                                                 Percent(r.ratioError),
-                                                Fixed(r.centreDistance * 1000, 2),
-                                                Fixed(r.beltSpeed, 2),
+                                                Shown(p, kLength, r.centreDistance, 2),
+                                                Shown(p, kVelocity, r.beltSpeed, 2),
                                                 r.toothed ? std::to_string(r.teethInMesh) : "-",
-                                                Fixed(r.powerRating / 1000, 2),
+                                                Shown(p, kPower, r.powerRating, 2),
                                                 Fixed(r.safetyFactor, 2)};
         std::string line;
         for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -407,7 +410,7 @@ int runPropose(const Invocation& call) {
     if (o.json)
         WriteJson(call.out, o, result);
     else
-        WriteTable(call.out, o, result);
+        WriteTable(call.out, p, o, result);
     if (result.proposals.empty()) {
         call.err << kName << NoProposalText(result) << "\n";
         return kExitFailure;
