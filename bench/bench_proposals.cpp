@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalogue/beltids.h"
-#include "catalogue/flatbelts.h"
+#include "catalogue/calculationtables.h"
 #include "engine/proposals.h"
 #include "units/units.h"
 
@@ -17,7 +17,7 @@ using namespace belt;
 DriveProject Base() {
     DriveProject p;
     InitUnitTables(p);
-    DatiFlatBelt(p);
+    LoadStep1Tables(p);
     return p;
 }
 

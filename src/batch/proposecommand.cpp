@@ -8,7 +8,7 @@
 #include "batch/command.h"
 #include "batch/projectjson.h"
 #include "catalogue/beltids.h"
-#include "catalogue/flatbelts.h"
+#include "catalogue/calculationtables.h"
 #include "catalogue/loadfactors.h"
 #include "engine/proposals.h"
 #include "units/units.h"
@@ -100,7 +100,6 @@ std::string Factors(const ParsedArgs& args, DriveProject& p, DutyFactors& f) {
         if (!row || *row < 0 || *row >= kDrivenMachineCount || *row != std::floor(*row))
             return "--machine takes the row of the driven machine list, 0 to " +
                    std::to_string(kDrivenMachineCount - 1) + ", not \"" + PlainText(m) + "\"";
-        DatiLoadFactorC3(p);
         LookUpLoadFactor(p, static_cast<int>(*row), d[0] - '0');
     }
     if (hours != args.values.end()) {
@@ -397,14 +396,15 @@ void WriteJson(std::ostream& out, const ProposeOptions& o, const ProposalResult&
 int runPropose(const Invocation& call) {
     DriveProject p;
     InitUnitTables(p);
+    // What step 1 loads: the load factors the options pick from and the flat
+    // belt data sheet the flat belt pulleys read.
+    LoadStep1Tables(p);
     ProposeOptions o;
     const std::string error = ParseProposeOptions(call.args, p, o);
     if (!error.empty()) {
         call.err << kName << error << "\n";
         return kExitUsage;
     }
-    // What step 1 loads: the flat belt data sheet the flat belt pulleys read.
-    DatiFlatBelt(p);
     const std::vector<ProposalBelt> belts = ProposalBeltsOfFamilies(o.families);
     const ProposalResult result = ProposeDrives(p, o.duty, belts);
     if (o.json)

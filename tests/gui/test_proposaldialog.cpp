@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "catalogue/flatbelts.h"
+#include "catalogue/calculationtables.h"
 #include "engine/proposals.h"
 #include "guitestsupport.h"
 #include "screens/proposaldialog.h"
@@ -23,7 +23,7 @@ namespace {
 DriveProject OrvantoT(double kw, double rpm) {
     DriveProject p;
     InitUnitTables(p);
-    DatiFlatBelt(p);
+    LoadStep1Tables(p);
     p.beltType = "ORVANTO T";
     p.beltFamily = "ORVANTO";
     p.power = kw * 1000;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "catalogue/beltids.h"
-#include "catalogue/flatbelts.h"
+#include "catalogue/calculationtables.h"
 #include "catalogue/loadfactors.h"
 #include "engine/designsequence.h"
 #include "engine/navigation.h"
@@ -25,7 +25,7 @@ namespace {
 // A project as the program has it once step 1 is loaded.
 DriveProject Base() {
     DriveProject p = StartedProject();
-    DatiFlatBelt(p);
+    LoadStep1Tables(p);
     return p;
 }
 
