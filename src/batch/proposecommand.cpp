@@ -150,7 +150,7 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
         double driven = 0;
         error = Number(args, "--driven-rpm", driven);
         if (!error.empty()) return error;
-        if (!(driven > 0 && ToInternal(p, kAngularVelocity, driven) <= kMaxDutySpeed))
+        if (!(driven > 0 && ToInternal(p, kAngularVelocity, driven) <= EntryLimit(kAngularVelocity)))
             return "--driven-rpm: the speed of the driven pulley must be above 0 and at most 1000000 rpm.";
         duty.ratio = rpm / driven;
     }

@@ -337,28 +337,28 @@ std::optional<double> ParseDutyNumber(std::string_view text) {
 
 std::optional<DutyProblem> CheckProposalDuty(const ProposalDuty& duty) {
     auto within = [](double v, double max) { return v > 0 && v <= max; };
-    if (!within(duty.power, kMaxDutyPower))
+    if (!within(duty.power, EntryLimit(kPower)))
         return DutyProblem{DutyField::Power, "The power must be above 0 and at most 10 MW."};
-    if (!within(duty.driverSpeed, kMaxDutySpeed))
+    if (!within(duty.driverSpeed, EntryLimit(kAngularVelocity)))
         return DutyProblem{DutyField::DriverSpeed,
                            "The speed of the driver pulley must be above 0 and at most 1000000 rpm."};
-    if (!within(duty.ratio, kMaxDutyRatio))
+    if (!within(duty.ratio, EntryLimit(kPlainNumber)))
         return DutyProblem{DutyField::Ratio, "The speed ratio must be above 0 and at most 100."};
-    if (!(duty.ratioTolerance >= 0 && duty.ratioTolerance < kMaxDutyTolerance))
+    if (!(duty.ratioTolerance >= 0 && duty.ratioTolerance < 1))
         return DutyProblem{DutyField::RatioTolerance, "The ratio tolerance must be at least 0 and below 100 %."};
-    if (!within(duty.centreMin, kMaxDutyLength) || !within(duty.centreMax, kMaxDutyLength))
+    if (!within(duty.centreMin, EntryLimit(kLength)) || !within(duty.centreMax, EntryLimit(kLength)))
         return DutyProblem{DutyField::CentreDistance, "The centre distances must be above 0 and at most 100 m."};
     if (duty.centreMin > duty.centreMax)
         return DutyProblem{DutyField::CentreDistance,
                            "The smallest centre distance must not be above the largest."};
     const DutyFactors& f = duty.factors;
     const double timing = static_cast<double>(f.loadFactor) + static_cast<double>(f.operationTime);
-    if (!within(f.loadFactor, kMaxDutyFactor) || !within(timing, kMaxDutyFactor) ||
-        !within(f.factor, kMaxDutyFactor))
+    if (!within(f.loadFactor, EntryLimit(kPlainNumber)) || !within(timing, EntryLimit(kPlainNumber)) ||
+        !within(f.factor, EntryLimit(kPlainNumber)))
         return DutyProblem{DutyField::ServiceFactor, "The service factor must be above 0 and at most 100."};
-    if (!(duty.maxWidth >= 0 && duty.maxWidth <= kMaxDutyLength))
+    if (!(duty.maxWidth >= 0 && duty.maxWidth <= EntryLimit(kLength)))
         return DutyProblem{DutyField::MaxWidth, "The widest belt allowed must be above 0 and at most 100 m."};
-    if (!(duty.maxDiameter >= 0 && duty.maxDiameter <= kMaxDutyLength))
+    if (!(duty.maxDiameter >= 0 && duty.maxDiameter <= EntryLimit(kLength)))
         return DutyProblem{DutyField::MaxDiameter,
                            "The largest pulley allowed must be above 0 and at most 100 m."};
     return std::nullopt;

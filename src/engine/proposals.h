@@ -41,14 +41,6 @@ struct ProposalDuty {
     double maxDiameter = 0;       // m, pitch diameter of either pulley, 0 = any
 };
 
-// The limits a duty value must keep, as the numeric entry keeps them.
-inline constexpr double kMaxDutyPower = 1e7;            // W
-inline constexpr double kMaxDutySpeed = 1e6 * 6.283185308 / 60;  // rad/s
-inline constexpr double kMaxDutyRatio = 100;
-inline constexpr double kMaxDutyTolerance = 1;          // 100 %
-inline constexpr double kMaxDutyLength = 100;           // m
-inline constexpr double kMaxDutyFactor = 100;
-
 enum class DutyField { Power, DriverSpeed, Ratio, RatioTolerance, CentreDistance, ServiceFactor, MaxWidth, MaxDiameter };
 
 struct DutyProblem {
@@ -56,8 +48,8 @@ struct DutyProblem {
     std::string text;  // a sentence for the user: "The power must be above 0 and at most 10 MW."
 };
 
-// The first value of the duty the search cannot take; nothing when the duty
-// can be searched.
+// The first value of the duty the search cannot take, by the limits of the
+// entry boxes (EntryLimit); nothing when the duty can be searched.
 std::optional<DutyProblem> CheckProposalDuty(const ProposalDuty& duty);
 
 // A number typed for the duty: the whole text, "," read as ".". Nothing
