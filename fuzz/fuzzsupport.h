@@ -30,14 +30,14 @@ inline std::uint64_t Hash(const std::uint8_t* data, std::size_t size) {
     return h;
 }
 
-// Answers every question with the next bit of a seed and every input box
-// with its default text, or now and then something a user might type
-// instead. A run that asks endlessly is a finding: after kMaxDialogs the
+// Answers every question with the next bit drawn from a seed and every
+// input box with its default text, or now and then something a user might
+// type instead. A run that asks endlessly is a finding: after kMaxDialogs the
 // harness stops it.
 class FuzzDialogs : public Dialogs {
 public:
     static constexpr int kMaxDialogs = 2000;
-    explicit FuzzDialogs(std::uint64_t seed) : seed_(seed) {}
+    explicit FuzzDialogs(std::uint64_t seed) : state_(seed) {}
 
     MsgAnswer message(const std::string&, const std::string&, MsgIcon, MsgButtons buttons,
                       MsgAnswer) override {
@@ -63,14 +63,22 @@ public:
     void setBusy(bool) override {}
 
 private:
+    // splitmix64: answers that never repeat in a cycle, so that a box asked
+    // again sooner or later gets another answer, as from a user.
     int bit() {
-        const int b = static_cast<int>((seed_ >> (bits_ % 64)) & 1U);
-        ++bits_;
-        return b;
+        if (bits_ % 64 == 0) {
+            state_ += 0x9e3779b97f4a7c15ULL;
+            std::uint64_t z = state_;
+            z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+            z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+            word_ = z ^ (z >> 31);
+        }
+        return static_cast<int>((word_ >> (bits_++ % 64)) & 1U);
     }
     void count() { FUZZ_CHECK(++dialogs_ <= kMaxDialogs, "the program keeps asking"); }
 
-    std::uint64_t seed_;
+    std::uint64_t state_;
+    std::uint64_t word_ = 0;
     unsigned bits_ = 0;
     int dialogs_ = 0;
 };

@@ -88,11 +88,13 @@ std::string WithCommaAsPoint(std::string text) {
 
 // A width beyond 100 m (QUINDEL: 10000 ribs) is a slip of the keyboard, and
 // its rating would overflow: refused with a message that names the limit.
+double WidthLimit(const DriveProject& p) {
+    return p.beltFamily == kQuindel ? kTeethEntryLimit : EntryLimit(kLength);
+}
 bool RefuseWidthBeyondLimit(const DriveProject& p, Dialogs& d, double value) {
-    const bool ribs = p.beltFamily == kQuindel;
-    const double limit = ribs ? kTeethEntryLimit : EntryLimit(kLength);
-    if (value <= limit) return false;
-    d.message(LimitMessage(p, ribs ? kPlainNumber : kLength, limit), kWarningTitle, MsgIcon::Warning);
+    if (value <= WidthLimit(p)) return false;
+    d.message(LimitMessage(p, p.beltFamily == kQuindel ? kPlainNumber : kLength, WidthLimit(p)), kWarningTitle,
+              MsgIcon::Warning);
     return true;
 }
 
@@ -385,6 +387,13 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
                 return;
             }
             p.beltWidth = Int(p.beltWidthCalculated * 1000.0 + 1.0) / 1000.0;
+        }
+        // A width beyond the limit is made by nobody, and the box would not
+        // take it back either.
+        if (p.beltWidth > WidthLimit(p)) {
+            d.message(kAvailableTooSmall, kWarningTitle, MsgIcon::Warning);
+            p.calcState = 1;
+            return;
         }
     }
 

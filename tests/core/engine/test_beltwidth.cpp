@@ -540,6 +540,9 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
         // Beyond any belt: its rating would overflow.
         {"conveyor belt 1e400 wide, then 50", "FENDARO", "FXA14", 5, 0.1, 180, 2000, {"1e400", "50"}, "", "", "",
          {"Please, insert values up to 100000 [mm]."}, 0, 0.05, 0},
+        {"a gigawatt on a flat belt: over 100 m wide", "FENDARO", "FXA1", 5, 0.1, 180, 1e9, {}, "", "", "",
+         {"Available belts are too small !\rPlease check the data and contact VESTRANO Technical Staff !!"}, 1, 0,
+         0},
         {"20000 ribs, then 4", "QUINDEL", "ZB2", 5, 0.075, 180, 400, {"20000", "4"}, "", "", "",
          {"Please, insert values up to 10000."}, 0, 4, 4 * 340},
     };
