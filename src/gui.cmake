@@ -1,25 +1,32 @@
-# The desktop program: Qt widgets on top of the core. Included by
-# src/CMakeLists.txt when BELT_GUI is ON.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Svg PrintSupport)
+# The Qt part of the program. Included by src/CMakeLists.txt when BELT_GUI is
+# ON, before the batch tool, which paints pages with the libraries below.
+find_package(Qt6 REQUIRED COMPONENTS Gui Widgets Svg PrintSupport)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
 # ALSA only to keep its messages about a missing sound card off stderr.
 pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
 
+# Painters and printed pages need Qt Gui only (no widgets), so the headless
+# batch tool can paint the same pages.
+belt_layer(belt_drawing drawing beltcore Qt6::Gui)
+file(GLOB print_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/print/*.cpp)
+add_library(belt_print STATIC ${print_sources})
+target_include_directories(belt_print PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(belt_print PRIVATE ${BELT_WARNINGS})
+target_link_libraries(belt_print PUBLIC belt_drawing Qt6::Gui)
+
 # Headers are globbed too: AUTOMOC only finds a Q_OBJECT header that has no
 # source file of the same name when the header is part of the target.
 file(GLOB beltgui_sources CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/app/*.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/drawing/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/drawing/*.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/print/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/print/*.h)
+  ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.h)
 list(REMOVE_ITEM beltgui_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 
 add_library(beltgui STATIC ${beltgui_sources})
 set_target_properties(beltgui PROPERTIES AUTOMOC ON)
 target_include_directories(beltgui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(beltgui PRIVATE ${BELT_WARNINGS})
-target_link_libraries(beltgui PUBLIC beltcore Qt6::Widgets Qt6::Svg Qt6::PrintSupport
+target_link_libraries(beltgui PUBLIC belt_print Qt6::Widgets Qt6::Svg Qt6::PrintSupport
                       PkgConfig::FLUIDSYNTH PkgConfig::ALSA)
 
 add_executable(beltcalc ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)

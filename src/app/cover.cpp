@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "drawing/logo.h"
+#include "screens/logowidget.h"
 #include "screens/placeform.h"
 
 namespace belt {

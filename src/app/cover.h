@@ -8,11 +8,11 @@
 #include <QWidget>
 #include <array>
 
+#include "screens/logowidget.h"
+
 class QFrame;
 
 namespace belt {
-
-class LogoWidget;
 
 class Cover : public QWidget {
     Q_OBJECT

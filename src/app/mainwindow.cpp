@@ -61,7 +61,8 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
       designSequence_([](DriveProject& p, Dialogs& d, const QString& form) {
           return form == QLatin1String("STEP3") ? GoOnFromStep3(p, d) : GoOnFromStep4(p, d);
       }),
-      quit_([] { QApplication::quit(); }) {
+      quit_([] { QApplication::quit(); }),
+      print_([this](const PrintJob& job) { ShowPrintPreview(this, job); }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral(" VESTRANO BELT CALCULATION"));
     QPixmap icon(64, 64);
@@ -668,13 +669,13 @@ void MainWindow::mInfo_Click() {
 }
 
 void MainWindow::mPrinter_Click() {
-    // STEP5 prints the calculation report, STEP6 the drawings page, once the
-    // printed pages are part of the program.
+    PrintJob job;
+    if (PrinterPage(activeFormName(), project_, job)) print_(job);
 }
 
 void MainWindow::mPrinter2_Click() {
-    // Prints the catalogue table shown on STEP1 once the printed pages are
-    // part of the program.
+    PrintJob job;
+    if (activeFormName() == QLatin1String("STEP1") && CatalogueTablePage(project_, job)) print_(job);
 }
 
 void MainWindow::mDemo_Click() {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/printing.h"
 #include "engine/designsequence.h"
 #include "platform/dialogs.h"
 #include "screens/menuactions.h"
@@ -81,6 +82,9 @@ public:
     // What ends the program on the closing message's third tick (tests
     // replace it).
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    // Where Print sends its page: the print preview unless a test replaces it.
+    void setPrintHandler(std::function<void(const PrintJob&)> print) { print_ = std::move(print); }
 
     // --- Cover and closing message ------------------------------------------------
     QTimer* flashTimer() const { return flash_; }
@@ -154,6 +158,7 @@ private:
     QPointer<StepScreen> active_;
     DesignSequence designSequence_;
     std::function<void()> quit_;
+    std::function<void(const PrintJob&)> print_;
     std::unique_ptr<TunePlayer> tune_;
     QTextBrowser* helpBrowser_ = nullptr;
     int helpContext_ = 0;

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "batch/batchdialogs.h"
+#include "batch/calculation.h"
 #include "batch/command.h"
 #include "batch/projectjson.h"
 #include "catalogue/calculationtables.h"
@@ -24,17 +25,6 @@ namespace belt::batch {
 namespace {
 
 constexpr const char* kName = "beltcalc-batch calc: ";
-
-struct CalcOptions {
-    std::string file;
-    BatchAnswers answers;
-    int path = 0;  // 0: step on from the saved path, as Go On does
-    int adjustPulley = 0;
-    int axis = kAxisY;
-    bool json = false;
-    std::string save;
-    std::string units{kDefaultUnits};
-};
 
 // A whole positive number, or 0.
 int PositiveInt(const std::string& text) {
@@ -69,13 +59,18 @@ std::string Choice(const ParsedArgs& args, const std::string& name, const char* 
     return "";
 }
 
-std::string ParseCalcOptions(const std::vector<std::string>& argv, CalcOptions& o) {
+}  // namespace
+
+std::string ParseCalcOptions(const std::vector<std::string>& argv, CalcOptions& o,
+                             const std::vector<std::string>& ownOptions) {
     ParsedArgs args;
-    std::string error = ParseArgs(argv,
-                                  {"--length", "--pick", "--double-sided", "--path", "--width",
-                                   "--adjust-pulley", "--axis", "--units", "--save"},
-                                  {"--json"}, args);
+    std::vector<std::string> valueOptions{"--length", "--pick",  "--double-sided", "--path", "--width",
+                                          "--adjust-pulley", "--axis", "--units", "--save"};
+    valueOptions.insert(valueOptions.end(), ownOptions.begin(), ownOptions.end());
+    std::string error = ParseArgs(argv, valueOptions, {"--json"}, args);
     if (!error.empty()) return error;
+    for (const std::string& own : ownOptions)
+        if (const auto it = args.values.find(own); it != args.values.end()) o.own[own] = it->second;
     if (args.positional.empty()) return "which project file? (calc FILE.dat)";
     if (args.positional.size() > 1) return "one project file at a time";
     o.file = args.positional.front();
@@ -121,6 +116,8 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, CalcOptions& 
     }
     return "";
 }
+
+namespace {
 
 // The report as text: the label column, then the value and its unit.
 void WriteReport(std::ostream& out, const DriveProject& p, const std::vector<ReportLine>& lines) {
@@ -222,17 +219,11 @@ int UnplacedPulley(const DriveProject& p) {
     return 0;
 }
 
-// Where the calculation ended and how.
-struct Run {
-    bool done = false;
-    std::string screen = "STEP3";
-};
-
 // Go On on STEP3 and, for three and four pulleys, on STEP4 until the
 // results or a refusal; the pulley moves to the standard length as the
 // mouse would move it. Returns kExitUsage when --path asks for a path the
 // layout does not have.
-int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, Run& run, std::ostream& err) {
+int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, CalcRun& run, std::ostream& err) {
     if (o.path > 0) p.beltPathTable[0][1] = o.path - 1;
     NextStep step = GoOnFromStep3(p, d);
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
@@ -275,49 +266,73 @@ int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, Run& run, 
     return kExitOk;
 }
 
-int runCalc(const Invocation& call) {
-    CalcOptions o;
-    std::string error = ParseCalcOptions(call.args, o);
-    DriveProject p;
+}  // namespace
+
+int OpenAndCalculate(const CalcOptions& o, DriveProject& p, BatchDialogs& d, CalcRun& run, std::ostream& err) {
     InitUnitTables(p);
-    if (error.empty()) error = ApplyUnitList(p, o.units);
+    const std::string error = ApplyUnitList(p, o.units);
     if (!error.empty()) {
-        call.err << kName << error << "\n";
+        err << kName << error << "\n";
         return kExitUsage;
     }
 
     bool partial = false;
-    if (OpenProject(o.file, p, call.err, partial) != kExitOk) return kExitUsage;
+    if (OpenProject(o.file, p, err, partial) != kExitOk) return kExitUsage;
     if (p.pulleyCount < 2 || p.pulleyCount > 4 || p.beltName.empty() || p.beltPitchCode.empty()) {
-        call.err << kName << PlainText(o.file)
-                 << " has no pulley data yet: it was saved before the belt and the drive were chosen\n";
+        err << kName << PlainText(o.file)
+            << " has no pulley data yet: it was saved before the belt and the drive were chosen\n";
         return kExitUsage;
     }
     if ((o.path > 0 || o.adjustPulley > 0) && p.pulleyCount == 2) {
-        call.err << kName << (o.path > 0 ? "--path" : "--adjust-pulley")
-                 << " applies to drives of three or four pulleys\n";
+        err << kName << (o.path > 0 ? "--path" : "--adjust-pulley")
+            << " applies to drives of three or four pulleys\n";
         return kExitUsage;
     }
     if (o.adjustPulley > p.pulleyCount) {
-        call.err << kName << "--adjust-pulley " << o.adjustPulley << ": the drive has " << p.pulleyCount
-                 << " pulleys\n";
+        err << kName << "--adjust-pulley " << o.adjustPulley << ": the drive has " << p.pulleyCount
+            << " pulleys\n";
         return kExitUsage;
     }
 
     // The tables the file does not hold, as the screens load them.
     LoadCalculationTables(p);
 
-    BatchDialogs d(o.answers, call.err);
-    Run run;
     try {
-        const int status = Calculate(p, d, o, run, call.err);
-        if (status != kExitOk) return status;
+        return Calculate(p, d, o, run, err);
     } catch (const MissingAnswer& e) {
-        call.err << kName << e.what();
-        if (!e.option.empty()) call.err << ": answer it with " << e.option;
-        call.err << "\n";
+        err << kName << e.what();
+        if (!e.option.empty()) err << ": answer it with " << e.option;
+        err << "\n";
         return kExitUsage;
     }
+}
+
+void ExplainStop(const DriveProject& p, const CalcRun& run, std::ostream& err) {
+    err << kName << "the calculation stopped on " << run.screen;
+    // The overlap check refuses a pulley still at the origin without a
+    // word: on the screen the user sees it there, here nobody does.
+    const int unplaced = UnplacedPulley(p);
+    if (unplaced > 0)
+        err << ": pulley " << unplaced << " has no position yet (it sits on the driver pulley at 0, 0)\n";
+    else
+        err << " (the message above says why)\n";
+}
+
+namespace {
+
+int runCalc(const Invocation& call) {
+    CalcOptions o;
+    const std::string error = ParseCalcOptions(call.args, o);
+    if (!error.empty()) {
+        call.err << kName << error << "\n";
+        return kExitUsage;
+    }
+
+    DriveProject p;
+    BatchDialogs d(o.answers, call.err);
+    CalcRun run;
+    const int status = OpenAndCalculate(o, p, d, run, call.err);
+    if (status != kExitOk) return status;
 
     if (!o.save.empty()) {
         const SaveResult saved = ProjectFile::save(p, o.save, run.screen);
@@ -341,15 +356,7 @@ int runCalc(const Invocation& call) {
         WriteReport(call.out, p, report);
     }
     if (!run.done) {
-        call.err << kName << "the calculation stopped on " << run.screen;
-        // The overlap check refuses a pulley still at the origin without a
-        // word: on the screen the user sees it there, here nobody does.
-        const int unplaced = UnplacedPulley(p);
-        if (unplaced > 0)
-            call.err << ": pulley " << unplaced
-                     << " has no position yet (it sits on the driver pulley at 0, 0)\n";
-        else
-            call.err << " (the message above says why)\n";
+        ExplainStop(p, run, call.err);
         return kExitFailure;
     }
     return kExitOk;
@@ -368,7 +375,20 @@ const Registration kCalc{{
     "answered by the options below. The results report is printed as text, or\n"
     "with --json as one JSON object: every project variable under its own name\n"
     "in internal units (arrays indexed from 0), \"messages\" and \"report\".\n\n"
-    "Options:\n"
+    "Options:\n" +
+        std::string(kCalcAnswerOptionsHelp) +
+        "  --json                     the project, the messages and the report as JSON\n"
+        "  --save OUT.dat             save the project as the calculation left it\n" +
+        UnitListHelp() +
+        "\nExit status: 0 done, 1 the calculation stopped (the message says why),\n"
+        "2 unreadable project file or wrong options (a question no option answers\n"
+        "included).\n",
+    runCalc,
+}};
+
+}  // namespace
+
+const char* const kCalcAnswerOptionsHelp =
     "  --length standard|rounded  the standard length question: a length of the\n"
     "                             catalogue list or a whole number of pitches\n"
     "  --pick shorter|longer      which of the two lengths offered\n"
@@ -379,16 +399,6 @@ const Registration kCalc{{
     "  --adjust-pulley K --axis x|y\n"
     "                             move pulley K (2..4) along X or Y until the layout\n"
     "                             has the chosen length (an omega drive changes its\n"
-    "                             stroke instead, with --axis y)\n"
-    "  --json                     the project, the messages and the report as JSON\n"
-    "  --save OUT.dat             save the project as the calculation left it\n" +
-        UnitListHelp() +
-        "\nExit status: 0 done, 1 the calculation stopped (the message says why),\n"
-        "2 unreadable project file or wrong options (a question no option answers\n"
-        "included).\n",
-    runCalc,
-}};
-
-}  // namespace
+    "                             stroke instead, with --axis y)\n";
 
 }  // namespace belt::batch

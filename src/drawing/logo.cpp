@@ -71,13 +71,47 @@ void DrawLogo(QPainter& painter, const QRectF& rect, bool withWordMark) {
     painter.restore();
 }
 
-LogoWidget::LogoWidget(QWidget* parent, bool withWordMark) : QWidget(parent), withWordMark_(withWordMark) {
-    setAttribute(Qt::WA_TranslucentBackground);
-}
+void DrawPhone(QPainter& p, const QRectF& rect, const QColor& body, const QColor& dial) {
+    // A desk telephone: handset on top of a rounded base with a dial.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = std::min(rect.width(), rect.height());
+    p.translate(rect.left() + (rect.width() - s) / 2, rect.top() + (rect.height() - s) / 2);
+    p.scale(s / 100.0, s / 100.0);
 
-void LogoWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    DrawLogo(p, QRectF(rect()), withWordMark_);
+    QPainterPath handset;
+    handset.moveTo(8, 34);
+    handset.cubicTo(8, 14, 92, 14, 92, 34);
+    handset.lineTo(92, 42);
+    handset.lineTo(72, 42);
+    handset.lineTo(70, 32);
+    handset.cubicTo(58, 28, 42, 28, 30, 32);
+    handset.lineTo(28, 42);
+    handset.lineTo(8, 42);
+    handset.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawPath(handset);
+
+    QPainterPath base;
+    base.moveTo(30, 40);
+    base.lineTo(70, 40);
+    base.lineTo(90, 86);
+    base.quadTo(90, 92, 84, 92);
+    base.lineTo(16, 92);
+    base.quadTo(10, 92, 10, 86);
+    base.closeSubpath();
+    p.drawPath(base);
+
+    p.setBrush(dial);
+    p.drawEllipse(QPointF(50, 66), 14, 14);
+    p.setBrush(body);
+    p.drawEllipse(QPointF(50, 66), 5, 5);
+    for (int i = 0; i < 10; ++i) {
+        const double a = (i * 27.0 + 200.0) * 3.141592654 / 180.0;
+        p.drawEllipse(QPointF(50 + 10 * std::cos(a), 66 + 10 * std::sin(a)), 1.8, 1.8);
+    }
+    p.restore();
 }
 
 }  // namespace belt

@@ -2,8 +2,8 @@
 // badge. Painted, not loaded, so it is sharp on screen, in PDFs and on paper.
 #pragma once
 
+#include <QColor>
 #include <QRectF>
-#include <QWidget>
 
 class QPainter;
 
@@ -13,17 +13,8 @@ namespace belt {
 // ratio (width : height = 1 : 1.15 with the word mark below the badge).
 void DrawLogo(QPainter& painter, const QRectF& rect, bool withWordMark = true);
 
-// A widget that shows the emblem (the cover's LOGO, the printed PrintLogo).
-class LogoWidget : public QWidget {
-    Q_OBJECT
-public:
-    explicit LogoWidget(QWidget* parent = nullptr, bool withWordMark = false);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    bool withWordMark_;
-};
+// The small desk telephone in front of the maker's contact line, centred in
+// rect: `body` for the set, `dial` for the dial's face.
+void DrawPhone(QPainter& painter, const QRectF& rect, const QColor& body, const QColor& dial);
 
 }  // namespace belt

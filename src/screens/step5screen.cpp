@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -23,6 +22,7 @@
 #include "engine/pulleydata.h"
 #include "engine/report.h"
 #include "project/driveproject.h"
+#include "screens/logowidget.h"
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
@@ -240,47 +240,8 @@ PhonePicture::PhonePicture(QWidget* parent) : QWidget(parent) {
 }
 
 void PhonePicture::paintEvent(QPaintEvent*) {
-    // A desk telephone: handset on top of a rounded base with a dial.
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = std::min(width(), height());
-    p.translate((width() - s) / 2, (height() - s) / 2);
-    p.scale(s / 100.0, s / 100.0);
-    const QColor body(255, 255, 0);
-    const QColor dark(8, 16, 52);
-
-    QPainterPath handset;
-    handset.moveTo(8, 34);
-    handset.cubicTo(8, 14, 92, 14, 92, 34);
-    handset.lineTo(92, 42);
-    handset.lineTo(72, 42);
-    handset.lineTo(70, 32);
-    handset.cubicTo(58, 28, 42, 28, 30, 32);
-    handset.lineTo(28, 42);
-    handset.lineTo(8, 42);
-    handset.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(body);
-    p.drawPath(handset);
-
-    QPainterPath base;
-    base.moveTo(30, 40);
-    base.lineTo(70, 40);
-    base.lineTo(90, 86);
-    base.quadTo(90, 92, 84, 92);
-    base.lineTo(16, 92);
-    base.quadTo(10, 92, 10, 86);
-    base.closeSubpath();
-    p.drawPath(base);
-
-    p.setBrush(dark);
-    p.drawEllipse(QPointF(50, 66), 14, 14);
-    p.setBrush(body);
-    p.drawEllipse(QPointF(50, 66), 5, 5);
-    for (int i = 0; i < 10; ++i) {
-        const double a = (i * 27.0 + 200.0) * 3.141592654 / 180.0;
-        p.drawEllipse(QPointF(50 + 10 * std::cos(a), 66 + 10 * std::sin(a)), 1.8, 1.8);
-    }
+    DrawPhone(p, QRectF(rect()), QColor(255, 255, 0), kPageBackground);
 }
 
 // ---------------------------------------------------------------------------

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "app/cover.h"
-#include "drawing/logo.h"
+#include "screens/logowidget.h"
 #include "guitestsupport.h"
 #include "screens/placeform.h"
 #include "units/units.h"

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "catalogue/flatbelts.h"
-#include "drawing/logo.h"
+#include "screens/logowidget.h"
 #include "engine/designsequence.h"
 #include "engine/pulleydata.h"
 #include "guitestsupport.h"

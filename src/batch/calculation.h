@@ -1,0 +1,54 @@
+// The design calculation of a saved project as calc runs it, shared with the
+// commands that print its results (report, drawing): the answer options, the
+// opening checks and the run of Go On through the pulley data and layout.
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "batch/batchdialogs.h"
+#include "batch/command.h"
+#include "engine/layouteditor.h"
+#include "project/driveproject.h"
+
+namespace belt::batch {
+
+struct CalcOptions {
+    std::string file;
+    BatchAnswers answers;
+    int path = 0;  // 0: step on from the saved path, as Go On does
+    int adjustPulley = 0;
+    int axis = kAxisY;
+    bool json = false;
+    std::string save;
+    std::string units{kDefaultUnits};
+    // Values of the calling command's own options (ownOptions below).
+    std::map<std::string, std::string> own;
+};
+
+// Reads calc's options and, with their values, the command's own value
+// options. Returns "" or the error.
+std::string ParseCalcOptions(const std::vector<std::string>& argv, CalcOptions& o,
+                             const std::vector<std::string>& ownOptions = {});
+
+// Where the calculation ended and how.
+struct CalcRun {
+    bool done = false;
+    std::string screen = "STEP3";
+};
+
+// Sets the units, opens the project, checks that it can be calculated, loads
+// the catalogue tables of its belt and runs the calculation; every message
+// goes to err. Returns kExitOk (run.done tells whether the results were
+// reached) or the exit status of a refusal.
+int OpenAndCalculate(const CalcOptions& o, DriveProject& p, BatchDialogs& d, CalcRun& run, std::ostream& err);
+
+// Why a calculation that did not reach the results stopped.
+void ExplainStop(const DriveProject& p, const CalcRun& run, std::ostream& err);
+
+// The answer options' help text (the lines under "Options:").
+extern const char* const kCalcAnswerOptionsHelp;
+
+}  // namespace belt::batch
