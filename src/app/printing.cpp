@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 
 #include "engine/applicationdata.h"
 #include "print/calculationreport.h"
@@ -39,6 +40,8 @@ void ShowPrintPreview(QWidget* parent, const PrintJob& job) {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(job.title);
     QPrintPreviewDialog preview(&printer, parent);
+    // Large enough to read the page without zooming first.
+    if (parent) preview.resize(parent->size() * 0.85);
     preview.setWindowTitle(QStringLiteral("VESTRANO BELT CALCULATION - ") + job.title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&job](QPrinter* target) {
         QPainter painter(target);

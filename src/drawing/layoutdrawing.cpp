@@ -11,7 +11,7 @@
 #include "engine/checks.h"
 #include "engine/layout.h"
 #include "project/driveproject.h"
-#include "screens/screenstyle.h"
+#include "screens/stylecolours.h"
 
 namespace belt {
 

@@ -10,6 +10,7 @@
 #include "print/pagecanvas.h"
 #include "print/pageheading.h"
 #include "project/driveproject.h"
+#include "screens/stylecolours.h"
 
 namespace belt {
 
@@ -38,14 +39,15 @@ struct FrameColumns {
 constexpr FrameColumns kLeftFrames{9, 57, 95};
 constexpr FrameColumns kRightFrames{103, 166, 198};
 
-// A long remark breaks at the first blank beyond this X.
+// A long remark breaks at the first blank beyond this X; a word that would
+// run into the right half (its frames start at X 103) breaks where it gets there.
 constexpr double kWrapX = 88;
+constexpr double kRemarksEnd = 101;
 constexpr double kFirstRemarksY = 18;
 constexpr double kRightHalfY = 2;
 // Space kept between the lowest line of a half and the footer.
 constexpr double kFooterGap = 1;
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // One half of the page, written top-down like a printer: a current Y, a
 // current font and column positions in character widths. A half is written
@@ -107,15 +109,15 @@ void WriteLine(Half& h, const ReportLine& l, int label, int value, int unit, int
             return;
         case ReportLineKind::PulleyTitle:
             h.font(12);
-            h.at(titleColumn, Text(l.label));
+            h.at(titleColumn, style::qs(l.label));
             h.endLine();
             h.font(10);
             return;
         case ReportLineKind::Item:
             h.font(10, true, l.italic);
-            if (l.column == ReportColumn::Label && !l.label.empty()) h.at(label, Text(l.label));
-            if (!l.value.empty()) h.at(value, Text(l.value));
-            if (!l.unit.empty()) h.at(unit, Text(l.unit));
+            if (l.column == ReportColumn::Label && !l.label.empty()) h.at(label, style::qs(l.label));
+            if (!l.value.empty()) h.at(value, style::qs(l.value));
+            if (!l.unit.empty()) h.at(unit, style::qs(l.unit));
             h.font(10);
             break;
     }
@@ -123,10 +125,10 @@ void WriteLine(Half& h, const ReportLine& l, int label, int value, int unit, int
 }
 
 // The remarks from position 9: a line break starts a new line there, a
-// blank beyond X 88 wraps the text, and a word that would leave the frame
-// is broken where it reaches the frame's edge.
+// blank beyond X 88 wraps the text, and a word too long for the left half
+// is broken at its end.
 void WriteRemarks(Half& h, const std::string& remarks) {
-    const QString text = Text(remarks);
+    const QString text = style::qs(remarks);
     const double start = h.column(kLeftLabel);
     h.at(kLeftLabel, QStringLiteral("Remarks:"));
     h.endLine();
@@ -154,7 +156,7 @@ void WriteRemarks(Half& h, const std::string& remarks) {
             continue;
         }
         const double w = h.canvas().textWidth(QString(ch));
-        if (x + w > kLeftFrames.right) breakLine();
+        if (x + w > kRemarksEnd) breakLine();
         run += ch;
         x += w;
     }
@@ -181,7 +183,7 @@ void WriteLeftHalf(Half& h, const DriveProject& p, const std::vector<ReportLine>
 
     h.font(14);
     h.at(kLeftLabel, QStringLiteral("Belt code"));
-    h.at(kCodeValue, Text(p.beltCode));
+    h.at(kCodeValue, style::qs(p.beltCode));
     h.endLine();
     h.font(10);
     h.endLine();
@@ -256,7 +258,7 @@ void PaintCalculationReport(QPainter& painter, const QRectF& page, const DrivePr
     PaintMakerHeading(c, HeadingPlaces{QRectF(6, 3, 8, 10), QRectF(20, 9, 5, 3), QPointF(20, 2), QPointF(26, 10)});
 
     c.setFont(14, true, false);
-    const QString title = Text(TitoloBox(p).title);
+    const QString title = style::qs(TitoloBox(p).title);
     c.text(49 - c.textWidth(title) / 2, 14, title);
 
     const std::vector<ReportLine> lines = BuildResultsReport(p);

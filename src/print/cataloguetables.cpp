@@ -14,6 +14,7 @@
 #include "drawing/logo.h"
 #include "print/pagecanvas.h"
 #include "project/driveproject.h"
+#include "screens/stylecolours.h"
 
 namespace belt {
 
@@ -55,7 +56,6 @@ struct Block {
 constexpr std::array<Block, 3> kBlocks = {{{"ORVANTO", 17, 24}, {"SELKIRA", 41, 34}, {"TAVOREN", 75, 25}}};
 constexpr double kHeadingRight = 17;
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 double ExecutionRowTop(int column) {
     return kTableTop + kFamilyRowHeight + kProfileRowHeight + (column - kFirstExecution) * kExecutionRowHeight;
@@ -158,7 +158,7 @@ void PaintHeadingColumn(PageCanvas& c, const DriveProject& t) {
 
     for (int col = kFirstExecution; col <= kLastLimit; ++col) {
         QRectF cell(kCaptionStrip + 0.4, RowTop(col), kHeadingRight - kCaptionStrip - 0.8, RowHeight(col));
-        const QString name = Text(t.feasibilityTable[col][1]);
+        const QString name = style::qs(t.feasibilityTable[col][1]);
         c.setFont(kTablePoints, true, false);
         double points = kTablePoints;
         if (c.textWidth(name) > cell.width()) points *= cell.width() / c.textWidth(name);
@@ -169,7 +169,7 @@ void PaintHeadingColumn(PageCanvas& c, const DriveProject& t) {
     // Group captions: runs of equal heading-row texts among the executions.
     auto caption = [&](int col) {
         if (col >= kFirstCleatsColumn) return QStringLiteral("cleats");
-        return Text(t.feasibilityTable[col][0]).replace(QLatin1Char('\r'), QLatin1Char(' ')).simplified();
+        return style::qs(t.feasibilityTable[col][0]).replace(QLatin1Char('\r'), QLatin1Char(' ')).simplified();
     };
     int first = kFirstExecution;
     for (int col = kFirstExecution; col <= kLastExecution + 1; ++col) {
@@ -202,7 +202,7 @@ void PaintFamilyBlock(PageCanvas& c, const DriveProject& t, const Block& b) {
         if (i > 0) c.line(x, kTableTop + kFamilyRowHeight, x, RowTop(kFirstLimit));
         const int r = rows[i];
         CellText(c, QRectF(x, kTableTop + kFamilyRowHeight, colWidth, kProfileRowHeight),
-                 Text(t.feasibilityTable[1][r]), kTablePoints, true, Turn::Always);
+                 style::qs(t.feasibilityTable[1][r]), kTablePoints, true, Turn::Always);
         for (int col = kFirstExecution; col <= kLastExecution; ++col)
             DrawSymbol(c, QRectF(x, RowTop(col), colWidth, RowHeight(col)), t.feasibilityTable[col][r]);
     }
@@ -216,7 +216,7 @@ void PaintFamilyBlock(PageCanvas& c, const DriveProject& t, const Block& b) {
             const double x = b.left + static_cast<double>(first) * colWidth;
             if (first > 0) c.line(x, RowTop(col), x, RowTop(col) + RowHeight(col));
             CellText(c, QRectF(x, RowTop(col), static_cast<double>(i - first) * colWidth, RowHeight(col)),
-                     Text(t.feasibilityTable[col][rows[first]]), kTablePoints, false);
+                     style::qs(t.feasibilityTable[col][rows[first]]), kTablePoints, false);
             first = i;
         }
     }
@@ -269,7 +269,7 @@ void PaintIdlerTable(PageCanvas& c, const DriveProject& t) {
         for (int col = 0; col < kIdlerCols; ++col) {
             const QRectF cell(x[static_cast<std::size_t>(col)], top,
                               x[static_cast<std::size_t>(col) + 1] - x[static_cast<std::size_t>(col)], height);
-            const QString text = Text(t.idlerTable[row][col]);
+            const QString text = style::qs(t.idlerTable[row][col]);
             if (row == 0) {
                 CellText(c, QRectF(cell.left(), cell.top(), cell.width(), rowHeight), text, 10, true);
                 CellText(c, QRectF(cell.left(), cell.top() + rowHeight, cell.width(), rowHeight),

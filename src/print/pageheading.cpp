@@ -5,12 +5,12 @@
 #include "drawing/logo.h"
 #include "engine/report.h"
 #include "print/pagecanvas.h"
+#include "screens/stylecolours.h"
 
 namespace belt {
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromStdString(std::string(s)); }
 
 void FooterFont(PageCanvas& c) { c.setFont(9, false, false); }
 
@@ -20,15 +20,15 @@ void PaintMakerHeading(PageCanvas& c, const HeadingPlaces& at) {
     DrawLogo(c.painter(), c.device(at.logo), false);
     DrawPhone(c.painter(), c.device(at.phone), Qt::black, Qt::white);
     c.setFont(24, true, true);
-    c.text(at.name.x(), at.name.y(), Text(kMakerName));
+    c.text(at.name.x(), at.name.y(), style::qs(kMakerName));
     const double next = at.name.y() + c.lineHeight();
     c.setFont(10, true, false);
-    c.text(at.name.x(), next, Text(kPostalAddress));
-    c.text(at.contact.x(), at.contact.y(), Text(kContactLine));
+    c.text(at.name.x(), next, style::qs(kPostalAddress));
+    c.text(at.contact.x(), at.contact.y(), style::qs(kContactLine));
 }
 
 QString FooterText(const QDate& date) {
-    return date.toString(QStringLiteral("dd-MM-yy")) + QStringLiteral(" - by ") + Text(kMakerName);
+    return date.toString(QStringLiteral("dd-MM-yy")) + QStringLiteral(" - by ") + style::qs(kMakerName);
 }
 
 double FooterTop(PageCanvas& c) {

@@ -187,3 +187,6 @@ belt_batch_test(propose_machine_without_driver EXIT 2
   ARGS "${known_duty}|--machine|12" STDERR "--driver and --machine go together")
 belt_batch_test(propose_factor_and_machine EXIT 2
   ARGS "${known_duty}|--service-factor|1.4|--hours|16-24" STDERR "--service-factor replaces --driver, --machine and --hours")
+
+# The commands that write pages and layouts.
+include(${CMAKE_CURRENT_LIST_DIR}/pages.cmake)

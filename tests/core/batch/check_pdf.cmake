@@ -1,0 +1,67 @@
+cmake_minimum_required(VERSION 3.25)
+# Runs beltcalc-batch with an empty environment (no display, no Qt settings)
+# and checks the PDF page it wrote.
+#   -DBATCH=<tool> -DARGS=<arguments separated by |> -DPDF=<the file it writes>
+#   -DEXIT=<status>  -DSTDERR=<regex that stderr must match, optional>
+#   -DTEXT=<regexes separated by @@>: they must match the text of the page
+#     (pdftotext -layout) one after the other, in this order.
+#   -DABSENT=<regexes separated by @@> that must match nowhere on the page.
+# A page is checked for being vector: its fonts are embedded and it holds no
+# image. With EXIT other than 0 no PDF may have been written.
+string(REPLACE "|" ";" args "${ARGS}")
+file(REMOVE "${PDF}")
+execute_process(COMMAND env -i "${BATCH}" ${args} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+
+set(failed "")
+if(NOT status STREQUAL "${EXIT}")
+  string(APPEND failed "exit status ${status}, expected ${EXIT}\n")
+endif()
+if(NOT "${STDERR}" STREQUAL "" AND NOT err MATCHES "${STDERR}")
+  string(APPEND failed "stderr does not match: ${STDERR}\n")
+endif()
+
+if(NOT EXIT STREQUAL "0")
+  if(EXISTS "${PDF}")
+    string(APPEND failed "a PDF was written although the command failed\n")
+  endif()
+elseif(NOT EXISTS "${PDF}")
+  string(APPEND failed "no PDF written\n")
+else()
+  execute_process(COMMAND pdftotext -layout "${PDF}" - OUTPUT_VARIABLE text RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    string(APPEND failed "pdftotext failed\n")
+  endif()
+  set(rest "${text}")
+  string(REPLACE "@@" ";" patterns "${TEXT}")
+  foreach(pattern IN LISTS patterns)
+    string(REGEX MATCH "${pattern}" found "${rest}")
+    if(found STREQUAL "")
+      string(APPEND failed "the page does not show, after the texts before it: ${pattern}\n")
+      break()
+    endif()
+    string(FIND "${rest}" "${found}" at)
+    string(LENGTH "${found}" length)
+    math(EXPR next "${at} + ${length}")
+    string(SUBSTRING "${rest}" ${next} -1 rest)
+  endforeach()
+  string(REPLACE "@@" ";" absent "${ABSENT}")
+  foreach(pattern IN LISTS absent)
+    if(text MATCHES "${pattern}")
+      string(APPEND failed "the page shows what it must not: ${pattern}\n")
+    endif()
+  endforeach()
+
+  execute_process(COMMAND pdffonts "${PDF}" OUTPUT_VARIABLE fonts)
+  if(NOT fonts MATCHES "\n[^ ]+ +[^\n]*TrueType[^\n]* yes ")
+    string(APPEND failed "no embedded font:\n${fonts}\n")
+  endif()
+  execute_process(COMMAND pdfimages -list "${PDF}" OUTPUT_VARIABLE images)
+  string(REGEX MATCHALL "\n +1 +[0-9]+ +image" image_rows "${images}")
+  if(image_rows)
+    string(APPEND failed "the page holds images:\n${images}\n")
+  endif()
+endif()
+
+if(NOT failed STREQUAL "")
+  message(FATAL_ERROR "${failed}--- stdout ---\n${out}--- stderr ---\n${err}--- page ---\n${text}")
+endif()

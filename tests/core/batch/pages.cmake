@@ -1,0 +1,70 @@
+# The commands that write pages: each run writes a PDF with an empty
+# environment, and the page's text is checked with pdftotext.
+if(NOT TARGET belt_print)
+  return()
+endif()
+
+function(belt_page_test name)
+  cmake_parse_arguments(T "" "EXIT;ARGS;TEXT;ABSENT;STDERR" "" ${ARGN})
+  set(pdf ${CMAKE_CURRENT_BINARY_DIR}/pages/${name}.pdf)
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/pages)
+  string(REPLACE "@PDF@" "${pdf}" args "${T_ARGS}")
+  add_test(NAME page_${name}
+           COMMAND ${CMAKE_COMMAND} -DBATCH=$<TARGET_FILE:beltcalc-batch> "-DARGS=${args}" -DPDF=${pdf}
+                   -DEXIT=${T_EXIT} "-DTEXT=${T_TEXT}" "-DABSENT=${T_ABSENT}" "-DSTDERR=${T_STDERR}"
+                   -P ${CMAKE_CURRENT_LIST_DIR}/check_pdf.cmake)
+endfunction()
+
+set(data ${BELT_TEST_DATA_DIR})
+set(date "--date|2026-12-09")
+set(footer "09-12-26 - by VESTRANO")
+
+# Left half top to bottom, then the right half's lines (pdftotext puts both
+# halves on one line, the left first).
+belt_page_test(report_two_pulleys EXIT 0
+  ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}"
+  TEXT "VESTRANO@@Via dell'Industria 1@@Tel. .39 02@@ORVANTO PU Endless Timing Belt: Size T10@@Belt made in +POLYURETHANE@@Tensile member +Steel@@Belt code +32 T10-900@@Driver pulley +37 T10 +/ 20@@Driven pulley +37 T10 +/ 40@@Number of teeth belt +90@@Belt length +900 +.mm.@@Belt width +32 +.mm.@@Power rating +2.00 +.kW.@@New safety factor +2.0@@Min. number of teeth in mesh +9@@Belt speed +5.0 +.m/s.@@Centre distance +298.30 +.mm.@@.toler. range according to DIN 7721-1.@@Peripheral force +400.0 +.N.@@${footer}"
+  ABSENT "Remarks:@@Stroke")
+
+belt_page_test(report_two_pulleys_right_half EXIT 0
+  ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}|--units|in"
+  TEXT "INSTALLATION DATA@@Peripheral force +400.0 +.N.@@Span length deflection between pulleys 1 & 2 +4.92 +.mm.@@Driver pulley\n@@RPM +1500.0 +.rpm.@@Number of teeth +20@@Pitch diametre +2.51 +.in.@@Speed ratio +1.0@@X - position +0.00 +.in.@@Arc of contact +[0-9]+°@@Driven pulley\n@@RPM +750.0")
+
+set(three_pulleys "report|${data}/three-pulley-idler.dat|--length|standard|--pick|shorter|--width|proposed|--adjust-pulley|2|--axis|x|--pdf|@PDF@|${date}")
+belt_page_test(report_three_pulleys_with_an_idler EXIT 0
+  ARGS "${three_pulleys}"
+  TEXT "Remarks:[^\n]*\n +Conveyor line 4, hall B[^\n]*\n +Idler on the slack side@@Belt code +32 T10-1010@@Driver pulley +37 T10 +/ 20@@Pulley # 2 +37 T10 +/ 36@@Idler # 3 +Ø 60.00 mm@@Belt length +1010@@Belt speed +5.0@@Peripheral force +400.0@@${footer}"
+  ABSENT "Centre distance@@toler. range")
+belt_page_test(report_three_pulleys_right_half EXIT 0
+  ARGS "${three_pulleys}"
+  TEXT "Static tension on idler # 3 +312.0 +.N.@@Load test between pulleys 3 & 1@@Pulley # 2\n@@RPM +833.3@@Idler # 3\n@@Diametre +60.00 +.mm.@@Recom. min. idler diameter inside +60.00 +.mm.@@Recom. min. idler diameter outside +60.00 +.mm.@@X - position +180.00@@Y - position +90.00 +.mm."
+  ABSENT "Idler # 3\n[^@]*RPM")
+
+belt_page_test(report_multi_rib_belt EXIT 0
+  ARGS "report|${data}/quindel-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}"
+  TEXT "Recommanded installation tension +300.0 +.N.@@QUINDEL PU Endless Multirib Belt: Type H@@Tensile member +POLYESTER@@Belt code +935 +H +12@@Driver pulley +Ø 80.00 mm@@Belt length +935@@Number of ribs +12 ribs@@Ribs belt .calculated. +11.00 ribs@@Power rating with 12 ribs belt width@@Centre distance +276.10"
+  ABSENT "Total service factor@@Number of teeth")
+
+belt_page_test(report_flat_belt EXIT 0
+  ARGS "report|${data}/fendaro-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}"
+  TEXT "FENDARO Endless Flat Belt: Type FXA3@@Belt made in +POLYURETHANE@@Belt code +1476 +FXA3 48@@Driver pulley +Ø 100.00 mm@@Belt width +48 +.mm.@@Belt width .calculated. +47.02@@Total service factor +1.3@@Centre distance +499.88"
+  ABSENT "Number of teeth")
+
+belt_page_test(report_stopped_calculation EXIT 1
+  ARGS "report|${data}/overlapping-layout.dat|--length|standard|--pdf|@PDF@"
+  STDERR "This configuration is not possible !!!")
+belt_page_test(report_without_pdf EXIT 2
+  ARGS "report|${data}/two-pulley-design.dat" STDERR "where to. .--pdf OUT.pdf.")
+belt_page_test(report_bad_date EXIT 2
+  ARGS "report|${data}/two-pulley-design.dat|--pdf|@PDF@|--date|9.12.26" STDERR "--date takes a date as YYYY-MM-DD")
+belt_page_test(report_unwritable_pdf EXIT 2
+  ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|${CMAKE_CURRENT_BINARY_DIR}/no such folder/r.pdf"
+  STDERR "r.pdf: No such file or directory")
+
+belt_page_test(tables_feasibility EXIT 0
+  ARGS "tables|feasibility|--pdf|@PDF@"
+  TEXT "VESTRANO PU TIMING BELT FEASIBILITY@@ORVANTO +SELKIRA +TAVOREN@@STANDARD steel cords@@HF@@KEVLAR@@STAINLESS@@NFT@@AVAFC 2 mm 85° shore A@@PU YELLOW@@CLEATS@@DOUBLE SIDED BELT@@MIN length +112 .* for joined belts = 900 mm .*1500@@MIN length with NFT@@MAX length .*1 rolls = 100 m +.more 100 m on request. +13500@@MAX width +300 +50.8 .*150@@EX STOCK@@ON REQUEST WITHOUT MINIMUM QUANTITY@@ON REQUEST WITH MINIMUM QUANTITY@@NOT AVALAIBLE@@YOU CAN USE TAVOREN BELTS AND CUT IT AT 13500 MM LENGTH. FOR BIG QUANTITY PLEASE ASK US.")
+belt_page_test(tables_idler EXIT 0
+  ARGS "tables|idler|--pdf|@PDF@"
+  TEXT "VESTRANO IDLER MINIMUM DIAMETER@@Type +min. no. of teeth +min. diameter idler outside +min. diameter idler inside@@z +Ø .mm. +Ø .mm.@@T2.5 HP +- +- +-@@T5 HF +z = 10 +Ø = 25 mm +Ø = 25 mm@@AT10 HP +z = 25 +Ø = 150 mm +Ø = 80 mm@@AT20 HPF +- +- +-")
+belt_page_test(tables_unknown EXIT 2 ARGS "tables|pulleys|--pdf|@PDF@" STDERR "the tables are feasibility and idler")

@@ -1,0 +1,194 @@
+// The Print commands and the printed pages: which page each screen prints,
+// what the report makes of the remarks, and that no page draws beyond its
+// paper.
+#include <QPainter>
+#include <QPicture>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+#include "app/printing.h"
+#include "engine/applicationdata.h"
+#include "engine/pulleydata.h"
+#include "guitestsupport.h"
+#include "print/calculationreport.h"
+#include "print/cataloguetables.h"
+#include "print/pageheading.h"
+#include "print/pdfpage.h"
+#include "project/projectfile.h"
+#include "screens/step5screen.h"
+
+using namespace belt;
+
+namespace {
+
+// The calculated demonstration as the bundled example holds it, with the
+// working tables that opening it in the program loads.
+void OpenDemonstration(DriveProject& p) {
+    InitUnitTables(p);
+    QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", p).ok);
+    LoadStep3Catalogue(p);
+}
+
+// The page's text as pdftotext lays it out.
+QString PdfText(const PagePainter& paint) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    if (!WritePdfPage(pdf, QStringLiteral("test"), paint).isEmpty()) return {};
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The left half of the report's lines from "Remarks:" to the belt block
+// (the text before the right half's columns).
+QStringList RemarksLines(const QString& page) {
+    QStringList lines;
+    bool in = false;
+    for (const QString& line : page.split(QLatin1Char('\n'))) {
+        // The right half begins after a wide gap, or far from the left edge
+        // on a line without a left half.
+        const qsizetype indent = line.size() - QString(line).remove(QRegularExpression(QStringLiteral("^\\s+"))).size();
+        const QString left =
+            indent > 40 ? QString() : line.trimmed().split(QRegularExpression(QStringLiteral("\\s{3,}"))).first();
+        if (left.startsWith(QLatin1String("Remarks:"))) {
+            in = true;
+            continue;
+        }
+        if (in && left.startsWith(QLatin1String("Belt made in"))) break;
+        if (in && !left.isEmpty()) lines << left;
+    }
+    return lines;
+}
+
+const QRectF kA4Landscape(0, 0, 2970, 2100);
+
+}  // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printOnStep5IsTheReportOfWhatTheScreenShows() {
+        test::MainWindowFixture f;
+        OpenDemonstration(f.project);
+        std::optional<PrintJob> printed;
+        f.window->setPrintHandler([&](const PrintJob& job) { printed = job; });
+        auto* step5 = dynamic_cast<Step5Screen*>(f.window->showScreen(QStringLiteral("STEP5")));
+        QVERIFY(step5);
+        step5->Remarks->setPlainText(QStringLiteral("Line 2 of the bottling plant"));
+
+        f.window->mPrinter_Click();
+        QVERIFY(printed);
+        QCOMPARE(printed->title, QStringLiteral("Calculation report"));
+        const QString page = PdfText(printed->paint);
+        QVERIFY2(page.contains(QLatin1String("Line 2 of the bottling plant")), qPrintable(page));
+        QVERIFY(page.contains(QRegularExpression(QStringLiteral("Belt code +85 T10-2190"))));
+        QVERIFY(page.contains(FooterText(QDate::currentDate())));
+
+        // The other Print belongs to the tables of step 1 only.
+        printed.reset();
+        f.window->mPrinter2_Click();
+        QVERIFY(!printed);
+    }
+
+    void secondPrintOnStep1IsTheTableOfTheTab() {
+        struct Case {
+            int tab;
+            const char* title;  // nullptr: nothing is printed
+        };
+        const Case cases[] = {{kTabFeasibility, "Feasibility"},
+                              {kTabIdler, "Idler minimum diameter"},
+                              {kTabOrvanto, nullptr},
+                              {kTabNews, nullptr}};
+        for (const Case& c : cases) {
+            test::MainWindowFixture f;
+            std::optional<PrintJob> printed;
+            f.window->setPrintHandler([&](const PrintJob& job) { printed = job; });
+            f.window->showScreen(QStringLiteral("STEP1"));
+            f.project.screen.beltTypeTab = c.tab;
+            f.window->mPrinter2_Click();
+            QCOMPARE(printed.has_value(), c.title != nullptr);
+            if (c.title) QCOMPARE(printed->title, QString::fromLatin1(c.title));
+            // The first Print offers nothing on step 1.
+            printed.reset();
+            f.window->mPrinter_Click();
+            QVERIFY(!printed);
+        }
+    }
+
+    void remarksWrapAtABlankAndBreakWhereTheUserBrokeThem() {
+        DriveProject p;
+        OpenDemonstration(p);
+        auto lines = [&](const std::string& remarks) {
+            p.screen.remarks = remarks;
+            return RemarksLines(PdfText([&](QPainter& painter, const QRectF& page) {
+                PaintCalculationReport(painter, page, p, QDate(2026, 12, 9));
+            }));
+        };
+
+        QCOMPARE(lines("First line\r\nsecond line"), QStringList({"First line", "second line"}));
+
+        // Long text: every line but the last is long and ends with a whole
+        // word, and no word is cut.
+        std::string text;
+        for (int i = 0; i < 40; ++i) text += "belt" + std::to_string(i) + " ";
+        const QStringList wrapped = lines(text);
+        QVERIFY2(wrapped.size() >= 3, qPrintable(wrapped.join(QLatin1Char('|'))));
+        QString joined;
+        for (int i = 0; i < wrapped.size(); ++i) {
+            if (i + 1 < wrapped.size()) QVERIFY2(wrapped[i].size() > 60, qPrintable(wrapped[i]));
+            joined += wrapped[i] + QLatin1Char(' ');
+        }
+        QCOMPARE(joined.simplified(), QString::fromStdString(text).simplified());
+
+        // A word longer than the left half is broken where the half ends.
+        const QStringList broken = lines(std::string(200, 'x'));
+        QVERIFY(broken.size() >= 2);
+        QCOMPARE(broken.join(QString()), QString(200, QLatin1Char('x')));
+
+        // The design text of the box is no remark.
+        QVERIFY(lines("Remarks ...").isEmpty());
+        QVERIFY(!PdfText([&](QPainter& painter, const QRectF& page) {
+                     PaintCalculationReport(painter, page, p, QDate(2026, 12, 9));
+                 }).contains(QLatin1String("Remarks:")));
+    }
+
+    // Whatever a page holds (a four-pulley drive with long remarks, both
+    // table pages), it draws inside its paper.
+    void everyPageStaysOnItsPaper() {
+        DriveProject p;
+        OpenDemonstration(p);
+        std::string remarks;
+        for (int i = 0; i < 20; ++i) remarks += "A remark that goes on and on\r\n";
+        p.screen.remarks = remarks;
+        const std::vector<std::pair<const char*, PagePainter>> pages = {
+            {"report", [&](QPainter& q, const QRectF& r) { PaintCalculationReport(q, r, p, QDate(2026, 12, 9)); }},
+            {"feasibility",
+             [](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, CatalogueTable::Feasibility); }},
+            {"idler", [](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, CatalogueTable::Idler); }},
+        };
+        for (const auto& [name, paint] : pages) {
+            QPicture picture;
+            {
+                QPainter painter(&picture);
+                paint(painter, kA4Landscape);
+            }
+            const QRect drawn = picture.boundingRect();
+            QVERIFY2(QRectF(kA4Landscape).adjusted(-1, -1, 1, 1).contains(QRectF(drawn)),
+                     qPrintable(QStringLiteral("%1 draws at %2,%3 %4x%5")
+                                    .arg(QLatin1String(name))
+                                    .arg(drawn.x())
+                                    .arg(drawn.y())
+                                    .arg(drawn.width())
+                                    .arg(drawn.height())));
+        }
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "test_printing.moc"
