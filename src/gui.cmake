@@ -9,11 +9,12 @@ pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
 # Painters and printed pages need Qt Gui only (no widgets), so the headless
 # batch tool can paint the same pages.
 belt_layer(belt_drawing drawing beltcore Qt6::Gui)
-file(GLOB print_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/print/*.cpp)
+file(GLOB print_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/print/*.cpp
+     ${CMAKE_CURRENT_SOURCE_DIR}/export/svg*.cpp)
 add_library(belt_print STATIC ${print_sources})
 target_include_directories(belt_print PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(belt_print PRIVATE ${BELT_WARNINGS})
-target_link_libraries(belt_print PUBLIC belt_drawing Qt6::Gui)
+target_link_libraries(belt_print PUBLIC belt_drawing belt_export Qt6::Gui Qt6::Svg)
 
 # Headers are globbed too: AUTOMOC only finds a Q_OBJECT header that has no
 # source file of the same name when the header is part of the target.

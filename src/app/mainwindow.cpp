@@ -23,6 +23,7 @@
 #include "app/cover.h"
 #include "app/demonstration.h"
 #include "app/filecommands.h"
+#include "app/layoutexport.h"
 #include "app/tuneplayer.h"
 #include "drawing/logo.h"
 #include "engine/navigation.h"
@@ -46,6 +47,11 @@ const QStringList& stepNames() {
     return names;
 }
 
+// The screens that show the drive's layout, or follow it, offer its export.
+bool IsLayoutScreen(const QString& form) {
+    return form == QLatin1String("STEP4") || form == QLatin1String("STEP5") || form == QLatin1String("STEP6");
+}
+
 }  // namespace
 
 int HelpContextFor(const QString& activeForm, int previous) {
@@ -62,7 +68,8 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
           return form == QLatin1String("STEP3") ? GoOnFromStep3(p, d) : GoOnFromStep4(p, d);
       }),
       quit_([] { QApplication::quit(); }),
-      print_([this](const PrintJob& job) { ShowPrintPreview(this, job); }) {
+      print_([this](const PrintJob& job) { ShowPrintPreview(this, job); }),
+      chooseExportPath_([this] { return AskLayoutExportPath(this); }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral(" VESTRANO BELT CALCULATION"));
     QPixmap icon(64, 64);
@@ -159,6 +166,7 @@ void MainWindow::buildMenus() {
     QMenu* file = submenu(bar, "mFile", "&File");
     m.mOpen = item(file, "mOpen", "&Open", &MainWindow::mOpen_Click);
     m.mSave = item(file, "mSave", "&Save", &MainWindow::mSave_Click);
+    m.mExportLayout = item(file, "mExportLayout", "Export &layout\u2026", &MainWindow::mExportLayout_Click);
     m.mReset = item(file, "mReset", "&Reset", &MainWindow::mReset_Click);
     file->addSeparator()->setObjectName(QStringLiteral("m0"));
     m.mExit = item(file, "mExit", "&Exit", &MainWindow::mExit_Click);
@@ -292,7 +300,9 @@ StepScreen* MainWindow::showScreen(const QString& formName) {
 }
 
 void MainWindow::applyMenusOf(StepScreen* screen) {
-    if (project_.demoRunning == 0) screen->applyMenus();
+    if (project_.demoRunning != 0) return;
+    screen->applyMenus();
+    menus_.mExportLayout->setVisible(IsLayoutScreen(screen->formName()));
 }
 
 void MainWindow::hideScreen(const QString& formName) {
@@ -460,6 +470,12 @@ void MainWindow::mOpen_Click() {
 
 void MainWindow::mSave_Click() {
     if (project_.demoRunning == 0) files_->Salva();
+}
+
+void MainWindow::mExportLayout_Click() {
+    if (!IsLayoutScreen(activeFormName())) return;
+    const QString path = chooseExportPath_();
+    if (!path.isEmpty()) ExportLayout(project_, dialogs_, path);
 }
 
 void MainWindow::mReset_Click() {

@@ -85,6 +85,8 @@ public:
 
     // Where Print sends its page: the print preview unless a test replaces it.
     void setPrintHandler(std::function<void(const PrintJob&)> print) { print_ = std::move(print); }
+    // Where "Export layout…" writes: the file dialog unless a test replaces it.
+    void setExportPathChooser(std::function<QString()> choose) { chooseExportPath_ = std::move(choose); }
 
     // --- Cover and closing message ------------------------------------------------
     QTimer* flashTimer() const { return flash_; }
@@ -110,6 +112,7 @@ public slots:
     void m4Pulleys_Click();
     void mOpen_Click();
     void mSave_Click();
+    void mExportLayout_Click();
     void mReset_Click();
     void mExit_Click();
     void mHelp_Click();
@@ -159,6 +162,7 @@ private:
     DesignSequence designSequence_;
     std::function<void()> quit_;
     std::function<void(const PrintJob&)> print_;
+    std::function<QString()> chooseExportPath_;
     std::unique_ptr<TunePlayer> tune_;
     QTextBrowser* helpBrowser_ = nullptr;
     int helpContext_ = 0;

@@ -14,6 +14,7 @@ struct MenuActions {
     QAction* mFile = nullptr;  // the File menu's own action (menuAction())
     QAction* mOpen = nullptr;
     QAction* mSave = nullptr;
+    QAction* mExportLayout = nullptr;  // on the screens that show a layout (STEP4..STEP6)
     QAction* mReset = nullptr;
     QAction* mExit = nullptr;
     QAction* mGoBack = nullptr;
@@ -38,7 +39,8 @@ struct MenuActions {
 
 // The menu bar of the cover: File, Demo, Loop Demo and "?" only.
 inline void ShowCoverMenus(MenuActions& m) {
-    for (QAction* a : {m.mStopDemo, m.mClose, m.mGoBack, m.mGoon, m.mGoon2, m.mUnit, m.mPrinter, m.mPrinter2})
+    for (QAction* a :
+         {m.mStopDemo, m.mClose, m.mGoBack, m.mGoon, m.mGoon2, m.mUnit, m.mPrinter, m.mPrinter2, m.mExportLayout})
         if (a) a->setVisible(false);
     for (QAction* a : {m.mFile, m.mDemo, m.mLoopDemo, m.mInt})
         if (a) a->setVisible(true);

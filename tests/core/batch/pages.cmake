@@ -68,3 +68,29 @@ belt_page_test(tables_idler EXIT 0
   ARGS "tables|idler|--pdf|@PDF@"
   TEXT "VESTRANO IDLER MINIMUM DIAMETER@@Type +min. no. of teeth +min. diameter idler outside +min. diameter idler inside@@z +Ø .mm. +Ø .mm.@@T2.5 HP +- +- +-@@T5 HF +z = 10 +Ø = 25 mm +Ø = 25 mm@@AT10 HP +z = 25 +Ø = 150 mm +Ø = 80 mm@@AT20 HPF +- +- +-")
 belt_page_test(tables_unknown EXIT 2 ARGS "tables|pulleys|--pdf|@PDF@" STDERR "the tables are feasibility and idler")
+
+# The layout for CAD, read back by ezdxf (an independent reader): circles,
+# tangent belt lines, arcs joining them and the belt length to 1e-6 mm.
+# Debian's python3 first: a python3 of one's own may lack python3-ezdxf.
+find_program(BELT_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(BELT_PYTHON3 python3)
+function(belt_dxf_test name project)
+  add_test(NAME layout_dxf_${name}
+           COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_dxf.py $<TARGET_FILE:beltcalc-batch> ${project}
+                   ${CMAKE_CURRENT_BINARY_DIR}/layouts/${name} ${ARGN})
+endfunction()
+belt_dxf_test(demonstration ${CMAKE_SOURCE_DIR}/assets/examples/demo.dat --path 2 --double-sided no --width proposed)
+belt_dxf_test(two_pulleys ${data}/two-pulley-design.dat --length standard --pick shorter --width proposed)
+belt_dxf_test(three_pulleys_with_an_idler ${data}/three-pulley-idler.dat --length standard --pick shorter
+              --width proposed --adjust-pulley 2 --axis x)
+
+belt_batch_test(layout_without_output EXIT 2
+  ARGS "layout|${data}/demo-design.dat" STDERR "where to. .--dxf OUT.dxf or --svg OUT.svg.")
+belt_batch_test(layout_damaged_file EXIT 2
+  ARGS "layout|${data}/truncated.dat|--dxf|${CMAKE_CURRENT_BINARY_DIR}/truncated.dxf"
+  STDERR "truncated.dat is damaged or incomplete")
+belt_batch_test(layout_without_belt_path EXIT 1
+  ARGS "layout|${data}/overlapping-layout.dat|--dxf|${CMAKE_CURRENT_BINARY_DIR}/overlapping.dxf"
+  STDERR "the layout has no belt path: only the pulleys are drawn")
+belt_batch_test(layout_svg EXIT 0
+  ARGS "layout|${CMAKE_SOURCE_DIR}/assets/examples/demo.dat|--svg|${CMAKE_CURRENT_BINARY_DIR}/demo-layout.svg")

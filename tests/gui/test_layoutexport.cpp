@@ -1,0 +1,79 @@
+// File > "Export layout…": offered where the layout is known, written as DXF
+// or SVG by the file's type, and a file that cannot be written is reported.
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "engine/pulleydata.h"
+#include "guitestsupport.h"
+#include "project/projectfile.h"
+
+using namespace belt;
+
+class LayoutExportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void offeredOnTheScreensAfterTheLayout() {
+        test::MainWindowFixture f;
+        InitUnitTables(f.project);
+        QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
+        LoadStep3Catalogue(f.project);
+        QAction* exportLayout = f.window->menus().mExportLayout;
+        QCOMPARE(exportLayout->text(), QStringLiteral("Export &layout\u2026"));
+        QVERIFY(!exportLayout->isVisible());
+        const struct {
+            const char* form;
+            bool offered;
+        } cases[] = {{"STEP1", false}, {"STEP3", false}, {"STEP4", true}, {"STEP5", true}};
+        for (const auto& c : cases) {
+            QVERIFY(f.window->showScreen(QString::fromLatin1(c.form)));
+            QCOMPARE(exportLayout->isVisible(), c.offered);
+            f.window->hideScreen(QString::fromLatin1(c.form));
+        }
+        f.window->showCover();
+        QVERIFY(!exportLayout->isVisible());
+    }
+
+    void writesTheFileTypeChosen() {
+        test::MainWindowFixture f;
+        InitUnitTables(f.project);
+        QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
+        LoadStep3Catalogue(f.project);
+        f.window->showScreen(QStringLiteral("STEP5"));
+        QTemporaryDir dir;
+        QString path;
+        f.window->setExportPathChooser([&] { return path; });
+
+        const struct {
+            const char* file;
+            const char* starts;
+        } cases[] = {{"layout.dxf", "0\nSECTION\n2\nHEADER\n"}, {"layout.SVG", "<?xml"}};
+        for (const auto& c : cases) {
+            path = dir.filePath(QString::fromLatin1(c.file));
+            f.window->mExportLayout_Click();
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            const QByteArray content = written.readAll();
+            QVERIFY2(content.startsWith(c.starts), c.file);
+            QVERIFY(content.contains("ORVANTO T10") || content.contains("BELT"));
+        }
+        QVERIFY(f.dialogs.seen.empty());
+
+        // Cancel in the file dialog writes nothing and says nothing.
+        path.clear();
+        f.window->mExportLayout_Click();
+        QVERIFY(f.dialogs.seen.empty());
+
+        path = dir.filePath(QStringLiteral("no such folder/layout.dxf"));
+        f.window->mExportLayout_Click();
+        QCOMPARE(f.dialogs.seen.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(f.dialogs.seen[0].text),
+                 QStringLiteral("The layout has not been exported:\r") + path +
+                     QStringLiteral(": the file cannot be created."));
+    }
+};
+
+QTEST_MAIN(LayoutExportTest)
+#include "test_layoutexport.moc"
