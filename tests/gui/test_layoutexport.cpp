@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "engine/pulleydata.h"
+#include "catalogue/calculationtables.h"
 #include "guitestsupport.h"
 #include "project/projectfile.h"
 
@@ -19,7 +19,7 @@ private slots:
         test::MainWindowFixture f;
         InitUnitTables(f.project);
         QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
-        LoadStep3Catalogue(f.project);
+        LoadCalculationTables(f.project);
         QAction* exportLayout = f.window->menus().mExportLayout;
         QCOMPARE(exportLayout->text(), QStringLiteral("Export &layout\u2026"));
         QVERIFY(!exportLayout->isVisible());
@@ -40,7 +40,7 @@ private slots:
         test::MainWindowFixture f;
         InitUnitTables(f.project);
         QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
-        LoadStep3Catalogue(f.project);
+        LoadCalculationTables(f.project);
         f.window->showScreen(QStringLiteral("STEP5"));
         QTemporaryDir dir;
         QString path;

@@ -12,7 +12,7 @@
 
 #include "app/printing.h"
 #include "engine/applicationdata.h"
-#include "engine/pulleydata.h"
+#include "catalogue/calculationtables.h"
 #include "guitestsupport.h"
 #include "print/calculationreport.h"
 #include "print/cataloguetables.h"
@@ -30,7 +30,7 @@ namespace {
 void OpenDemonstration(DriveProject& p) {
     InitUnitTables(p);
     QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", p).ok);
-    LoadStep3Catalogue(p);
+    LoadCalculationTables(p);
 }
 
 // The page's text as pdftotext lays it out.

@@ -46,9 +46,12 @@ belt_page_test(report_multi_rib_belt EXIT 0
   ABSENT "Total service factor@@Number of teeth")
 
 belt_page_test(report_flat_belt EXIT 0
-  ARGS "report|${data}/fendaro-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}"
-  TEXT "FENDARO Endless Flat Belt: Type FXA3@@Belt made in +POLYURETHANE@@Belt code +1476 +FXA3 48@@Driver pulley +Ø 100.00 mm@@Belt width +48 +.mm.@@Belt width .calculated. +47.02@@Total service factor +1.3@@Centre distance +499.88"
+  ARGS "report|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--pdf|@PDF@|${date}"
+  TEXT "FENDARO Endless Flat Belt: Type FXA3@@Belt made in +POLYURETHANE@@Tensile member +Polyester fabric@@Coating material +Polyurethane on both sides@@Belt code +1477 +FXA3 40@@Driver pulley +Ø 100.00 mm@@Belt width +40 +.mm.@@Belt width .calculated. +25.51@@Total service factor +1.3@@Centre distance +500.38@@${footer}"
   ABSENT "Number of teeth")
+belt_page_test(report_flat_belt_installation EXIT 0
+  ARGS "report|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--pdf|@PDF@|${date}"
+  TEXT "Tension installation +1200.0 +.N.@@Elongation with installation tension +0.6%")
 
 belt_page_test(report_stopped_calculation EXIT 1
   ARGS "report|${data}/overlapping-layout.dat|--length|standard|--pdf|@PDF@"
