@@ -67,6 +67,10 @@ QString FileCommands::startFolder() const {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
+QString FileCommands::chooseFile(const FileDialogRequest& request) {
+    return fileDialogs_->chooseFile(&window_, request);
+}
+
 FileDialogRequest FileCommands::request(bool save) const {
     FileDialogRequest r;
     r.mode = save ? FileDialogRequest::Mode::Save : FileDialogRequest::Mode::Open;

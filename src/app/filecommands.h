@@ -52,6 +52,10 @@ public:
     // Where the file dialogs start: the folder last used (kept between runs).
     QString startFolder() const;
 
+    // Any other file the program writes (the layout export) is chosen
+    // through the same dialogs as the project's.
+    QString chooseFile(const FileDialogRequest& request);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,5 @@
 #include "app/layoutexport.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <fstream>
 
@@ -15,8 +14,6 @@ namespace belt {
 namespace {
 
 const char* const kTitle = "VESTRANO BELT CALCULATION";
-const QString kDxfFilter = QStringLiteral("DXF drawing (*.dxf)");
-const QString kSvgFilter = QStringLiteral("SVG picture (*.svg)");
 
 bool IsSvg(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0; }
 
@@ -32,15 +29,20 @@ QString WriteDxf(const DriveProject& p, const QString& path, bool& belt) {
 
 }  // namespace
 
-QString AskLayoutExportPath(QWidget* parent) {
-    QString filter = kDxfFilter;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export layout"), QString(),
-                                                kDxfFilter + QStringLiteral(";;") + kSvgFilter, &filter);
-    if (path.isEmpty()) return path;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("dxf") && suffix != QLatin1String("svg"))
-        path += filter == kSvgFilter ? QStringLiteral(".svg") : QStringLiteral(".dxf");
-    return path;
+FileDialogRequest LayoutExportRequest(const QString& startFolder, const QString& projectFile) {
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Mode::Save;
+    r.title = QStringLiteral("Export layout");
+    r.filter = QStringLiteral("Layout: DXF drawing or SVG picture");
+    r.pattern = QStringLiteral("*.dxf *.svg");
+    r.defaultSuffix = QStringLiteral("dxf");
+    r.directory = startFolder;
+    if (!projectFile.isEmpty()) {
+        const QFileInfo project(projectFile);
+        r.directory = project.absolutePath();
+        r.selectedFile = project.completeBaseName() + QStringLiteral(".dxf");
+    }
+    return r;
 }
 
 void ExportLayout(const DriveProject& p, Dialogs& d, const QString& path) {

@@ -5,16 +5,16 @@
 
 #include <QString>
 
-class QWidget;
+#include "app/filedialogs.h"
 
 namespace belt {
 
 struct DriveProject;
 class Dialogs;
 
-// The file dialog: "" when the user cancels. A name without a known type
-// gets the type of the chosen filter.
-QString AskLayoutExportPath(QWidget* parent);
+// What the file dialog asks: a DXF or SVG file, DXF when the name has no
+// type; proposed beside the project's file, with its name.
+FileDialogRequest LayoutExportRequest(const QString& startFolder, const QString& projectFile);
 
 // Writes the layout to path, DXF or SVG by its type, and tells the user
 // through d when it could not be written or holds no belt.

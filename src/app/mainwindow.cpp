@@ -68,8 +68,7 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
           return form == QLatin1String("STEP3") ? GoOnFromStep3(p, d) : GoOnFromStep4(p, d);
       }),
       quit_([] { QApplication::quit(); }),
-      print_([this](const PrintJob& job) { ShowPrintPreview(this, job); }),
-      chooseExportPath_([this] { return AskLayoutExportPath(this); }) {
+      print_([this](const PrintJob& job) { ShowPrintPreview(this, job); }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral(" VESTRANO BELT CALCULATION"));
     QPixmap icon(64, 64);
@@ -474,7 +473,8 @@ void MainWindow::mSave_Click() {
 
 void MainWindow::mExportLayout_Click() {
     if (!IsLayoutScreen(activeFormName())) return;
-    const QString path = chooseExportPath_();
+    const QString path =
+        files_->chooseFile(LayoutExportRequest(files_->startFolder(), files_->fileName()));
     if (!path.isEmpty()) ExportLayout(project_, dialogs_, path);
 }
 

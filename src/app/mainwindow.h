@@ -85,8 +85,6 @@ public:
 
     // Where Print sends its page: the print preview unless a test replaces it.
     void setPrintHandler(std::function<void(const PrintJob&)> print) { print_ = std::move(print); }
-    // Where "Export layout…" writes: the file dialog unless a test replaces it.
-    void setExportPathChooser(std::function<QString()> choose) { chooseExportPath_ = std::move(choose); }
 
     // --- Cover and closing message ------------------------------------------------
     QTimer* flashTimer() const { return flash_; }
@@ -162,7 +160,6 @@ private:
     DesignSequence designSequence_;
     std::function<void()> quit_;
     std::function<void(const PrintJob&)> print_;
-    std::function<QString()> chooseExportPath_;
     std::unique_ptr<TunePlayer> tune_;
     QTextBrowser* helpBrowser_ = nullptr;
     int helpContext_ = 0;

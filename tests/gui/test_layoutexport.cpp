@@ -44,7 +44,6 @@ private slots:
         f.window->showScreen(QStringLiteral("STEP5"));
         QTemporaryDir dir;
         QString path;
-        f.window->setExportPathChooser([&] { return path; });
 
         const struct {
             const char* file;
@@ -52,6 +51,7 @@ private slots:
         } cases[] = {{"layout.dxf", "0\nSECTION\n2\nHEADER\n"}, {"layout.SVG", "<?xml"}};
         for (const auto& c : cases) {
             path = dir.filePath(QString::fromLatin1(c.file));
+            f.files->answers.push_back(path);
             f.window->mExportLayout_Click();
             QFile written(path);
             QVERIFY(written.open(QIODevice::ReadOnly));
@@ -60,13 +60,16 @@ private slots:
             QVERIFY(content.contains("ORVANTO T10") || content.contains("BELT"));
         }
         QVERIFY(f.dialogs.seen.empty());
+        QCOMPARE(f.files->seen.back().title, QStringLiteral("Export layout"));
+        QCOMPARE(f.files->seen.back().pattern, QStringLiteral("*.dxf *.svg"));
 
         // Cancel in the file dialog writes nothing and says nothing.
-        path.clear();
+        f.files->answers.push_back(QString());
         f.window->mExportLayout_Click();
         QVERIFY(f.dialogs.seen.empty());
 
         path = dir.filePath(QStringLiteral("no such folder/layout.dxf"));
+        f.files->answers.push_back(path);
         f.window->mExportLayout_Click();
         QCOMPARE(f.dialogs.seen.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(f.dialogs.seen[0].text),
