@@ -4,7 +4,7 @@
 #include <QTabBar>
 
 #include "drawing/newsillustrations.h"
-#include "drawing/photowidget.h"
+#include "screens/photowidget.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"

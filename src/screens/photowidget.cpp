@@ -1,4 +1,4 @@
-#include "drawing/photowidget.h"
+#include "screens/photowidget.h"
 
 #include <QPainter>
 
