@@ -10,6 +10,7 @@
 #include "engine/applicationdata.h"
 #include "print/calculationreport.h"
 #include "print/cataloguetables.h"
+#include "print/drawingspage.h"
 #include "project/driveproject.h"
 
 namespace belt {
@@ -20,6 +21,12 @@ bool PrinterPage(const QString& activeForm, const DriveProject& p, PrintJob& job
         // repaints it at every zoom and once more for the printer.
         job = {QStringLiteral("Calculation report"), [&p](QPainter& painter, const QRectF& page) {
                    PaintCalculationReport(painter, page, p, QDate::currentDate());
+               }};
+        return true;
+    }
+    if (activeForm == QLatin1String("STEP6")) {
+        job = {QStringLiteral("Drawings"), [&p](QPainter& painter, const QRectF& page) {
+                   PaintDrawingsPage(painter, page, p, QDate::currentDate());
                }};
         return true;
     }

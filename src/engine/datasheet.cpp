@@ -114,4 +114,67 @@ ProfileDataSheet BuildProfileDataSheet(const DriveProject& p) {
     return s;
 }
 
+PulleyTable BuildPulleyTable(const DriveProject& p) {
+    PulleyTable t;
+    const std::string unit = " " + CurrentLabel(p, kLength);
+    const std::string none = "-";
+    const bool quindel = p.beltFamily == "QUINDEL";
+    const bool fendaro = p.beltFamily == "FENDARO";
+    const RibGroove* groove = quindel ? FindRibGroove(p.beltName) : nullptr;
+    if (fendaro)
+        t.headings = {"d", "B", "h", "X", "Y"};
+    else if (quindel)
+        t.headings = {"d", "B", "P", "R", "r", "t", "X", "Y"};
+    else
+        t.headings = {"dp", "z", "B", "dmax", "de", "df", "X", "Y"};
+    for (std::string& h : t.headings) h += h == "z" ? "" : h == "B" && quindel ? " [ribs]" : unit;
+
+    const int count = std::clamp(p.pulleyCount, 0, 4);
+    for (int k = 1; k <= count; ++k) {
+        const auto ks = static_cast<std::size_t>(k);
+        const bool idler = k > 1 && p.pulleyIsIdler[ks] != 0;
+        const std::string d = Length(p, p.pulleyDiameter[ks]);
+        const std::string x = Length(p, p.pulleyPosition[0][ks]);
+        const std::string y = Length(p, p.pulleyPosition[1][ks]);
+        // A length that applies only to a driving pulley and only when set.
+        auto given = [&](double metres, bool applies) { return applies ? Length(p, metres) : none; };
+        std::vector<std::string> row;
+        if (fendaro) {
+            const double crown = p.pulleyCrownHeight[ks];
+            row = {d, Length(p, p.pulleyFaceWidth), given(crown, crown != 0), x, y};
+        } else if (quindel) {
+            const bool ribs = !idler && groove;
+            row = {d,
+                   idler ? none : Format(p.beltWidth, "####0"),
+                   given(groove ? groove->pitch : 0, ribs),
+                   given(groove ? groove->ridgeRadius : 0, ribs),
+                   given(groove ? groove->bottomRadius : 0, ribs),
+                   given(groove ? groove->depth : 0, ribs),
+                   x,
+                   y};
+        } else {
+            const int teeth = p.pulleyTeeth[ks];
+            const double bore = p.pulleyMaxBore[ks];
+            const double outside = p.pulleyOutsideDiameter[ks];
+            const double flange = p.pulleyFlangeDiameter[ks];
+            std::string de = given(outside, !idler && outside != 0);
+            if (!idler && outside != 0 && bore < 0) {
+                de += kIndicativeMark;
+                t.indicative = true;
+            }
+            row = {d,
+                   idler || teeth == 0 ? none : Format(teeth, "####0"),
+                   Length(p, p.pulleyFaceWidth),
+                   given(bore, !idler && bore > 0),
+                   de,
+                   given(flange, !idler && flange != 0),
+                   x,
+                   y};
+        }
+        t.names.push_back(GetPulleyLabel(p, k));
+        t.rows.push_back(std::move(row));
+    }
+    return t;
+}
+
 }  // namespace belt

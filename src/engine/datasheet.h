@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "project/driveproject.h"
 
@@ -33,5 +34,24 @@ struct ProfileDataSheet {
 
 // The sheet of the project as it stands, every length in the current unit.
 ProfileDataSheet BuildProfileDataSheet(const DriveProject& p);
+
+// Follows an outside diameter that is only indicative: the pulley's tooth
+// count is not one of the standard pulleys.
+inline constexpr std::string_view kIndicativeMark = "\u00B9";  // ¹
+inline constexpr std::string_view kIndicativeNote =
+    "Pulley De is indicative. For additional details please contact VESTRANO Technical Staff.";
+
+// The table of all pulleys on the printed drawings page: the columns of the
+// belt's family, headed by symbol and length unit, one row per pulley,
+// every length in the current unit and "-" where a value does not apply.
+struct PulleyTable {
+    std::vector<std::string> headings;
+    std::vector<std::string> names;  // GetPulleyLabel, one per row
+    std::vector<std::vector<std::string>> rows;
+    // Some outside diameter carries kIndicativeMark: the note goes below.
+    bool indicative = false;
+};
+
+PulleyTable BuildPulleyTable(const DriveProject& p);
 
 }  // namespace belt

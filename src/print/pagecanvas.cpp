@@ -51,7 +51,7 @@ void PageCanvas::setFont(double points, bool bold, bool italic, double scale) {
     // Point sizes are read at the device's own resolution, so the size
     // in device units comes out as a fixed share of the page's width.
     const double dpi = painter_.device() ? painter_.device()->logicalDpiY() : 72.0;
-    const double deviceSize = points * scale * page_.width() / kReferenceWidthPoints;
+    const double deviceSize = pointSize(points * scale);
     font_.setPointSizeF(std::max(0.1, deviceSize * 72.0 / dpi));
     // Kerning would make a column of characters narrower than its count.
     font_.setKerning(false);
@@ -60,6 +60,10 @@ void PageCanvas::setFont(double points, bool bold, bool italic, double scale) {
 
 double PageCanvas::millimetres(double mm) const {
     return mm * page_.width() / kReferenceWidthMm;
+}
+
+double PageCanvas::pointSize(double points) const {
+    return points * page_.width() / kReferenceWidthPoints;
 }
 
 double PageCanvas::lineHeight() const {

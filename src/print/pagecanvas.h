@@ -43,6 +43,8 @@ public:
     // A length in millimetres of the A4 landscape sheet, in device units
     // (pen widths).
     double millimetres(double mm) const;
+    // The em size of a font of that many points, in device units.
+    double pointSize(double points) const;
 
     // Measures of the current font, in logical units.
     double lineHeight() const;

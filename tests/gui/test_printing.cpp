@@ -16,6 +16,7 @@
 #include "guitestsupport.h"
 #include "print/calculationreport.h"
 #include "print/cataloguetables.h"
+#include "print/drawingspage.h"
 #include "print/pageheading.h"
 #include "print/pdfpage.h"
 #include "project/projectfile.h"
@@ -96,6 +97,48 @@ private slots:
         QVERIFY(!printed);
     }
 
+    void printOnStep6IsTheDrawingsPageAndNothingElsePrintsElsewhere() {
+        test::MainWindowFixture f;
+        OpenDemonstration(f.project);
+        std::optional<PrintJob> printed;
+        f.window->setPrintHandler([&](const PrintJob& job) { printed = job; });
+        f.window->showScreen(QStringLiteral("STEP6"));
+        f.window->mPrinter_Click();
+        QVERIFY(printed);
+        QCOMPARE(printed->title, QStringLiteral("Drawings"));
+        const QString page = PdfText(printed->paint);
+        QVERIFY2(page.contains(QLatin1String("DRIVE LAYOUT")), qPrintable(page));
+        QVERIFY(page.contains(QRegularExpression(QStringLiteral("ORVANTO 85 T10-2190"))));
+        QVERIFY(page.contains(FooterText(QDate::currentDate())));
+
+        // The layout and the input steps print nothing.
+        for (const char* form : {"STEP2", "STEP3", "STEP4"}) {
+            printed.reset();
+            f.window->showScreen(QString::fromLatin1(form));
+            f.window->mPrinter_Click();
+            QVERIFY2(!printed, form);
+        }
+    }
+
+    // The note on indicative outside diameters stands once under the table,
+    // however many pulleys carry the mark.
+    void anIndicativeOutsideDiameterIsMarkedAndExplainedOnce() {
+        DriveProject p;
+        OpenDemonstration(p);
+        auto page = [&] {
+            return PdfText([&](QPainter& painter, const QRectF& r) { PaintDrawingsPage(painter, r, p, QDate(2026, 12, 9)); });
+        };
+        const QString note = QStringLiteral("Pulley De is indicative. For additional details please contact VESTRANO Technical Staff.");
+        QVERIFY(!page().contains(note));
+        p.pulleyMaxBore[3] = -1;
+        p.pulleyMaxBore[4] = -1;
+        const QString marked = page();
+        QVERIFY2(marked.contains(QRegularExpression(QStringLiteral("pulley # 3 .* 125.46\u00B9 "))), qPrintable(marked));
+        QVERIFY(marked.contains(QRegularExpression(QStringLiteral("pulley # 4 .* 192.31\u00B9 "))));
+        QCOMPARE(marked.count(QStringLiteral("\u00B9") + note), 1);
+        QCOMPARE(marked.count(note), 1);
+    }
+
     void secondPrintOnStep1IsTheTableOfTheTab() {
         struct Case {
             int tab;
@@ -158,8 +201,8 @@ private slots:
                  }).contains(QLatin1String("Remarks:")));
     }
 
-    // Whatever a page holds (a four-pulley drive with long remarks, both
-    // table pages), it draws inside its paper.
+    // Whatever a page holds (a four-pulley drive with long remarks, its
+    // drawings, both table pages), it draws inside its paper.
     void everyPageStaysOnItsPaper() {
         DriveProject p;
         OpenDemonstration(p);
@@ -168,6 +211,7 @@ private slots:
         p.screen.remarks = remarks;
         const std::vector<std::pair<const char*, PagePainter>> pages = {
             {"report", [&](QPainter& q, const QRectF& r) { PaintCalculationReport(q, r, p, QDate(2026, 12, 9)); }},
+            {"drawings", [&](QPainter& q, const QRectF& r) { PaintDrawingsPage(q, r, p, QDate(2026, 12, 9)); }},
             {"feasibility",
              [](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, CatalogueTable::Feasibility); }},
             {"idler", [](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, CatalogueTable::Idler); }},

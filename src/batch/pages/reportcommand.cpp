@@ -6,6 +6,7 @@
 #include "batch/command.h"
 #include "batch/pages/pagecommand.h"
 #include "print/calculationreport.h"
+#include "print/drawingspage.h"
 
 namespace belt::batch {
 
@@ -59,6 +60,14 @@ const Registration kReport{{
     [](const Invocation& call) {
         return RunDesignPage(call, "report", "Calculation report", PaintCalculationReport);
     },
+}};
+
+const Registration kDrawing{{
+    "drawing",
+    "drawing FILE.dat --pdf OUT.pdf [options]",
+    "the printed drawings page as a PDF",
+    DesignPageHelp("the printed\ndrawings page (the profile, the pulleys and the layout of step 6)"),
+    [](const Invocation& call) { return RunDesignPage(call, "drawing", "Drawings", PaintDrawingsPage); },
 }};
 
 }  // namespace

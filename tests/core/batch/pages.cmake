@@ -64,6 +64,26 @@ belt_page_test(report_unwritable_pdf EXIT 2
   ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|${CMAKE_CURRENT_BINARY_DIR}/no such folder/r.pdf"
   STDERR "r.pdf: No such file or directory")
 
+# The drawings page: the profile table, then the pulley table row by row.
+belt_page_test(drawing_two_pulleys EXIT 0
+  ARGS "drawing|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}"
+  TEXT "VESTRANO@@DRIVE LAYOUT@@ORVANTO 32 T10-900@@Tooth profile@@P .mm. +10.00@@h1 .mm. +2.00@@h2 .mm. +2.50@@w .mm. +3.50@@Pulleys data@@dp .mm. +z +B .mm. +dmax .mm. +de .mm. +df .mm. +X .mm. +Y .mm.@@driver pulley +63.66 +20 +37.00 +47.00 +61.80 +67.00 +0.00 +0.00@@driven pulley +127.32 +40 +37.00 +104.00 +125.46 +131.00 +298.30 +0.00@@${footer}"
+  ABSENT "indicative")
+belt_page_test(drawing_three_pulleys_with_an_idler_in_inches EXIT 0
+  ARGS "drawing|${data}/three-pulley-idler.dat|--length|standard|--pick|shorter|--width|proposed|--adjust-pulley|2|--axis|x|--units|in|--pdf|@PDF@|${date}"
+  TEXT "P .in. +0.39@@dp .in. +z +B .in. +dmax .in. +de .in. +df .in. +X .in. +Y .in.@@driver pulley +2.51 +20@@pulley # 2 +4.51 +36@@idler # 3 +2.36 +- +1.46 +- +- +- +7.09 +3.54@@${footer}")
+belt_page_test(drawing_multi_rib_belt EXIT 0
+  ARGS "drawing|${data}/quindel-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}"
+  TEXT "QUINDEL 935 +H +12@@Ribs profile@@P .mm. +1.60@@h1 .mm. +2.50@@h2 .mm. +1.20@@d .mm. +B .ribs. +P .mm. +R .mm. +r .mm. +t .mm. +X .mm. +Y .mm.@@driver pulley +80.00 +12 +1.60 +0.15 +0.30 +1.30 +0.00 +0.00@@driven pulley +160.00 +12 +1.60 +0.15 +0.30 +1.30 +276.10 +0.00"
+  ABSENT "w .mm.@@dmax")
+belt_page_test(drawing_flat_belt EXIT 0
+  ARGS "drawing|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--pdf|@PDF@|${date}"
+  TEXT "FENDARO 1477 +FXA3 40@@Belt profile@@W .mm. +40.00@@T .mm. +1.10@@T tol. .mm. +±0.05@@d .mm. +B .mm. +h .mm. +X .mm. +Y .mm.@@driver pulley +100.00 +51.00 +0.30 +0.00 +0.00@@driven pulley +200.00 +51.00 +0.60 +500.38 +0.00"
+  ABSENT "dmax@@ribs")
+belt_page_test(drawing_stopped_calculation EXIT 1
+  ARGS "drawing|${data}/overlapping-layout.dat|--length|standard|--pdf|@PDF@"
+  STDERR "This configuration is not possible !!!")
+
 belt_page_test(tables_feasibility EXIT 0
   ARGS "tables|feasibility|--pdf|@PDF@"
   TEXT "VESTRANO PU TIMING BELT FEASIBILITY@@ORVANTO +SELKIRA +TAVOREN@@STANDARD steel cords@@HF@@KEVLAR@@STAINLESS@@NFT@@AVAFC 2 mm 85° shore A@@PU YELLOW@@CLEATS@@DOUBLE SIDED BELT@@MIN length +112 .* for joined belts = 900 mm .*1500@@MIN length with NFT@@MAX length .*1 rolls = 100 m +.more 100 m on request. +13500@@MAX width +300 +50.8 .*150@@EX STOCK@@ON REQUEST WITHOUT MINIMUM QUANTITY@@ON REQUEST WITH MINIMUM QUANTITY@@NOT AVALAIBLE@@YOU CAN USE TAVOREN BELTS AND CUT IT AT 13500 MM LENGTH. FOR BIG QUANTITY PLEASE ASK US.")

@@ -168,5 +168,66 @@ TEST(DataSheet, ProfileWithoutTipWidthLeavesTheFourthRowBlank) {
     EXPECT_EQ(s.toothData[3][0] + s.toothData[3][1], "");
 }
 
+using Cells = std::vector<std::string>;
+
+TEST(PulleyTable, TimingDriveMarksAnIndicativeOutsideDiameterAndDashesWhatAnIdlerLacks) {
+    DriveProject p = TwoPulleyT10();
+    p.pulleyTeeth = {0, 20, 37, 0, 0};
+    p.pulleyCount = 4;
+    p.pulleyIsIdler = {0, 0, 0, -1, 0};
+    p.pulleyDiameter[3] = 0.05;
+    p.pulleyOutsideDiameter[3] = 0.048;  // what a tooth lookup left behind
+    p.pulleyFlangeDiameter[3] = 0.055;
+    p.pulleyMaxBore[3] = -1;
+    p.pulleyPosition[0][3] = 0.38;
+    p.pulleyPosition[1][3] = 0.35;
+    p.pulleyTeeth[4] = 0;  // a pulley whose teeth are not known yet
+    p.pulleyDiameter[4] = 0.1;
+    p.pulleyPosition[1][4] = -0.1;
+    const PulleyTable t = BuildPulleyTable(p);
+    EXPECT_EQ(t.headings, (Cells{"dp [mm]", "z", "B [mm]", "dmax [mm]", "de [mm]", "df [mm]", "X [mm]", "Y [mm]"}));
+    EXPECT_EQ(t.names, (Cells{"driver pulley", "pulley # 2", "idler # 3", "pulley # 4"}));
+    ASSERT_EQ(t.rows.size(), 4U);
+    EXPECT_EQ(t.rows[0], (Cells{"63.66", "20", "32.00", "25.00", "61.81", "70.00", "0.00", "0.00"}));
+    // Pulley 2: teeth outside the standard table (bore -1), no flange.
+    EXPECT_EQ(t.rows[1], (Cells{"127.32", "37", "32.00", "-", "125.47\u00B9", "-", "400.00", "0.00"}));
+    EXPECT_EQ(t.rows[2], (Cells{"50.00", "-", "32.00", "-", "-", "-", "380.00", "350.00"}));
+    EXPECT_EQ(t.rows[3], (Cells{"100.00", "-", "32.00", "-", "-", "-", "0.00", "-100.00"}));
+    EXPECT_TRUE(t.indicative);
+
+    p.pulleyMaxBore[2] = 0.04;
+    EXPECT_FALSE(BuildPulleyTable(p).indicative);
+}
+
+TEST(PulleyTable, MultiRibAndFlatBeltsHaveTheirOwnColumns) {
+    DriveProject quindel = StartedProject();
+    ChooseBelt(quindel, "QUINDEL J", "J", 0.001);
+    quindel.beltName = quindel.beltType;
+    quindel.beltWidth = 12;
+    quindel.pulleyCount = 3;
+    quindel.pulleyIsIdler = {0, 0, 0, -1, 0};
+    quindel.pulleyDiameter = {0, 0.04, 0.08, 0.03, 0};
+    const PulleyTable q = BuildPulleyTable(quindel);
+    EXPECT_EQ(q.headings,
+              (Cells{"d [mm]", "B [ribs]", "P [mm]", "R [mm]", "r [mm]", "t [mm]", "X [mm]", "Y [mm]"}));
+    EXPECT_EQ(q.rows[1], (Cells{"80.00", "12", "2.34", "0.20", "0.40", "1.80", "0.00", "0.00"}));
+    EXPECT_EQ(q.rows[2], (Cells{"30.00", "-", "-", "-", "-", "-", "0.00", "0.00"}));
+    EXPECT_FALSE(q.indicative);
+
+    DriveProject fendaro = StartedProject();
+    ChooseBelt(fendaro, "FENDARO FXA1", "FXA1", 0.001);
+    fendaro.pulleyCount = 2;
+    fendaro.pulleyFaceWidth = 0.063;
+    fendaro.pulleyDiameter = {0, 0.1, 0.2, 0, 0};
+    fendaro.pulleyCrownHeight = {0, 0.0003, 0, 0, 0};
+    fendaro.pulleyPosition[0][2] = 0.5;
+    ChooseUnit(fendaro, kLength, 4);  // in
+    const PulleyTable f = BuildPulleyTable(fendaro);
+    EXPECT_EQ(f.headings, (Cells{"d [in]", "B [in]", "h [in]", "X [in]", "Y [in]"}));
+    EXPECT_EQ(f.names, (Cells{"driver pulley", "driven pulley"}));
+    EXPECT_EQ(f.rows[0], (Cells{"3.94", "2.48", "0.01", "0.00", "0.00"}));
+    EXPECT_EQ(f.rows[1], (Cells{"7.87", "2.48", "-", "19.69", "0.00"}));
+}
+
 }  // namespace
 }  // namespace belt
