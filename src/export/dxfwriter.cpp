@@ -27,6 +27,21 @@ void Group(std::string& out, int code, const std::string& value) {
 
 void Group(std::string& out, int code, double value) { Group(out, code, Number(value)); }
 
+// A point of the drawing plane: X under `code`, Y and Z under the codes 10
+// and 20 above it.
+void Point(std::string& out, int code, double x, double y) {
+    Group(out, code, x);
+    Group(out, code + 10, y);
+    Group(out, code + 20, 0.0);
+}
+
+// The head of an entity: its type, its layer and its first point.
+void Entity(std::string& out, const char* type, const std::string& layer, double x, double y) {
+    Group(out, 0, type);
+    Group(out, 8, layer);
+    Point(out, 10, x, y);
+}
+
 // A DXF text value is one line: line breaks and other control characters
 // would end it early and shift every group after it.
 std::string OneLine(const std::string& text) {
@@ -55,24 +70,14 @@ void DxfWriter::extend(double x, double y) {
 }
 
 void DxfWriter::line(const std::string& layer, double x0, double y0, double x1, double y1) {
-    Group(entities_, 0, "LINE");
-    Group(entities_, 8, layer);
-    Group(entities_, 10, x0);
-    Group(entities_, 20, y0);
-    Group(entities_, 30, 0.0);
-    Group(entities_, 11, x1);
-    Group(entities_, 21, y1);
-    Group(entities_, 31, 0.0);
+    Entity(entities_, "LINE", layer, x0, y0);
+    Point(entities_, 11, x1, y1);
     extend(x0, y0);
     extend(x1, y1);
 }
 
 void DxfWriter::circle(const std::string& layer, double cx, double cy, double radius) {
-    Group(entities_, 0, "CIRCLE");
-    Group(entities_, 8, layer);
-    Group(entities_, 10, cx);
-    Group(entities_, 20, cy);
-    Group(entities_, 30, 0.0);
+    Entity(entities_, "CIRCLE", layer, cx, cy);
     Group(entities_, 40, radius);
     extend(cx - radius, cy - radius);
     extend(cx + radius, cy + radius);
@@ -80,11 +85,7 @@ void DxfWriter::circle(const std::string& layer, double cx, double cy, double ra
 
 void DxfWriter::arc(const std::string& layer, double cx, double cy, double radius, double startDegrees,
                     double endDegrees) {
-    Group(entities_, 0, "ARC");
-    Group(entities_, 8, layer);
-    Group(entities_, 10, cx);
-    Group(entities_, 20, cy);
-    Group(entities_, 30, 0.0);
+    Entity(entities_, "ARC", layer, cx, cy);
     Group(entities_, 40, radius);
     Group(entities_, 50, startDegrees);
     Group(entities_, 51, endDegrees);
@@ -93,11 +94,7 @@ void DxfWriter::arc(const std::string& layer, double cx, double cy, double radiu
 }
 
 void DxfWriter::text(const std::string& layer, double x, double y, double height, const std::string& text) {
-    Group(entities_, 0, "TEXT");
-    Group(entities_, 8, layer);
-    Group(entities_, 10, x);
-    Group(entities_, 20, y);
-    Group(entities_, 30, 0.0);
+    Entity(entities_, "TEXT", layer, x, y);
     Group(entities_, 40, height);
     Group(entities_, 1, OneLine(text));
     extend(x, y);
@@ -111,13 +108,9 @@ void DxfWriter::write(std::ostream& out) const {
     Group(s, 9, "$ACADVER");
     Group(s, 1, "AC1009");
     Group(s, 9, "$EXTMIN");
-    Group(s, 10, minX_);
-    Group(s, 20, minY_);
-    Group(s, 30, 0.0);
+    Point(s, 10, minX_, minY_);
     Group(s, 9, "$EXTMAX");
-    Group(s, 10, maxX_);
-    Group(s, 20, maxY_);
-    Group(s, 30, 0.0);
+    Point(s, 10, maxX_, maxY_);
     Group(s, 0, "ENDSEC");
 
     Group(s, 0, "SECTION");
