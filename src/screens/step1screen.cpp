@@ -139,6 +139,10 @@ void Step1Screen::refresh() {
     // alike; both must follow a unit change, or a typed value would be read
     // in a unit its label does not name.
     if (currentTab() == kTabSelkira || currentTab() == kTabTavoren) ShowApplicationData();
+    // An opened project sets its load factor after the page was laid out, so
+    // the box shows the value the design will use, not the one the page had.
+    if ((currentTab() == kTabOrvanto || currentTab() == kTabRubber) && !loadFactorBox_->isPending())
+        loadFactorBox_->showValue();
 }
 
 void Step1Screen::setBlinking(bool on) {

@@ -19,6 +19,7 @@
 
 #include "guitestsupport.h"
 #include "project/projectfile.h"
+#include "units/units.h"
 #include "screens/step1screen.h"
 #include "screens/step4screen.h"
 #include "screens/step5screen.h"
@@ -67,6 +68,8 @@ private slots:
     void savedProjectOpensAgainExactly();
     void controlsComeBackThroughTheirHandlers_data();
     void controlsComeBackThroughTheirHandlers();
+    void loadFactorBoxShowsTheOpenedValue_data();
+    void loadFactorBoxShowsTheOpenedValue();
     void goOnAfterOpenReachesTheSameResults();
     void cancelInTheOpenDialogKeepsTheProject();
     void damagedFileSaysWhereAndKeepsWhatWasRead();
@@ -181,6 +184,24 @@ void TestFileCommands::controlsComeBackThroughTheirHandlers() {
     QCOMPARE(s1->tabella(5)->text(), panel);
     QCOMPARE(s1->loadFactorBox()->text(), loadFactor);
     if (driver >= 0) QVERIFY(s1->optionDriver(driver)->isChecked());
+}
+
+void TestFileCommands::loadFactorBoxShowsTheOpenedValue_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("machine chosen") << kDemoFile;
+    QTest::newRow("no machine chosen") << QStringLiteral(BELT_TEST_DATA_DIR "/two-pulley-design.dat");
+}
+
+// The box shows the factor the design uses, even where the page's own
+// look-up has no machine to read it from.
+void TestFileCommands::loadFactorBoxShowsTheOpenedValue() {
+    QFETCH(QString, file);
+    DriveProject inFile;
+    QVERIFY(ProjectFile::open(file.toStdString(), inFile).ok);
+    Files f;
+    f.openThroughTheMenu(file);
+    QCOMPARE(f.project.loadFactor, inFile.loadFactor);
+    QCOMPARE(f.step1()->loadFactorBox()->text(), QString::fromStdString(Format(inFile.loadFactor, "###0.0")));
 }
 
 // Go On from step 1 recomputes the opened design: the same belt, width and
