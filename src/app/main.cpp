@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <cstdlib>
 
 #include "app/filecommands.h"
 #include "app/mainwindow.h"
 #include "app/qtdialogs.h"
+#include "app/whenshown.h"
 #include "project/driveproject.h"
 
 int main(int argc, char* argv[]) {
@@ -20,6 +22,11 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("A project to open."),
                                  QStringLiteral("[FILE.dat]"));
+    // For timing start-up from outside (scripts/bench).
+    const QCommandLineOption quitWhenShown(
+        QStringLiteral("quit-when-shown"),
+        QStringLiteral("Quit as soon as the window is shown and idle (also BELT_QUIT_WHEN_SHOWN=1)."));
+    parser.addOption(quitWhenShown);
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -30,6 +37,8 @@ int main(int argc, char* argv[]) {
     belt::QtDialogs dialogs;
     belt::MainWindow window(project, dialogs);
     dialogs.setParent(&window);
+    if (parser.isSet(quitWhenShown) || std::getenv("BELT_QUIT_WHEN_SHOWN") != nullptr)
+        belt::WhenShown::quit(window);
     window.showMaximized();
     if (!files.isEmpty()) {
         // Once the window is up, so that its messages have a parent to sit on.

@@ -13,3 +13,12 @@ foreach(src ${gui_test_sources})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 endforeach()
+
+# The desktop program itself started offscreen, as scripts/bench starts it:
+# it must quit by itself once its window is shown, with and without a project.
+add_test(NAME beltcalc_quit_when_shown COMMAND beltcalc --quit-when-shown)
+add_test(NAME beltcalc_quit_when_shown_with_project COMMAND beltcalc ${BELT_TEST_DATA_DIR}/demo-design.dat)
+set_tests_properties(beltcalc_quit_when_shown beltcalc_quit_when_shown_with_project PROPERTIES
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
+set_tests_properties(beltcalc_quit_when_shown_with_project PROPERTIES
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BELT_QUIT_WHEN_SHOWN=1")
