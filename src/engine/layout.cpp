@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "catalogue/beltids.h"
 #include "units/units.h"
@@ -119,31 +120,50 @@ bool ComputeSpanTangents(DriveProject& p, int i, int j) {
     return true;
 }
 
-// Whether the belt can wrap pulley j between span prev (arriving) and span j
-// (departing) with the tangent choices of the candidate row.
-bool WrapIsUsable(const DriveProject& p, const Arr<int, 5>& row, int j, int prev, bool omega) {
-    const Pt a = Tangent(p, row[prev], prev, 1);
-    const Pt b = Tangent(p, row[j], j, 0);
+// Whether at least one whole tooth of a z-tooth pulley is in mesh on the arc
+// of a wrap whose chord is c diameters: floor(z ArcSin(c) / kPi) >= 1. Away
+// from sin(kPi / z) a comparison of c decides it exactly; ArcSin rises at
+// least as fast as its argument (relatively) and is computed to a few units
+// in the last place, far inside the 1e-9 band left to it.
+class ToothInMesh {
+public:
+    ToothInMesh() = default;
+    explicit ToothInMesh(int teeth) : teeth_(teeth) {
+        // From 3 teeth on, kPi / z lies below pi/2, where ArcSin is one to one.
+        if (teeth >= 3) {
+            const double s = std::sin(kPi / teeth);
+            below_ = s * (1 - 1e-9);
+            above_ = s * (1 + 1e-9);
+        }
+    }
+    bool operator()(double c) const {
+        if (c < below_) return false;
+        if (c > above_) return true;
+        return std::floor(teeth_ * ArcSin(c) / kPi) >= 1;
+    }
+
+private:
+    int teeth_ = 0;
+    double below_ = -HUGE_VAL;
+    double above_ = HUGE_VAL;
+};
+
+// Whether the belt can wrap pulley j arriving on span prev with tangent
+// choice tPrev and leaving on span j with choice tNext.
+bool WrapIsUsable(const DriveProject& p, int j, int prev, int tPrev, int tNext, const ToothInMesh& inMesh) {
+    const Pt a = Tangent(p, tPrev, prev, 1);
+    const Pt b = Tangent(p, tNext, j, 0);
     const double c = Dist(a, b) / p.pulleyDiameter[j];
 
     if (p.beltFamily != kSelkira && p.linearDriveType != 1 && (c > 1.0001 || c < 1e-4)) return false;
 
-    if (p.beltFamily != kQuindel && p.beltFamily != kFendaro && !IsIdler(p, j) &&
-        std::floor(p.pulleyTeeth[j] * ArcSin(c) / kPi) < 1)
-        return false;
+    if (p.beltFamily != kQuindel && p.beltFamily != kFendaro && !IsIdler(p, j) && !inMesh(c)) return false;
 
     // The belt must not turn back on itself at the pulley.
-    const Pt prevStart = Tangent(p, row[prev], prev, 0);
-    const Pt nextEnd = Tangent(p, row[j], j, 1);
+    const Pt prevStart = Tangent(p, tPrev, prev, 0);
+    const Pt nextEnd = Tangent(p, tNext, j, 1);
     const Pt e = b - a;
     if (Dot(e, a - prevStart) * Dot(e, nextEnd - b) < -1e-14) return false;
-
-    if (omega) {
-        const Pt c2 = Centre(p, 2);
-        const Pt c3 = Centre(p, 3);
-        const double sx = Tangent(p, row[3], 3, 0).x;
-        if (std::abs(c3.x) < std::abs(sx) || Sgn(c3.y) != Sgn(c2.y)) return false;
-    }
 
     // The two spans at this pulley must not cross each other.
     Pt p1, p2, q1, q2;
@@ -152,6 +172,52 @@ bool WrapIsUsable(const DriveProject& p, const Arr<int, 5>& row, int j, int prev
     if (!(std::abs(p1.x - q1.x) < 1e-14 && std::abs(p1.y - q1.y) < 1e-14)) {
         double x = 0;
         if (IntersectX(p1, p2, q1, q2, x) && p1.x < x && x < p2.x) return false;
+    }
+    return true;
+}
+
+// An omega drive's span 3 with choice t3 must leave pulley 3 on the side of
+// its clamp, and both idlers must sit on the same side of the driver.
+bool OmegaSpanIsUsable(const DriveProject& p, int t3) {
+    const Pt c2 = Centre(p, 2);
+    const Pt c3 = Centre(p, 3);
+    const double sx = Tangent(p, t3, 3, 0).x;
+    return !(std::abs(c3.x) < std::abs(sx) || Sgn(c3.y) != Sgn(c2.y));
+}
+
+// The tangents of every span (the clamp run of an omega drive in place of
+// span 2). False when the layout has none: a pulley without a diameter, a
+// layout beyond the limits, neighbours that overlap or coincide.
+bool ComputeAllSpanTangents(DriveProject& p) {
+    const int n = PulleyCountOf(p);
+    if (n < 2) return false;
+    // A pulley without a diameter has no tangents; a layout beyond what the
+    // entry boxes take has none either, nor one with a pulley so small that
+    // the rounding of the coordinates swamps it.
+    if (!LayoutWithinLimits(p)) return false;
+    for (int k = 1; k <= n; ++k)
+        if (!(p.pulleyDiameter[k] >= kSmallestLayoutDiameter)) return false;
+    for (int i = 1; i <= n; ++i) {
+        if (!ComputeSpanTangents(p, i, i < n ? i + 1 : 1)) return false;
+    }
+    if (OmegaLayout(p)) {
+        const Pt start = ClampSide(p, 2);
+        const Pt end{Sgn(start.x) * p.stroke / 2, start.y};
+        for (int t = 1; t <= 4; ++t) {
+            SetTangent(p, t, 2, 0, start);
+            SetTangent(p, t, 2, 1, end);
+        }
+    }
+    return true;
+}
+
+// Whether every wrap of a complete path (one tangent choice per span) is usable.
+bool PathIsUsable(const DriveProject& p, const Arr<int, 5>& row) {
+    const int n = PulleyCountOf(p);
+    if (OmegaLayout(p) && !OmegaSpanIsUsable(p, row[3])) return false;
+    for (int j = 1; j <= n; ++j) {
+        const int prev = j == 1 ? n : j - 1;
+        if (!WrapIsUsable(p, j, prev, row[prev], row[j], ToothInMesh(p.pulleyTeeth[j]))) return false;
     }
     return true;
 }
@@ -171,27 +237,25 @@ bool IsOmegaDrive(const DriveProject& p) {
 void ComputeBeltPaths(DriveProject& p) {
     auto& table = p.beltPathTable;
     table[0][0] = 0;
+    if (!ComputeAllSpanTangents(p)) return;
     const int n = PulleyCountOf(p);
-    if (n < 2) return;
-    // A pulley without a diameter has no tangents; a layout beyond what the
-    // entry boxes take has none either, nor one with a pulley so small that
-    // the rounding of the coordinates swamps it.
-    if (!LayoutWithinLimits(p)) return;
-    for (int k = 1; k <= n; ++k)
-        if (!(p.pulleyDiameter[k] >= kSmallestLayoutDiameter)) return;
-    for (int i = 1; i <= n; ++i) {
-        if (!ComputeSpanTangents(p, i, i < n ? i + 1 : 1)) return;
-    }
-
     const bool omega = OmegaLayout(p);
-    if (omega) {
-        const Pt start = ClampSide(p, 2);
-        const Pt end{Sgn(start.x) * p.stroke / 2, start.y};
-        for (int t = 1; t <= 4; ++t) {
-            SetTangent(p, t, 2, 0, start);
-            SetTangent(p, t, 2, 1, end);
-        }
-    }
+
+    // A wrap depends on the choices of its two spans only: each of the (at
+    // most) 4 x 16 wraps is tested once, when a candidate first needs it.
+    enum : signed char { kUntested = -1 };
+    signed char wrapUsable[5][5][5];
+    std::memset(wrapUsable, kUntested, sizeof wrapUsable);
+    ToothInMesh inMesh[5];
+    for (int k = 1; k <= n; ++k) inMesh[k] = ToothInMesh(p.pulleyTeeth[k]);
+    auto wrap = [&](int j, int prev, int tPrev, int tNext) {
+        signed char& known = wrapUsable[j][tPrev][tNext];
+        if (known == kUntested) known = WrapIsUsable(p, j, prev, tPrev, tNext, inMesh[j]) ? 1 : 0;
+        return known == 1;
+    };
+    bool omegaUsable[5] = {};
+    if (omega)
+        for (int t = 1; t <= 4; ++t) omegaUsable[t] = OmegaSpanIsUsable(p, t);
 
     // Every combination of one tangent per span, in nested order; a
     // rejected candidate is overwritten by the next one.
@@ -204,9 +268,11 @@ void ComputeBeltPaths(DriveProject& p) {
                 for (int t4 = 1; t4 <= last4; ++t4) {
                     Arr<int, 5>& row = table[m];
                     row = {0, t1, t2, t3, t4};
-                    bool usable = true;
-                    for (int j = 1; j <= n && usable; ++j)
-                        usable = WrapIsUsable(p, row, j, j == 1 ? n : j - 1, omega);
+                    bool usable = !omega || omegaUsable[t3];
+                    for (int j = 1; j <= n && usable; ++j) {
+                        const int prev = j == 1 ? n : j - 1;
+                        usable = wrap(j, prev, row[prev], row[j]);
+                    }
                     if (usable) ++m;
                 }
     table[0][0] = m - 1;
@@ -221,6 +287,12 @@ const Arr<int, 5>* CurrentPathRow(const DriveProject& p) {
     for (int k = 1; k <= n; ++k)
         if (row[k] < 1 || row[k] > 4) return nullptr;
     return &row;
+}
+
+double MeasureCurrentPath(DriveProject& p) {
+    const Arr<int, 5>* row = CurrentPathRow(p);
+    if (!row || !ComputeAllSpanTangents(p) || !PathIsUsable(p, *row)) return -1;
+    return ComputeBeltLength(p);
 }
 
 double ComputeBeltLength(DriveProject& p) {

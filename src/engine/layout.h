@@ -37,6 +37,13 @@ void ComputeBeltPaths(DriveProject& p);
 // which only a damaged project file holds.
 const Arr<int, 5>* CurrentPathRow(const DriveProject& p);
 
+// The length in m of the current path (0,1) once pulleys have moved,
+// without enumerating the other paths: the tangents of every span again and
+// the current path's wraps tested, then ComputeBeltLength. -1 when the
+// layout has no tangents now or the current path cannot be laid on it; the
+// path table itself is left as it was.
+double MeasureCurrentPath(DriveProject& p);
+
 // Length in m of the current path (0,1) and its arcs of contact, written to
 // pulleyArcOfContact. -1 when the arriving and departing points on a pulley
 // are not on one circle, or when there is no current path.

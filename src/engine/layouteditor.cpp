@@ -58,8 +58,7 @@ std::optional<double> BLCalc(DriveProject& p, double u, int axis) {
     const int k = p.layoutNeedsAdjust;
     if (k < 2 || k > PulleyCountOf(p) || !ValidAxis(axis)) return std::nullopt;
     p.pulleyPosition[axis][k] = u;
-    ComputeBeltPaths(p);
-    p.lastStandardLength = ComputeBeltLength(p);
+    p.lastStandardLength = MeasureCurrentPath(p);
     if (p.lastStandardLength == -1) return std::nullopt;
     return u + p.beltLength - p.lastStandardLength;
 }
@@ -70,16 +69,33 @@ bool AdjustPulley(DriveProject& p, Dialogs& d, int k, int axis) {
     const double scaleWidth = 2 * ComputeLayoutExtent(p).half;
     const double u0 = p.pulleyPosition[axis][k];
     p.layoutNeedsAdjust = k;
+    auto& table = p.beltPathTable;
+    // The iteration measures the path shown; where the pulley ends up, the
+    // layout may have more or fewer paths before it, and its number changes.
+    const Arr<int, 5>* current = CurrentPathRow(p);
+    const Arr<int, 5> shown = current ? *current : Arr<int, 5>{};
 
     AitkenResult res;
     {
         BusyPointer busy(d);
         res = SolveFixedPointAitken(u0, [&](double& x) { return BLCalc(p, x, axis); });
     }
-    const bool found = !res.failed && res.converged && p.lastStandardLength != -1 && std::isfinite(res.x) &&
-                       !(4 * std::abs(res.x - u0) > scaleWidth);
-    p.pulleyPosition[axis][k] = found ? res.x : u0;
-    ComputeBeltPaths(p);
+    bool found = !res.failed && res.converged && p.lastStandardLength != -1 && std::isfinite(res.x) &&
+                 !(4 * std::abs(res.x - u0) > scaleWidth);
+    if (found) {
+        p.pulleyPosition[axis][k] = res.x;
+        ComputeBeltPaths(p);
+        found = false;
+        for (int m = 1; m <= table[0][0] && !found; ++m) {
+            if (table[static_cast<std::size_t>(m)] != shown) continue;
+            table[0][1] = m;
+            found = true;
+        }
+    }
+    if (!found) {
+        p.pulleyPosition[axis][k] = u0;
+        ComputeBeltPaths(p);
+    }
     p.layoutNeedsAdjust = 0;
     if (!found) SayNoNewPosition(d);
     MarkLayoutDrawn(p);

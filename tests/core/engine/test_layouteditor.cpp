@@ -168,6 +168,31 @@ TEST(LayoutAdjustment, RefusedWhenThePulleyWouldMoveTooFar) {
     }
 }
 
+// Moving pulley 2 down brings a new path in front of the one shown: the
+// pulley goes where the path shown has the standard length, and that path
+// stays the one shown under its new number.
+TEST(LayoutAdjustment, ThePathShownStaysShownWhenItsNumberChanges) {
+    DriveProject p = StartedProject();
+    ChooseBelt(p, "FENDARO", "F");
+    p.pulleyCount = 3;
+    Place(p, 1, 0, 0, 0.11, 41);
+    Place(p, 2, 0.27, -0.11, 0.25, 41);
+    Place(p, 3, -0.49, 0.38, 0.19, 45);
+    ComputeBeltPaths(p);
+    ASSERT_EQ(p.beltPathTable[0][0], 1);
+    p.beltPathTable[0][1] = 1;
+    const auto shown = p.beltPathTable[1];
+    p.beltLength = 2.48;
+
+    ScriptedDialogs d;
+    ASSERT_TRUE(AdjustPulley(p, d, 2, kAxisY));
+    EXPECT_TRUE(d.seen.empty());
+    ASSERT_EQ(p.beltPathTable[0][0], 2);
+    EXPECT_EQ(p.beltPathTable[0][1], 2);
+    EXPECT_EQ(p.beltPathTable[2], shown);
+    EXPECT_NEAR(ComputeBeltLength(p), 2.48, 1e-5);
+}
+
 TEST(LayoutAdjustment, BLCalcIsTheLengthMap) {
     DriveProject p = DemoLayout();
     const double len = ComputeBeltLength(p);
