@@ -27,8 +27,11 @@ add_library(beltgui STATIC ${beltgui_sources})
 set_target_properties(beltgui PROPERTIES AUTOMOC ON)
 target_include_directories(beltgui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(beltgui PRIVATE ${BELT_WARNINGS})
-target_link_libraries(beltgui PUBLIC belt_print Qt6::Widgets Qt6::Svg Qt6::PrintSupport
-                      PkgConfig::FLUIDSYNTH PkgConfig::ALSA)
+# fluidsynth (and ALSA through it) is loaded by the tune's thread with
+# dlopen: only its headers here, so the program starts without its libraries.
+target_link_libraries(beltgui PUBLIC belt_print Qt6::Widgets Qt6::Svg Qt6::PrintSupport ${CMAKE_DL_LIBS})
+target_include_directories(beltgui PRIVATE $<TARGET_PROPERTY:PkgConfig::FLUIDSYNTH,INTERFACE_INCLUDE_DIRECTORIES>
+                           $<TARGET_PROPERTY:PkgConfig::ALSA,INTERFACE_INCLUDE_DIRECTORIES>)
 
 add_executable(beltcalc ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 set_target_properties(beltcalc PROPERTIES AUTOMOC ON

@@ -25,6 +25,7 @@
 #include "app/filecommands.h"
 #include "app/layoutexport.h"
 #include "app/tuneplayer.h"
+#include "app/whenshown.h"
 #include "drawing/logo.h"
 #include "engine/navigation.h"
 #include "project/driveproject.h"
@@ -117,7 +118,13 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
 
     if (playTune) {
         tune_ = std::make_unique<TunePlayer>();
-        tune_->play(AssetPath(QStringLiteral("tune.mid")));
+        // Once the window stands painted, and one turn of the event loop
+        // later, so that nothing of the synthesizer delays the window.
+        new WhenShown(*this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (tune_) tune_->play(AssetPath(QStringLiteral("tune.mid")));
+            });
+        });
     }
     showCover();
     flash_->start();
