@@ -65,35 +65,29 @@ bool DesignDemonstration(DriveProject& p) {
     return GoOnFromStep4(p, d) == NextStep::ShowStep5;
 }
 
-void BM_TwoPulleyDesign(benchmark::State& state) {
+// Go On's design of a saved project, from a fresh copy each time.
+void TimeDesign(benchmark::State& state, const std::string& file, bool (*design)(DriveProject&)) {
     DriveProject saved;
     DriveProject check;
-    if (!Open(kTwoPulleyFile, saved) || !DesignTwoPulleys(check = saved)) {
-        state.SkipWithError("the two-pulley design does not reach the results");
+    if (!Open(file, saved) || !design(check = saved)) {
+        state.SkipWithError("the design does not reach the results");
         return;
     }
     DriveProject p;
     for (auto _ : state) {
         Reset(state, p, saved);
-        benchmark::DoNotOptimize(DesignTwoPulleys(p));
+        benchmark::DoNotOptimize(design(p));
         benchmark::DoNotOptimize(p.beltWidth);
     }
+}
+
+void BM_TwoPulleyDesign(benchmark::State& state) {
+    TimeDesign(state, kTwoPulleyFile, DesignTwoPulleys);
 }
 BENCHMARK(BM_TwoPulleyDesign)->Unit(benchmark::kMicrosecond);
 
 void BM_FourPulleyDemonstrationDesign(benchmark::State& state) {
-    DriveProject saved;
-    DriveProject check;
-    if (!Open(kDemoFile, saved) || !DesignDemonstration(check = saved)) {
-        state.SkipWithError("the demonstration design does not reach the results");
-        return;
-    }
-    DriveProject p;
-    for (auto _ : state) {
-        Reset(state, p, saved);
-        benchmark::DoNotOptimize(DesignDemonstration(p));
-        benchmark::DoNotOptimize(p.beltWidth);
-    }
+    TimeDesign(state, kDemoFile, DesignDemonstration);
 }
 BENCHMARK(BM_FourPulleyDemonstrationDesign)->Unit(benchmark::kMicrosecond);
 

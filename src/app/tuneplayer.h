@@ -1,6 +1,8 @@
 // The start-up tune: a MIDI file played through a software synthesizer on a
 // thread of its own, so the window never waits for the sound font or the
-// sound device. Without a sound device it stays silent.
+// sound device. That thread also loads the synthesizer library, so the
+// window never waits for it either. Without the library, a sound font or a
+// sound device the program is silent.
 #pragma once
 
 #include <QString>
