@@ -154,9 +154,21 @@ int OpenProject(const std::string& path, DriveProject& p, std::ostream& err, boo
         err << "beltcalc-batch: cannot read the project file " << r.message << "\n";
         return kExitBadFile;
     }
-    err << "beltcalc-batch: " << path << " is damaged or incomplete: " << r.message << "\n";
+    err << "beltcalc-batch: " << PlainText(path) << " is damaged or incomplete: " << r.message << "\n";
     partial = true;
     return kExitBadFile;
+}
+
+int OpenDrive(const std::string& path, DriveProject& p, std::ostream& err, std::string_view prefix) {
+    InitUnitTables(p);
+    bool partial = false;
+    if (OpenProject(path, p, err, partial) != kExitOk) return kExitBadFile;
+    if (p.pulleyCount < 2 || p.pulleyCount > 4) {
+        err << prefix << PlainText(path)
+            << " has no drive yet: it was saved before the number of pulleys was chosen\n";
+        return kExitBadFile;
+    }
+    return kExitOk;
 }
 
 std::string PlainText(std::string_view text, std::string_view indent) {

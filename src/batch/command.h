@@ -76,6 +76,12 @@ std::string UnitListHelp();
 // anything worth showing.
 int OpenProject(const std::string& path, DriveProject& p, std::ostream& err, bool& partial);
 
+// Opens a project for a command that works on its drive (paths, layout): fills
+// the unit tables, opens the file and checks that it has two to four
+// pulleys. Returns kExitOk, or kExitBadFile with the reason on err after
+// prefix ("beltcalc-batch COMMAND: ").
+int OpenDrive(const std::string& path, DriveProject& p, std::ostream& err, std::string_view prefix);
+
 // A text from a project file made safe for a terminal: control characters
 // other than the line break become "?", line breaks become "\n" + indent.
 std::string PlainText(std::string_view text, std::string_view indent = "");

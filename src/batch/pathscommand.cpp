@@ -99,14 +99,8 @@ int runPaths(const Invocation& call) {
         return kExitUsage;
     }
     DriveProject p;
-    InitUnitTables(p);
-    bool partial = false;
-    if (OpenProject(args.positional.front(), p, call.err, partial) != kExitOk) return kExitUsage;
-    if (p.pulleyCount < 2 || p.pulleyCount > 4) {
-        call.err << kName << PlainText(args.positional.front())
-                 << " has no drive yet: it was saved before the number of pulleys was chosen\n";
-        return kExitUsage;
-    }
+    const int opened = OpenDrive(args.positional.front(), p, call.err, kName);
+    if (opened != kExitOk) return opened;
 
     std::vector<BeltPath> paths = FeasiblePaths(p);
     if (std::none_of(paths.begin(), paths.end(), [](const BeltPath& b) { return b.measured(); }))

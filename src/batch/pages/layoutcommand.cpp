@@ -31,14 +31,8 @@ int runLayout(const Invocation& call) {
     }
 
     DriveProject p;
-    InitUnitTables(p);
-    bool partial = false;
-    if (OpenProject(args.positional.front(), p, call.err, partial) != kExitOk) return kExitBadFile;
-    if (p.pulleyCount < 2 || p.pulleyCount > 4) {
-        call.err << kName << PlainText(args.positional.front())
-                 << " has no pulleys yet: it was saved before the drive was chosen\n";
-        return kExitBadFile;
-    }
+    const int opened = OpenDrive(args.positional.front(), p, call.err, kName);
+    if (opened != kExitOk) return opened;
     // The tangents as the positions give them; the saved path stays current.
     ComputeBeltPaths(p);
 
