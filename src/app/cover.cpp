@@ -1,8 +1,10 @@
 #include "app/cover.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "screens/logowidget.h"
@@ -17,6 +19,8 @@ constexpr double kReferenceHeight = 870.0;
 constexpr double kReferenceWidth = 1267.0;
 const char* const kAutoProperty = "belt_coverAutoSize";
 const char* const kPointsProperty = "belt_coverPoints";
+const char* const kAnchorProperty = "belt_coverAnchor";
+const char* const kPendingProperty = "belt_coverFitPending";
 }  // namespace
 
 Cover::Cover(QWidget* parent) : QWidget(parent) {
@@ -93,10 +97,7 @@ void Cover::applyFont(QLabel* label) {
     f.setPixelSize(std::max(1, static_cast<int>(labelFontSize(label) * scale * 96.0 / 72.0 + 0.5)));
     if (label == Titolo) f.setLetterSpacing(QFont::PercentageSpacing, 108);
     label->setFont(f);
-    if (label->property(kAutoProperty).toBool()) {
-        const QRectF r = LogicalRect(label);
-        placeAuto(label, r.left(), r.top());
-    }
+    if (label->property(kAutoProperty).toBool()) fit(label);
 }
 
 QSizeF Cover::autoSize(const QLabel* label) const {
@@ -106,10 +107,58 @@ QSizeF Cover::autoSize(const QLabel* label) const {
     return {hint.width() * 100.0 / w, hint.height() * 100.0 / h};
 }
 
-void Cover::placeAuto(QLabel* label, double left, double top) {
+void Cover::placeAuto(QLabel* label, double x, double top, Anchor anchor) {
+    if (!label->property(kAutoProperty).toBool()) label->installEventFilter(this);
     label->setProperty(kAutoProperty, true);
-    const QSizeF s = autoSize(label);
+    label->setProperty(kAnchorProperty, static_cast<int>(anchor));
+    // Until the text is measured the label keeps its last size, placed at
+    // its anchor.
+    const QSizeF s = LogicalRect(label).size();
+    const double left = anchor == Anchor::Right    ? x - s.width()
+                        : anchor == Anchor::Centre ? x - s.width() / 2
+                                                   : x;
     PlaceForm(label, left, top, s.width(), s.height());
+    fit(label);
+}
+
+bool Cover::canBeSeen(const QLabel* label) const {
+    // Before its first fit a label's size is unknown, so only the edge at its
+    // anchor tells; after it, the label can only grow right and down.
+    const QRectF r = LogicalRect(label);
+    const auto anchor = static_cast<Anchor>(label->property(kAnchorProperty).toInt());
+    if (r.top() >= 100) return false;
+    if (anchor == Anchor::Right) return r.right() > 0;
+    if (anchor == Anchor::Left) return r.left() < 100;
+    return true;
+}
+
+void Cover::fit(QLabel* label) {
+    if (!isVisible() || !canBeSeen(label)) {
+        label->setProperty(kPendingProperty, true);
+        return;
+    }
+    label->setProperty(kPendingProperty, false);
+    const QRectF r = LogicalRect(label);
+    const QSizeF s = autoSize(label);
+    const auto anchor = static_cast<Anchor>(label->property(kAnchorProperty).toInt());
+    const double left = anchor == Anchor::Right    ? r.right() - s.width()
+                        : anchor == Anchor::Centre ? r.center().x() - s.width() / 2
+                                                   : r.left();
+    label->setProperty(kAnchorProperty, static_cast<int>(Anchor::Left));
+    PlaceForm(label, left, r.top(), s.width(), s.height());
+}
+
+bool Cover::eventFilter(QObject* watched, QEvent* event) {
+    // A label that waited outside is fitted as it moves in.
+    if (event->type() == QEvent::Move && watched->property(kPendingProperty).toBool())
+        fit(static_cast<QLabel*>(watched));
+    return QWidget::eventFilter(watched, event);
+}
+
+void Cover::fitPending() {
+    fitQueued_ = false;
+    for (QLabel* l : {Titolo, BYEMSG[0], BYEMSG[1], BYEMSG[2], BYEMSG[3]})
+        if (l->property(kPendingProperty).toBool()) fit(l);
 }
 
 void Cover::setClosingLook(bool closing) {
@@ -144,6 +193,16 @@ void Cover::resizeEvent(QResizeEvent* event) {
     bf.setPixelSize(std::max(1, static_cast<int>(height() * 0.022)));
     START->setFont(bf);
     bINFO->setFont(bf);
+}
+
+void Cover::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Texts placed while the cover was hidden are measured at the size they
+    // are seen at.
+    if (!fitQueued_) {
+        fitQueued_ = true;
+        QTimer::singleShot(0, this, &Cover::fitPending);
+    }
 }
 
 void Cover::focusInEvent(QFocusEvent* event) {

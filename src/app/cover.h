@@ -31,11 +31,16 @@ public:
     void setLabelFontSize(QLabel* label, double points);
     double labelFontSize(const QLabel* label) const;
 
-    // The size a label's text needs, in cover units (an auto-sized label),
-    // and placing a label with that size at (left, top). Auto-sized labels
-    // keep their size to the text through resizes and font changes.
+    // Auto-sized labels: sized to their text, in cover units, through every
+    // resize and font change. placeAuto places one with its left edge, its
+    // right edge or its centre at x; after the first fit the left edge stays
+    // where it is. Text is measured only where it can be seen: a label on a
+    // hidden cover is fitted at the show, one waiting outside the cover as it
+    // moves in (the start-up picture measures nothing it does not draw).
+    enum class Anchor { Left, Right, Centre };
+    void placeAuto(QLabel* label, double x, double top, Anchor anchor = Anchor::Left);
+    // The size a label's text needs now, in cover units.
     QSizeF autoSize(const QLabel* label) const;
-    void placeAuto(QLabel* label, double left, double top);
 
     // Black background with yellow texts for the closing message.
     void setClosingLook(bool closing);
@@ -47,11 +52,18 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
     void applyFont(QLabel* label);
+    // Sizes an auto label to its text (or leaves that for the show).
+    void fit(QLabel* label);
+    void fitPending();
+    bool canBeSeen(const QLabel* label) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool closing_ = false;
+    bool fitQueued_ = false;
 };
 
 }  // namespace belt

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "app/appstyle.h"
 #include "app/filecommands.h"
 #include "app/mainwindow.h"
 #include "app/qtdialogs.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new belt::AppStyle);
     QApplication::setApplicationName(QStringLiteral("VESTRANO BELT CALCULATION"));
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BELT_APP_ID));

@@ -543,11 +543,11 @@ void MainWindow::initialiseCover() {
     Cover& c = *cover_;
     PlaceForm(c.LOGO, 45, -53, 15, 35);
     PlaceForm(c.Titolo, 1, 34, 98, 20);
-    c.placeAuto(c.BYEMSG[0], 0, 62);
-    c.placeAuto(c.BYEMSG[0], -c.autoSize(c.BYEMSG[0]).width(), 62);
+    // The first and third texts wait just left of the cover, the second just
+    // right of it, the last below it.
+    c.placeAuto(c.BYEMSG[0], 0, 62, Cover::Anchor::Right);
     c.placeAuto(c.BYEMSG[1], 102, 69);
-    c.placeAuto(c.BYEMSG[2], 0, 80);
-    c.placeAuto(c.BYEMSG[2], -c.autoSize(c.BYEMSG[2]).width(), 80);
+    c.placeAuto(c.BYEMSG[2], 0, 80, Cover::Anchor::Right);
     c.placeAuto(c.BYEMSG[3], 10, 105);
     PlaceForm(c.START, 72, 79, 23, 18);
     PlaceForm(c.bINFO, 48, 79, 23, 18);
@@ -650,8 +650,8 @@ void MainWindow::startClosingMessage() {
     c.setLabelFontSize(c.BYEMSG[0], 18);
     c.setLabelFontSize(c.BYEMSG[1], 18);
     for (QLabel* l : c.BYEMSG) l->hide();
-    c.placeAuto(c.BYEMSG[0], 50 - c.autoSize(c.BYEMSG[0]).width() / 2, 60);
-    c.placeAuto(c.BYEMSG[1], 68 - c.autoSize(c.BYEMSG[1]).width() / 2, 70);
+    c.placeAuto(c.BYEMSG[0], 50, 60, Cover::Anchor::Centre);
+    c.placeAuto(c.BYEMSG[1], 68, 70, Cover::Anchor::Centre);
     // Nothing may start anew while the program says goodbye.
     menuBar()->setEnabled(false);
     stack_->setCurrentWidget(cover_);

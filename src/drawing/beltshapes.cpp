@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace belt {
 
@@ -33,13 +35,36 @@ QPainterPath BeltLoopPath(QPointF c1, double r1, QPointF c2, double r2) {
 
 void DrawTeethAlong(QPainter& painter, const QPainterPath& path, int count, double depth, double width,
                     const QColor& colour) {
+    if (count <= 0) return;
+    // One pass along the flattened outline: each tooth is placed by its
+    // distance along the line. (QPainterPath's percent look-ups measure the
+    // whole path again for every call.)
+    const QList<QPolygonF> outlines = path.toSubpathPolygons();
+    std::vector<QLineF> segments;
+    std::vector<double> ends;  // distance along the line at the end of each segment
+    double total = 0;
+    for (const QPolygonF& outline : outlines) {
+        for (qsizetype i = 1; i < outline.size(); ++i) {
+            const QLineF segment(outline[i - 1], outline[i]);
+            if (segment.length() <= 0) continue;
+            total += segment.length();
+            segments.push_back(segment);
+            ends.push_back(total);
+        }
+    }
+    if (segments.empty()) return;
     painter.save();
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+    std::size_t k = 0;
     for (int i = 0; i < count; ++i) {
-        const double t = (i + 0.5) / count;
-        const QPointF a = path.pointAtPercent(t);
-        const double angle = path.angleAtPercent(t) / kDegrees;
-        const QPointF normal(-std::sin(angle), -std::cos(angle));
+        const double at = total * (i + 0.5) / count;
+        while (k + 1 < segments.size() && ends[k] < at) ++k;
+        const QLineF& segment = segments[k];
+        const double length = segment.length();
+        const double into = std::clamp(length - (ends[k] - at), 0.0, length);
+        const QPointF a = segment.pointAt(into / length);
+        // The left of the direction of travel, with y pointing down.
+        const QPointF normal(segment.dy() / length, -segment.dx() / length);
         painter.drawLine(a, a + depth * normal);
     }
     painter.restore();

@@ -53,7 +53,11 @@ void DrawLogo(QPainter& painter, const QRectF& rect, bool withWordMark) {
     const QPainterPath inner = BeltLoopPath(big, rBig + 1, small, rSmall + 1);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(30, 30, 36));
-    painter.drawPath(outer.subtracted(inner));
+    // The belt is the ring between the two outlines (even-odd fill).
+    QPainterPath ring = outer;
+    ring.addPath(inner);
+    ring.setFillRule(Qt::OddEvenFill);
+    painter.drawPath(ring);
     // Teeth: short marks spread evenly along the inner line.
     DrawTeethAlong(painter, inner, 34, 2.2, 2.2, QColor(30, 30, 36));
     drawPulley(painter, big, rBig - 1.5);

@@ -59,6 +59,7 @@ private slots:
     void menuVisibility_data();
     void menuVisibility();
     void coverAnimationReachesItsEnd();
+    void coverTextsAreSizedToTheirTextOnScreen();
     void saveQuestion_data();
     void saveQuestion();
     void resetKeepsTheUnitChoice();
@@ -187,6 +188,34 @@ void MainWindowTest::coverAnimationReachesItsEnd() {
     QCOMPARE(c.START->text(), QString("START"));
     QCOMPARE(c.bINFO->text(), QString("about VESTRANO"));
     QCOMPARE(c.BYEMSG[1]->text(), QString("POLYURETHANE AND RUBBER BELT DRIVES CALCULATION"));
+}
+
+// On a shown window every cover text ends the animation sized to its text at
+// the cover's size, as do the two texts of the closing message, centred.
+void MainWindowTest::coverTextsAreSizedToTheirTextOnScreen() {
+    MainWindowFixture f;
+    MainWindow& w = *f.window;
+    Cover& c = *w.cover();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto sizedToText = [&c](QLabel* l) {
+        const QSizeF text = c.autoSize(l);
+        const QSizeF placed = LogicalRect(l).size();
+        return text.width() > 0 && qAbs(placed.width() - text.width()) < 1e-9 &&
+               qAbs(placed.height() - text.height()) < 1e-9;
+    };
+    runCoverAnimation(w);
+    QVERIFY(!w.flashTimer()->isActive());
+    for (QLabel* l : c.BYEMSG) QVERIFY2(sizedToText(l), qPrintable(l->objectName()));
+    const double left = LogicalRect(c.BYEMSG[0]).left();
+    QVERIFY(left >= 5 && left < 6);
+
+    f.project.beltType = "ORVANTO T";
+    f.dialogs.answers.push_back(MsgAnswer::No);
+    w.mExit_Click();
+    for (int i : {0, 1}) QVERIFY(sizedToText(c.BYEMSG[i]));
+    QCOMPARE(LogicalRect(c.BYEMSG[0]).center().x(), 50.0);
+    QCOMPARE(LogicalRect(c.BYEMSG[1]).center().x(), 68.0);
 }
 
 void MainWindowTest::saveQuestion_data() {

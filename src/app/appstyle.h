@@ -1,0 +1,22 @@
+// The program's widget style: the platform's own, except that the menu bar's
+// overflow arrows are read the first time they are drawn.
+//
+// Qt's menu bar asks the style for them as it is built, and the first icon
+// read from a file loads the icon theme and the image format plugins: about a
+// millisecond and half a megabyte at start-up for a button that appears only
+// when the menus do not fit on one line.
+#pragma once
+
+#include <QProxyStyle>
+
+namespace belt {
+
+class AppStyle : public QProxyStyle {
+public:
+    AppStyle();
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
+
+}  // namespace belt
