@@ -3,9 +3,11 @@
 #include <QFileInfo>
 #include <fstream>
 
+#include "app/outputmodule.h"
 #include "engine/layout.h"
 #include "export/layoutdxf.h"
 #include "export/svglayout.h"
+#include "output/outputdevices.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
 
@@ -49,7 +51,8 @@ void ExportLayout(const DriveProject& p, Dialogs& d, const QString& path) {
     bool belt = true;
     QString error;
     if (IsSvg(path)) {
-        error = WriteLayoutSvg(p, path);
+        const OutputDevices* devices = LoadOutputDevices(error);
+        if (devices) error = devices->writeSvgFile(path, LayoutSvgPicture(p));
         belt = !LayoutBeltLines(p).empty();
     } else {
         error = WriteDxf(p, path, belt);

@@ -69,7 +69,11 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
           return form == QLatin1String("STEP3") ? GoOnFromStep3(p, d) : GoOnFromStep4(p, d);
       }),
       quit_([] { QApplication::quit(); }),
-      print_([this](const PrintJob& job) { ShowPrintPreview(this, job); }) {
+      print_([this](const PrintJob& job) {
+          const QString error = ShowPrintPreview(this, job);
+          if (!error.isEmpty())
+              dialogs_.message("Printing is not available:\r" + error.toStdString(), kTitle, MsgIcon::Warning);
+      }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral(" VESTRANO BELT CALCULATION"));
     QPixmap icon(64, 64);

@@ -1,13 +1,11 @@
 #include "app/printing.h"
 
 #include <QDate>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QWidget>
 
+#include "app/outputmodule.h"
 #include "engine/applicationdata.h"
+#include "output/outputdevices.h"
 #include "print/calculationreport.h"
 #include "print/cataloguetables.h"
 #include "print/drawingspage.h"
@@ -42,20 +40,12 @@ bool CatalogueTablePage(const DriveProject& p, PrintJob& job) {
     return true;
 }
 
-void ShowPrintPreview(QWidget* parent, const PrintJob& job) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(job.title);
-    QPrintPreviewDialog preview(&printer, parent);
-    // Large enough to read the page without zooming first.
-    if (parent) preview.resize(parent->size() * 0.85);
-    preview.setWindowTitle(QStringLiteral("VESTRANO BELT CALCULATION - ") + job.title);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&job](QPrinter* target) {
-        QPainter painter(target);
-        const QRect paintRect = target->pageLayout().paintRectPixels(target->resolution());
-        job.paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())));
-    });
-    preview.exec();
+QString ShowPrintPreview(QWidget* parent, const PrintJob& job) {
+    QString error;
+    const OutputDevices* devices = LoadOutputDevices(error);
+    if (!devices) return error;
+    devices->showPrintPreview(parent, job.title, job.paint);
+    return {};
 }
 
 }  // namespace belt

@@ -26,7 +26,7 @@ bool CatalogueTablePage(const DriveProject& p, PrintJob& job);
 
 // Shows the page in a print preview on the platform's printer set-up
 // (landscape, the printer's own paper), from which the user prints it or
-// saves it as a PDF.
-void ShowPrintPreview(QWidget* parent, const PrintJob& job);
+// saves it as a PDF. Returns "" or why there is no preview.
+QString ShowPrintPreview(QWidget* parent, const PrintJob& job);
 
 }  // namespace belt

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/outputmodule.h"
 #include "catalogue/calculationtables.h"
 #include "guitestsupport.h"
 #include "project/projectfile.h"
@@ -36,7 +37,38 @@ private slots:
         QVERIFY(!exportLayout->isVisible());
     }
 
+    // Without the output module neither an SVG nor a print preview can be
+    // made: each says why, and the DXF writer, which needs no module, works.
+    void aMissingOutputModuleIsReported() {
+        QTemporaryDir empty;
+        SetOutputModuleFolder(empty.path());
+        test::MainWindowFixture f;
+        InitUnitTables(f.project);
+        QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
+        LoadCalculationTables(f.project);
+        f.window->showScreen(QStringLiteral("STEP5"));
+        QTemporaryDir dir;
+        const QString svg = dir.filePath(QStringLiteral("layout.svg"));
+        f.files->answers.push_back(svg);
+        f.window->mExportLayout_Click();
+        QVERIFY(!QFile::exists(svg));
+        f.window->mPrinter_Click();
+        QCOMPARE(f.dialogs.seen.size(), std::size_t{2});
+        const std::string notFound = "the program's output module beltcalc-output.so was not found in " +
+                                     empty.path().toStdString() + ", ";
+        QVERIFY(f.dialogs.seen[0].text.starts_with("The layout has not been exported:\r" + notFound));
+        QVERIFY(f.dialogs.seen[1].text.starts_with("Printing is not available:\r" + notFound));
+        QCOMPARE(f.dialogs.seen[1].icon, MsgIcon::Warning);
+
+        const QString dxf = dir.filePath(QStringLiteral("layout.dxf"));
+        f.files->answers.push_back(dxf);
+        f.window->mExportLayout_Click();
+        QVERIFY(QFile::exists(dxf));
+        QCOMPARE(f.dialogs.seen.size(), std::size_t{2});
+    }
+
     void writesTheFileTypeChosen() {
+        SetOutputModuleFolder(QStringLiteral(BELT_OUTPUT_MODULE_DIR));
         test::MainWindowFixture f;
         InitUnitTables(f.project);
         QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);

@@ -1,15 +1,19 @@
 // The Print commands and the printed pages: which page each screen prints,
 // what the report makes of the remarks, and that no page draws beyond its
 // paper.
+#include <QApplication>
 #include <QPainter>
 #include <QPicture>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <optional>
 
+#include "app/outputmodule.h"
 #include "app/printing.h"
 #include "engine/applicationdata.h"
 #include "catalogue/calculationtables.h"
@@ -95,6 +99,29 @@ private slots:
         printed.reset();
         f.window->mPrinter2_Click();
         QVERIFY(!printed);
+    }
+
+    // Print without a handler of the test's own: the program's output module
+    // is loaded and its print preview opens, titled with the page, and
+    // paints the page when asked.
+    void printOpensThePreviewOfTheOutputModule() {
+        SetOutputModuleFolder(QStringLiteral(BELT_OUTPUT_MODULE_DIR));
+        test::MainWindowFixture f;
+        OpenDemonstration(f.project);
+        QVERIFY(f.window->showScreen(QStringLiteral("STEP5")));
+        QString shown;
+        int pages = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* preview = QApplication::activeModalWidget();
+            if (!preview) return;
+            shown = QString::fromLatin1(preview->metaObject()->className()) + QLatin1Char(' ') + preview->windowTitle();
+            if (auto* view = preview->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
+            preview->close();
+        });
+        f.window->mPrinter_Click();
+        QCOMPARE(shown, QStringLiteral("QPrintPreviewDialog VESTRANO BELT CALCULATION - Calculation report"));
+        QCOMPARE(pages, 1);
+        QVERIFY(f.dialogs.seen.empty());
     }
 
     void printOnStep6IsTheDrawingsPageAndNothingElsePrintsElsewhere() {

@@ -4,6 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 # run from a folder that has nothing to do with the build, finds the example
 # shipped in PREFIX/share/beltcalc and reads it.
 #   -DBUILD=<build folder> -DPREFIX=<install folder> -DGUI=<ON|OFF> -DAPP_ID=<desktop id>
+#   -DLIBDIR=<library folder under PREFIX>
 file(REMOVE_RECURSE ${PREFIX})
 unset(ENV{DESTDIR})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
@@ -16,7 +17,7 @@ set(expected bin/beltcalc-batch share/beltcalc/help.html share/beltcalc/tune.mid
     share/beltcalc/examples/demo.dat share/man/man1/beltcalc-batch.1.gz
     share/doc/beltcalc/copyright share/doc/beltcalc/changelog.gz)
 if(GUI)
-  list(APPEND expected bin/beltcalc share/man/man1/beltcalc.1.gz
+  list(APPEND expected bin/beltcalc ${LIBDIR}/beltcalc/beltcalc-output.so share/man/man1/beltcalc.1.gz
        share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
        share/icons/hicolor/scalable/apps/${APP_ID}.svg)
   foreach(size 16 22 24 32 48 64 128 256)

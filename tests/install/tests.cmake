@@ -5,7 +5,7 @@
 set(prefix ${CMAKE_BINARY_DIR}/install-test)
 add_test(NAME install_into_prefix
          COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DPREFIX=${prefix} -DGUI=${BELT_GUI}
-                 -DAPP_ID=${BELT_APP_ID} -P ${CMAKE_CURRENT_LIST_DIR}/check_install.cmake)
+                 -DAPP_ID=${BELT_APP_ID} -DLIBDIR=${CMAKE_INSTALL_LIBDIR} -P ${CMAKE_CURRENT_LIST_DIR}/check_install.cmake)
 set_tests_properties(install_into_prefix PROPERTIES FIXTURES_SETUP installed)
 
 set(installed_tests "")

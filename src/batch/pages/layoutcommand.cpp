@@ -7,7 +7,7 @@
 #include "batch/pages/pagecommand.h"
 #include "engine/layout.h"
 #include "export/layoutdxf.h"
-#include "export/svglayout.h"
+#include "export/svgfile.h"
 #include "units/units.h"
 
 namespace belt::batch {
@@ -52,7 +52,7 @@ int runLayout(const Invocation& call) {
     }
     if (svg != args.values.end()) {
         const PaintingSession session;
-        const QString failed = WriteLayoutSvg(p, QString::fromStdString(svg->second));
+        const QString failed = WriteSvgFile(QString::fromStdString(svg->second), LayoutSvgPicture(p));
         if (!failed.isEmpty()) {
             call.err << kName << failed.toStdString() << "\n";
             return kExitUsage;

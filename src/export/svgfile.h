@@ -1,0 +1,15 @@
+// Writing an SVG file with Qt's SVG generator. The only file of the program
+// that needs the Qt SVG library: the batch tool links it, the desktop program
+// reaches it through its output module (output/outputdevices.h).
+#pragma once
+
+#include <QString>
+
+#include "export/svglayout.h"
+
+namespace belt {
+
+// Writes the picture to path. Returns "" or what went wrong.
+QString WriteSvgFile(const QString& path, const SvgPicture& picture);
+
+}  // namespace belt
