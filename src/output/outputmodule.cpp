@@ -34,6 +34,6 @@ const OutputDevices kDevices = {kOutputDevicesVersion, &ShowPrintPreview, &Write
 
 }  // namespace belt
 
-extern "C" __attribute__((visibility("default"))) const belt::OutputDevices* belt_output_devices() {
+extern "C" Q_DECL_EXPORT const belt::OutputDevices* belt_output_devices() {
     return &belt::kDevices;
 }
