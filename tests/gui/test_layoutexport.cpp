@@ -12,15 +12,24 @@
 
 using namespace belt;
 
+namespace {
+
+// The bundled example, computed, with the tables that opening it loads.
+void OpenExample(test::MainWindowFixture& f) {
+    InitUnitTables(f.project);
+    QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
+    LoadCalculationTables(f.project);
+}
+
+}  // namespace
+
 class LayoutExportTest : public QObject {
     Q_OBJECT
 
 private slots:
     void offeredOnTheScreensAfterTheLayout() {
         test::MainWindowFixture f;
-        InitUnitTables(f.project);
-        QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
-        LoadCalculationTables(f.project);
+        OpenExample(f);
         QAction* exportLayout = f.window->menus().mExportLayout;
         QCOMPARE(exportLayout->text(), QStringLiteral("Export &layout\u2026"));
         QVERIFY(!exportLayout->isVisible());
@@ -43,9 +52,7 @@ private slots:
         QTemporaryDir empty;
         SetOutputModuleFolder(empty.path());
         test::MainWindowFixture f;
-        InitUnitTables(f.project);
-        QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
-        LoadCalculationTables(f.project);
+        OpenExample(f);
         f.window->showScreen(QStringLiteral("STEP5"));
         QTemporaryDir dir;
         const QString svg = dir.filePath(QStringLiteral("layout.svg"));
@@ -70,9 +77,7 @@ private slots:
     void writesTheFileTypeChosen() {
         SetOutputModuleFolder(QStringLiteral(BELT_OUTPUT_MODULE_DIR));
         test::MainWindowFixture f;
-        InitUnitTables(f.project);
-        QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.project).ok);
-        LoadCalculationTables(f.project);
+        OpenExample(f);
         f.window->showScreen(QStringLiteral("STEP5"));
         QTemporaryDir dir;
         QString path;
