@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
     auto* mdi = new QMdiArea(&window);
     window.setCentralWidget(mdi);
     if (withText) {
-        for (const char* menu : {"&File", "&Demo", "&Loop Demo", "&?"}) window.menuBar()->addMenu(QString::fromLatin1(menu));
+        for (const char* menu : {"&File", "&Demo", "&Loop Demo", "&?"})
+            window.menuBar()->addMenu(QString::fromLatin1(menu));
         auto* layout = new QVBoxLayout(mdi->viewport());
         auto* title = new QLabel(QStringLiteral("VESTRANO"));
         title->setAlignment(Qt::AlignCenter);

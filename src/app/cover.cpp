@@ -21,6 +21,21 @@ const char* const kAutoProperty = "belt_coverAutoSize";
 const char* const kPointsProperty = "belt_coverPoints";
 const char* const kAnchorProperty = "belt_coverAnchor";
 const char* const kPendingProperty = "belt_coverFitPending";
+
+Cover::Anchor AnchorOf(const QLabel* label) {
+    return static_cast<Cover::Anchor>(label->property(kAnchorProperty).toInt());
+}
+
+// Where the anchor of r lies, and the left edge of a text `width` wide whose
+// anchor lies at x.
+double AnchorPoint(Cover::Anchor anchor, const QRectF& r) {
+    return anchor == Cover::Anchor::Right    ? r.right()
+           : anchor == Cover::Anchor::Centre ? r.center().x()
+                                             : r.left();
+}
+double LeftEdge(Cover::Anchor anchor, double x, double width) {
+    return anchor == Cover::Anchor::Right ? x - width : anchor == Cover::Anchor::Centre ? x - width / 2 : x;
+}
 }  // namespace
 
 Cover::Cover(QWidget* parent) : QWidget(parent) {
@@ -114,10 +129,7 @@ void Cover::placeAuto(QLabel* label, double x, double top, Anchor anchor) {
     // Until the text is measured the label keeps its last size, placed at
     // its anchor.
     const QSizeF s = LogicalRect(label).size();
-    const double left = anchor == Anchor::Right    ? x - s.width()
-                        : anchor == Anchor::Centre ? x - s.width() / 2
-                                                   : x;
-    PlaceForm(label, left, top, s.width(), s.height());
+    PlaceForm(label, LeftEdge(anchor, x, s.width()), top, s.width(), s.height());
     fit(label);
 }
 
@@ -125,7 +137,7 @@ bool Cover::canBeSeen(const QLabel* label) const {
     // Before its first fit a label's size is unknown, so only the edge at its
     // anchor tells; after it, the label can only grow right and down.
     const QRectF r = LogicalRect(label);
-    const auto anchor = static_cast<Anchor>(label->property(kAnchorProperty).toInt());
+    const Anchor anchor = AnchorOf(label);
     if (r.top() >= 100) return false;
     if (anchor == Anchor::Right) return r.right() > 0;
     if (anchor == Anchor::Left) return r.left() < 100;
@@ -140,12 +152,9 @@ void Cover::fit(QLabel* label) {
     label->setProperty(kPendingProperty, false);
     const QRectF r = LogicalRect(label);
     const QSizeF s = autoSize(label);
-    const auto anchor = static_cast<Anchor>(label->property(kAnchorProperty).toInt());
-    const double left = anchor == Anchor::Right    ? r.right() - s.width()
-                        : anchor == Anchor::Centre ? r.center().x() - s.width() / 2
-                                                   : r.left();
+    const Anchor anchor = AnchorOf(label);
     label->setProperty(kAnchorProperty, static_cast<int>(Anchor::Left));
-    PlaceForm(label, left, r.top(), s.width(), s.height());
+    PlaceForm(label, LeftEdge(anchor, AnchorPoint(anchor, r), s.width()), r.top(), s.width(), s.height());
 }
 
 bool Cover::eventFilter(QObject* watched, QEvent* event) {

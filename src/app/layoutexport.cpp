@@ -17,7 +17,9 @@ namespace {
 
 const char* const kTitle = "VESTRANO BELT CALCULATION";
 
-bool IsSvg(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0; }
+bool IsSvg(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+}
 
 // "" or what went wrong.
 QString WriteDxf(const DriveProject& p, const QString& path, bool& belt) {

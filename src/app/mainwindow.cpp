@@ -72,7 +72,8 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
       print_([this](const PrintJob& job) {
           const QString error = ShowPrintPreview(this, job);
           if (!error.isEmpty())
-              dialogs_.message("Printing is not available:\r" + error.toStdString(), kTitle, MsgIcon::Warning);
+              dialogs_.message("Printing is not available:\r" + error.toStdString(), kTitle,
+                               MsgIcon::Warning);
       }) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(QStringLiteral(" VESTRANO BELT CALCULATION"));
@@ -484,8 +485,7 @@ void MainWindow::mSave_Click() {
 
 void MainWindow::mExportLayout_Click() {
     if (!IsLayoutScreen(activeFormName())) return;
-    const QString path =
-        files_->chooseFile(LayoutExportRequest(files_->startFolder(), files_->fileName()));
+    const QString path = files_->chooseFile(LayoutExportRequest(files_->startFolder(), files_->fileName()));
     if (!path.isEmpty()) ExportLayout(project_, dialogs_, path);
 }
 

@@ -33,7 +33,9 @@ QStringList candidateFolders() {
 
 }  // namespace
 
-void SetOutputModuleFolder(const QString& folder) { firstFolder() = folder; }
+void SetOutputModuleFolder(const QString& folder) {
+    firstFolder() = folder;
+}
 
 const OutputDevices* LoadOutputDevices(QString& error) {
     static const OutputDevices* devices = nullptr;
@@ -42,19 +44,18 @@ const OutputDevices* LoadOutputDevices(QString& error) {
     for (const QString& folder : folders) {
         const QString file = QDir(folder).filePath(QLatin1String(kModuleName) + QLatin1String(".so"));
         if (!QFileInfo::exists(file)) continue;
-        // Never unloaded: the program keeps the module's functions.
-        auto* library = new QLibrary(file);
-        const auto entry = reinterpret_cast<OutputDevicesEntry>(library->resolve(kOutputDevicesEntry));
+        // Never unloaded: the program keeps the module's functions (a
+        // QLibrary leaves the library loaded when it goes).
+        QLibrary library(file);
+        const auto entry = reinterpret_cast<OutputDevicesEntry>(library.resolve(kOutputDevicesEntry));
         const OutputDevices* found = entry ? entry() : nullptr;
         if (!found) {
-            error = library->errorString();
-            delete library;
+            error = library.errorString();
             return nullptr;
         }
         if (found->version != kOutputDevicesVersion) {
             error = file + QStringLiteral(" belongs to another version of the program.");
-            library->unload();
-            delete library;
+            library.unload();
             return nullptr;
         }
         devices = found;

@@ -8,7 +8,8 @@ namespace belt {
 
 QString WriteSvgFile(const QString& path, const SvgPicture& picture) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return path + QStringLiteral(": ") + file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return path + QStringLiteral(": ") + file.errorString();
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setResolution(picture.resolution);

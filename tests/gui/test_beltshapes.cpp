@@ -18,7 +18,9 @@ QImage paintTeeth(const QPainterPath& path, int count, double depth) {
     return image;
 }
 
-bool isTooth(const QImage& image, int x, int y) { return image.pixelColor(x, y) == kTooth; }
+bool isTooth(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y) == kTooth;
+}
 
 }  // namespace
 
@@ -57,7 +59,8 @@ void BeltShapesTest::teethOfALoopStandInside() {
         for (int x = 0; x < image.width(); ++x) {
             if (!isTooth(image, x, y)) continue;
             const QPointF at(x + 0.5, y + 0.5);
-            QVERIFY2(loop.contains(at) || outline.contains(at), qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            QVERIFY2(loop.contains(at) || outline.contains(at),
+                     qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
             if (loop.contains(at) && !outline.contains(at)) ++tips;
         }
     QVERIFY(tips >= 40);

@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "app/cover.h"
-#include "screens/logowidget.h"
 #include "guitestsupport.h"
+#include "screens/logowidget.h"
 #include "screens/placeform.h"
 #include "units/units.h"
 

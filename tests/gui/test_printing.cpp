@@ -9,14 +9,14 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <optional>
 
 #include "app/outputmodule.h"
 #include "app/printing.h"
-#include "engine/applicationdata.h"
 #include "catalogue/calculationtables.h"
+#include "engine/applicationdata.h"
 #include "guitestsupport.h"
 #include "print/calculationreport.h"
 #include "print/cataloguetables.h"
@@ -57,9 +57,11 @@ QStringList RemarksLines(const QString& page) {
     for (const QString& line : page.split(QLatin1Char('\n'))) {
         // The right half begins after a wide gap, or far from the left edge
         // on a line without a left half.
-        const qsizetype indent = line.size() - QString(line).remove(QRegularExpression(QStringLiteral("^\\s+"))).size();
+        const qsizetype indent =
+            line.size() - QString(line).remove(QRegularExpression(QStringLiteral("^\\s+"))).size();
         const QString left =
-            indent > 40 ? QString() : line.trimmed().split(QRegularExpression(QStringLiteral("\\s{3,}"))).first();
+            indent > 40 ? QString()
+                        : line.trimmed().split(QRegularExpression(QStringLiteral("\\s{3,}"))).first();
         if (left.startsWith(QLatin1String("Remarks:"))) {
             in = true;
             continue;
@@ -114,7 +116,8 @@ private slots:
         QTimer::singleShot(0, [&] {
             QWidget* preview = QApplication::activeModalWidget();
             if (!preview) return;
-            shown = QString::fromLatin1(preview->metaObject()->className()) + QLatin1Char(' ') + preview->windowTitle();
+            shown = QString::fromLatin1(preview->metaObject()->className()) + QLatin1Char(' ') +
+                    preview->windowTitle();
             if (auto* view = preview->findChild<QPrintPreviewWidget*>()) pages = view->pageCount();
             preview->close();
         });
@@ -153,14 +156,18 @@ private slots:
         DriveProject p;
         OpenDemonstration(p);
         auto page = [&] {
-            return PdfText([&](QPainter& painter, const QRectF& r) { PaintDrawingsPage(painter, r, p, QDate(2026, 12, 9)); });
+            return PdfText([&](QPainter& painter, const QRectF& r) {
+                PaintDrawingsPage(painter, r, p, QDate(2026, 12, 9));
+            });
         };
-        const QString note = QStringLiteral("Pulley De is indicative. For additional details please contact VESTRANO Technical Staff.");
+        const QString note = QStringLiteral(
+            "Pulley De is indicative. For additional details please contact VESTRANO Technical Staff.");
         QVERIFY(!page().contains(note));
         p.pulleyMaxBore[3] = -1;
         p.pulleyMaxBore[4] = -1;
         const QString marked = page();
-        QVERIFY2(marked.contains(QRegularExpression(QStringLiteral("pulley # 3 .* 125.46\u00B9 "))), qPrintable(marked));
+        QVERIFY2(marked.contains(QRegularExpression(QStringLiteral("pulley # 3 .* 125.46\u00B9 "))),
+                 qPrintable(marked));
         QVERIFY(marked.contains(QRegularExpression(QStringLiteral("pulley # 4 .* 192.31\u00B9 "))));
         QCOMPARE(marked.count(QStringLiteral("\u00B9") + note), 1);
         QCOMPARE(marked.count(note), 1);
@@ -237,11 +244,16 @@ private slots:
         for (int i = 0; i < 20; ++i) remarks += "A remark that goes on and on\r\n";
         p.screen.remarks = remarks;
         const std::vector<std::pair<const char*, PagePainter>> pages = {
-            {"report", [&](QPainter& q, const QRectF& r) { PaintCalculationReport(q, r, p, QDate(2026, 12, 9)); }},
-            {"drawings", [&](QPainter& q, const QRectF& r) { PaintDrawingsPage(q, r, p, QDate(2026, 12, 9)); }},
+            {"report",
+             [&](QPainter& q, const QRectF& r) { PaintCalculationReport(q, r, p, QDate(2026, 12, 9)); }},
+            {"drawings",
+             [&](QPainter& q, const QRectF& r) { PaintDrawingsPage(q, r, p, QDate(2026, 12, 9)); }},
             {"feasibility",
-             [](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, CatalogueTable::Feasibility); }},
-            {"idler", [](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, CatalogueTable::Idler); }},
+             [](QPainter& q, const QRectF& r) {
+                 PaintCatalogueTablePage(q, r, CatalogueTable::Feasibility);
+             }},
+            {"idler",
+             [](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, CatalogueTable::Idler); }},
         };
         for (const auto& [name, paint] : pages) {
             QPicture picture;

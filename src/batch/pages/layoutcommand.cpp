@@ -19,7 +19,8 @@ constexpr const char* kName = "beltcalc-batch layout: ";
 int runLayout(const Invocation& call) {
     ParsedArgs args;
     std::string error = ParseArgs(call.args, {"--dxf", "--svg"}, {}, args);
-    if (error.empty() && args.positional.empty()) error = "which project file? (layout FILE.dat --dxf OUT.dxf)";
+    if (error.empty() && args.positional.empty())
+        error = "which project file? (layout FILE.dat --dxf OUT.dxf)";
     if (error.empty() && args.positional.size() > 1) error = "one project file at a time";
     const auto dxf = args.values.find("--dxf");
     const auto svg = args.values.find("--svg");
