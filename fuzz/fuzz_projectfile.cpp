@@ -3,11 +3,14 @@
 // questions answered from the input. Afterwards:
 // - no project variable holds NaN or infinity;
 // - the project saves to a file that opens again, to the same values;
-// - every belt path of the layout has a positive length.
+// - every belt path of the layout has a positive length;
+// - a multi-rib or flat belt designed with the width proposed is rated at
+//   least at the power times its service factor.
 #include <nlohmann/json.hpp>
 #include <string_view>
 
 #include "batch/projectjson.h"
+#include "catalogue/beltids.h"
 #include "catalogue/calculationtables.h"
 #include "engine/designsequence.h"
 #include "engine/layout.h"
@@ -56,13 +59,22 @@ void CheckPathLengths(const DriveProject& p) {
     }
 }
 
+// A multi-rib or flat belt of the width proposed carries the power times its
+// service factor.
+void CheckProposedWidthCarriesTheLoad(const DriveProject& p) {
+    const bool ribOrFlat = p.beltFamily == kQuindel || p.beltFamily == kFendaro;
+    if (!ribOrFlat || p.ribFlatRatingTable[0][0] == kNoRatingData) return;
+    FUZZ_CHECK(p.powerRatingWithWidth >= static_cast<double>(p.serviceFactor) * p.power * (1 - 1e-12),
+               "the proposed width is rated below the power times the service factor");
+}
+
 // Go On on the pulley data and, for three and four pulleys, on the layout
 // until the results or a refusal; the layout fitted to the standard length
-// by moving one pulley, as the mouse does.
-void Calculate(DriveProject& p, Dialogs& d, std::uint64_t seed) {
+// by moving one pulley, as the mouse does. True when the results were reached.
+bool Calculate(DriveProject& p, Dialogs& d, std::uint64_t seed) {
     NextStep step = GoOnFromStep3(p, d);
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
-    if (step != NextStep::ShowStep4) return;
+    if (step != NextStep::ShowStep4) return step == NextStep::ShowStep5;
     MarkLayoutDrawn(p);
     const int pulley = 2 + static_cast<int>(seed % static_cast<std::uint64_t>(p.pulleyCount - 1));
     const int axis = (seed >> 8) & 1U ? kAxisX : kAxisY;
@@ -77,6 +89,7 @@ void Calculate(DriveProject& p, Dialogs& d, std::uint64_t seed) {
     }
     // The results page and the printed report write every line from the state.
     if (step == NextStep::ShowStep5) BuildResultsReport(p);
+    return step == NextStep::ShowStep5;
 }
 
 }  // namespace
@@ -92,8 +105,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         LoadCalculationTables(p);
         const std::uint64_t seed = fuzz::Hash(data, size);
         fuzz::FuzzDialogs d(seed);
-        Calculate(p, d, seed);
-        FUZZ_CHECK(AllFinite(batch::ProjectToJson(p)), "a project variable is NaN or infinite");
+        const bool done = Calculate(p, d, seed);
+        if (done && !d.typedOther()) CheckProposedWidthCarriesTheLoad(p);
+        FUZZ_CHECK(!done || p.beltFamily != kQuindel || p.pulleyFaceWidth == 0,
+                   "a multi-rib pulley with a face width");
+        // The JSON writes null for a multi-rib pulley's face width.
+        nlohmann::ordered_json json = batch::ProjectToJson(p);
+        if (p.beltFamily == kQuindel) json.erase("pulleyFaceWidth");
+        FUZZ_CHECK(AllFinite(json), "a project variable is NaN or infinite");
         CheckReopens(p);
         CheckPathLengths(p);
     }

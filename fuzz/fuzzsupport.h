@@ -58,8 +58,11 @@ public:
         count();
         static const char* const kTyped[] = {"", "0", "abc", "12,5", "1e400", "-3", "100000"};
         if (bit() || bit()) return defaultText;
+        typedOther_ = true;
         return kTyped[(bit() << 2 | bit() << 1 | bit()) % 7];
     }
+    // Whether an input box got anything but its default text.
+    bool typedOther() const { return typedOther_; }
     void setBusy(bool) override {}
 
 private:
@@ -81,6 +84,7 @@ private:
     std::uint64_t word_ = 0;
     unsigned bits_ = 0;
     int dialogs_ = 0;
+    bool typedOther_ = false;
 };
 
 // Takes values off the front of the input; zeros once it is used up.

@@ -57,6 +57,7 @@ MsgAnswer QtDialogs::message(const std::string& text, const std::string& title, 
             box.setIcon(QMessageBox::NoIcon);
             break;
         case MsgIcon::Warning:
+        case MsgIcon::Exclamation:
             box.setIcon(QMessageBox::Warning);
             break;
         case MsgIcon::Question:

@@ -43,6 +43,8 @@ const char* IconName(MsgIcon icon) {
             return "error";
         case MsgIcon::Information:
             return "information";
+        case MsgIcon::Exclamation:
+            return "exclamation";
     }
     return "none";
 }

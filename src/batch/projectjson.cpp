@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "catalogue/beltids.h"
+
 namespace belt::batch {
 
 using nlohmann::ordered_json;
@@ -122,7 +124,11 @@ ordered_json ProjectToJson(const DriveProject& p) {
     BELT_FIELD(powerRatingWithWidth);
     BELT_FIELD(minIdlerDiameterInside);
     BELT_FIELD(minIdlerDiameterOutside);
-    BELT_FIELD(pulleyFaceWidth);
+    // A multi-rib pulley has no face width.
+    if (p.beltFamily == kQuindel)
+        j["pulleyFaceWidth"] = nullptr;
+    else
+        BELT_FIELD(pulleyFaceWidth);
     BELT_FIELD(teethInMesh);
     // E. Pulleys
     BELT_FIELD(pulleyDiameter);

@@ -86,6 +86,22 @@ bool IsInchProfile(const std::string& code) {
     return code == "XL" || code == "L" || code == "H" || code == "XH";
 }
 
+CodeWidthStep CodeWidthStepOf(const DriveProject& p) {
+    const std::string& code = p.beltPitchCode;
+    if (p.beltFamily == kQuindel) return {1, "whole ribs"};
+    if (p.beltFamily == kFendaro) return {};
+    const bool inch = p.beltFamily == kSelkira ? !IsMetricProfile(code) : IsInchProfile(code) || code == "MXL";
+    if (inch) return {0.000254, "hundredths of an inch"};
+    return {};
+}
+
+double CodedBeltWidth(const DriveProject& p, double width) {
+    const double step = CodeWidthStepOf(p).step;
+    const double steps = std::ceil(width / step - 1e-6);
+    // A standard width is kept to the last digit, not remade from its steps.
+    return std::abs(steps * step - width) <= 1e-6 * step ? width : steps * step;
+}
+
 int BeltKindCode(const DriveProject& p) {
     if (p.beltFamily == kFendaro) return 2;
     if (p.beltFamily == kQuindel) return 1;
@@ -134,7 +150,8 @@ void BuildBeltCode(DriveProject& p) {
         profilePart = code;
     const std::string face = IsInchProfile(code) && BeltKindCode(p) == 0 ? InchWidth(p.pulleyFaceWidth)
                                                                          : MetricWidth(p.pulleyFaceWidth);
-    p.beltCodeDetail = face + " " + profilePart + " ";
+    // A multi-rib pulley has no face width to write.
+    p.beltCodeDetail = p.beltFamily == kQuindel ? std::string() : face + " " + profilePart + " ";
 
     p.beltKindCode = BeltKindCode(p);
     p.profileDrawingCode = ProfileDrawingCode(p);

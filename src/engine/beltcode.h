@@ -24,4 +24,17 @@ int ProfileDrawingCode(const DriveProject& p);
 // Inch profiles (XL, L, H, XH) carry their widths in hundredths of an inch.
 bool IsInchProfile(const std::string& beltPitchCode);
 
+// The steps in which the belt code writes the width: whole ribs (QUINDEL),
+// whole mm, or hundredths of an inch (in m).
+struct CodeWidthStep {
+    double step = 0.001;
+    const char* words = "whole millimetres";
+};
+CodeWidthStep CodeWidthStepOf(const DriveProject& p);
+
+// width (m; QUINDEL: ribs) rounded up to the next width the belt code can
+// write, so that the code never names a narrower belt than the one rated. A
+// width within a millionth of a step above a whole step is that step.
+double CodedBeltWidth(const DriveProject& p, double width);
+
 }  // namespace belt

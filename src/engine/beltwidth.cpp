@@ -22,6 +22,7 @@ constexpr const char* kTooSmall = "Requested belt is too small !\rPlease contact
 constexpr const char* kTooLarge =
     "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
 constexpr const char* kWidthTitleSuffix = ": Enter the belt width";
+constexpr const char* kProgramTitle = "VESTRANO BELT CALCULATION";
 
 // A typed width that comes back from the box within this many metres of the
 // proposal is the proposal: the box text and the unit factor may cost an ulp.
@@ -62,9 +63,12 @@ int StandardWidthIndex(const DriveProject& p, double w) {
 double FaceWidthForOwnWidth(double widthM) {
     return (Int(widthM * 1000.0 + kWholeMmSlack) + 10.0) / 1000.0;
 }
-// Multi-rib and flat belts: whole mm plus 11 mm.
-double FaceWidthRibFlat(double width) {
-    return (Int(width * 1000.0 + kWholeMmSlack) + 11.0) / 1000.0;
+// Flat belts: whole mm plus 11 mm. A multi-rib pulley has no face width in
+// the catalogue (its grooves follow from the ribs): 0, where the width in
+// ribs would otherwise be taken for metres.
+double FaceWidthRibFlat(const DriveProject& p) {
+    if (p.beltFamily == kQuindel) return 0;
+    return (Int(p.beltWidth * 1000.0 + kWholeMmSlack) + 11.0) / 1000.0;
 }
 
 // The open-end belt loads of standard width i, or none (0) when i has no entry.
@@ -84,6 +88,22 @@ void SetSelkiraLoads(DriveProject& p, int i) {
 std::string WithCommaAsPoint(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
+}
+
+// A typed width that the belt code cannot write (27.5 mm where the code has
+// whole mm) is rounded up to one it can, and the user is told: the rating,
+// the face width and the code then all belong to the belt ordered.
+double ToCodedWidth(const DriveProject& p, Dialogs& d, double width) {
+    const double coded = CodedBeltWidth(p, width);
+    if (coded == width) return width;
+    // Said in the code's own steps, whatever the display unit.
+    const CodeWidthStep step = CodeWidthStepOf(p);
+    std::string shown = Format(coded / step.step, "####0") + (p.beltFamily == kQuindel ? " ribs" : " mm");
+    if (step.step == 0.000254) shown = Format(coded / 0.0254, "##0.00") + " in";
+    d.message("The belt code gives the width in " + std::string(step.words) +
+                  ":\rthe belt width is rounded up to " + shown + ".",
+              kProgramTitle, MsgIcon::Information);
+    return coded;
 }
 
 // A width beyond 100 m (QUINDEL: 10000 ribs) is a slip of the keyboard, and
@@ -259,8 +279,10 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
 
     // Width proposal.
     const int last = LastWidthIndex(p);
+    // Beyond the widest standard width: the next 5 mm step, as the code
+    // writes it (an inch belt's code has hundredths of an inch).
     if (StandardWidth(p, last) < p.beltWidthCalculated)
-        p.beltWidth = Int(p.beltWidthCalculated * 200.0) / 200.0 + 0.005;
+        p.beltWidth = CodedBeltWidth(p, Int(p.beltWidthCalculated * 200.0) / 200.0 + 0.005);
     if (p.beltWidthCalculated > p.maxBeltWidth) {
         d.message(kAvailableTooSmall, kWarningTitle, MsgIcon::Warning);
         p.calcState = 1;
@@ -301,7 +323,13 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         p.calcState = 1;
         return;
     }
-    const double value = *answer;
+    const bool kept = std::abs(*answer - p.beltWidth) <= kSameWidth;
+    if (!kept && CodedBeltWidth(p, *answer) > p.maxBeltWidth) {
+        d.message(kNotAvailable, kWarningTitle, MsgIcon::Warning);
+        p.calcState = 1;
+        return;
+    }
+    const double value = kept ? *answer : ToCodedWidth(p, d, *answer);
 
     if (std::abs(value - p.beltWidth) <= kSameWidth) {
         if (standard >= 0) {
@@ -312,11 +340,6 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             if (IsSelkira(p)) SetSelkiraLoads(p, -1);
         }
     } else {
-        if (value > p.maxBeltWidth) {
-            d.message(kNotAvailable, kWarningTitle, MsgIcon::Warning);
-            p.calcState = 1;
-            return;
-        }
         if (value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
         p.beltWidth = value;
         p.pulleyFaceWidth = FaceWidthForOwnWidth(value);
@@ -362,32 +385,25 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
         P = P1 + (P2 - P1) * (dia - 0.025) / (dref - 0.025);
         const double af = ArcOfContactFactor(p.pulleyArcOfContact[k] * 180.0 / kPi);
 
-        if (quindel) {
-            if (!(p.loadFactorSecond > 0) || !(P > 0)) {
-                RefuseInputData(p, d);
-                return;
-            }
-            p.serviceFactor = static_cast<float>(af / p.loadFactorSecond);
-            p.beltWidthCalculated = p.serviceFactor * p.power / P;
-            if (!std::isfinite(p.beltWidthCalculated)) {
-                RefuseInputData(p, d);
-                return;
-            }
-            p.beltWidth = std::max(Int(p.beltWidthCalculated) + 1.0, 3.0);
-        } else {
-            P *= 100.0;
-            if (!(P > 0)) {
-                RefuseInputData(p, d);
-                return;
-            }
-            p.serviceFactor = static_cast<float>(af * 1.15 * p.loadFactorSecond);
-            p.beltWidthCalculated = p.serviceFactor * p.power / P;
-            if (!std::isfinite(p.beltWidthCalculated)) {
-                RefuseInputData(p, d);
-                return;
-            }
-            p.beltWidth = Int(p.beltWidthCalculated * 1000.0 + 1.0) / 1000.0;
+        // The duty factor raises the load to be carried; the arc factor
+        // lowers what the belt carries on a small wrap (and raises it above
+        // 180 degrees), so it divides. FENDARO flat belts carry 1.15 more.
+        if (!(p.loadFactorSecond > 0) || !(P > 0)) {
+            RefuseInputData(p, d);
+            return;
         }
+        if (!quindel) P *= 100.0;  // W per m of width
+        const double duty = quindel ? p.loadFactorSecond : 1.15 * p.loadFactorSecond;
+        p.serviceFactor = static_cast<float>(duty / af);
+        p.beltWidthCalculated = p.serviceFactor * p.power / P;
+        if (!std::isfinite(p.beltWidthCalculated)) {
+            RefuseInputData(p, d);
+            return;
+        }
+        if (quindel)
+            p.beltWidth = std::max(Int(p.beltWidthCalculated) + 1.0, 3.0);
+        else
+            p.beltWidth = Int(p.beltWidthCalculated * 1000.0 + 1.0) / 1000.0;
         // A width beyond the limit is made by nobody, and the box would not
         // take it back either.
         if (p.beltWidth > WidthLimit(p)) {
@@ -418,12 +434,13 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
         p.calcState = 1;
         return;
     }
-    const double value = *answer;
+    const bool kept = std::abs(*answer - p.beltWidth) <= kSameWidth;
+    const double value = kept ? *answer : ToCodedWidth(p, d, *answer);
     if (rated && value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
 
     p.beltWidth = value;
     p.powerRatingWithWidth = p.beltWidth * P;
-    p.pulleyFaceWidth = FaceWidthRibFlat(p.beltWidth);
+    p.pulleyFaceWidth = FaceWidthRibFlat(p);
 }
 
 }  // namespace
@@ -493,7 +510,7 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
         d.message("Wrong data", kWarningTitle, MsgIcon::Warning);
         return false;
     }
-    if (value > p.maxBeltWidth && !IsRibOrFlat(p)) {
+    if (CodedBeltWidth(p, value) > p.maxBeltWidth && !IsRibOrFlat(p)) {
         d.message(kTooLarge, kWarningTitle, MsgIcon::Warning);
         return false;
     }
@@ -503,6 +520,11 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
         d.message("Error in input data", "I can't proceed", MsgIcon::Warning);
         return false;
     }
+    value = ToCodedWidth(p, d, value);
+    // Narrower than the design needs: said as the width question says it,
+    // and taken all the same.
+    const bool rated = !(p.beltFamily == kFendaro && p.ribFlatRatingTable[0][0] == kNoRatingData);
+    if (rated && value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
 
     p.powerRatingWithWidth = p.powerRatingWithWidth * value / p.beltWidth;
     p.beltWidth = value;
@@ -523,7 +545,7 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
         p.pulleyFaceWidth = p.widthTableA[static_cast<std::size_t>(i)] / 1000.0;
         if (i < 8) SetSelkiraLoads(p, i);
     } else {
-        p.pulleyFaceWidth = FaceWidthRibFlat(p.beltWidth);
+        p.pulleyFaceWidth = FaceWidthRibFlat(p);
     }
 
     BuildBeltCode(p);

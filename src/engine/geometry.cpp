@@ -53,7 +53,7 @@ void ComputeCentreDistance(DriveProject& p, Dialogs& d, int force) {
         // refuse it rather than place pulley 2 at a meaningless distance.
         if (solved.failed || !solved.converged || !(solved.x > 0)) {
             p.calcState = 1;
-            d.message(message, "Warning", MsgIcon::Warning);
+            d.message(message, "Warning", MsgIcon::Exclamation);
             return;
         }
         p.centreDistance = solved.x;

@@ -1,6 +1,7 @@
 #include "engine/layout.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -12,6 +13,8 @@ namespace belt {
 namespace {
 
 constexpr double kTwoPi = 6.283185308;
+// h^2 / D^2 below which two pulleys count as touching (a gap of about 5e-10 D).
+constexpr double kTouchingGap = 1e-9;
 
 struct Pt {
     double x = 0;
@@ -82,9 +85,13 @@ bool IntersectX(Pt p1, Pt p2, Pt q1, Pt q2, double& x) {
     return true;
 }
 
-// The four common tangents of span i. False when the pulleys overlap or
-// coincide, so that they have no inner tangent.
-bool ComputeSpanTangents(DriveProject& p, int i, int j) {
+// The common tangents of span i: the outer ones (choices 1, 2) and the inner
+// ones (3, 4). Returns how many choices the span has: 4; 2 when the pulleys
+// touch, so that their inner "tangents" meet in the point where the pulleys
+// do, spans of no length through which a crossed belt of no length would
+// pass; 0 when the pulleys overlap or coincide. With a gap below about a
+// billionth of the centre distance the pulleys count as touching.
+int ComputeSpanTangents(DriveProject& p, int i, int j) {
     const Pt ci = Centre(p, i);
     const Pt cj = Centre(p, j);
     const double dx = cj.x - ci.x;
@@ -96,7 +103,7 @@ bool ComputeSpanTangents(DriveProject& p, int i, int j) {
         const double s1 = t <= 2 ? -1.0 : 1.0;  // outer, inner
         const double s2 = t % 2 == 1 ? -1.0 : 1.0;
         const double rho = ri + s1 * rj;
-        if (d2 - rho * rho < 0 || d2 == 0) return false;
+        if (d2 - rho * rho < 0 || d2 == 0) return 0;
         const double h = std::sqrt(d2 - rho * rho);
         // (tx, ty) is the radius of pulley i to the tangent point: its
         // projection on the line of centres is ri * rho / D. Both from the
@@ -117,7 +124,8 @@ bool ComputeSpanTangents(DriveProject& p, int i, int j) {
         SetTangent(p, t, i, 0, start);
         SetTangent(p, t, i, 1, end);
     }
-    return true;
+    const double inner = ri + rj;
+    return d2 - inner * inner > kTouchingGap * d2 ? 4 : 2;
 }
 
 // Whether at least one whole tooth of a z-tooth pulley is in mesh on the arc
@@ -155,7 +163,10 @@ bool WrapIsUsable(const DriveProject& p, int j, int prev, int tPrev, int tNext, 
     const Pt b = Tangent(p, tNext, j, 0);
     const double c = Dist(a, b) / p.pulleyDiameter[j];
 
-    if (p.beltFamily != kSelkira && p.linearDriveType != 1 && (c > 1.0001 || c < 1e-4)) return false;
+    // Open-end belts may leave a pulley at any chord. Only SELKIRA belts run
+    // open-ended: a linear drive type left over from the SELKIRA tab does not
+    // exempt another family's belt.
+    if (p.beltFamily != kSelkira && (c > 1.0001 || c < 1e-4)) return false;
 
     if (p.beltFamily != kQuindel && p.beltFamily != kFendaro && !IsIdler(p, j) && !inMesh(c)) return false;
 
@@ -185,10 +196,15 @@ bool OmegaSpanIsUsable(const DriveProject& p, int t3) {
     return !(std::abs(c3.x) < std::abs(sx) || Sgn(c3.y) != Sgn(c2.y));
 }
 
+// Tangent choices that exist on each span (index 1..4), see ComputeSpanTangents.
+using SpanChoices = std::array<int, 5>;
+
 // The tangents of every span (the clamp run of an omega drive in place of
-// span 2). False when the layout has none: a pulley without a diameter, a
-// layout beyond the limits, neighbours that overlap or coincide.
-bool ComputeAllSpanTangents(DriveProject& p) {
+// span 2) and the choices each span has. False when the layout has none: a
+// pulley without a diameter, a layout beyond the limits, neighbours that
+// overlap or coincide.
+bool ComputeAllSpanTangents(DriveProject& p, SpanChoices& choices) {
+    choices = {0, 4, 4, 4, 4};
     const int n = PulleyCountOf(p);
     if (n < 2) return false;
     // A pulley without a diameter has no tangents; a layout beyond what the
@@ -198,7 +214,8 @@ bool ComputeAllSpanTangents(DriveProject& p) {
     for (int k = 1; k <= n; ++k)
         if (!(p.pulleyDiameter[k] >= kSmallestLayoutDiameter)) return false;
     for (int i = 1; i <= n; ++i) {
-        if (!ComputeSpanTangents(p, i, i < n ? i + 1 : 1)) return false;
+        choices[static_cast<std::size_t>(i)] = ComputeSpanTangents(p, i, i < n ? i + 1 : 1);
+        if (choices[static_cast<std::size_t>(i)] == 0) return false;
     }
     if (OmegaLayout(p)) {
         const Pt start = ClampSide(p, 2);
@@ -207,13 +224,16 @@ bool ComputeAllSpanTangents(DriveProject& p) {
             SetTangent(p, t, 2, 0, start);
             SetTangent(p, t, 2, 1, end);
         }
+        choices[2] = 4;
     }
     return true;
 }
 
 // Whether every wrap of a complete path (one tangent choice per span) is usable.
-bool PathIsUsable(const DriveProject& p, const Arr<int, 5>& row) {
+bool PathIsUsable(const DriveProject& p, const SpanChoices& choices, const Arr<int, 5>& row) {
     const int n = PulleyCountOf(p);
+    for (int k = 1; k <= n; ++k)
+        if (row[static_cast<std::size_t>(k)] > choices[static_cast<std::size_t>(k)]) return false;
     if (OmegaLayout(p) && !OmegaSpanIsUsable(p, row[3])) return false;
     for (int j = 1; j <= n; ++j) {
         const int prev = j == 1 ? n : j - 1;
@@ -237,7 +257,8 @@ bool IsOmegaDrive(const DriveProject& p) {
 void ComputeBeltPaths(DriveProject& p) {
     auto& table = p.beltPathTable;
     table[0][0] = 0;
-    if (!ComputeAllSpanTangents(p)) return;
+    SpanChoices choices{};
+    if (!ComputeAllSpanTangents(p, choices)) return;
     const int n = PulleyCountOf(p);
     const bool omega = OmegaLayout(p);
 
@@ -260,10 +281,10 @@ void ComputeBeltPaths(DriveProject& p) {
     // Every combination of one tangent per span, in nested order; a
     // rejected candidate is overwritten by the next one.
     int m = 1;
-    const int last3 = n < 3 ? 1 : 4;
-    const int last4 = n < 4 ? 1 : 4;
-    for (int t1 = 1; t1 <= 4; ++t1)
-        for (int t2 = 1; t2 <= 4; ++t2)
+    const int last3 = n < 3 ? 1 : choices[3];
+    const int last4 = n < 4 ? 1 : choices[4];
+    for (int t1 = 1; t1 <= choices[1]; ++t1)
+        for (int t2 = 1; t2 <= choices[2]; ++t2)
             for (int t3 = 1; t3 <= last3; ++t3)
                 for (int t4 = 1; t4 <= last4; ++t4) {
                     Arr<int, 5>& row = table[m];
@@ -291,7 +312,8 @@ const Arr<int, 5>* CurrentPathRow(const DriveProject& p) {
 
 double MeasureCurrentPath(DriveProject& p) {
     const Arr<int, 5>* row = CurrentPathRow(p);
-    if (!row || !ComputeAllSpanTangents(p) || !PathIsUsable(p, *row)) return -1;
+    SpanChoices choices{};
+    if (!row || !ComputeAllSpanTangents(p, choices) || !PathIsUsable(p, choices, *row)) return -1;
     return ComputeBeltLength(p);
 }
 

@@ -1,8 +1,7 @@
 #include "engine/navigation.h"
 
 #include "catalogue/beltids.h"
-
-#include <cmath>
+#include "engine/carriage.h"
 
 namespace belt {
 
@@ -23,13 +22,8 @@ void refuse(Dialogs& d, const char* text) {
 void deriveLoad(DriveProject& p) {
     const auto& mode = p.screen.optionInput;
     if (mode[0]) {  // mass of carriage
-        if (p.stroke > 0) p.centreDistance = p.carriageLength + p.stroke + p.pulleyDiameter[1];
-        // Steeper than 15 degrees the carriage's weight counts, divided by the
-        // sine of the slope with g = 9.806 as the catalogue's rule has it.
-        double k = p.acceleration;
-        if (p.slopeAngle > 15 && p.slopeAngle <= 165)
-            k = 9.806 / std::sin(p.slopeAngle * kPi / 180) + p.acceleration;
-        p.peripheralForce = k * p.carriageMass + p.frictionForce;
+        if (StrokeSetsCentreDistance(p)) p.centreDistance = CentreDistanceForStroke(p);
+        p.peripheralForce = CarriageForce(p);
         p.beltSpeed = p.peripheralForce != 0 ? p.power / p.peripheralForce : 0;
     } else if (mode[1]) {  // power and rpm
         p.beltSpeed = p.pulleySpeed[1] * p.pulleyDiameter[1] / 2;

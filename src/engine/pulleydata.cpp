@@ -6,6 +6,7 @@
 #include "catalogue/beltids.h"
 #include "catalogue/calculationtables.h"
 #include "catalogue/pulleytables.h"
+#include "engine/carriage.h"
 #include "engine/checks.h"
 #include "units/units.h"
 
@@ -15,6 +16,23 @@ namespace {
 
 constexpr const char* kWarningTitle = "Warning !!!";
 constexpr const char* kChangeQuestion = "Do I change to this value ?";
+
+// An entry that resizes pulley 1 or 2 of an open-end drive moves pulley 2 so
+// that the carriage keeps the stroke asked on step 1.
+class KeepStroke {
+public:
+    explicit KeepStroke(DriveProject& p) : p_(p), d1_(p.pulleyDiameter[1]), d2_(p.pulleyDiameter[2]) {}
+    ~KeepStroke() {
+        if (p_.pulleyDiameter[1] != d1_ || p_.pulleyDiameter[2] != d2_) FollowStroke(p_);
+    }
+    KeepStroke(const KeepStroke&) = delete;
+    KeepStroke& operator=(const KeepStroke&) = delete;
+
+private:
+    DriveProject& p_;
+    double d1_;
+    double d2_;
+};
 
 int PulleyCountOf(const DriveProject& p) {
     return std::clamp(p.pulleyCount, 0, 4);
@@ -198,6 +216,7 @@ void ModificaV(DriveProject& p, Dialogs& d) {
 }
 
 Step3Response OnInputnEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    const KeepStroke keep(p);
     Step3Response r;
     if (!ValidPulley(k)) return r;
     r.enteredText = Accept(p, d, text, p.pulleySpeed[k], kAngularVelocity, "###0.0");
@@ -207,6 +226,7 @@ Step3Response OnInputnEnter(DriveProject& p, Dialogs& d, int k, std::string_view
 }
 
 Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    const KeepStroke keep(p);
     Step3Response r;
     if (!ValidPulley(k)) return r;
     // The teeth are a whole number: the entry is rounded (halves to even)
@@ -221,6 +241,7 @@ Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view
 }
 
 Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    const KeepStroke keep(p);
     Step3Response r;
     if (!ValidPulley(k)) return r;
     double& dk = p.pulleyDiameter[k];
@@ -262,6 +283,7 @@ Step3Focus PulleyDiameterEntered(DriveProject& p, Dialogs& d, int k) {
 }
 
 Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
+    const KeepStroke keep(p);
     Step3Response r;
     if (!ValidPulley(k)) return r;
     r.focus = NextPulleyFocus(p, k);
@@ -281,6 +303,7 @@ Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view
 }
 
 Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_view text) {
+    const KeepStroke keep(p);
     Step3Response r;
     double& P = p.power;
     double& F = p.peripheralForce;
@@ -348,6 +371,7 @@ void OnCheckIdlerClick(DriveProject& p, int k, bool checked) {
 }
 
 Step3Focus PrepareStep3(DriveProject& p, Dialogs& d) {
+    const KeepStroke keep(p);
     LoadCalculationTables(p);
     if (IsToothedBelt(p)) {
         p.pulleyTeeth[1] = TeethForDiameter(p, p.pulleyDiameter[1]);

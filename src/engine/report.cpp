@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "catalogue/beltids.h"
+#include "engine/carriage.h"
 #include "engine/checks.h"
 #include "engine/installation.h"
 #include "units/units.h"
@@ -216,9 +217,7 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
         w.lone("(toler. range according to DIN 7721-1)", w.colour);
     if (selkira) {
         if (n == 2 && p.linearDriveType == 0)
-            w.quantity("Stroke", kLength,
-                       p.centreDistance - p.carriageLength - (p.pulleyDiameter[1] + p.pulleyDiameter[2]) / 2,
-                       "###0.0");
+            w.quantity("Stroke", kLength, StrokeOfOpenEndDrive(p), "###0.0");
         else if (p.linearDriveType == 1)
             w.quantity("Stroke", kLength, p.stroke, "###0.0");
     }

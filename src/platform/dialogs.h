@@ -6,7 +6,9 @@
 
 namespace belt {
 
-enum class MsgIcon { None, Warning, Question, Error, Information };
+// Exclamation is the old runtime's exclamation-mark icon where a message asks
+// for it by that name; on screen it is the same picture as Warning.
+enum class MsgIcon { None, Warning, Question, Error, Information, Exclamation };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 

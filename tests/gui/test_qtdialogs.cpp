@@ -55,6 +55,9 @@ void QtDialogsTest::messageBox_data() {
                                    << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
                                    << int(QMessageBox::Yes) << int(QMessageBox::Cancel)
                                    << int(MsgAnswer::Cancel);
+    QTest::newRow("exclamation ok") << int(MsgIcon::Exclamation) << int(MsgButtons::Ok) << int(MsgAnswer::Ok)
+                                    << int(QMessageBox::Warning) << int(QMessageBox::Ok) << int(QMessageBox::Ok)
+                                    << int(QMessageBox::Ok) << int(MsgAnswer::Ok);
     QTest::newRow("question no") << int(MsgIcon::Question) << int(MsgButtons::YesNo) << int(MsgAnswer::No)
                                  << int(QMessageBox::Question) << int(QMessageBox::Yes | QMessageBox::No)
                                  << int(QMessageBox::No) << int(QMessageBox::Yes) << int(MsgAnswer::Yes);

@@ -30,12 +30,12 @@ private slots:
 void TestStep1GoOn::selkiraCarriageDataGiveTheForce_data() {
     QTest::addColumn<QString>("slope");
     QTest::addColumn<double>("force");
-    // 20 kg, 2 m/s^2, 10 N friction: k = 9.806 / sin(slope) + a between 15 and
-    // 165 degrees, k = a outside.
-    QTest::newRow("10 degrees") << "10" << 2.0 * 20 + 10;
-    QTest::newRow("15 degrees") << "15" << 2.0 * 20 + 10;
-    QTest::newRow("30 degrees") << "30" << (9.806 / std::sin(30 * 3.141592654 / 180) + 2) * 20 + 10;
-    QTest::newRow("165 degrees") << "165" << (9.806 / std::sin(165 * 3.141592654 / 180) + 2) * 20 + 10;
+    // 20 kg, 2 m/s^2, 10 N friction up the slope: (9.806 sin(slope) + a) m + friction.
+    auto force = [](double slope) { return (9.806 * std::sin(slope * 3.141592654 / 180) + 2) * 20 + 10; };
+    QTest::newRow("10 degrees") << "10" << force(10);    // 84.06 N
+    QTest::newRow("15 degrees") << "15" << force(15);    // 100.76 N
+    QTest::newRow("30 degrees") << "30" << force(30);    // 148.06 N
+    QTest::newRow("165 degrees") << "165" << force(165);  // 100.76 N
 }
 
 void TestStep1GoOn::selkiraCarriageDataGiveTheForce() {

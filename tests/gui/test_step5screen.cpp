@@ -50,6 +50,8 @@ struct Fixture : belt::test::ScreenFixture<Step5Screen> {
         p.pulleyCount = 2;
         p.twoPulleyMode = 1;
         p.loadFactor = 1.0f;
+        // The QUINDEL and FENDARO tabs start with the duty factor 1.0.
+        if (family == "QUINDEL" || family == "FENDARO") p.loadFactorSecond = 1.0f;
         p.pulleyRatio[1] = 1.0;
         PrepareStep3(p, d);
         for (const std::string& e : entries) {

@@ -179,9 +179,21 @@ TEST(ComputeBeltWidth, WidthBoxAnswers) {
         double faceWidth;  // m
     };
     const double kPerMetre = 10 * 3041.75 / 1.2;  // N of peripheral force per m of width
+    const std::string rounded = "The belt code gives the width in whole millimetres:\rthe belt width is rounded up to ";
     const Case cases[] = {
         {"standard width kept", 0.023 * kPerMetre, {"25.00"}, {}, 0, 0.025, 0.030},
-        {"own width with a comma", 0.023 * kPerMetre, {"25,5"}, {}, 0, 0.0255, 0.035},
+        // The code names whole mm: 25.5 mm would be ordered as 26 (or 25.5 as
+        // 26 and 26.5 as 26): the belt is rated, faced and named at 26 mm.
+        {"own width with a comma", 0.023 * kPerMetre, {"25,5"}, {rounded + "26 mm."}, 0, 0.026, 0.036},
+        {"own width rounded up to a standard one", 0.023 * kPerMetre, {"31.2"}, {rounded + "32 mm."}, 0, 0.032,
+         0.042},
+        {"rounded up, and still too narrow",
+         0.023 * kPerMetre,
+         {"21.5"},
+         {rounded + "22 mm.", "Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"},
+         0,
+         0.022,
+         0.032},
         {"own standard width", 0.023 * kPerMetre, {"32"}, {}, 0, 0.032, 0.042},
         {"too narrow, still taken",
          0.023 * kPerMetre,
@@ -223,7 +235,8 @@ TEST(ComputeBeltWidth, WidthBoxAnswers) {
         EXPECT_EQ(p.calcState, c.calcState);
         EXPECT_EQ(d.messageTexts(), c.messages);
         for (const auto& r : d.seen)
-            if (r.kind == RecordedDialog::Kind::Message) EXPECT_EQ(r.title, "Warning !!!");
+            if (r.kind == RecordedDialog::Kind::Message)
+                EXPECT_EQ(r.title, r.text.starts_with("The belt code") ? "VESTRANO BELT CALCULATION" : "Warning !!!");
         if (c.calcState == 0) {
             EXPECT_NEAR(p.beltWidth, c.width, 1e-12);
             EXPECT_NEAR(p.pulleyFaceWidth, c.faceWidth, 1e-12);
@@ -286,7 +299,7 @@ TEST(ComputeBeltWidth, ProposalKeptInEveryUnit) {
         ScriptedDialogs d;
         d.acceptInputDefaults = true;
         ComputeBeltWidth(f, d);
-        EXPECT_DOUBLE_EQ(f.beltWidth, 0.042) << unit;
+        EXPECT_DOUBLE_EQ(f.beltWidth, 0.044) << unit;
     }
 }
 
@@ -434,10 +447,15 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
         int calcState;
         double width, rating;
     };
-    // QUINDEL ZB2 at 5 m/s on 75 mm at 180 degrees: 340 W per rib x 0.97.
-    // FENDARO FXA1 at 5 m/s on 100 mm: 540 W per cm, 54000 W per m.
-    const double ribs = 0.97 * 400 / 340;            // 1.14 ribs
-    const double flat = 0.97 * 1.15 * 2000 / 54000;  // m
+    // QUINDEL ZB2 at 5 m/s on 75 mm: 340 W per rib; 180 degrees of wrap
+    // (not above 180) give the arc factor 0.97, and the duty factor 1.0:
+    // service factor 1.0 / 0.97 = 1.0309, 400 W need 1.0309 x 400 / 340 =
+    // 1.2128 ribs, and at least 3 are proposed.
+    // FENDARO FXA1 at 5 m/s on 100 mm: 540 W per cm, 54000 W per m; service
+    // factor 1.15 x 1.0 / 0.97 = 1.1856, 2000 W need 1.1856 x 2000 / 54000 =
+    // 0.043911 m, proposed as the next whole mm, 44 mm.
+    const double ribs = 400 / 0.97 / 340;            // 1.2128 ribs
+    const double flat = 1.15 * 2000 / 0.97 / 54000;  // m
     const std::string tooSmall = "Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!";
     const Case cases[] = {
         {"ribs proposed",
@@ -462,7 +480,7 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          5,
          0.075,
          180,
-         1.2 * 340 / 0.97,
+         1.2 * 340 * 0.97,
          {"2"},
          "",
          "",
@@ -493,14 +511,14 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
          0.1,
          180,
          2000,
-         {"42.00"},
-         "Recommended belt width is 42.00 [mm]\r\rClick OK to keep this width or enter another width [mm]",
+         {"44.00"},
+         "Recommended belt width is 44.00 [mm]\r\rClick OK to keep this width or enter another width [mm]",
          "FENDARO FXA1: Enter the belt width",
-         "42.00",
+         "44.00",
          {},
          0,
-         0.042,
-         0.042 * 54000},
+         0.044,
+         0.044 * 54000},
         {"flat belt at 3 m/s on 25 mm",
          "FENDARO",
          "FXA1",
@@ -561,21 +579,70 @@ TEST(ComputeBeltWidth, MultiRibAndFlatBelts) {
         if (c.calcState != 0) continue;
         EXPECT_NEAR(p.beltWidth, c.width, 1e-12);
         EXPECT_NEAR(p.powerRatingWithWidth, c.rating, 1e-6);
-        EXPECT_NEAR(p.pulleyFaceWidth, (std::floor(c.width * 1000 + 1e-9) + 11) / 1000, 1e-12);
+        // A multi-rib pulley has no face width; a flat one is 11 mm wider than its belt.
+        const double face = p.beltFamily == "QUINDEL" ? 0 : (std::floor(c.width * 1000 + 1e-9) + 11) / 1000;
+        EXPECT_NEAR(p.pulleyFaceWidth, face, 1e-12);
     }
     DriveProject q = RibOrFlatDrive("QUINDEL", "ZB2", 5, 0.075, 180, 400);
     ScriptedDialogs d;
     d.acceptInputDefaults = true;
     ComputeBeltWidth(q, d);
     EXPECT_NEAR(q.beltWidthCalculated, ribs, 1e-6);
-    EXPECT_FLOAT_EQ(q.serviceFactor, 0.97F);
+    EXPECT_FLOAT_EQ(q.serviceFactor, static_cast<float>(1 / 0.97));
     DriveProject f = RibOrFlatDrive("FENDARO", "FXA1", 5, 0.1, 180, 2000);
     ComputeBeltWidth(f, d);
     EXPECT_NEAR(f.beltWidthCalculated, flat, 1e-6);
-    // 3 m/s on 25 mm wrapped 190.5 degrees: 290 W per cm, arc factor 1.03.
+    // 3 m/s on 25 mm wrapped 190.5 degrees: 290 W per cm, arc factor 1.03:
+    // a wrap above 180 degrees carries more, so the service factor 1.15 / 1.03
+    // is below the flat belt's 1.15.
     DriveProject small = RibOrFlatDrive("FENDARO", "FXA1", 3, 0.025, 190.5, 290);
     ComputeBeltWidth(small, d);
-    EXPECT_NEAR(small.beltWidthCalculated, 1.03 * 1.15 * 290 / 29000, 1e-6);
+    EXPECT_NEAR(small.beltWidthCalculated, 1.15 / 1.03 * 290 / 29000, 1e-6);
+}
+
+// The proposed width of a multi-rib or flat belt carries the load times its
+// service factor, for every duty factor of step 1 and every band of the arc
+// factor; a heavier duty or a smaller wrap never gives a narrower belt.
+TEST(ComputeBeltWidth, RibAndFlatProposalsCarryTheLoad) {
+    struct Family {
+        const char* family;
+        const char* code;
+        double diameter;
+        double power;  // W: several ribs, some tens of mm
+    };
+    const Family families[] = {{"QUINDEL", "ZB2", 0.075, 2000}, {"QUINDEL", "J", 0.05, 350},
+                               {"FENDARO", "FXA1", 0.1, 2000}, {"FENDARO", "FXA1", 0.04, 700}};
+    const float duties[] = {1.0F, 1.2F, 1.4F};
+    // One wrap in every band of the arc factor, smallest first.
+    const double arcs[] = {95, 105, 115, 125, 135, 145, 155, 165, 175, 180, 185, 195, 205, 215, 225, 235, 245};
+    for (const Family& f : families) {
+        std::vector<double> previousDuty(std::size(arcs), 0.0);
+        for (float duty : duties) {
+            double widerArc = HUGE_VAL;  // the width of the next larger wrap seen
+            for (int i = static_cast<int>(std::size(arcs)) - 1; i >= 0; --i) {
+                const double arc = arcs[i];
+                SCOPED_TRACE(std::string(f.family) + " " + f.code + " duty " + std::to_string(duty) + " arc " +
+                             std::to_string(arc));
+                DriveProject p = RibOrFlatDrive(f.family, f.code, 5, f.diameter, arc, f.power);
+                p.loadFactorSecond = duty;
+                ScriptedDialogs d;
+                d.acceptInputDefaults = true;
+                ComputeBeltWidth(p, d);
+                ASSERT_EQ(p.calcState, 0);
+                EXPECT_EQ(d.messageTexts(), std::vector<std::string>{});
+                EXPECT_FLOAT_EQ(p.serviceFactor, static_cast<float>(
+                                                     (p.beltFamily == "FENDARO" ? 1.15 : 1.0) * duty /
+                                                     ArcOfContactFactor(arc)));
+                EXPECT_GE(p.powerRatingWithWidth, p.serviceFactor * p.power);
+                if (arc <= 180) EXPECT_GE(p.powerRatingWithWidth / p.power, 1.0);
+                // Heavier duty, same wrap; smaller wrap, same duty.
+                EXPECT_GE(p.beltWidth, previousDuty[static_cast<std::size_t>(i)]);
+                if (widerArc != HUGE_VAL) EXPECT_GE(p.beltWidth, widerArc);
+                previousDuty[static_cast<std::size_t>(i)] = p.beltWidth;
+                widerArc = p.beltWidth;
+            }
+        }
+    }
 }
 
 TEST(ComputeBeltWidth, MultiRibBeltWithoutLoadFactorIsRefused) {
@@ -616,12 +683,14 @@ TEST(ChangeBeltWidth, NewWidthScalesTheRatingAndTheFaceWidth) {
     };
     const std::string tooLarge =
         "Entered belt width is too large !\rPlease contact VESTRANO Technical Staff !!";
+    const std::string rounded = "The belt code gives the width in whole millimetres:\rthe belt width is rounded up to ";
     const Case cases[] = {
         {"standard width from the list", "ORVANTO T", "T10", 1, "32.00 [mm]", true, 0.032, 0.037, 0, {}},
         // 1.26 in would be 32.004 mm, a width of the user's own with a 42 mm face.
         {"inch item is the standard width", "ORVANTO T", "T10", 4, "1.26 [in]", true, 0.032, 0.037, 0, {}},
-        {"inch width of the user's own", "ORVANTO T", "T10", 4, "1.1", true, 0.02794, 0.037, 0, {}},
-        {"typed with a comma", "ORVANTO T", "T10", 1, "27,5", true, 0.0275, 0.037, 0, {}},
+        // 1.1 in is 27.94 mm, which the code names in whole mm: 28 mm.
+        {"inch width of the user's own", "ORVANTO T", "T10", 4, "1.1", true, 0.028, 0.038, 0, {rounded + "28 mm."}},
+        {"typed with a comma", "ORVANTO T", "T10", 1, "27,5", true, 0.028, 0.038, 0, {rounded + "28 mm."}},
         {"open-end belt takes the next standard width's data",
          "SELKIRA T",
          "T10",
@@ -654,6 +723,84 @@ TEST(ChangeBeltWidth, NewWidthScalesTheRatingAndTheFaceWidth) {
         EXPECT_DOUBLE_EQ(p.maxTractionLoad1, c.load1);
         if (c.changed) EXPECT_EQ(p.beltCode.substr(0, p.beltCode.find(' ')), Format(c.width * 1000, "####0"));
     }
+}
+
+// A width below the one the design needs is taken, with the warning the
+// width question gives; one the code cannot write is rounded up first, so
+// that the code, the rating and the face width name one belt.
+TEST(ChangeBeltWidth, NarrowerThanNeededIsSaidAndRoundedToTheCode) {
+    const std::string tooSmall = "Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!";
+    struct Case {
+        const char* name;
+        const char* type;
+        const char* code;
+        double pitch;
+        const char* text;
+        double width;  // m (QUINDEL: ribs)
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        // An open-end T10 belt proposed 12 mm wide for 10.5 mm needed.
+        {"5,5 mm on an open-end belt",
+         "SELKIRA T",
+         "T10",
+         0.01,
+         "5,5",
+         0.006,
+         {"The belt code gives the width in whole millimetres:\rthe belt width is rounded up to 6 mm.", tooSmall}},
+        {"a standard width below the need", "SELKIRA T", "T10", 0.01, "10", 0.010, {tooSmall}},
+        {"wide enough", "SELKIRA T", "T10", 0.01, "16", 0.016, {}},
+        // An XL code names hundredths of an inch: 7 mm is 0.2756 in, ordered as 0.28 in.
+        {"inch profile", "ORVANTO I", "XL", 0.00508, "7", 0.28 * 0.0254,
+         {"The belt code gives the width in hundredths of an inch:\rthe belt width is rounded up to 0.28 in.",
+          tooSmall}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveProject p = TimingDrive(c.type, c.code, c.pitch, 20, 1000, 180, 100);
+        p.beltWidthCalculated = 0.0105;
+        p.beltWidth = 0.012;
+        p.powerRatingWithWidth = 1200;
+        p.beltLength = 2.6;
+        ScriptedDialogs d;
+        ASSERT_TRUE(ChangeBeltWidth(p, d, c.text));
+        EXPECT_EQ(d.messageTexts(), c.messages);
+        EXPECT_NEAR(p.beltWidth, c.width, 1e-12);
+        EXPECT_NEAR(p.powerRatingWithWidth, 1200 * c.width / 0.012, 1e-9);
+        EXPECT_EQ(CodedBeltWidth(p, p.beltWidth), p.beltWidth);
+    }
+    // Ribs are whole: 2.5 ribs are 3.
+    DriveProject q = RibOrFlatDrive("QUINDEL", "J", 5, 0.075, 180, 400);
+    q.beltWidthCalculated = 3.4;
+    q.beltWidth = 4;
+    q.powerRatingWithWidth = 1200;
+    q.beltLength = 0.66;
+    ScriptedDialogs d;
+    ASSERT_TRUE(ChangeBeltWidth(q, d, "2.5"));
+    EXPECT_EQ(d.messageTexts(), (std::vector<std::string>{
+                                    "The belt code gives the width in whole ribs:\rthe belt width is rounded up to 3 ribs.",
+                                    tooSmall}));
+    EXPECT_EQ(q.beltWidth, 3);
+    EXPECT_EQ(q.beltCode, "660  J  3");
+}
+
+// Every standard width is one the belt code writes as it is.
+TEST(CodedBeltWidth, StandardWidthsNeedNoRounding) {
+    int checked = 0;
+    for (const char* type : {"ORVANTO T", "ORVANTO I", "ORVANTO AT", "RUBBER I", "SELKIRA T", "SELKIRA I",
+                             "TAVOREN T", "TAVOREN I"})
+        for (const char* code : {"T2.5", "T5", "T10", "T20", "AT5", "AT10", "AT20", "MXL", "XL", "L", "H", "XH"}) {
+            DriveProject p = StartedProject();
+            ChooseBelt(p, type, code);
+            LoadStandardWidths(p);
+            for (int i = 0; i <= std::clamp(p.pitchRangeLast, 0, 8); ++i) {
+                const double w = p.standardWidths[static_cast<std::size_t>(i)] / 1000.0;
+                if (!(w > 0)) continue;
+                EXPECT_EQ(CodedBeltWidth(p, w), w) << type << " " << code << " " << w;
+                ++checked;
+            }
+        }
+    EXPECT_GT(checked, 100);
 }
 
 TEST(ChangeBeltWidth, MultiRibBeltTakesRibs) {

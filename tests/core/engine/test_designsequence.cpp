@@ -9,11 +9,14 @@
 #include "catalogue/pulleytables.h"
 #include "catalogue/standardwidths.h"
 #include "engine/beltpaths.h"
+#include "engine/carriage.h"
 #include "catalogue/calculationtables.h"
 #include "engine/designsequence.h"
 #include "engine/layout.h"
 #include "engine/layouteditor.h"
+#include "engine/navigation.h"
 #include "engine/pulleydata.h"
+#include "engine/report.h"
 #include "platform/scripteddialogs.h"
 #include "project/projectfile.h"
 #include "testsupport.h"
@@ -438,6 +441,68 @@ TEST(DesignSequence, DemonstrationDesignGivesTheDemonstrationResults) {
     EXPECT_EQ(p.beltSideSuffix, "");
     EXPECT_EQ(p.beltCode, "85 T10-2190");
     EXPECT_EQ(p.beltCodeDetail, "95 T10 ");
+}
+
+// An open-end drive whose carriage data give the stroke: the centre distance
+// follows every pulley chosen on step 3, so the results show the stroke asked.
+TEST(GoOnFromStep3, OpenEndDriveKeepsTheStrokeAsked) {
+    DriveProject p = StartedProject();
+    ChooseBelt(p, "SELKIRA T", "T10");
+    p.screen.beltTypeTab = 1;
+    p.screen.optionInput[0] = true;  // mass of carriage
+    p.carriageMass = 10;
+    p.acceleration = 2;
+    p.frictionForce = 5;
+    p.power = 100;
+    p.carriageLength = 0.2;
+    p.stroke = 1.0;
+    ScriptedDialogs d;
+    ASSERT_TRUE(GoOnFromStep1(p, d));
+    // No pulley yet: carriage and stroke alone.
+    EXPECT_DOUBLE_EQ(p.centreDistance, 1.2);
+
+    p.pulleyCount = 2;
+    p.twoPulleyMode = 1;
+    p.loadFactorSecond = 1.0f;
+    p.lastStandardLength = kNoStandardLength;
+    PrepareStep3(p, d);
+    // 20 teeth T10: 63.66 mm; pulley 2 not chosen yet counts as pulley 1.
+    OnInputzEnter(p, d, 1, "20");
+    const double d20 = 0.2 / kPi;
+    EXPECT_NEAR(p.centreDistance, 1.2 + d20, 1e-12);
+    OnInputzEnter(p, d, 2, "20");
+    EXPECT_NEAR(p.centreDistance, 1.2 + d20, 1e-12);
+    // A larger driver moves pulley 2 by half its growth: (d1 + d2) / 2.
+    OnInputzEnter(p, d, 1, "25");
+    const double d25 = 0.25 / kPi;
+    EXPECT_NEAR(p.centreDistance, 1.2 + (d25 + d20) / 2, 1e-12);
+    // A typed centre distance is the user's own until a pulley changes again.
+    OnDatoEnter(p, d, 8, "1500");
+    EXPECT_DOUBLE_EQ(p.centreDistance, 1.5);
+    OnInputzEnter(p, d, 1, "20");
+    EXPECT_NEAR(p.centreDistance, 1.2 + d20, 1e-12);
+
+    // The belt is a whole number of teeth: 2 x 1263.66 + 200 = 2727.32 mm
+    // becomes 2720 or 2730 mm, and the carriage travels 996.3 or 1001.3 mm,
+    // the stroke asked within half a pitch, never short with the longer belt.
+    struct Pick {
+        MsgAnswer answer;
+        double beltLength;  // mm
+        const char* stroke;
+    };
+    for (const Pick& pick : {Pick{MsgAnswer::Yes, 2720, "996.3"}, Pick{MsgAnswer::No, 2730, "1001.3"}}) {
+        DriveProject q = p;
+        ScriptedDialogs answers;
+        answers.answers = {pick.answer};
+        answers.acceptInputDefaults = true;
+        ASSERT_EQ(GoOnFromStep3(q, answers), NextStep::ShowStep5);
+        EXPECT_NEAR(q.beltLength, pick.beltLength / 1000, 1e-9);
+        EXPECT_NEAR(StrokeOfOpenEndDrive(q), 1.0 + (q.beltLength - 2.72732) / 2, 1e-5);
+        std::string stroke;
+        for (const ReportLine& l : BuildResultsReport(q))
+            if (l.label == "Stroke") stroke = l.value;
+        EXPECT_EQ(stroke, pick.stroke);
+    }
 }
 
 }  // namespace

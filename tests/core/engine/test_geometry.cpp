@@ -175,7 +175,7 @@ TEST(ComputeCentreDistance, NoPositionLeavesTheDriveAsItWas) {
         ASSERT_EQ(d.seen.size(), 1U);
         EXPECT_EQ(d.seen[0].text, std::string("I can't find the pulley position !!!\r") + c.hint);
         EXPECT_EQ(d.seen[0].title, "Warning");
-        EXPECT_EQ(d.seen[0].icon, MsgIcon::Warning);
+        EXPECT_EQ(d.seen[0].icon, MsgIcon::Exclamation);
         EXPECT_EQ(p.centreDistance, 0.123);
         EXPECT_EQ(p.pulleyPosition[0][2], 0.123);
         EXPECT_EQ(p.beltPathTable[0][1], 2);

@@ -220,15 +220,63 @@ TEST(CheckPulleyInterference, OverlapOrTouchRefusesAndNamesOnlyPlacedPulleys) {
     }
 }
 
-TEST(CheckPulleyInterference, TouchingPulleysHaveTangentsButAreRefused) {
+// Pulleys that touch meet in one point, where their inner "tangents" would
+// make spans and wraps of no length: only the open belt around them remains,
+// and the interference check refuses them. The chord test that drops such
+// wraps does not apply to open-end belts, nor to idlers' tooth count: those
+// layouts must not get a crossed belt of no length either.
+TEST(ComputeBeltPaths, TouchingPulleysKeepOnlyTheOpenBelt) {
+    struct Case {
+        const char* name;
+        DriveProject project;
+        int paths;
+        bool interferes = true;
+    };
+    auto selkira = [](std::vector<Pulley> pulleys) {
+        DriveProject p = Layout("SELKIRA", std::move(pulleys));
+        p.linearDriveType = 0;
+        return p;
+    };
+    // An omega drive chosen on the SELKIRA tab before the QUINDEL tab.
+    auto leftOverOmega = [](std::vector<Pulley> pulleys) {
+        DriveProject p = Layout("QUINDEL", std::move(pulleys));
+        p.linearDriveType = 1;
+        return p;
+    };
     // Binary-exact sizes, so that the centre distance is exactly r1 + r2.
-    DriveProject p = Layout("ORVANTO", {{0, 0, 500, 31, false}, {750, 0, 1000, 62, false}});
-    ComputeBeltPaths(p);
-    EXPECT_GT(p.beltPathTable[0][0], 0);
-    ScriptedDialogs d;
-    CheckPulleyInterference(p, d);
-    EXPECT_EQ(p.calcState, 1);
-    EXPECT_EQ(d.messageTexts(), std::vector<std::string>{"Pulley interference. Check the data !!!"});
+    std::vector<Case> cases = {
+        {"timing belt", Layout("ORVANTO", {{0, 0, 500, 31, false}, {750, 0, 1000, 62, false}}), 2},
+        {"open-end belt", selkira({{0, 0, 500, 31, false}, {750, 0, 1000, 62, false}}), 2},
+        {"open-end belt on an idler", selkira({{0, 0, 500, 31, false}, {750, 0, 1000, 0, true}}), 2},
+        {"multi-rib belt with a left-over omega drive", leftOverOmega({{0, 0, 307.2, 0, false}, {-256, 0, 204.8, 0, false}}),
+         2},
+        // Within a billionth of the centre distance they touch too, though
+        // no interference is reported for them.
+        {"a gap of 1e-13 m", selkira({{0, 0, 500, 31, false}, {750 + 1e-10, 0, 1000, 62, false}}), 2, false},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveProject& p = c.project;
+        ComputeBeltPaths(p);
+        ASSERT_EQ(p.beltPathTable[0][0], c.paths);
+        for (int m = 1; m <= c.paths; ++m) {
+            p.beltPathTable[0][1] = m;
+            EXPECT_LE(p.beltPathTable[m][1], 2) << "an inner tangent on path " << m;
+            EXPECT_LE(p.beltPathTable[m][2], 2) << "an inner tangent on path " << m;
+            EXPECT_GT(ComputeBeltLength(p), 0);
+        }
+        if (!c.interferes) continue;
+        ScriptedDialogs d;
+        CheckPulleyInterference(p, d);
+        EXPECT_EQ(p.calcState, 1);
+        EXPECT_EQ(d.messageTexts(), std::vector<std::string>{"Pulley interference. Check the data !!!"});
+    }
+    // A multi-rib belt with a left-over omega drive type keeps the chord test
+    // with its pulleys apart too: no path leaves a pulley unwrapped.
+    DriveProject apart = Layout("QUINDEL", {{0, 0, 307.2, 0, false}, {-300, 0, 204.8, 0, false}});
+    apart.linearDriveType = 1;
+    ComputeBeltPaths(apart);
+    EXPECT_EQ(apart.beltPathTable[0][0], 2);
 }
 
 TEST(ComputeLayoutExtent, SquareAroundTheCentresWithMargin) {

@@ -56,30 +56,47 @@ TEST(GoOnFromStep1, EndlessBeltSetsTheFamilyAndDerivesNothing) {
     EXPECT_EQ(p.power, 500);
 }
 
-// The slope counts only strictly above 15 degrees and up to 165 degrees,
-// through a division by the sine with g = 9.806.
-TEST(GoOnFromStep1, CarriageMassSlopeRule) {
+// The force along the belt that moves the carriage up its slope (measured
+// from the horizontal): m (g sin(slope) + a) + friction, with g = 9.806, at
+// every slope the box takes and with no jump anywhere.
+TEST(GoOnFromStep1, CarriageForceAlongTheSlope) {
     struct Case {
-        double slope;
-        bool weightCounts;
+        double slope;  // degrees
+        double force;  // N, worked out by hand: 10 kg, 2 m/s^2, 5 N friction
     };
-    const Case cases[] = {{0, false},  {15, false},       {15.0001, true}, {90, true},
-                          {165, true}, {165.0001, false}, {180, false}};
+    const Case cases[] = {
+        {0, 10 * 2 + 5.0},                             // level: acceleration and friction only
+        {0.001, 10 * (9.806 * 1.74533e-5 + 2) + 5},    // 25.0017 N
+        {15, 10 * (9.806 * 0.2588190 + 2) + 5},        // 50.3798 N
+        {16, 10 * (9.806 * 0.2756374 + 2) + 5},        // 52.0290 N, no jump from 15
+        {30, 10 * (9.806 * 0.5 + 2) + 5},              // 74.03 N
+        {90, 10 * (9.806 + 2) + 5},                    // vertical lift: 123.06 N
+        {150, 10 * (9.806 * 0.5 + 2) + 5},             // 74.03 N
+        {180, 10 * 2 + 5.0},                           // level again
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.slope);
         DriveProject p = LinearDrive(c.slope);
         ScriptedDialogs d;
         ASSERT_TRUE(GoOnFromStep1(p, d));
-        const double k = c.weightCounts ? 9.806 / std::sin(c.slope * 3.141592654 / 180) + 2 : 2;
-        EXPECT_DOUBLE_EQ(p.peripheralForce, k * 10 + 5);
-        EXPECT_DOUBLE_EQ(p.beltSpeed, 100 / (k * 10 + 5));
+        EXPECT_NEAR(p.peripheralForce, c.force, 1e-4);
+        EXPECT_NEAR(p.beltSpeed, 100 / c.force, 1e-6);
         EXPECT_EQ(p.beltFamily, "SELKIRA");
     }
-    // The values a user sees: vertical lift, 10 kg at 2 m/s^2 with 5 N friction.
-    DriveProject p = LinearDrive(90);
+    // The two drives the old division by the sine got wrong: 10 kg at 20
+    // degrees and nothing else is 33.5 N, not 286.71 N (three times the
+    // carriage's weight); 30 degrees, 5 m/s^2 and 20 N friction need 119.03 N.
+    DriveProject still = LinearDrive(20);
+    still.acceleration = 0;
+    still.frictionForce = 0;
     ScriptedDialogs d;
-    GoOnFromStep1(p, d);
-    EXPECT_NEAR(p.peripheralForce, 123.06, 1e-9);
+    GoOnFromStep1(still, d);
+    EXPECT_NEAR(still.peripheralForce, 10 * 9.806 * 0.3420201, 1e-4);
+    DriveProject moving = LinearDrive(30);
+    moving.acceleration = 5;
+    moving.frictionForce = 20;
+    GoOnFromStep1(moving, d);
+    EXPECT_NEAR(moving.peripheralForce, 119.03, 1e-6);
 }
 
 TEST(GoOnFromStep1, CarriageMassWithStrokeSetsTheCentreDistance) {
