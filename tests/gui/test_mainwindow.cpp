@@ -68,6 +68,7 @@ private slots:
     void exitMessageTicks();
     void helpContext_data();
     void helpContext();
+    void helpExplainsTheDeparturesFromTheCatalogue();
     void helpFromOtherWindowsKeepsTheContext();
     void goOnAndGoBack();
     void goOnFromStep1Refuses();
@@ -379,6 +380,29 @@ void MainWindowTest::helpContext() {
     QVERIFY(block.isValid());
     const int y = help->cursorRect(QTextCursor(block)).top();
     QVERIFY2(y >= 0 && y < help->viewport()->height() - 20, qPrintable(QString::number(y)));
+}
+
+// An engineer checking a result by hand finds where the program computes
+// otherwise than the catalogue: a section of the help, linked from the
+// results' help.
+void MainWindowTest::helpExplainsTheDeparturesFromTheCatalogue() {
+    MainWindowFixture f;
+    AddTestScreens(*f.window, kSteps, /*replace=*/true);
+    f.window->showScreen("STEP5");
+    f.window->mHelp_Click();
+    QTextBrowser* help = f.window->helpBrowser();
+    QVERIFY(help);
+    const QString heading = "How the program departs from the catalogue method";
+    QVERIFY(help->toHtml().contains("href=\"#departures\""));
+    help->scrollToAnchor("departures");
+    QTextBlock block = help->document()->lastBlock();
+    while (block.isValid() && block.text() != heading) block = block.previous();
+    QVERIFY(block.isValid());
+    const int y = help->cursorRect(QTextCursor(block)).top();
+    QVERIFY2(y >= 0 && y < help->viewport()->height() - 20, qPrintable(QString::number(y)));
+    for (const char* rule : {"duty factor / arc factor", "m (g sin(slope) + a) + friction",
+                             "carriage length + stroke + (d1 + d2) / 2"})
+        QVERIFY2(help->toPlainText().contains(rule), rule);
 }
 
 void MainWindowTest::helpFromOtherWindowsKeepsTheContext() {
