@@ -39,7 +39,7 @@ constexpr int kChosenCellFore = 255 + 255 * 256;
 
 // The example: 1200 rpm on a 23-tooth T10 pulley, 3.4 kW.
 constexpr double kDriverSpeed = 125.66370616;  // rad/s
-constexpr double kPower = 3400;                // W
+constexpr double kDemoPower = 3400;                // W
 // Y of pulley 2 at which the layout has a standard length.
 constexpr double kPulley2AtStandardLength = 0.600055668906588;
 
@@ -66,7 +66,7 @@ void setBelt(DriveProject& p) {
 }
 
 void setDriverPulley(DriveProject& p) {
-    p.power = kPower;
+    p.power = kDemoPower;
     p.pulleySpeed[1] = kDriverSpeed;
     p.pulleyTeeth[1] = 23;
     p.pulleyDiameter[1] = 0.23 / kPi;
@@ -249,7 +249,7 @@ void Demonstration::performStep(int step) {
             break;
         case 17:
             blink("STEP2", true);
-            p.power = kPower;
+            p.power = kDemoPower;
             if (step2) {
                 step2->typeIntoDato(0, QStringLiteral("3.40"));
                 step2->placeIndicator(7, 47.6, 2, 3);

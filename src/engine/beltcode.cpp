@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "catalogue/beltids.h"
+#include "engine/details.h"
 #include "units/units.h"
 
 namespace belt {
@@ -100,6 +101,34 @@ double CodedBeltWidth(const DriveProject& p, double width) {
     const double steps = std::ceil(width / step - 1e-6);
     // A standard width is kept to the last digit, not remade from its steps.
     return std::abs(steps * step - width) <= 1e-6 * step ? width : steps * step;
+}
+
+void RecordBeltCode(const DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
+    const bool quindel = p.beltFamily == kQuindel;
+    Record(d, DetailStep::BeltCode, [&] {
+        DetailEntry e;
+        e.what = "Belt code";
+        if (quindel)
+            e.formula = "length (mm), profile, ribs";
+        else if (p.beltFamily == kFendaro)
+            e.formula = "length (mm), profile, width (mm)";
+        else if (IsInchProfile(p.beltPitchCode) || p.beltPitchCode == "MXL")
+            e.formula = "length code of the teeth, profile, width in hundredths of an inch";
+        else
+            e.formula = "width (mm), profile, length (mm)";
+        return e.in("w", p.beltWidth, quindel ? kRibs : kLength)
+            .in("L", p.beltLength, kLength)
+            .isText("", p.beltCode)
+            .stores("beltCode");
+    });
+    if (!p.beltCodeDetail.empty())
+        Record(d, DetailStep::BeltCode, [&] {
+            DetailEntry e;
+            e.what = "Pulley designation";
+            e.formula = "face width, profile";
+            return e.in("B", p.pulleyFaceWidth, kLength).isText("", p.beltCodeDetail).stores("beltCodeDetail");
+        });
 }
 
 int BeltKindCode(const DriveProject& p) {

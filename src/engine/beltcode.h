@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/dialogs.h"
 #include "project/driveproject.h"
 
 namespace belt {
@@ -13,6 +14,9 @@ namespace belt {
 // the belt identifiers, beltWidth, beltLength and pulleyFaceWidth. Lengths in
 // the codes are always in mm, whatever the display unit.
 void BuildBeltCode(DriveProject& p);
+
+// The code BuildBeltCode wrote, into the calculation details (when asked).
+void RecordBeltCode(const DriveProject& p, Dialogs& d);
 
 // 0 timing belt, 1 multi-rib belt (QUINDEL), 2 flat belt (FENDARO).
 int BeltKindCode(const DriveProject& p);

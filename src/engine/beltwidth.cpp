@@ -183,28 +183,139 @@ int TeethInMeshCap(const DriveProject& p) {
     return 1 << 30;
 }
 
+// The width kept, with its pulley face width and, for SELKIRA, its loads.
+void RecordChosenWidth(const DriveProject& p, Dialogs& d, const std::string& faceSource) {
+    using namespace detail_units;
+    const bool quindel = p.beltFamily == kQuindel;
+    Record(d, DetailStep::Width, [&] {
+        DetailEntry e;
+        e.what = "Belt width chosen";
+        return e.is("w", p.beltWidth, quindel ? kRibs : kLength).stores("beltWidth");
+    });
+    Record(d, DetailStep::Width, [&] {
+        DetailEntry e;
+        e.what = "Pulley face width";
+        if (quindel)
+            e.formula = "none: a multi-rib pulley's grooves follow from the ribs";
+        else if (!faceSource.empty())
+            e.formula = "the face width of the standard width";
+        else
+            e.formula = p.beltFamily == kFendaro ? "B = Int(w) + 11 mm" : "B = Int(w) + 10 mm";
+        if (!quindel && faceSource.empty()) e.in("w", p.beltWidth, kLength);
+        return e.from(faceSource).is("B", p.pulleyFaceWidth, kLength).stores("pulleyFaceWidth");
+    });
+    if (!IsSelkira(p)) return;
+    const char* names[] = {"Admissible pull of the open-end belt", "Admissible pull of the joined belt",
+                           "Third load value of the width"};
+    const double loads[] = {p.maxTractionLoad1, p.maxTractionLoad2, p.maxTractionLoad3};
+    const int i = StandardWidthIndex(p, p.beltWidth);
+    for (int j = 0; j < 3; ++j)
+        Record(d, DetailStep::Width, [&] {
+            DetailEntry e;
+            e.what = names[j];
+            if (i >= 0 && i < 8)
+                e.from(p.beltName + " loads of the standard widths, row " + std::to_string(i + 1));
+            else
+                e.formula = "none: the width is not a standard width";
+            return e.is("", loads[j], kForce).stores("maxTractionLoad" + std::to_string(j + 1));
+        });
+}
+
+// The rating against what the drive asks, as the results page shows them.
+void RecordSafety(const DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
+    Record(d, DetailStep::Width, [&] {
+        DetailEntry e;
+        e.what = "Power rating incl. service factor";
+        e.formula = "Ps = S P";
+        return e.in("S", p.serviceFactor, kNone).in("P", p.power, kPower).is("Ps", p.serviceFactor * p.power,
+                                                                             kPower);
+    });
+    Record(d, DetailStep::Width, [&] {
+        DetailEntry e;
+        e.what = "New safety factor";
+        e.formula = "Pr / P";
+        return e.in("Pr", p.powerRatingWithWidth, kPower).in("P", p.power, kPower).is(
+            "", p.power != 0 ? p.powerRatingWithWidth / p.power : 0.0, kNone);
+    });
+    if (DetailSink* sink = d.details()) sink->recordChart(BuildRatingChart(p));
+}
+
+// The specific load a timing belt is sized with at the smallest pulley's
+// speed n (rad/s): the tooth load table, less for the AT profiles of the
+// endless families.
+double TimingSpecificLoad(const DriveProject& p, double n) {
+    double P = SpecificToothLoad(p, n * 30.0 / kPi);
+    if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsSelkira(p)) P *= n < 52.33 ? 0.85 : 0.9;
+    return P;
+}
+
+// The entry of the specific load: the branch of the tooth load rule taken.
+DetailEntry ToothLoadEntry(const DriveProject& p, double n, double rpm, double P) {
+    using namespace detail_units;
+    const auto& c = p.toothLoadCoefficients;
+    DetailEntry e;
+    e.what = "Specific tooth load at the smallest pulley's speed";
+    e.in("n", n, kAngularVelocity);
+    if (rpm < c[5]) {
+        e.formula = "P = 100 (c0 + c1 n)   (n below c5 rpm)";
+        e.in("c0", c[0], kNone).in("c1", c[1], kNone).in("c5", c[5], kNone);
+    } else {
+        e.formula = "P = 100 (c2 (n / 1000)^c4 - c3 n^2)   (n from c5 rpm)";
+        e.in("c2", c[2], kNone).in("c3", c[3], kNone).in("c4", c[4], kNone).in("c5", c[5], kNone);
+    }
+    if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsSelkira(p))
+        e.formula += n < 52.33 ? ", x 0.85 (AT profile below 500 rpm)" : ", x 0.9 (AT profile from 500 rpm)";
+    e.from(p.beltName + " tooth load coefficients c0..c6 (n in rpm, P per cm of width and tooth)");
+    e.is("P", P, kNewtonPerCm);
+    return e;
+}
+
+std::string TeethInMeshCapSource(const DriveProject& p) {
+    if (IsSelkira(p)) return p.linearDriveType < 2 ? "open-end belts: at most 12" : "joined belts: at most 6";
+    return p.beltFamily + " belts: at most " + std::to_string(TeethInMeshCap(p));
+}
+
 void SizeTimingBelt(DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
     const int k = FindSmallestPulley(p);
     const auto ks = static_cast<std::size_t>(k);
     const double z = p.pulleyTeeth[ks];
     const double n = p.pulleySpeed[ks];
     const double rpm = n * 30.0 / kPi;
 
+    BeginDetails(d, DetailStep::TeethInMesh);
     const double mesh = Int(z * p.pulleyArcOfContact[ks] / 6.283185308);
     if (!std::isfinite(mesh) || !std::isfinite(rpm)) {
         RefuseInputData(p, d);
         return;
     }
     p.teethInMesh = static_cast<int>(std::clamp(mesh, -1e6, 1e6));
+    Record(d, DetailStep::TeethInMesh, [&] {
+        DetailEntry e;
+        e.what = "Teeth in mesh on the smallest pulley, the " + GetPulleyLabel(p, k);
+        e.formula = "zm = Int(z b / 2 pi)";
+        return e.in("z", z, kTeeth).in("b", p.pulleyArcOfContact[ks], kDegrees).is("zm", mesh, kTeeth);
+    });
 
+    BeginDetails(d, DetailStep::Rating);
     if (rpm > p.toothLoadCoefficients[6])
         d.message("Pulley speed is too high! Reduction in belt life is expected", kWarningTitle,
                   MsgIcon::Question);
 
-    double P = SpecificToothLoad(p, rpm);
-    if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsSelkira(p)) P *= n < 52.33 ? 0.85 : 0.9;
+    double P = TimingSpecificLoad(p, n);
+    Record(d, DetailStep::Rating, [&] { return ToothLoadEntry(p, n, rpm, P); });
 
     p.teethInMesh = std::min(p.teethInMesh, TeethInMeshCap(p));
+    Record(d, DetailStep::TeethInMesh, [&] {
+        DetailEntry e;
+        e.what = "Teeth in mesh counted for the rating";
+        e.formula = "zm = min(zm, cap)";
+        return e.in("zm", mesh, kTeeth)
+            .from(TeethInMeshCapSource(p))
+            .is("zm", p.teethInMesh, kTeeth)
+            .stores("teethInMesh");
+    });
     // No tooth in mesh or a speed beyond the rating curve leaves nothing to size with.
     if (p.teethInMesh < 1 || !(P > 0) || !std::isfinite(P)) {
         RefuseInputData(p, d);
@@ -214,6 +325,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     const double teeth = p.teethInMesh;
 
     double pull = 0;  // SELKIRA: pull the chosen width must carry
+    BeginDetails(d, DetailStep::Width);
     if (IsSelkira(p)) {
         // The peripheral force of a linear drive already holds the carriage
         // acceleration; no pulley inertia is added.
@@ -221,6 +333,37 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         p.serviceFactor = p.loadFactorSecond;
         p.beltWidthCalculated = p.serviceFactor * p.maxEffectivePull / (teeth * P);
         pull = ((Int(p.maxEffectivePull / 10.0) + 1.0) * 10.0 + p.maxEffectivePull) * p.loadFactorSecond;
+        Record(d, DetailStep::ApplicationData, [&] {
+            DetailEntry e;
+            e.what = "Total service factor";
+            e.formula = "S = load factor of the operating conditions";
+            return e.from("step 1: load factor by operating conditions")
+                .is("S", p.serviceFactor, kNone)
+                .stores("serviceFactor");
+        });
+        Record(d, DetailStep::Width, [&] {
+            DetailEntry e;
+            e.what = "Max. effective pull";
+            e.formula = "Fe = F";
+            return e.in("F", F, kForce).is("Fe", p.maxEffectivePull, kForce).stores("maxEffectivePull");
+        });
+        Record(d, DetailStep::Width, [&] {
+            DetailEntry e;
+            e.what = "Belt width calculated";
+            e.formula = "wc = S Fe / (zm P)";
+            return e.in("S", p.serviceFactor, kNone)
+                .in("Fe", p.maxEffectivePull, kForce)
+                .in("zm", teeth, kTeeth)
+                .in("P", P, kNewtonPerCm)
+                .is("wc", p.beltWidthCalculated, kLength)
+                .stores("beltWidthCalculated");
+        });
+        Record(d, DetailStep::Width, [&] {
+            DetailEntry e;
+            e.what = "Max. pull force the width must carry";
+            e.formula = "T = ((Int(Fe / 10 N) + 1) 10 N + Fe) S";
+            return e.in("Fe", p.maxEffectivePull, kForce).in("S", p.loadFactorSecond, kNone).is("T", pull, kForce);
+        });
     } else {
         double imax = 1;
         for (int j = 2; j <= std::min(p.pulleyCount, 4); ++j) {
@@ -234,6 +377,23 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         if (imax > 3.5) a = 0.4;
         p.serviceFactor = static_cast<float>(a + p.loadFactor + p.loadFactorSecond);
         const double sf = p.serviceFactor;
+        Record(d, DetailStep::ApplicationData, [&] {
+            DetailEntry e;
+            e.what = "Speed ratio addition to the service factor";
+            e.formula = "a = 0.1 above i 1.24, 0.2 above 1.74, 0.3 above 2.49, 0.4 above 3.5";
+            return e.in("i", imax, kNone).is("a", a, kNone);
+        });
+        Record(d, DetailStep::ApplicationData, [&] {
+            DetailEntry e;
+            e.what = "Total service factor";
+            e.formula = "S = a + LF + LT";
+            return e.in("a", a, kNone)
+                .in("LF", p.loadFactor, kNone)
+                .in("LT", p.loadFactorSecond, kNone)
+                .from("step 1: load factor LF of the driven machine and driver class, LT of the operation time")
+                .is("S", p.serviceFactor, kNone)
+                .stores("serviceFactor");
+        });
 
         double kz = 1;
         if (p.teethInMesh <= 2)
@@ -247,6 +407,37 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
 
         const std::string& code = p.beltPitchCode;
         const bool rubber = p.beltFamily == kRubber;
+        // The RUBBER width fits take a width factor x and give the width in mm.
+        auto recordFit = [&](const char* formula, double x, double f) {
+            Record(d, DetailStep::Width, [&] {
+                DetailEntry e;
+                e.what = "Width factor of the RUBBER width fit";
+                e.formula = f > 0 ? "x = S F / (kz P) / f   (kz: 0.2 up to 2 teeth in mesh ... 1 from 6)"
+                                  : "x = S F / (kz P)   (kz: 0.2 up to 2 teeth in mesh ... 1 from 6)";
+                e.in("S", sf, kNone).in("F", F, kForce).in("kz", kz, kNone).in("P", P, kNewtonPerCm);
+                if (f > 0) e.in("f", f, kNone).from("length factor f of the belt length");
+                return e.is("x", x, kNone);
+            });
+            Record(d, DetailStep::Width, [&] {
+                DetailEntry e;
+                e.what = "Belt width calculated";
+                e.formula = formula;
+                return e.in("x", x, kNone)
+                    .from(p.beltName + " width fit")
+                    .is("wc", p.beltWidthCalculated, kLength)
+                    .stores("beltWidthCalculated");
+            });
+            Record(d, DetailStep::Rating, [&] {
+                DetailEntry e;
+                e.what = "Specific tooth load of the fitted width";
+                e.formula = "P = S F / (zm wc)";
+                return e.in("S", sf, kNone)
+                    .in("F", F, kForce)
+                    .in("zm", teeth, kTeeth)
+                    .in("wc", p.beltWidthCalculated, kLength)
+                    .is("P", P, kNewtonPerCm);
+            });
+        };
         if (rubber && (code == "XL" || code == "L" || code == "H" || code == "XH")) {
             const double x = sf * F / (kz * P);
             const double mm = RubberInchWidthMm(x);
@@ -257,19 +448,38 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             }
             p.beltWidthCalculated = mm / 1000.0;
             P = sf * F / (teeth * p.beltWidthCalculated);
+            recordFit("wc = 0.0806 x^3 - 0.0023 x^4 - 1.1321 x^2 + 24.526 x + 1.9607 (mm)", x, 0);
         } else if (rubber && (code == "QVP5" || code == "QVP8" || code == "QVP14")) {
-            const double x = sf * F / (kz * P) / RubberQvpLengthFactor(code, p.beltLength);
+            const double f = RubberQvpLengthFactor(code, p.beltLength);
+            const double x = sf * F / (kz * P) / f;
             double mm = 0;
-            if (code == "QVP5")
+            const char* fit = "";
+            if (code == "QVP5") {
                 mm = 6.4388 * x + 2.5728;
-            else if (code == "QVP8")
+                fit = "wc = 6.4388 x + 2.5728 (mm)";
+            } else if (code == "QVP8") {
                 mm = 17.254 * x + 2.7172;
-            else
+                fit = "wc = 17.254 x + 2.7172 (mm)";
+            } else {
                 mm = 34.028 * x + 5.9672;
+                fit = "wc = 34.028 x + 5.9672 (mm)";
+            }
             p.beltWidthCalculated = mm / 1000.0;
             P = sf * F / (teeth * p.beltWidthCalculated);
+            recordFit(fit, x, f);
         } else {
             p.beltWidthCalculated = sf * F / (teeth * P);
+            Record(d, DetailStep::Width, [&] {
+                DetailEntry e;
+                e.what = "Belt width calculated";
+                e.formula = "wc = S F / (zm P)";
+                return e.in("S", sf, kNone)
+                    .in("F", F, kForce)
+                    .in("zm", teeth, kTeeth)
+                    .in("P", P, kNewtonPerCm)
+                    .is("wc", p.beltWidthCalculated, kLength)
+                    .stores("beltWidthCalculated");
+            });
         }
     }
     if (!std::isfinite(p.beltWidthCalculated) || !std::isfinite(P)) {
@@ -309,12 +519,29 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         p.calcState = 1;
         return;
     }
-    const std::string label = standard >= 0 ? "Standard belt width is " : "Recommended belt width is ";
+    Record(d, DetailStep::Width, [&] {
+        DetailEntry e;
+        if (standard >= 0) {
+            e.what = "Standard belt width proposed";
+            e.formula = IsSelkira(p) ? "the first standard width w >= wc whose admissible pull exceeds T"
+                                     : "the first standard width w >= wc";
+            e.in("wc", p.beltWidthCalculated, kLength);
+            if (IsSelkira(p)) e.in("T", pull, kForce);
+            e.from(p.beltName + " standard widths, row " + std::to_string(standard + 1) + " of " +
+                   std::to_string(last + 1));
+        } else {
+            e.what = "Recommended belt width (wider than the widest standard width)";
+            e.formula = "w = Int(wc / 5 mm) 5 mm + 5 mm, up to the width the code writes";
+            e.in("wc", p.beltWidthCalculated, kLength);
+        }
+        return e.is("w", p.beltWidth, kLength);
+    });
 
     // Width input box.
     const double factor = CurrentFactor(p, kLength);
     const std::string unit = CurrentLabel(p, kLength);
     const std::string shown = Format(p.beltWidth / factor, "###0.00");
+    const std::string label = standard >= 0 ? "Standard belt width is " : "Recommended belt width is ";
     const std::string prompt =
         label + shown + " " + unit + "\r\r" + "Click OK to keep this width or enter another width " + unit;
     const std::optional<double> answer =
@@ -331,9 +558,11 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     }
     const double value = kept ? *answer : ToCodedWidth(p, d, *answer);
 
+    std::string faceSource;
     if (std::abs(value - p.beltWidth) <= kSameWidth) {
         if (standard >= 0) {
             p.pulleyFaceWidth = p.widthTableA[static_cast<std::size_t>(standard)] / 1000.0;
+            faceSource = p.beltName + " pulley face widths, row " + std::to_string(standard + 1);
             if (IsSelkira(p)) SetSelkiraLoads(p, standard);
         } else {
             p.pulleyFaceWidth = FaceWidthForOwnWidth(p.beltWidth);
@@ -348,42 +577,111 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         if (IsSelkira(p)) SetSelkiraLoads(p, StandardWidthIndex(p, value));
     }
     p.powerRatingWithWidth = p.beltSpeed * P * teeth * p.beltWidth;
+    RecordChosenWidth(p, d, faceSource);
+    Record(d, DetailStep::Width, [&] {
+        DetailEntry e;
+        e.what = "Power rating with the belt width";
+        e.formula = "Pr = v P zm w";
+        return e.in("v", p.beltSpeed, kVelocity)
+            .in("P", P, kNewtonPerCm)
+            .in("zm", teeth, kTeeth)
+            .in("w", p.beltWidth, kLength)
+            .is("Pr", p.powerRatingWithWidth, kPower)
+            .stores("powerRatingWithWidth");
+    });
+    RecordSafety(p, d);
+}
+
+// The rating of a multi-rib or flat belt per rib or per cm of width (W) at
+// belt speed v (m/s) on a pulley of diameter dia (m): the rating table
+// interpolated in speed (rows lo and hi; below 2 m/s the first interval,
+// beyond the last row the last one extrapolated), then between the columns
+// of 25 mm and of the reference diameter.
+struct RibFlatRatingAtSpeed {
+    bool known = false;
+    std::size_t lo = 0, hi = 0;
+    double P1 = 0, P2 = 0, P = 0;
+};
+RibFlatRatingAtSpeed RibFlatRatingAt(const DriveProject& p, double v, double dia) {
+    RibFlatRatingAtSpeed r;
+    const auto& t = p.ribFlatRatingTable;
+    int i = 13;
+    for (int j = 0; j <= 12; ++j) {
+        if (t[static_cast<std::size_t>(j)][0] > v) {
+            i = j;
+            break;
+        }
+    }
+    i = std::max(i, 1);
+    r.hi = static_cast<std::size_t>(i);
+    r.lo = r.hi - 1;
+    const double span = t[r.hi][0] - t[r.lo][0];
+    if (!(span > 0) || !std::isfinite(v)) return r;
+    const double u = (v - t[r.lo][0]) / span;
+    r.P1 = t[r.lo][1] + u * (t[r.hi][1] - t[r.lo][1]);
+    r.P2 = t[r.lo][2] + u * (t[r.hi][2] - t[r.lo][2]);
+    const double dref = p.beltFamily == kQuindel ? 0.075 : 0.1;
+    r.P = r.P1 + (r.P2 - r.P1) * (dia - 0.025) / (dref - 0.025);
+    r.known = true;
+    return r;
 }
 
 void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
     const bool quindel = p.beltFamily == kQuindel;
     const bool rated = p.ribFlatRatingTable[0][0] != kNoRatingData;
     const double factor = CurrentFactor(p, kLength);
     const std::string unit = CurrentLabel(p, kLength);
 
     double P = 0;
+    BeginDetails(d, DetailStep::Rating);
     if (rated) {
         const double v = p.beltSpeed;
-        const auto& t = p.ribFlatRatingTable;
-        int i = 13;
-        for (int j = 0; j <= 12; ++j) {
-            if (t[static_cast<std::size_t>(j)][0] > v) {
-                i = j;
-                break;
-            }
-        }
-        i = std::max(i, 1);
-        const auto hi = static_cast<std::size_t>(i);
-        const auto lo = hi - 1;
-        const double span = t[hi][0] - t[lo][0];
-        if (!(span > 0) || !std::isfinite(v)) {
+        const auto k = static_cast<std::size_t>(FindSmallestPulley(p));
+        const double dia = p.pulleyDiameter[k];
+        const RibFlatRatingAtSpeed r = RibFlatRatingAt(p, v, dia);
+        if (!r.known) {
             RefuseInputData(p, d);
             return;
         }
-        const double u = (v - t[lo][0]) / span;
-        const double P1 = t[lo][1] + u * (t[hi][1] - t[lo][1]);
-        const double P2 = t[lo][2] + u * (t[hi][2] - t[lo][2]);
-
-        const auto k = static_cast<std::size_t>(FindSmallestPulley(p));
-        const double dia = p.pulleyDiameter[k];
-        const double dref = quindel ? 0.075 : 0.1;
-        P = P1 + (P2 - P1) * (dia - 0.025) / (dref - 0.025);
-        const double af = ArcOfContactFactor(p.pulleyArcOfContact[k] * 180.0 / kPi);
+        P = r.P;
+        const auto& t = p.ribFlatRatingTable;
+        const DetailUnit perWidth = quindel ? kWattPerRib : kWattPerCm;
+        // The table gives W per cm; the entries show it as it is.
+        const double toSi = quindel ? 1.0 : 100.0;
+        Record(d, DetailStep::Rating, [&] {
+            DetailEntry e;
+            e.what = "Rating at the belt speed, on 25 mm and on the reference pulley";
+            e.formula = "P1, P2 interpolated in v between the rows";
+            return e.in("v", v, kVelocity)
+                .in("v lo", t[r.lo][0], kVelocity)
+                .in("v hi", t[r.hi][0], kVelocity)
+                .in("P1 lo", t[r.lo][1] * toSi, perWidth)
+                .in("P1 hi", t[r.hi][1] * toSi, perWidth)
+                .in("P2 lo", t[r.lo][2] * toSi, perWidth)
+                .in("P2 hi", t[r.hi][2] * toSi, perWidth)
+                .from(p.beltName + " rating table, rows " + std::to_string(r.lo + 1) + " and " +
+                      std::to_string(r.hi + 1) + ", interpolated")
+                .is("P1", r.P1 * toSi, perWidth);
+        });
+        Record(d, DetailStep::Rating, [&] {
+            DetailEntry e;
+            e.what = "Rating on the smallest pulley, the " + GetPulleyLabel(p, static_cast<int>(k));
+            e.formula = quindel ? "P = P1 + (P2 - P1) (d - 25 mm) / (75 mm - 25 mm)"
+                                : "P = P1 + (P2 - P1) (d - 25 mm) / (100 mm - 25 mm)";
+            return e.in("P1", r.P1 * toSi, perWidth)
+                .in("P2", r.P2 * toSi, perWidth)
+                .in("d", dia, kLength)
+                .is("P", r.P * toSi, perWidth);
+        });
+        const double arc = p.pulleyArcOfContact[k] * 180.0 / kPi;
+        const double af = ArcOfContactFactor(arc);
+        Record(d, DetailStep::Rating, [&] {
+            DetailEntry e;
+            e.what = "Arc factor of the smallest pulley";
+            e.formula = "0.61 up to 100 degrees ... 1.00 above 180 ... 1.18 above 240";
+            return e.in("b", p.pulleyArcOfContact[k], kDegrees).from("arc of contact factors").is("fb", af, kNone);
+        });
 
         // The duty factor raises the load to be carried; the arc factor
         // lowers what the belt carries on a small wrap (and raises it above
@@ -395,6 +693,17 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
         if (!quindel) P *= 100.0;  // W per m of width
         const double duty = quindel ? p.loadFactorSecond : 1.15 * p.loadFactorSecond;
         p.serviceFactor = static_cast<float>(duty / af);
+        Record(d, DetailStep::ApplicationData, [&] {
+            DetailEntry e;
+            e.what = "Total service factor";
+            e.formula = quindel ? "S = SD / fb" : "S = 1.15 SD / fb";
+            return e.in("SD", p.loadFactorSecond, kNone)
+                .in("fb", af, kNone)
+                .from("step 1: service factor SD by duty")
+                .is("S", p.serviceFactor, kNone)
+                .stores("serviceFactor");
+        });
+        BeginDetails(d, DetailStep::Width);
         p.beltWidthCalculated = p.serviceFactor * p.power / P;
         if (!std::isfinite(p.beltWidthCalculated)) {
             RefuseInputData(p, d);
@@ -404,6 +713,23 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
             p.beltWidth = std::max(Int(p.beltWidthCalculated) + 1.0, 3.0);
         else
             p.beltWidth = Int(p.beltWidthCalculated * 1000.0 + 1.0) / 1000.0;
+        Record(d, DetailStep::Width, [&] {
+            DetailEntry e;
+            e.what = quindel ? "Ribs calculated" : "Belt width calculated";
+            e.formula = "wc = S P / Pw";
+            return e.in("S", p.serviceFactor, kNone)
+                .in("P", p.power, kPower)
+                .in("Pw", P, quindel ? kWattPerRib : kWattPerCm)
+                .is("wc", p.beltWidthCalculated, quindel ? kRibs : kLength)
+                .stores("beltWidthCalculated");
+        });
+        Record(d, DetailStep::Width, [&] {
+            DetailEntry e;
+            e.what = "Belt width proposed";
+            e.formula = quindel ? "w = Int(wc) + 1, at least 3 ribs" : "w = the next whole mm above wc";
+            return e.in("wc", p.beltWidthCalculated, quindel ? kRibs : kLength)
+                .is("w", p.beltWidth, quindel ? kRibs : kLength);
+        });
         // A width beyond the limit is made by nobody, and the box would not
         // take it back either.
         if (p.beltWidth > WidthLimit(p)) {
@@ -411,6 +737,8 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
             p.calcState = 1;
             return;
         }
+    } else {
+        BeginDetails(d, DetailStep::Width);
     }
 
     std::string prompt;
@@ -441,9 +769,62 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
     p.beltWidth = value;
     p.powerRatingWithWidth = p.beltWidth * P;
     p.pulleyFaceWidth = FaceWidthRibFlat(p);
+    RecordChosenWidth(p, d, {});
+    if (!rated) return;
+    Record(d, DetailStep::Width, [&] {
+        DetailEntry e;
+        e.what = "Power rating with the belt width";
+        e.formula = "Pr = w Pw";
+        return e.in("w", p.beltWidth, quindel ? kRibs : kLength)
+            .in("Pw", P, quindel ? kWattPerRib : kWattPerCm)
+            .is("Pr", p.powerRatingWithWidth, kPower)
+            .stores("powerRatingWithWidth");
+    });
+    RecordSafety(p, d);
 }
 
 }  // namespace
+
+RatingChart BuildRatingChart(const DriveProject& p) {
+    RatingChart c;
+    c.power = p.power;
+    c.servicePower = static_cast<double>(p.serviceFactor) * p.power;
+    c.rating = p.powerRatingWithWidth;
+    const auto k = static_cast<std::size_t>(FindSmallestPulley(p));
+    if (!(p.powerRatingWithWidth > 0) || !std::isfinite(p.powerRatingWithWidth)) return c;
+    // The shape is the catalogue's rating over speed, scaled through the
+    // rating of the design at its own speed, so that the curve passes
+    // through the very value the results show (the RUBBER width fits rate
+    // the belt with a load of their own).
+    if (IsRibOrFlat(p)) {
+        if (p.ribFlatRatingTable[0][0] == kNoRatingData) return c;
+        const double dia = p.pulleyDiameter[k];
+        const RibFlatRatingAtSpeed at = RibFlatRatingAt(p, p.beltSpeed, dia);
+        if (!at.known || !(at.P > 0)) return c;
+        c.speedIsRpm = false;
+        c.operatingSpeed = p.beltSpeed;
+        const double top = p.ribFlatRatingTable[13][0];
+        for (int i = 0; i <= 60; ++i) {
+            const double v = top * i / 60.0;
+            const RibFlatRatingAtSpeed r = RibFlatRatingAt(p, v, dia);
+            if (r.known) c.curve.emplace_back(v, std::max(0.0, p.powerRatingWithWidth * r.P / at.P));
+        }
+    } else {
+        const double n0 = p.pulleySpeed[k];
+        const double at = n0 * TimingSpecificLoad(p, n0);
+        if (!(at > 0) || !std::isfinite(at)) return c;
+        c.speedIsRpm = true;
+        c.operatingSpeed = n0;
+        const double top = std::max(p.toothLoadCoefficients[6], n0 * 30.0 / kPi) * kPi / 30.0;
+        for (int i = 0; i <= 60; ++i) {
+            const double n = top * i / 60.0;
+            const double P = TimingSpecificLoad(p, n);
+            c.curve.emplace_back(n, std::max(0.0, p.powerRatingWithWidth * n * P / at));
+        }
+    }
+    c.present = true;
+    return c;
+}
 
 double SpecificToothLoad(const DriveProject& p, double rpm) {
     const auto& c = p.toothLoadCoefficients;
@@ -526,6 +907,9 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
     const bool rated = !(p.beltFamily == kFendaro && p.ribFlatRatingTable[0][0] == kNoRatingData);
     if (rated && value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
 
+    BeginDetails(d, DetailStep::Width);
+    const double before = p.beltWidth;
+    const double ratingBefore = p.powerRatingWithWidth;
     p.powerRatingWithWidth = p.powerRatingWithWidth * value / p.beltWidth;
     p.beltWidth = value;
 
@@ -548,7 +932,27 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
         p.pulleyFaceWidth = FaceWidthRibFlat(p);
     }
 
+    std::string faceSource;
+    const int standard = StandardWidthIndex(p, p.beltWidth);
+    if (!IsRibOrFlat(p) && p.pulleyFaceWidth != FaceWidthForOwnWidth(p.beltWidth))
+        faceSource = p.beltName + " pulley face widths, row " +
+                     std::to_string((standard >= 0 ? standard : LastWidthIndex(p)) + 1);
+    RecordChosenWidth(p, d, faceSource);
+    Record(d, DetailStep::Width, [&] {
+        using namespace detail_units;
+        const DetailUnit unit = p.beltFamily == kQuindel ? kRibs : kLength;
+        DetailEntry e;
+        e.what = "Power rating with the belt width changed on the results page";
+        e.formula = "Pr = Pr0 w / w0";
+        return e.in("Pr0", ratingBefore, kPower)
+            .in("w", p.beltWidth, unit)
+            .in("w0", before, unit)
+            .is("Pr", p.powerRatingWithWidth, kPower)
+            .stores("powerRatingWithWidth");
+    });
+    RecordSafety(p, d);
     BuildBeltCode(p);
+    RecordBeltCode(p, d);
     return true;
 }
 

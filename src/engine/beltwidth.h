@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/details.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
 
@@ -24,6 +25,13 @@ void ComputeBeltWidth(DriveProject& p, Dialogs& d);
 // width and per tooth in mesh, at the speed of the smallest pulley in rpm,
 // from toothLoadCoefficients (the catalogue gives them per cm).
 double SpecificToothLoad(const DriveProject& p, double rpm);
+
+// The rating chart of the design: the chosen belt's rating with its width
+// against the speed of the smallest pulley (timing belts, rad/s) or the belt
+// speed (multi-rib and flat belts), over the catalogue's speed range, through
+// powerRatingWithWidth at the design's speed. Not present when the belt has
+// no rating.
+RatingChart BuildRatingChart(const DriveProject& p);
 
 // Factor of the arc of contact of a multi-rib or flat belt on its smallest
 // pulley, arc in degrees.

@@ -1,5 +1,6 @@
 #include "engine/designsequence.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -7,7 +8,9 @@
 #include "engine/beltcode.h"
 #include "engine/beltpaths.h"
 #include "engine/beltwidth.h"
+#include "engine/carriage.h"
 #include "engine/checks.h"
+#include "engine/details.h"
 #include "engine/geometry.h"
 #include "engine/layout.h"
 #include "engine/standardlength.h"
@@ -25,20 +28,175 @@ void Refuse(Dialogs& d, const char* text) {
     d.message(text, kRefusalTitle, MsgIcon::Warning);
 }
 
+// The data the design starts from: the load, the belt speed, each pulley's
+// size and speed, and for a linear drive the carriage that gives the force.
+void RecordApplicationData(const DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
+    if (!d.details()) return;
+    const DetailStep step = DetailStep::ApplicationData;
+    const bool carriage = (p.beltFamily == kSelkira || p.beltFamily == kTavoren) && p.screen.optionInput[0];
+    const bool fromCarriage = carriage && CarriageForce(p) == p.peripheralForce;
+    if (fromCarriage)
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Force that moves the carriage up its slope";
+            e.formula = "F = m (g sin(a) + acc) + Ff";
+            return e.in("m", p.carriageMass, kMass)
+                .in("a", p.slopeAngle, kDegreeSlope)
+                .in("acc", p.acceleration, kAcceleration)
+                .in("Ff", p.frictionForce, kForce)
+                .in("g", kCarriageGravity, kAcceleration)
+                .is("F", p.peripheralForce, kForce)
+                .stores("peripheralForce");
+        });
+    if (carriage && StrokeSetsCentreDistance(p) && p.linearDriveType == 0)
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Carriage length and stroke asked";
+            e.formula = "C = lc + s + (d1 + d2) / 2 keeps the stroke";
+            return e.in("lc", p.carriageLength, kLength)
+                .in("s", p.stroke, kLength)
+                .in("d1", p.pulleyDiameter[1], kLength)
+                .in("d2", p.pulleyDiameter[2], kLength)
+                .is("C", CentreDistanceForStroke(p), kLength);
+        });
+    if (p.power != 0 || !fromCarriage)
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Power transmitted";
+            return e.is("P", p.power, kPower).stores("power");
+        });
+    Record(d, step, [&] {
+        DetailEntry e;
+        e.what = "Belt speed";
+        e.formula = "v = n1 d1 / 2";
+        return e.in("n1", p.pulleySpeed[1], kAngularVelocity)
+            .in("d1", p.pulleyDiameter[1], kLength)
+            .is("v", p.beltSpeed, kVelocity)
+            .stores("beltSpeed");
+    });
+    if (!fromCarriage)
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Peripheral force";
+            e.formula = "F = P / v";
+            return e.in("P", p.power, kPower)
+                .in("v", p.beltSpeed, kVelocity)
+                .is("F", p.peripheralForce, kForce)
+                .stores("peripheralForce");
+        });
+    Record(d, step, [&] {
+        DetailEntry e;
+        e.what = "Torque on the driver pulley";
+        e.formula = "T = F d1 / 2";
+        return e.in("F", p.peripheralForce, kForce)
+            .in("d1", p.pulleyDiameter[1], kLength)
+            .is("T", p.peripheralForce * p.pulleyDiameter[1] / 2, kTorque);
+    });
+    const bool toothed = p.beltFamily != kQuindel && p.beltFamily != kFendaro;
+    const int n = std::clamp(p.pulleyCount, 2, 4);
+    for (int k = 1; k <= n; ++k) {
+        const bool idler = k > 1 && p.pulleyIsIdler[k] != 0;
+        const std::string name = std::to_string(k);
+        Record(d, step, [&] {
+            DetailEntry e;
+            if (toothed && !idler) {
+                e.what = "Pitch diameter of the " + GetPulleyLabel(p, k);
+                e.formula = "d = z p / pi";
+                e.in("z", p.pulleyTeeth[k], kTeeth).in("p", p.beltPitch, kLength);
+                e.from(p.beltName + " pulley table");
+            } else {
+                e.what = "Diameter of the " + GetPulleyLabel(p, k);
+            }
+            return e.is("d" + name, p.pulleyDiameter[k], kLength).stores("pulleyDiameter", k);
+        });
+        if (idler) continue;
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Speed of the " + GetPulleyLabel(p, k);
+            e.formula = "n = 2 v / d";
+            return e.in("v", p.beltSpeed, kVelocity)
+                .in("d" + name, p.pulleyDiameter[k], kLength)
+                .is("n" + name, p.pulleySpeed[k], kAngularVelocity)
+                .stores("pulleySpeed", k);
+        });
+        if (k > 1)
+            Record(d, step, [&] {
+                DetailEntry e;
+                e.what = "Speed ratio of the " + GetPulleyLabel(p, k);
+                e.formula = "i = n1 / n";
+                return e.in("n1", p.pulleySpeed[1], kAngularVelocity)
+                    .in("n" + name, p.pulleySpeed[k], kAngularVelocity)
+                    .is("i" + name, p.pulleyRatio[k], kNone)
+                    .stores("pulleyRatio", k);
+            });
+    }
+}
+
+// Where the pulleys of a layout stand (pulley 1 at the origin).
+void RecordPositions(const DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
+    const int n = std::clamp(p.pulleyCount, 2, 4);
+    for (int k = 2; k <= n; ++k)
+        for (int axis = 0; axis <= 1; ++axis)
+            Record(d, DetailStep::Geometry, [&] {
+                DetailEntry e;
+                e.what = std::string(axis == 0 ? "X" : "Y") + " of the " + GetPulleyLabel(p, k);
+                return e.is(std::string(axis == 0 ? "x" : "y") + std::to_string(k), p.pulleyPosition[axis][k],
+                            kLength)
+                    .stores(axis == 0 ? "pulleyPositionX" : "pulleyPositionY", k);
+            });
+}
+
+// The stroke an open-end drive's carriage travels, as the results show it.
+void RecordStroke(const DriveProject& p, Dialogs& d, DetailStep step) {
+    using namespace detail_units;
+    if (p.beltFamily != kSelkira || p.pulleyCount != 2 || p.linearDriveType != 0) return;
+    Record(d, step, [&] {
+        DetailEntry e;
+        e.what = "Stroke of the carriage";
+        e.formula = "s = C - lc - (d1 + d2) / 2";
+        return e.in("C", p.centreDistance, kLength)
+            .in("lc", p.carriageLength, kLength)
+            .in("d1", p.pulleyDiameter[1], kLength)
+            .in("d2", p.pulleyDiameter[2], kLength)
+            .is("s", StrokeOfOpenEndDrive(p), kLength);
+    });
+}
+
 // Width and code of a layout whose length is standard: STEP5 follows unless
 // the width was not accepted.
 NextStep SizeAndName(DriveProject& p, Dialogs& d) {
     ComputeBeltWidth(p, d);
     if (p.calcState == 1) return NextStep::Stay;
     BuildBeltCode(p);
+    BeginDetails(d, DetailStep::BeltCode);
+    RecordBeltCode(p, d);
     return NextStep::ShowStep5;
 }
 
 NextStep TwoPulleysFromStep3(DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
+    BeginDetails(d, DetailStep::Geometry);
     ComputeCentreDistance(p, d, 0);
     // The position has not been found (message shown): the paths still
     // belong to the previous placement and must not be sized.
     if (p.calcState == 1) return NextStep::Stay;
+    Record(d, DetailStep::Geometry, [&] {
+        DetailEntry e;
+        if (p.twoPulleyMode == 2) {
+            e.what = "Centre distance for the belt length given";
+            e.formula = "Lopen(C) = (pi - 2a) r + (pi + 2a) R + 2 sqrt(C^2 - q^2) = L, a = asin(q / C), "
+                        "q = R - r, solved for C";
+            e.in("L", p.beltLength, kLength)
+                .in("d1", p.pulleyDiameter[1], kLength)
+                .in("d2", p.pulleyDiameter[2], kLength);
+        } else {
+            e.what = "Centre distance given";
+        }
+        return e.is("C", p.centreDistance, kLength).stores("centreDistance");
+    });
+    RecordPositions(p, d);
     if (p.beltPathTable[0][0] == 0) {
         Refuse(d, "Pulley interference. Check the data  !!!");
         return NextStep::Stay;
@@ -48,6 +206,7 @@ NextStep TwoPulleysFromStep3(DriveProject& p, Dialogs& d) {
 
     p.lastStandardLength = p.beltLength;
     p.beltLength = ComputeBeltLength(p);
+    RecordBeltPathDetails(p, d, DetailStep::Geometry, "Belt length calculated", p.beltLength, true);
     SelectStandardBeltLength(p, d);
     switch (p.calcState) {
         case 1:
@@ -59,6 +218,7 @@ NextStep TwoPulleysFromStep3(DriveProject& p, Dialogs& d) {
         case 3:
             return NextStep::Stay;
         default:
+            RecordStroke(p, d, DetailStep::StandardLength);
             return SizeAndName(p, d);
     }
 }
@@ -66,6 +226,8 @@ NextStep TwoPulleysFromStep3(DriveProject& p, Dialogs& d) {
 }  // namespace
 
 NextStep GoOnFromStep3(DriveProject& p, Dialogs& d) {
+    BeginDetails(d, DetailStep::ApplicationData);
+    RecordApplicationData(p, d);
     CheckInputData(p, d);
     if (p.calcState == 1) return NextStep::Stay;
     // Its warnings are advice: the design goes on.
@@ -92,6 +254,8 @@ NextStep GoOnFromStep4(DriveProject& p, Dialogs& d) {
                                   : "Adjust the position of the pulleys by clicking on one of them.");
         return NextStep::Stay;
     }
+    BeginDetails(d, DetailStep::Geometry);
+    RecordPositions(p, d);
     CheckPulleyInterference(p, d);
     if (p.calcState == 1) return NextStep::Stay;
 
@@ -108,7 +272,18 @@ NextStep GoOnFromStep4(DriveProject& p, Dialogs& d) {
     }
     p.beltLength = length;
 
-    if (std::abs(p.beltLength - p.lastStandardLength) <= kSameLength) return SizeAndName(p, d);
+    if (std::abs(p.beltLength - p.lastStandardLength) <= kSameLength) {
+        RecordBeltPathDetails(p, d, DetailStep::Geometry, "Belt length of the layout fitted to the standard length",
+                              length, true);
+        Record(d, DetailStep::StandardLength, [&] {
+            DetailEntry e;
+            e.what = "Standard length the layout was fitted to";
+            e.formula = "a pulley moved until the layout's length is the standard length";
+            return e.is("L", p.lastStandardLength, kLength);
+        });
+        return SizeAndName(p, d);
+    }
+    RecordBeltPathDetails(p, d, DetailStep::Geometry, "Belt length calculated", length, true);
 
     SelectStandardBeltLength(p, d);
     switch (p.calcState) {

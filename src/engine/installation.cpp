@@ -38,14 +38,16 @@ ReportLine Force(const DriveProject& p, std::string label, double newtons) {
     return Item(std::move(label), Format(ToDisplay(p, kForce, newtons), "###0.0"), CurrentLabel(p, kForce));
 }
 
-void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
+void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSink* sink) {
+    using namespace detail_units;
+    constexpr DetailStep step = DetailStep::Installation;
     const int n = std::clamp(p.pulleyCount, 2, 4);
     const double F = p.peripheralForce;
     const bool selkira = p.beltFamily == kSelkira;
 
     double T0 = F;
+    const double teeth = p.beltPitch > 0 ? p.beltLength / p.beltPitch : 0;
     if (!selkira && n == 2) {
-        const double teeth = p.beltPitch > 0 ? p.beltLength / p.beltPitch : 0;
         if (teeth < 60)
             T0 = F / 3;
         else if (teeth < 150)
@@ -54,14 +56,44 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
             T0 = 2 * F / 3;
     }
     out.push_back(Force(p, "Span pre-tension", T0));
+    Record(sink, step, [&] {
+        DetailEntry e;
+        e.what = "Span pre-tension";
+        if (!selkira && n == 2) {
+            e.formula = "T0 = F / 3 below 60 teeth of belt, F / 2 below 150, 2 F / 3 from 150";
+            e.in("F", F, kForce).in("zb", teeth, kTeeth);
+        } else {
+            e.formula = "T0 = F";
+            e.in("F", F, kForce);
+        }
+        return e.is("T0", T0, kForce);
+    });
     out.push_back(Force(p, "Peripheral force", F));
-    for (int i = 1; i <= n; ++i)
-        out.push_back(Force(p, "Static tension on " + GetPulleyLabel(p, i),
-                            2 * T0 * std::sin(p.pulleyArcOfContact[static_cast<std::size_t>(i)] / 2)));
+    for (int i = 1; i <= n; ++i) {
+        const double arc = p.pulleyArcOfContact[static_cast<std::size_t>(i)];
+        const double load = 2 * T0 * std::sin(arc / 2);
+        out.push_back(Force(p, "Static tension on " + GetPulleyLabel(p, i), load));
+        Record(sink, step, [&] {
+            DetailEntry e;
+            e.what = "Static tension on the " + GetPulleyLabel(p, i);
+            e.formula = "Fs = 2 T0 sin(b / 2)";
+            return e.in("T0", T0, kForce).in("b", arc, kDegrees).is("Fs", load, kForce);
+        });
+    }
     out.push_back(Blank());
 
     if ((p.beltFamily == kOrvanto || p.beltFamily == kRubber) && !HasInchPitch(p.beltPitch)) {
         const double ft = F * 0.0339292006632 + TestLoadBase(p.beltPitchCode) * p.beltWidth;
+        Record(sink, step, [&] {
+            DetailEntry e;
+            e.what = "Test load";
+            e.formula = "Ft = 0.0339292 F + B w";
+            return e.in("F", F, kForce)
+                .in("B", TestLoadBase(p.beltPitchCode), DetailUnit("N/m", 1))
+                .in("w", p.beltWidth, kLength)
+                .from("test load B of the " + p.beltPitchCode + " profile")
+                .is("Ft", ft, kForce);
+        });
         const int path = p.beltPathTable[0][1];
         for (int i = 1; i <= n; ++i) {
             if (n == 2 && i == 2) continue;
@@ -81,6 +113,12 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
             const double s = std::sqrt(dx * dx + dy * dy);
             out.push_back(
                 Item("Span length deflection between pulleys" + span, Format(s * 16.6, "###0.00"), "[mm]"));
+            Record(sink, step, [&] {
+                DetailEntry e;
+                e.what = "Span deflection under the test load between pulleys" + span;
+                e.formula = "f = 16.6 s (s in m, f in mm)";
+                return e.in("s", s, kLength).is("f", s * 16.6 / 1000, kMillimetres);
+            });
         }
     }
 
@@ -88,10 +126,21 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
         const double freeLength = p.beltLength - kPi * p.pulleyDiameter[1] / 2 - p.carriageLength;
         const double elongation = 4 * freeLength * F / p.maxTractionLoad1;
         out.push_back(Item("Max. elongation", Format(elongation, "###0.0"), "[mm]"));
+        Record(sink, step, [&] {
+            DetailEntry e;
+            e.what = "Max. elongation of the open-end belt";
+            e.formula = "e = 4 lf F / Fadm, lf = L - pi d1 / 2 - lc (lf in m, e in mm)";
+            return e.in("L", p.beltLength, kLength)
+                .in("d1", p.pulleyDiameter[1], kLength)
+                .in("lc", p.carriageLength, kLength)
+                .in("F", F, kForce)
+                .in("Fadm", p.maxTractionLoad1, kForce)
+                .is("e", elongation / 1000, kMillimetres);
+        });
     }
 }
 
-void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out) {
+void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSink* sink) {
     out.push_back(Item("Number of ribs", Format(p.beltWidth, "####0") + " ribs", ""));
     double perRib = 0;
     if (p.beltPitchCode == "ZB2")
@@ -101,21 +150,51 @@ void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out) {
     else if (p.beltPitchCode == "H")
         perRib = 25;
     out.push_back(Force(p, "Recommanded installation tension", p.beltWidth * perRib));
+    Record(sink, DetailStep::Installation, [&] {
+        DetailEntry e;
+        e.what = "Recommended installation tension";
+        e.formula = "T = ribs x tension per rib";
+        return e.in("ribs", p.beltWidth, detail_units::kRibs)
+            .in("per rib", perRib, kForce)
+            .from(p.beltPitchCode + " profile: tension per rib")
+            .is("T", p.beltWidth * perRib, kForce);
+    });
 }
 
-void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out) {
+void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSink* sink) {
     const int row = p.flatBeltIndex;
     const bool known = row >= 1 && row <= 16;
     const std::string tension = known ? p.flatBeltTable[7][static_cast<std::size_t>(row)] : std::string();
     const std::string elongation = known ? p.flatBeltTable[8][static_cast<std::size_t>(row)] : std::string();
 
     const double perCm = Val(tension);
-    if (perCm != 0)
+    const std::string source = "flat belt data sheet, row of " + p.beltPitchCode;
+    if (perCm != 0) {
         out.push_back(Force(p, "Tension installation", perCm * p.beltWidth * 100));
-    else
+        Record(sink, DetailStep::Installation, [&] {
+            DetailEntry e;
+            e.what = "Installation tension";
+            e.formula = "T = tension per cm x w";
+            return e.in("per cm", perCm, kForce)
+                .in("w", p.beltWidth, kLength)
+                .from(source)
+                .is("T", perCm * p.beltWidth * 100, kForce);
+        });
+    } else {
         out.push_back(Item("Tension installation", tension, ""));
+        Record(sink, DetailStep::Installation, [&] {
+            DetailEntry e;
+            e.what = "Installation tension";
+            return e.from(source).isText("T", tension);
+        });
+    }
     out.push_back(
         Item("Elongation with installation tension", Format(Val(elongation) * 100, "###0.0") + "%", ""));
+    Record(sink, DetailStep::Installation, [&] {
+        DetailEntry e;
+        e.what = "Elongation with the installation tension";
+        return e.from(source).is("", Val(elongation) * 100, DetailUnit("%", 1));
+    });
 }
 
 }  // namespace
@@ -131,7 +210,7 @@ double TestLoadBase(const std::string& code) {
     return 0;
 }
 
-std::vector<ReportLine> InstallationDataLines(const DriveProject& p) {
+std::vector<ReportLine> InstallationDataLines(const DriveProject& p, DetailSink* sink) {
     std::vector<ReportLine> out;
     ReportLine title;
     title.kind = ReportLineKind::SectionTitle;
@@ -141,13 +220,14 @@ std::vector<ReportLine> InstallationDataLines(const DriveProject& p) {
     out.push_back(title);
     out.push_back(Blank());
 
+    if (sink) sink->begin(DetailStep::Installation);
     if (p.beltFamily == kQuindel)
-        MultiRibLines(p, out);
+        MultiRibLines(p, out, sink);
     else if (p.beltFamily == kFendaro)
-        FlatBeltLines(p, out);
+        FlatBeltLines(p, out, sink);
     else if (p.beltFamily == kOrvanto || p.beltFamily == kRubber || p.beltFamily == kTavoren ||
              p.beltFamily == kSelkira)
-        TimingBeltLines(p, out);
+        TimingBeltLines(p, out, sink);
     return out;
 }
 

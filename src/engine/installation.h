@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/details.h"
 #include "engine/report.h"
 #include "project/driveproject.h"
 
 namespace belt {
 
 // The "INSTALLATION DATA" title, a blank line and the section's lines, in
-// the current force unit; lengths of this section are always in mm.
-std::vector<ReportLine> InstallationDataLines(const DriveProject& p);
+// the current force unit; lengths of this section are always in mm. With a
+// sink, every figure is also recorded in the calculation details.
+std::vector<ReportLine> InstallationDataLines(const DriveProject& p, DetailSink* sink = nullptr);
 
 // Test load B of a metric ORVANTO or RUBBER profile, N per m of belt width;
 // 0 for a profile without one.

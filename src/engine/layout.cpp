@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "catalogue/beltids.h"
+#include "engine/checks.h"
 #include "units/units.h"
 
 namespace belt {
@@ -360,6 +361,58 @@ double ComputeBeltLength(DriveProject& p) {
         length += arc * p.pulleyDiameter[i] / 2 + Dist(e, b);
     }
     return length;
+}
+
+void RecordBeltPathDetails(const DriveProject& p, Dialogs& d, DetailStep step, const std::string& what,
+                           double length, bool storesLength) {
+    using namespace detail_units;
+    if (!d.details()) return;
+    const Arr<int, 5>* row = CurrentPathRow(p);
+    if (!row) return;
+    const int n = PulleyCountOf(p);
+    const bool omega = OmegaLayout(p);
+    for (int i = 1; i <= n; ++i) {
+        if (omega && i == 2) continue;  // the clamp runs, below
+        const int next = i < n ? i + 1 : 1;
+        const int t = (*row)[i];
+        const double span = Dist(Tangent(p, t, i, 0), Tangent(p, t, i, 1));
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Span from the " + GetPulleyLabel(p, i) + " to the " + GetPulleyLabel(p, next);
+            e.formula = t <= 2 ? "s = length of the outer common tangent" : "s = length of the inner common tangent";
+            return e.in("d" + std::to_string(i), p.pulleyDiameter[i], kLength)
+                .in("d" + std::to_string(next), p.pulleyDiameter[next], kLength)
+                .is("s" + std::to_string(i), span, kLength);
+        });
+    }
+    if (omega)
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Runs from pulleys 2 and 3 to the belt clamps";
+            e.formula = "the stroke less the distance between pulleys 2 and 3";
+            return e.in("stroke", p.stroke, kLength)
+                .in("x2 - x3", std::abs(p.pulleyPosition[0][2] - p.pulleyPosition[0][3]), kLength)
+                .is("", p.stroke - std::abs(p.pulleyPosition[0][2] - p.pulleyPosition[0][3]), kLength);
+        });
+    for (int k = 1; k <= n; ++k)
+        Record(d, step, [&] {
+            DetailEntry e;
+            e.what = "Arc of contact on the " + GetPulleyLabel(p, k);
+            e.formula = omega ? "b = 2 asin(c / d), c the chord between the belt's ends on the pulley"
+                              : "b = 2 asin(c / d), c the chord between the spans' ends; 2 pi - that where the "
+                                "belt wraps the long way";
+            return e.in("d" + std::to_string(k), p.pulleyDiameter[k], kLength)
+                .is("b" + std::to_string(k), p.pulleyArcOfContact[k], kDegrees)
+                .stores("pulleyArcOfContact", k);
+        });
+    Record(d, step, [&] {
+        DetailEntry e;
+        e.what = what;
+        e.formula = omega ? "L = sum of b d / 2 + s1 + s3 + the runs to the clamps" : "L = sum of b d / 2 + sum of s";
+        e.is("L", length, kLength);
+        if (storesLength) e.stores("beltLength");
+        return e;
+    });
 }
 
 bool LayoutWithinLimits(const DriveProject& p) {

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "engine/details.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
 
@@ -53,6 +54,13 @@ double ComputeBeltLength(DriveProject& p);
 // lie within what the entry boxes take (EntryLimit(kLength)); geometry is
 // never computed beyond it.
 bool LayoutWithinLimits(const DriveProject& p);
+
+// The current path as ComputeBeltLength measured it, into the calculation
+// details (when asked) at step: every span, every arc of contact and the
+// belt length (what names it). With storesLength the length is the one the
+// design keeps in beltLength.
+void RecordBeltPathDetails(const DriveProject& p, Dialogs& d, DetailStep step, const std::string& what,
+                           double length, bool storesLength);
 
 // calcState = 1 with "Pulley positions and diameters must be within 100000
 // [mm]. Check the data !!!" when the layout is beyond LayoutWithinLimits.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "catalogue/standardlengths.h"
+#include "engine/details.h"
 #include "engine/geometry.h"
 #include "engine/layout.h"
 #include "units/units.h"
@@ -58,7 +59,9 @@ std::string StandardLengthSecondBoxText(double shorter, double calculated, doubl
 }
 
 void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
+    using namespace detail_units;
     p.calcState = 0;
+    BeginDetails(d, DetailStep::StandardLength);
     const double L = p.beltLength;
     // A failed layout leaves an absurd or undefined length behind.
     if (!(L <= kUnusableLength)) {
@@ -122,12 +125,29 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
         }
     }
 
+    const bool fromTable = HasStandardTable(family) && n >= 1;
+    Record(d, DetailStep::StandardLength, [&] {
+        DetailEntry e;
+        e.what = "Standard lengths beside the calculated length";
+        e.formula = ribOrFlat ? "the whole millimetres below and above L" : "the whole pitches below and above L";
+        e.in("L", L, kLength);
+        if (!ribOrFlat) e.in("p", pitch, kLength);
+        e.in("shorter", shorter, kLength).in("longer", longer, kLength);
+        if (fromTable) e.from(p.beltName + " standard lengths");
+        return e.is("L", L, kLength);
+    });
+
     CheckBeltLengthRange(p, d);
     if (p.calcState == 3) return;
 
     if ((shorter != 0 && std::abs(shorter - L) < kSameLength) ||
         (longer != 0 && std::abs(longer - L) < kSameLength)) {
         p.lastStandardLength = L;
+        Record(d, DetailStep::StandardLength, [&] {
+            DetailEntry e;
+            e.what = "The calculated length is a standard length";
+            return e.is("L", L, kLength).stores("beltLength");
+        });
         return;
     }
 
@@ -159,6 +179,15 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
 
     p.lastStandardLength = L;
     p.beltLength = chosen;
+    Record(d, DetailStep::StandardLength, [&] {
+        DetailEntry e;
+        e.what = "Belt length chosen";
+        e.formula = chosen == shorter ? "the shorter length" : "the longer length";
+        return e.in("shorter", shorter, kLength)
+            .in("longer", longer, kLength)
+            .is("L", p.beltLength, kLength)
+            .stores("beltLength");
+    });
 
     if (p.pulleyCount == 2) {
         ComputeCentreDistance(p, d, 1);
@@ -172,7 +201,20 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
             // The arcs of contact must belong to the new centre distance, not
             // to the one of the calculated length; the length itself stays the
             // standard one.
-            ComputeBeltLength(p);
+            const double measured = ComputeBeltLength(p);
+            Record(d, DetailStep::StandardLength, [&] {
+                DetailEntry e;
+                e.what = "Centre distance for the belt length chosen";
+                e.formula = "Lopen(C) = (pi - 2a) r + (pi + 2a) R + 2 sqrt(C^2 - q^2) = L, a = asin(q / C), "
+                            "q = R - r, solved for C";
+                return e.in("L", p.beltLength, kLength)
+                    .in("d1", p.pulleyDiameter[1], kLength)
+                    .in("d2", p.pulleyDiameter[2], kLength)
+                    .is("C", p.centreDistance, kLength)
+                    .stores("centreDistance");
+            });
+            RecordBeltPathDetails(p, d, DetailStep::StandardLength, "Belt length measured at that centre distance",
+                                  measured, false);
         }
     } else {
         p.layoutNeedsAdjust = 1;

@@ -6,6 +6,8 @@
 
 namespace belt {
 
+class DetailSink;
+
 // Exclamation is the old runtime's exclamation-mark icon where a message asks
 // for it by that name; on screen it is the same picture as Warning.
 enum class MsgIcon { None, Warning, Question, Error, Information, Exclamation };
@@ -28,6 +30,10 @@ public:
 
     // Hourglass pointer on (true) or back to normal (false).
     virtual void setBusy(bool busy) = 0;
+
+    // Where the calculation records its details, or null when nobody asked
+    // for them (see engine/details.h).
+    virtual DetailSink* details() { return nullptr; }
 };
 
 // Keeps the pointer busy for one scope and restores it on every exit.
