@@ -230,11 +230,9 @@ std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingSty
             // Out of the square or on an axis name, a label is left out
             // alone: the others need not make room for it.
             if (!sq.contains(box) || box.intersects(names.x) || box.intersects(names.y)) continue;
-            if (!alongX) {
-                bool free = true;
-                for (const ScaleLabel& l : placed) free = free && !l.box.intersects(box);
-                if (!free) continue;
-            }
+            // The left edge's numbers stop above the row of the bottom's,
+            // so that the two never read as one row.
+            if (!alongX && box.bottom() > sq.bottom() - lm.height() - gap) continue;
             const double index = labelStep > 0 ? std::round(t.at / labelStep) : 0;
             out.push_back({{box, text, alongX}, std::abs(index) < 1e15 ? static_cast<long>(index) : 0});
         }

@@ -86,9 +86,9 @@ struct ScaleLabel {
 // The numbers of the scale that DrawPulleys writes into a target whose
 // device units are k per target unit: one at every labelled tick where
 // they stand apart; where they would run together, every 2nd, 5th, 10th
-// ... from 0 along that edge. A number that would leave the square, cover
-// an axis name or (on the left edge) a number of the bottom edge is left
-// out. No two boxes intersect.
+// ... from 0 along that edge. A number that would leave the square or cover
+// an axis name is left out, and so is one of the left edge that would
+// stand in the row of the bottom edge's numbers. No two boxes intersect.
 std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingStyle& style, double k = 1);
 
 // The pulleys of the layout without belt: circles (idlers in their own

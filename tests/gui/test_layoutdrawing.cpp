@@ -167,16 +167,11 @@ void TestLayoutDrawing::svgIsVectorWithTheScaleAsText() {
     painter.end();
     const QString text = QString::fromUtf8(buffer.data());
     QVERIFY(!text.contains(QStringLiteral("<image")));
-    const LayoutScale scale = ComputeLayoutScale(p);
-    int labels = 0;
-    for (const auto* ticks : {&scale.xTicks, &scale.yTicks})
-        for (const LayoutTick& t : *ticks)
-            if (!t.label.empty()) {
-                ++labels;
-                QVERIFY2(text.contains(QStringLiteral(">%1<").arg(QString::fromStdString(t.label))),
-                         t.label.c_str());
-            }
-    QVERIFY(labels > 4);
+    const std::vector<ScaleLabel> labels =
+        ScaleLabels(LayoutFrame(p, QRectF(0, 0, 600, 600)), LayoutDrawingStyle::Paper(12));
+    for (const ScaleLabel& l : labels)
+        QVERIFY2(text.contains(QStringLiteral(">%1<").arg(l.text)), qPrintable(l.text));
+    QVERIFY(labels.size() > 4);
     for (const char* name : {"driver pulley", "pulley # 2", "idler # 3", "       Y", ">X<"})
         QVERIFY2(text.contains(QString::fromUtf8(name)), name);
 }
@@ -257,6 +252,10 @@ void TestLayoutDrawing::scaleLabelsNeverOverlap() {
             QVERIFY2(!labels[i].box.intersects(labels[j].box),
                      qPrintable(labels[i].text + QStringLiteral(" meets ") + labels[j].text));
     }
+    // The left edge's numbers stand above the row of the bottom's.
+    for (const ScaleLabel& y : labels)
+        for (const ScaleLabel& x : labels)
+            if (!y.alongX && x.alongX) QVERIFY2(y.box.bottom() <= x.box.top(), qPrintable(y.text));
     // Along the bottom the numbers stay a blank apart at least, or they
     // read as one ("-100-50").
     std::vector<QRectF> bottom;
