@@ -243,9 +243,11 @@ std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingSty
     };
     // Every label where they stand apart; else every 2nd, 5th, 10th, 20th
     // ... from 0, so that the labels shown still step by a round amount.
+    // (Numbers of a layout beyond any drive may all count as the 0th: none
+    // of them is shown then.)
     auto thin = [&](bool alongX) {
         const std::vector<Candidate> all = candidates(alongX);
-        for (long every = 1;; every *= 10) {
+        for (long every = 1; every <= 100'000'000'000'000'000L; every *= 10) {
             for (long m : {every, 2 * every, 5 * every}) {
                 std::vector<const Candidate*> kept;
                 for (const Candidate& c : all)

@@ -113,15 +113,22 @@ public:
     double top() const { return top_; }
 
 private:
-    // Words of text on lines no wider than room, in the current font.
+    // Words of text on lines no wider than room, in the current font. A
+    // number goes to the next line with the word before it ("DIN 7721-1").
     QStringList Wrap(const QString& text, double room) const {
         QStringList lines;
         QString line;
         for (const QString& word : text.split(QLatin1Char(' '))) {
             const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
             if (!line.isEmpty() && c_.textWidth(longer) > room) {
-                lines << line;
-                line = word;
+                const qsizetype blank = line.lastIndexOf(QLatin1Char(' '));
+                if (!word.isEmpty() && word.front().isDigit() && blank > 0) {
+                    lines << line.left(blank);
+                    line = line.mid(blank + 1) + QLatin1Char(' ') + word;
+                } else {
+                    lines << line;
+                    line = word;
+                }
             } else {
                 line = longer;
             }
