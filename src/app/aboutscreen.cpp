@@ -9,8 +9,10 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
+#include <string>
 
 #include "app/mainwindow.h"
+#include "catalogue/maker.h"
 #include "drawing/aboutillustrations.h"
 #include "drawing/logo.h"
 #include "project/driveproject.h"
@@ -39,22 +41,6 @@ constexpr double kPageUnitsPerFormUnit = kPageScaleHeight / 100;
 // infotext(0): the name, what the maker does, since when.
 const char* const kMakerName[3] = {"VESTRANO S.p.A.",
                                    "Belts and pulleys for power transmission and conveying", "since 1962"};
-
-// infotext(1) and infotext(2): a heading and the address.
-const char* const kAddresses[2][2] = {
-    {"Head office and works",
-     "Via delle Filande 27\n"
-     "21050 Valmora (VA) - Italy\n"
-     "Phone +39 0332 555 100\n"
-     "Fax +39 0332 555 199\n"
-     "info@vestrano.example"},
-    {"Sales office and warehouse",
-     "Viale dell'Industria 112\n"
-     "40128 Borgo Lame (BO) - Italy\n"
-     "Phone +39 051 555 0420\n"
-     "Fax +39 051 555 0429\n"
-     "sales@vestrano.example"},
-};
 
 const char* const kProfile =
     "Since 1962 VESTRANO has designed and made belts for power transmission, linear motion and "
@@ -201,7 +187,10 @@ AboutScreen::AboutScreen(MainWindow& main, DriveProject& project)
     infotext[0]->setWordWrap(false);
     for (std::size_t i = 1; i <= 2; ++i) {
         infotext[i]->setTextFormat(Qt::RichText);
-        infotext[i]->setText(headedText(kAddresses[i - 1][0], nullptr, kAddresses[i - 1][1]));
+        // infotext(1) and infotext(2): the maker's two offices.
+        const MakerOffice& office = kMakerOffices[i - 1];
+        infotext[i]->setText(
+            headedText(std::string(office.heading).c_str(), nullptr, OfficeAddressBlock(office).c_str()));
     }
     infotext[3]->setText(QString::fromUtf8(kProfile));
     infotext[4]->setText(QString::fromUtf8(kProgramme));

@@ -1,5 +1,7 @@
 #include "catalogue/feasibility.h"
 
+#include <algorithm>
+
 namespace belt {
 
 namespace {
@@ -117,6 +119,14 @@ constexpr int kDefaultColumnWidth = 750;
 
 }  // namespace
 
+const std::array<FeasibilityLegendEntry, 5> kFeasibilityLegend = {{
+    {S, "EX STOCK"},
+    {o, "ON REQUEST WITHOUT MINIMUM QUANTITY"},
+    {Q, "ON REQUEST WITH MINIMUM QUANTITY"},
+    {X, "NOT AVALAIBLE"},
+    {T, "YOU CAN USE TAVOREN BELTS AND CUT IT AT 13500 MM LENGTH. FOR BIG QUANTITY PLEASE ASK US."},
+}};
+
 const GridLayout kFeasibilityGrid = {
     kFeasibilityRows, kFeasibilityCols, 2, 2, "Arial", "Click on a cell to know the symbol meaning"};
 const GridLayout kIdlerGrid = {kIdlerRows, kIdlerCols, 1, 1, "Arial", ""};
@@ -145,9 +155,11 @@ std::optional<SymbolExplanation> ExplainFeasibilitySymbol(const DriveProject& p,
     const std::string& cell = p.feasibilityTable[col][row];
     for (const auto& m : kMeanings) {
         if (cell != m.symbol) continue;
-        return SymbolExplanation{
-            p.feasibilityTable[col][0] + " " + p.feasibilityTable[col][1] + ": " + p.feasibilityTable[1][row],
-            std::string(m.meaning)};
+        // The heading row's caption is three stacked words; a title has one line.
+        std::string group = p.feasibilityTable[col][0];
+        std::replace(group.begin(), group.end(), '\r', ' ');
+        return SymbolExplanation{group + " " + p.feasibilityTable[col][1] + ": " + p.feasibilityTable[1][row],
+                                 std::string(m.meaning)};
     }
     return std::nullopt;
 }

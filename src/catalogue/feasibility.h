@@ -31,6 +31,14 @@ constexpr std::string_view kFeasibilityNotAvailable = "\u00D7";  // ×
 constexpr std::string_view kFeasibilityCutTavoren = "~";
 constexpr std::string_view kFeasibilityMinQuantityGlyph = "\u25C6";  // ◆
 
+// The legend under the printed table and on the screen's tab: each symbol
+// with its meaning as the catalogue prints it, in the catalogue's order.
+struct FeasibilityLegendEntry {
+    std::string_view symbol;
+    std::string_view meaning;
+};
+extern const std::array<FeasibilityLegendEntry, 5> kFeasibilityLegend;
+
 // DatiFeasibility: fills feasibilityTable (column, row).
 void DatiFeasibility(DriveProject& p);
 // DatiIdler: fills idlerTable (row, column).

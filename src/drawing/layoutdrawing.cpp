@@ -81,6 +81,26 @@ QPen Pen(const QColor& colour, double width, Qt::PenCapStyle cap = Qt::SquareCap
     return pen;
 }
 
+const QString kAxisY = QStringLiteral("       Y");
+const QString kAxisX = QStringLiteral("X");
+
+// Where the axis names stand: "Y" at the top left, "X" at the bottom right
+// above the ticks.
+struct AxisNames {
+    QRectF y;
+    QRectF x;
+};
+AxisNames AxisNameBoxes(const LayoutFrame& f, const LayoutDrawingStyle& s, double k) {
+    const QRectF& sq = f.square();
+    const double gap = QFontMetricsF(LabelFont(s, s.labelSize, k)).averageCharWidth() / 2;
+    const QFontMetricsF am(LabelFont(s, s.axisSize, k));
+    const double tick = f.toTargetLength(f.scale().bigTick);
+    const double xWidth = am.horizontalAdvance(kAxisX);
+    return {
+        QRectF(sq.left() + gap, sq.top(), am.horizontalAdvance(kAxisY) + gap, am.height()),
+        QRectF(sq.right() - xWidth - 2 * gap, sq.bottom() - tick - am.height(), xWidth + gap, am.height())};
+}
+
 void DrawLine(QPainter& painter, const LayoutFrame& f, double x0, double y0, double x1, double y1) {
     QPointF a = f.toTarget(x0, y0);
     QPointF b = f.toTarget(x1, y1);
@@ -121,48 +141,18 @@ void PaintPulleys(QPainter& painter, const LayoutFrame& f, const DriveProject& p
     // The scale: ticks stand on the bottom and left edges; a label sits
     // beside its tick, against the edge.
     painter.setPen(Pen(s.scale, s.lineWidth * k, Qt::FlatCap));
-    const QFont labels = LabelFont(s, s.labelSize, k);
-    const QFontMetricsF lm(labels);
-    painter.setFont(labels);
-    const double gap = lm.averageCharWidth() / 2;
-    // A label that would run into its neighbour or out of the square (the
-    // numbers of an absurdly large layout) is left out; its tick stays.
-    std::vector<QRectF> placed;
-    auto label = [&](const QRectF& box, const std::string& text, int align) {
-        if (box.right() > sq.right()) return;
-        for (const QRectF& other : placed)
-            if (other.intersects(box)) return;
-        placed.push_back(box);
-        painter.drawText(box, align | Qt::TextDontClip, qs(text));
-    };
-    for (const LayoutTick& t : sc.xTicks) {
-        const double len = t.big ? sc.bigTick : sc.smallTick;
-        DrawLine(painter, f, t.at, sc.bottom, t.at, sc.bottom + len);
-        if (t.label.empty()) continue;
-        const QPointF at = f.toTarget(t.at, sc.bottom);
-        label(QRectF(at.x() + gap, at.y() - lm.height(), lm.horizontalAdvance(qs(t.label)), lm.height()), t.label,
-              Qt::AlignLeft | Qt::AlignBottom);
-    }
-    for (const LayoutTick& t : sc.yTicks) {
-        const double len = t.big ? sc.bigTick : sc.smallTick;
-        DrawLine(painter, f, sc.left, t.at, sc.left + len, t.at);
-        if (t.label.empty()) continue;
-        const QPointF at = f.toTarget(sc.left + sc.bigTick, t.at);
-        label(QRectF(at.x() + gap, at.y(), lm.horizontalAdvance(qs(t.label)), lm.height()), t.label,
-              Qt::AlignLeft | Qt::AlignTop);
-    }
+    for (const LayoutTick& t : sc.xTicks)
+        DrawLine(painter, f, t.at, sc.bottom, t.at, sc.bottom + (t.big ? sc.bigTick : sc.smallTick));
+    for (const LayoutTick& t : sc.yTicks)
+        DrawLine(painter, f, sc.left, t.at, sc.left + (t.big ? sc.bigTick : sc.smallTick), t.at);
+    painter.setFont(LabelFont(s, s.labelSize, k));
+    for (const ScaleLabel& l : ScaleLabels(f, s, k))
+        painter.drawText(l.box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, l.text);
 
-    const QFont axis = LabelFont(s, s.axisSize, k);
-    const QFontMetricsF am(axis);
-    painter.setFont(axis);
-    const QString y = QStringLiteral("       Y");
-    painter.drawText(QRectF(sq.left() + gap, sq.top(), am.horizontalAdvance(y) + gap, am.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, y);
-    const double tick = f.toTargetLength(sc.bigTick);
-    painter.drawText(QRectF(sq.right() - am.horizontalAdvance(QStringLiteral("X")) - 2 * gap,
-                            sq.bottom() - tick - am.height(), am.horizontalAdvance(QStringLiteral("X")) + gap,
-                            am.height()),
-                     Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, QStringLiteral("X"));
+    const AxisNames axes = AxisNameBoxes(f, s, k);
+    painter.setFont(LabelFont(s, s.axisSize, k));
+    painter.drawText(axes.y, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, kAxisY);
+    painter.drawText(axes.x, Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, kAxisX);
 }
 
 void PaintBelt(QPainter& painter, const LayoutFrame& f, const DriveProject& p, const LayoutDrawingStyle& s,
@@ -206,6 +196,79 @@ void Paint(QPainter& painter, const QRectF& target, const DriveProject& p, const
 }
 
 }  // namespace
+
+std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingStyle& s, double k) {
+    std::vector<ScaleLabel> placed;
+    if (!f.valid()) return placed;
+    const LayoutScale& sc = f.scale();
+    const QRectF& sq = f.square();
+    const QFontMetricsF lm(LabelFont(s, s.labelSize, k));
+    const double gap = lm.averageCharWidth() / 2;
+    // Numbers closer than a character run together ("-100-50").
+    const double apart = lm.averageCharWidth();
+    const AxisNames names = AxisNameBoxes(f, s, k);
+    const double labelStep = 5 * sc.spacing;
+
+    struct Candidate {
+        ScaleLabel label;
+        long index;  // labelled ticks counted from 0
+    };
+    auto candidates = [&](bool alongX) {
+        std::vector<Candidate> out;
+        for (const LayoutTick& t : alongX ? sc.xTicks : sc.yTicks) {
+            if (t.label.empty()) continue;
+            const QString text = style::qs(t.label);
+            const double width = lm.horizontalAdvance(text);
+            QRectF box;
+            if (alongX) {
+                const QPointF at = f.toTarget(t.at, sc.bottom);
+                box = QRectF(at.x() + gap, at.y() - lm.height(), width, lm.height());
+            } else {
+                const QPointF at = f.toTarget(sc.left + sc.bigTick, t.at);
+                box = QRectF(at.x() + gap, at.y(), width, lm.height());
+            }
+            // Out of the square or on an axis name, a label is left out
+            // alone: the others need not make room for it.
+            if (!sq.contains(box) || box.intersects(names.x) || box.intersects(names.y)) continue;
+            // The left edge's numbers stop above the row of the bottom's,
+            // so that the two never read as one row.
+            if (!alongX && box.bottom() > sq.bottom() - lm.height() - gap) continue;
+            const double index = labelStep > 0 ? std::round(t.at / labelStep) : 0;
+            out.push_back({{box, text, alongX}, std::abs(index) < 1e15 ? static_cast<long>(index) : 0});
+        }
+        std::sort(out.begin(), out.end(), [&](const Candidate& a, const Candidate& b) {
+            return alongX ? a.label.box.left() < b.label.box.left() : a.label.box.top() < b.label.box.top();
+        });
+        return out;
+    };
+    // Every label where they stand apart; else every 2nd, 5th, 10th, 20th
+    // ... from 0, so that the labels shown still step by a round amount.
+    // (Numbers of a layout beyond any drive may all count as the 0th: none
+    // of them is shown then.)
+    auto thin = [&](bool alongX) {
+        const std::vector<Candidate> all = candidates(alongX);
+        for (long every = 1; every <= 100'000'000'000'000'000L; every *= 10) {
+            for (long m : {every, 2 * every, 5 * every}) {
+                std::vector<const Candidate*> kept;
+                for (const Candidate& c : all)
+                    if (c.index % m == 0) kept.push_back(&c);
+                bool clear = true;
+                for (std::size_t i = 1; i < kept.size() && clear; ++i) {
+                    const QRectF& a = kept[i - 1]->label.box;
+                    const QRectF& b = kept[i]->label.box;
+                    clear = alongX ? b.left() - a.right() >= apart : b.top() - a.bottom() >= 0;
+                }
+                if (clear || kept.size() <= 1) {
+                    for (const Candidate* c : kept) placed.push_back(c->label);
+                    return;
+                }
+            }
+        }
+    };
+    thin(true);
+    thin(false);
+    return placed;
+}
 
 LayoutDrawingStyle LayoutDrawingStyle::Screen(double dpi) {
     LayoutDrawingStyle s;

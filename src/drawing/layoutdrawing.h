@@ -13,6 +13,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <vector>
 
 #include "engine/layouteditor.h"
 
@@ -75,6 +76,20 @@ private:
     double unitsPerMetre_ = 0;
     bool valid_ = false;
 };
+
+// A number of the scale as the drawing writes it, in device units.
+struct ScaleLabel {
+    QRectF box;
+    QString text;
+    bool alongX;  // under a tick of the bottom edge; else beside one of the left edge
+};
+// The numbers of the scale that DrawPulleys writes into a target whose
+// device units are k per target unit: one at every labelled tick where
+// they stand apart; where they would run together, every 2nd, 5th, 10th
+// ... from 0 along that edge. A number that would leave the square or cover
+// an axis name is left out, and so is one of the left edge that would
+// stand in the row of the bottom edge's numbers. No two boxes intersect.
+std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingStyle& style, double k = 1);
 
 // The pulleys of the layout without belt: circles (idlers in their own
 // colour), centre crosses, pulley names below the circles, the ticks and

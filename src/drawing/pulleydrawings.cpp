@@ -113,12 +113,15 @@ void DrawFrontView(Sheet& sheet, const BeltSection& s, const PulleyShape& q, QPo
 }
 
 // Diameters dimensioned side by side to the right of a section, smallest
-// first; each symbol written along its line.
+// first, so that each line stands outside the ones it encloses (a timing
+// pulley's outside diameter lies inside its pitch diameter); each symbol
+// written along its line.
 struct Diameter {
     double d;
     QString symbol;
 };
-void DimensionDiameters(Sheet& sheet, double xFrom, double xFirst, const std::vector<Diameter>& ds) {
+void DimensionDiameters(Sheet& sheet, double xFrom, double xFirst, std::vector<Diameter> ds) {
+    std::stable_sort(ds.begin(), ds.end(), [](const Diameter& a, const Diameter& b) { return a.d < b.d; });
     const double step = sheet.letter * 1.25;
     double x = xFirst;
     for (const Diameter& d : ds) {
@@ -185,8 +188,8 @@ void DrawTimingPulley(Sheet& sheet, const BeltSection& s, const PulleyShape& q) 
     const double xFirst = sheet.at(xEnd, 0).x() + letter * 1.5;
     DimensionDiameters(sheet, xEnd, xFirst,
                        {{q.bore, QStringLiteral("dmax")},
-                        {q.dp, QStringLiteral("dp")},
                         {q.de, QStringLiteral("de")},
+                        {q.dp, QStringLiteral("dp")},
                         {q.df, QStringLiteral("df")}});
     DimensionFaceWidth(sheet, x0 + flange, x0 + flange + q.face, q.de / 2, q.df / 2);
 }

@@ -208,6 +208,18 @@ double TickSpacing(double bigTick) {
     return (t[0] - '0') * std::pow(10.0, exponent);
 }
 
+double RoundStep(double x) {
+    if (!std::isfinite(x) || !(x > 0)) return 0;
+    const double decade = std::pow(10.0, std::floor(std::log10(x)));
+    if (!(decade > 0)) return 0;
+    // The nearest of 1, 2, 5 and 10 on a logarithmic scale.
+    const double m = x / decade;
+    if (m < std::sqrt(2.0)) return decade;
+    if (m < std::sqrt(10.0)) return 2 * decade;
+    if (m < std::sqrt(50.0)) return 5 * decade;
+    return 10 * decade;
+}
+
 LayoutScale ComputeLayoutScale(const DriveProject& p) {
     const LayoutExtent ext = ComputeLayoutExtent(p);
     LayoutScale s;
@@ -219,10 +231,19 @@ LayoutScale ComputeLayoutScale(const DriveProject& p) {
     s.bigTick = s.scaleWidth / 50;
     s.smallTick = s.bigTick / 2;
     s.crossHalf = s.scaleWidth / 200;
-    s.spacing = TickSpacing(s.bigTick);
     const double f = CurrentFactor(p, kLength);
-    const double shown = s.spacing / f;
-    s.labelFormat = shown < 0.1 ? "###0.00" : (shown < 1 ? "###0.0" : "####0");
+    if (CurrentUnit(p, kLength) == 1) {
+        s.spacing = TickSpacing(s.bigTick);
+        const double shown = s.spacing / f;
+        s.labelFormat = shown < 0.1 ? "###0.00" : (shown < 1 ? "###0.0" : "####0");
+    } else {
+        // Millimetre steps read in inches or feet are odd numbers (1.97 in):
+        // the labels step by a round number of the unit shown, and the
+        // format shows as many decimals as that step needs.
+        const double step = RoundStep(5 * s.bigTick / f);
+        s.spacing = step / 5 * f;
+        s.labelFormat = step < 0.1 ? "###0.00" : (step < 1 ? "###0.0" : "####0");
+    }
     s.xTicks = Ticks(s.left, s.right, s.spacing, f, s.labelFormat);
     s.yTicks = Ticks(s.bottom, s.top, s.spacing, f, s.labelFormat);
     return s;

@@ -89,7 +89,9 @@ std::string LayoutInstruction(const DriveProject& p);
 inline constexpr const char* kCoordinateCaption = "X = \r\rY = ";
 
 // The scale of the layout drawing (DrawPulleys): the picture's user
-// coordinates and the ticks along its bottom (X) and left (Y) edges.
+// coordinates and the ticks along its bottom (X) and left (Y) edges. In mm
+// the spacing is the big tick's leading digit; in another unit the labels
+// (every fifth tick) step by a round number of that unit.
 struct LayoutTick {
     double at = 0;      // X or Y of the tick, m
     bool big = false;   // every fifth tick from 0
@@ -111,5 +113,8 @@ LayoutScale ComputeLayoutScale(const DriveProject& p);
 // Tick spacing for a big tick length: its leading digit times its power of
 // ten (0.0196 -> 0.02, 0.35 -> 0.4).
 double TickSpacing(double bigTick);
+// The round number (1, 2 or 5 times a power of ten) nearest to x: the step
+// of the labels when lengths are not shown in mm (2.36 -> 2, 0.8 -> 1).
+double RoundStep(double x);
 
 }  // namespace belt

@@ -61,12 +61,11 @@ struct ReportLine {
     bool italic = false;
 };
 
-// Fixed texts of the report's heading (the maker's name, its address and
-// contact lines); the screen and the printed page lay the heading out.
+// Fixed texts of the report's heading (the maker's name and what it makes;
+// its address and contact line are the head office's, catalogue/maker.h);
+// the screen and the printed page lay the heading out.
 inline constexpr std::string_view kMakerName = "VESTRANO";
 inline constexpr std::string_view kCountryLine = "Power transmission belts  -  ITALY";
-inline constexpr std::string_view kPostalAddress = "Via dell'Industria 1  -  20100 Milano  -  ITALY";
-inline constexpr std::string_view kContactLine = "Tel. +39 02 0000 0000   Fax +39 02 0000 0001";
 
 // The body of the results page below its heading, from "Belt made in" to
 // the end of the installation data, in the current units.

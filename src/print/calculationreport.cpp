@@ -58,7 +58,12 @@ public:
     Half(PageCanvas& c, bool paint, double top, double scale)
         : c_(c), paint_(paint), top_(top), scale_(scale), y(top) {}
 
-    void font(double points, bool bold = true, bool italic = false) { c_.setFont(points, bold, italic, scale_); }
+    void font(double points, bool bold = true, bool italic = false) {
+        points_ = points;
+        bold_ = bold;
+        italic_ = italic;
+        c_.setFont(points, bold, italic, scale_);
+    }
     void newLine() { y += c_.lineHeight(); }
     double column(int n) const { return c_.column(n); }
 
@@ -69,11 +74,30 @@ public:
         if (lineEnd_ > x) newLine();
         print(x, text);
     }
+    // The same, kept left of `right` (a rule or the edge of a frame): a text
+    // too long is broken at blanks onto the lines below, and a word too long
+    // on its own is set smaller. The lines below are taken at endLine.
+    void at(int n, const QString& text, double right) {
+        const double x = column(n);
+        if (lineEnd_ > x) newLine();
+        const double room = right - x;
+        const QStringList lines = Wrap(text, room);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const double width = c_.textWidth(lines[i]);
+            if (width > room && room > 0) c_.setFont(points_ * room / width, bold_, italic_, scale_);
+            if (paint_) c_.text(x, y + static_cast<double>(i) * c_.lineHeight(), lines[i]);
+            if (i == 0) lineEnd_ = x + c_.textWidth(lines[i]);
+            c_.setFont(points_, bold_, italic_, scale_);
+        }
+        below_ = std::max(below_, static_cast<int>(lines.size()) - 1);
+    }
     void print(double x, const QString& text) {
         if (paint_) c_.text(x, y, text);
         lineEnd_ = x + c_.textWidth(text);
     }
     void endLine() {
+        y += below_ * c_.lineHeight();
+        below_ = 0;
         newLine();
         lineEnd_ = 0;
     }
@@ -89,19 +113,54 @@ public:
     double top() const { return top_; }
 
 private:
+    // Words of text on lines no wider than room, in the current font. A
+    // number goes to the next line with the word before it ("DIN 7721-1").
+    QStringList Wrap(const QString& text, double room) const {
+        QStringList lines;
+        QString line;
+        for (const QString& word : text.split(QLatin1Char(' '))) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && c_.textWidth(longer) > room) {
+                const qsizetype blank = line.lastIndexOf(QLatin1Char(' '));
+                if (!word.isEmpty() && word.front().isDigit() && blank > 0) {
+                    lines << line.left(blank);
+                    line = line.mid(blank + 1) + QLatin1Char(' ') + word;
+                } else {
+                    lines << line;
+                    line = word;
+                }
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+        return lines;
+    }
+
     PageCanvas& c_;
     bool paint_;
     double top_;
     double scale_;
     double lineEnd_ = 0;
+    int below_ = 0;  // lines a wrapped text took below the current one
+    double points_ = 10;
+    bool bold_ = true;
+    bool italic_ = false;
 
 public:
     double y;
 };
 
-// A report line in the printed columns; SectionTitle lines are the
-// caller's, pulley titles stand at titleColumn in 12 points.
-void WriteLine(Half& h, const ReportLine& l, int label, int value, int unit, int titleColumn) {
+// Text keeps this far inside the rules and edges of its frame.
+constexpr double kFramePadding = 0.8;
+
+// A report line in the printed columns of its frame; SectionTitle lines
+// are the caller's, pulley titles stand at titleColumn in 12 points. A
+// label ends before the frame's rule, the value before the unit's column
+// (or the frame's edge when there is no unit), the unit before the edge.
+void WriteLine(Half& h, const ReportLine& l, int label, int value, int unit, int titleColumn,
+               const FrameColumns& f) {
+    const double edge = f.right - kFramePadding;
     switch (l.kind) {
         case ReportLineKind::Blank:
             break;
@@ -109,15 +168,17 @@ void WriteLine(Half& h, const ReportLine& l, int label, int value, int unit, int
             return;
         case ReportLineKind::PulleyTitle:
             h.font(12);
-            h.at(titleColumn, style::qs(l.label));
+            h.at(titleColumn, style::qs(l.label), edge);
             h.endLine();
             h.font(10);
             return;
         case ReportLineKind::Item:
             h.font(10, true, l.italic);
-            if (l.column == ReportColumn::Label && !l.label.empty()) h.at(label, style::qs(l.label));
-            if (!l.value.empty()) h.at(value, style::qs(l.value));
-            if (!l.unit.empty()) h.at(unit, style::qs(l.unit));
+            if (l.column == ReportColumn::Label && !l.label.empty())
+                h.at(label, style::qs(l.label), f.rule - kFramePadding);
+            if (!l.value.empty())
+                h.at(value, style::qs(l.value), l.unit.empty() ? edge : h.column(unit) - kFramePadding);
+            if (!l.unit.empty()) h.at(unit, style::qs(l.unit), edge);
             h.font(10);
             break;
     }
@@ -178,7 +239,8 @@ void WriteLeftHalf(Half& h, const DriveProject& p, const std::vector<ReportLine>
 
     double from = h.y;
     for (const ReportLine& l : lines)
-        if (l.section == ReportSection::Belt) WriteLine(h, l, kLeftLabel, kLeftValue, kLeftUnit, kLeftLabel);
+        if (l.section == ReportSection::Belt)
+            WriteLine(h, l, kLeftLabel, kLeftValue, kLeftUnit, kLeftLabel, kLeftFrames);
     h.frame(from, kLeftFrames);
 
     h.font(14);
@@ -190,7 +252,8 @@ void WriteLeftHalf(Half& h, const DriveProject& p, const std::vector<ReportLine>
 
     from = h.y;
     for (const ReportLine& l : lines)
-        if (l.section == ReportSection::Results) WriteLine(h, l, kLeftLabel, kLeftValue, kLeftUnit, kLeftLabel);
+        if (l.section == ReportSection::Results)
+            WriteLine(h, l, kLeftLabel, kLeftValue, kLeftUnit, kLeftLabel, kLeftFrames);
     // The block ends with its last force line, not with the empty line the
     // pulley table starts with.
     h.frame(from, kLeftFrames);
@@ -212,7 +275,8 @@ void WriteRightHalf(Half& h, const std::vector<ReportLine>& lines) {
     if (!installation.empty() && installation.front()->kind == ReportLineKind::Blank)
         installation.erase(installation.begin());
     double from = h.y;
-    for (const ReportLine* l : installation) WriteLine(h, *l, kRightLabel, kRightValue, kRightUnit, kRightTitle);
+    for (const ReportLine* l : installation)
+        WriteLine(h, *l, kRightLabel, kRightValue, kRightUnit, kRightTitle, kRightFrames);
     h.frame(from, kRightFrames);
 
     // The pulley table: the empty line in front of each pulley separates the
@@ -228,7 +292,7 @@ void WriteRightHalf(Half& h, const std::vector<ReportLine>& lines) {
             continue;
         }
         first = false;
-        WriteLine(h, l, kRightLabel, kRightValue, kRightUnit, kRightTitle);
+        WriteLine(h, l, kRightLabel, kRightValue, kRightUnit, kRightTitle, kRightFrames);
     }
     h.frame(from, kRightFrames);
 }

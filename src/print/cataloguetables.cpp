@@ -224,25 +224,14 @@ void PaintFamilyBlock(PageCanvas& c, const DriveProject& t, const Block& b) {
 
 // The legend: each symbol with its meaning, in the catalogue's order.
 void PaintLegend(PageCanvas& c) {
-    struct Entry {
-        std::string_view symbol;
-        const char* meaning;
-    };
-    static constexpr std::array<Entry, 5> kEntries = {{
-        {kFeasibilityExStock, "EX STOCK"},
-        {kFeasibilityOnRequest, "ON REQUEST WITHOUT MINIMUM QUANTITY"},
-        {kFeasibilityMinQuantity, "ON REQUEST WITH MINIMUM QUANTITY"},
-        {kFeasibilityNotAvailable, "NOT AVALAIBLE"},
-        {kFeasibilityCutTavoren,
-         "YOU CAN USE TAVOREN BELTS AND CUT IT AT 13500 MM LENGTH. FOR BIG QUANTITY PLEASE ASK US."},
-    }};
     const QRectF area(2, 85, 70, 10);
-    const double rowHeight = area.height() / static_cast<double>(kEntries.size());
+    const double rowHeight = area.height() / static_cast<double>(kFeasibilityLegend.size());
     c.setFont(7, true, false);
-    for (std::size_t i = 0; i < kEntries.size(); ++i) {
+    for (std::size_t i = 0; i < kFeasibilityLegend.size(); ++i) {
         const double top = area.top() + static_cast<double>(i) * rowHeight;
-        DrawSymbol(c, QRectF(area.left(), top, 2.5, rowHeight), std::string(kEntries[i].symbol));
-        c.text(area.left() + 3, top + (rowHeight - c.lineHeight()) / 2, QString::fromLatin1(kEntries[i].meaning));
+        DrawSymbol(c, QRectF(area.left(), top, 2.5, rowHeight), std::string(kFeasibilityLegend[i].symbol));
+        c.text(area.left() + 3, top + (rowHeight - c.lineHeight()) / 2,
+               style::qs(kFeasibilityLegend[i].meaning));
     }
 }
 

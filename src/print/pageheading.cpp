@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "catalogue/maker.h"
 #include "drawing/logo.h"
 #include "engine/report.h"
 #include "print/pagecanvas.h"
@@ -23,8 +24,8 @@ void PaintMakerHeading(PageCanvas& c, const HeadingPlaces& at) {
     c.text(at.name.x(), at.name.y(), style::qs(kMakerName));
     const double next = at.name.y() + c.lineHeight();
     c.setFont(10, true, false);
-    c.text(at.name.x(), next, style::qs(kPostalAddress));
-    c.text(at.contact.x(), at.contact.y(), style::qs(kContactLine));
+    c.text(at.name.x(), next, style::qs(MakerPostalAddress()));
+    c.text(at.contact.x(), at.contact.y(), style::qs(MakerContactLine()));
 }
 
 QString FooterText(const QDate& date) {

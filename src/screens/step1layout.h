@@ -18,6 +18,9 @@ inline QColor fromLong(std::int32_t c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
+// The feasibility grid ends where its legend begins, at the foot of the page.
+inline constexpr double kFeasibilityLegendTop = 94;
+
 inline void setShown(QAction* a, bool visible) {
     if (a) a->setVisible(visible);
 }

@@ -195,7 +195,7 @@ void Step1Screen::Form_Resize() {
         for (QAction* a : {menus_.mFile, menus_.mGoBack, menus_.mUnit, menus_.mInt}) setShown(a, true);
     }
     PlaceForm(beltType_, 0, 0, 100, 8);
-    PlaceForm(feasibility_, 0, 15, 100, 85);
+    PlaceForm(feasibility_, 0, 15, 100, kFeasibilityLegendTop - 15);
     PlaceForm(idler_, 6, 16, 95, 82);
     beltType_->show();
     {
@@ -214,6 +214,7 @@ void Step1Screen::Form_Resize() {
 void Step1Screen::hidePage() {
     evidenziatore_->hide();
     feasibility_->hide();
+    feasibilityLegend_->hide();
     idler_->hide();
     news_->hide();
     scrollInfo_->hide();

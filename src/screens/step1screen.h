@@ -84,6 +84,7 @@ public:
     NewsPage* qvpNews() const { return news_; }
     QScrollBar* scrollInfo() const { return scrollInfo_; }
     FlexGrid* feasibility() const { return feasibility_; }
+    QWidget* feasibilityLegend() const { return feasibilityLegend_; }
     FlexGrid* idlerMinDiameter() const { return idler_; }
     QTimer* flash() const { return flash_; }
 
@@ -145,6 +146,7 @@ private:
     NewsPage* news_ = nullptr;
     QScrollBar* scrollInfo_ = nullptr;
     FlexGrid* feasibility_ = nullptr;
+    QWidget* feasibilityLegend_ = nullptr;
     FlexGrid* idler_ = nullptr;
     QTimer* flash_ = nullptr;
     // What Proprieta lists now: 0 nothing, 1 the driven machines, 2 a flat belt group.

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue/maker.h"
 #include "drawing/logo.h"
 #include "engine/beltwidth.h"
 #include "engine/pulleydata.h"
@@ -418,7 +419,7 @@ void Step5Screen::ShowResultsReport() {
     w.centred(QString::fromLatin1(kCountryLine.data(), static_cast<int>(kCountryLine.size())));
     w.newLine();
     w.moveTo(23);
-    w.atX(QString::fromLatin1(kContactLine.data(), static_cast<int>(kContactLine.size())), 33);
+    w.atX(QString::fromStdString(MakerContactLine()), 33);
     w.newLine();
     w.points = 16;
     w.colour = ToQColor(kReportCyan);

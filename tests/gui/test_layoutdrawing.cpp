@@ -7,6 +7,10 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 #include "drawing/layoutdrawing.h"
 #include "engine/layout.h"
@@ -65,6 +69,9 @@ private slots:
     void pulleysStayRoundUnderAStretchedWindow();
     void svgIsVectorWithTheScaleAsText();
     void absurdLayoutStaysInsideTheTarget();
+    void scaleLabelsNeverOverlap_data();
+    void scaleLabelsNeverOverlap();
+    void scaleKeepsEveryLabelWhereThereIsRoom();
 };
 
 void TestLayoutDrawing::squareOfTheExampleLayoutFitsTheTarget() {
@@ -160,16 +167,11 @@ void TestLayoutDrawing::svgIsVectorWithTheScaleAsText() {
     painter.end();
     const QString text = QString::fromUtf8(buffer.data());
     QVERIFY(!text.contains(QStringLiteral("<image")));
-    const LayoutScale scale = ComputeLayoutScale(p);
-    int labels = 0;
-    for (const auto* ticks : {&scale.xTicks, &scale.yTicks})
-        for (const LayoutTick& t : *ticks)
-            if (!t.label.empty()) {
-                ++labels;
-                QVERIFY2(text.contains(QStringLiteral(">%1<").arg(QString::fromStdString(t.label))),
-                         t.label.c_str());
-            }
-    QVERIFY(labels > 4);
+    const std::vector<ScaleLabel> labels =
+        ScaleLabels(LayoutFrame(p, QRectF(0, 0, 600, 600)), LayoutDrawingStyle::Paper(12));
+    for (const ScaleLabel& l : labels)
+        QVERIFY2(text.contains(QStringLiteral(">%1<").arg(l.text)), qPrintable(l.text));
+    QVERIFY(labels.size() > 4);
     for (const char* name : {"driver pulley", "pulley # 2", "idler # 3", "       Y", ">X<"})
         QVERIFY2(text.contains(QString::fromUtf8(name)), name);
 }
@@ -187,6 +189,125 @@ void TestLayoutDrawing::absurdLayoutStaysInsideTheTarget() {
     painter.end();
     for (int x = 400; x < 700; x += 3)
         for (int y = 0; y < 400; y += 3) QVERIFY2(image.pixelColor(x, y) == QColor(Qt::white), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+}
+
+void TestLayoutDrawing::scaleLabelsNeverOverlap_data() {
+    QTest::addColumn<double>("spread");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<bool>("paper");
+    QTest::addColumn<double>("side");
+    // Drives from a few centimetres to tens of metres across, in every length
+    // unit, on a small window, the step 4 and step 6 canvases at 1280 x 1024
+    // and the printed drawings page (8-point numbers on about 1300 of 2100
+    // device units).
+    for (double spread : {0.04, 0.35, 0.6, 1.7, 4.5, 37.0})
+        for (int unit = 1; unit <= 5; ++unit)
+            for (const auto& [paper, side] :
+                 {std::pair{false, 220.0}, {false, 600.0}, {false, 740.0}, {true, 1300.0}})
+                QTest::newRow(qPrintable(QStringLiteral("%1 m, unit %2, %3 %4")
+                                             .arg(spread)
+                                             .arg(unit)
+                                             .arg(paper ? QStringLiteral("paper") : QStringLiteral("screen"))
+                                             .arg(side)))
+                    << spread << unit << paper << side;
+}
+
+namespace {
+
+// Three pulleys around the origin, on both sides of it, spread metres apart.
+DriveProject Spread(double spread, int unit) {
+    DriveProject p;
+    InitUnitTables(p);
+    ChooseUnit(p, kLength, unit);
+    p.beltFamily = "ORVANTO";
+    p.pulleyCount = 3;
+    const double at[4][2] = {{0, 0}, {0, 0}, {spread, 0.3 * spread}, {-0.45 * spread, -0.8 * spread}};
+    for (int k = 1; k <= 3; ++k) {
+        p.pulleyPosition[0][k] = at[k][0];
+        p.pulleyPosition[1][k] = at[k][1];
+        p.pulleyDiameter[k] = spread / 6;
+    }
+    return p;
+}
+
+LayoutDrawingStyle StyleFor(bool paper) {
+    return paper ? LayoutDrawingStyle::Paper(29) : LayoutDrawingStyle::Screen(96);
+}
+
+}  // namespace
+
+void TestLayoutDrawing::scaleLabelsNeverOverlap() {
+    QFETCH(double, spread);
+    QFETCH(int, unit);
+    QFETCH(bool, paper);
+    QFETCH(double, side);
+    const DriveProject p = Spread(spread, unit);
+    const LayoutDrawingStyle style = StyleFor(paper);
+    const LayoutFrame f(p, QRectF(0, 0, side, side));
+    const std::vector<ScaleLabel> labels = ScaleLabels(f, style);
+    QVERIFY(!labels.empty());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        QVERIFY2(f.square().contains(labels[i].box), qPrintable(labels[i].text));
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+            QVERIFY2(!labels[i].box.intersects(labels[j].box),
+                     qPrintable(labels[i].text + QStringLiteral(" meets ") + labels[j].text));
+    }
+    // The left edge's numbers stand above the row of the bottom's.
+    for (const ScaleLabel& y : labels)
+        for (const ScaleLabel& x : labels)
+            if (!y.alongX && x.alongX) QVERIFY2(y.box.bottom() <= x.box.top(), qPrintable(y.text));
+    // Along the bottom the numbers stay a blank apart at least, or they
+    // read as one ("-100-50").
+    std::vector<QRectF> bottom;
+    for (const ScaleLabel& l : labels)
+        if (l.alongX) bottom.push_back(l.box);
+    std::sort(bottom.begin(), bottom.end(),
+              [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
+    QFont font(style.fontFamily);
+    font.setPixelSize(static_cast<int>(std::lround(style.labelSize)));
+    const double blank = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+    for (std::size_t i = 1; i < bottom.size(); ++i)
+        QVERIFY(bottom[i].left() - bottom[i - 1].right() >= blank);
+
+    // Outside mm the numbers are whole multiples of a step of 1, 2 or 5
+    // times a power of ten of the unit shown.
+    if (unit != 1) {
+        const double step = 5 * f.scale().spacing / CurrentFactor(p, kLength);
+        const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+        QVERIFY2(
+            std::abs(mantissa - 1) < 1e-6 || std::abs(mantissa - 2) < 1e-6 || std::abs(mantissa - 5) < 1e-6,
+            qPrintable(QString::number(step)));
+        for (const ScaleLabel& l : labels) {
+            const double steps = l.text.toDouble() / step;
+            QVERIFY2(std::abs(steps - std::round(steps)) < 1e-6, qPrintable(l.text));
+        }
+    }
+}
+
+// A 1000 mm square on the step 4 canvas: the numbers of every fifth tick,
+// as the scale gives them, all there; on a canvas too small for them every
+// other one goes, from 0.
+void TestLayoutDrawing::scaleKeepsEveryLabelWhereThereIsRoom() {
+    DriveProject p;
+    InitUnitTables(p);
+    p.pulleyCount = 3;
+    p.pulleyPosition[0][2] = 0.3;
+    p.pulleyPosition[1][2] = 0.3;
+    p.pulleyPosition[0][3] = -0.3;
+    p.pulleyPosition[1][3] = -0.3;
+    p.pulleyDiameter = {0, 0.1, 0.05, 0.08, 0};
+    auto numbers = [&](double side) {
+        QStringList x, y;
+        for (const ScaleLabel& l : ScaleLabels(LayoutFrame(p, QRectF(0, 0, side, side)), StyleFor(false)))
+            (l.alongX ? x : y) << l.text;
+        return std::pair{x.join(QLatin1Char(' ')), y.join(QLatin1Char(' '))};
+    };
+    const auto [x, y] = numbers(600);
+    QCOMPARE(x, QStringLiteral("-400 -300 -200 -100 0 100 200 300 400"));
+    QCOMPARE(y, QStringLiteral("400 300 200 100 0 -100 -200 -300 -400"));
+    const auto [smallX, smallY] = numbers(200);
+    // 400 would stand under the axis name.
+    QCOMPARE(smallX, QStringLiteral("-400 -200 0 200"));
 }
 
 QTEST_MAIN(TestLayoutDrawing)

@@ -2,6 +2,9 @@
 // what the report makes of the remarks, and that no page draws beyond its
 // paper.
 #include <QApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPicture>
 #include <QPlainTextEdit>
@@ -11,20 +14,31 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <functional>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/outputmodule.h"
 #include "app/printing.h"
 #include "catalogue/calculationtables.h"
 #include "engine/applicationdata.h"
+#include "engine/designsequence.h"
 #include "guitestsupport.h"
+#include "platform/scripteddialogs.h"
 #include "print/calculationreport.h"
 #include "print/cataloguetables.h"
 #include "print/drawingspage.h"
 #include "print/pageheading.h"
 #include "print/pdfpage.h"
 #include "project/projectfile.h"
+#include "recordingdevice.h"
 #include "screens/step5screen.h"
+#include "units/units.h"
 
 using namespace belt;
 
@@ -73,6 +87,126 @@ QStringList RemarksLines(const QString& page) {
 }
 
 const QRectF kA4Landscape(0, 0, 2970, 2100);
+
+// A project of the test data designed as Go On designs it from step 3, the
+// questions answered in turn and the proposed width kept.
+void Designed(DriveProject& p, const char* file, std::deque<MsgAnswer> answers,
+              std::deque<std::string> inputs = {}) {
+    InitUnitTables(p);
+    QVERIFY(ProjectFile::open(std::string(BELT_TEST_DATA_DIR) + "/" + file, p).ok);
+    LoadCalculationTables(p);
+    ScriptedDialogs d;
+    d.answers = std::move(answers);
+    d.inputs = std::move(inputs);
+    d.acceptInputDefaults = true;
+    QCOMPARE(GoOnFromStep3(p, d), NextStep::ShowStep5);
+}
+
+// The longest unit of every quantity but length.
+void LongestUnits(DriveProject& p, int length) {
+    for (const auto& [quantity, unit] : {std::pair{kLength, length},
+                                         {kAngularVelocity, 2},
+                                         {kMass, 2},
+                                         {kForce, 3},
+                                         {kPower, 5},
+                                         {kVelocity, 3},
+                                         {kAcceleration, 2},
+                                         {kTorque, 3}})
+        ChooseUnit(p, quantity, unit);
+}
+
+// The words of a PDF page as pdftotext places them, in points from the
+// page's top left corner.
+struct Word {
+    QRectF box;
+    QString text;
+};
+std::vector<Word> PdfWords(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
+    std::vector<Word> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.push_back({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                         m.captured(5)});
+    }
+    return words;
+}
+
+// A page as WritePdfPage writes it: A4 landscape, 5 mm margins, at the
+// PDF writer's 1200 dots per inch.
+constexpr int kPdfDpi = 1200;
+constexpr double kMarginPoints = 5 / 25.4 * 72;
+QSize PdfPaintSize() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(5, 5, 5, 5),
+                       QPageLayout::Millimeter)
+        .paintRectPixels(kPdfDpi)
+        .size();
+}
+
+// Which word's box a straight line of the page runs through (a line that
+// only touches the box's edge does not). Lines inside `drawings` (logical
+// rectangles of a page `logical` units large: the logo, the drawings with
+// their dimension lines) are no frames.
+QString WordsAcrossFrames(const PagePainter& paint, const QSizeF& logical,
+                          const std::vector<QRectF>& drawings) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    if (!WritePdfPage(pdf, QStringLiteral("test"), paint).isEmpty()) return QStringLiteral("no PDF");
+    const std::vector<Word> words = PdfWords(pdf);
+    if (words.empty()) return QStringLiteral("no words");
+
+    const QSize size = PdfPaintSize();
+    test::RecordingDevice device(size, kPdfDpi);
+    {
+        QPainter painter(&device);
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    const double toPoints = 72.0 / kPdfDpi;
+    auto inDrawing = [&](const QLineF& l) {
+        for (const QRectF& r : drawings) {
+            const QRectF d(
+                r.left() * size.width() / logical.width(), r.top() * size.height() / logical.height(),
+                r.width() * size.width() / logical.width(), r.height() * size.height() / logical.height());
+            if (d.contains(l.p1()) && d.contains(l.p2())) return true;
+        }
+        return false;
+    };
+    QString found;
+    for (const QLineF& device : device.lines) {
+        if (inDrawing(device)) continue;
+        const QLineF l(device.p1() * toPoints + QPointF(kMarginPoints, kMarginPoints),
+                       device.p2() * toPoints + QPointF(kMarginPoints, kMarginPoints));
+        const bool vertical = std::abs(l.dx()) < 0.01;
+        const bool horizontal = std::abs(l.dy()) < 0.01;
+        if (!vertical && !horizontal) continue;
+        for (const Word& w : words) {
+            // Glyph boxes reach a little above and below their line.
+            const QRectF inner = w.box.adjusted(0.3, 0.2 * w.box.height(), -0.3, -0.2 * w.box.height());
+            const bool across = vertical ? l.x1() > inner.left() && l.x1() < inner.right() &&
+                                               std::max(l.y1(), l.y2()) > inner.top() &&
+                                               std::min(l.y1(), l.y2()) < inner.bottom()
+                                         : l.y1() > inner.top() && l.y1() < inner.bottom() &&
+                                               std::max(l.x1(), l.x2()) > inner.left() &&
+                                               std::min(l.x1(), l.x2()) < inner.right();
+            if (across)
+                found += QStringLiteral("\"%1\" at %2,%3 crosses the line %4,%5-%6,%7\n")
+                             .arg(w.text)
+                             .arg(w.box.left(), 0, 'f', 1)
+                             .arg(w.box.top(), 0, 'f', 1)
+                             .arg(l.x1(), 0, 'f', 1)
+                             .arg(l.y1(), 0, 'f', 1)
+                             .arg(l.x2(), 0, 'f', 1)
+                             .arg(l.y2(), 0, 'f', 1);
+        }
+    }
+    return found;
+}
 
 }  // namespace
 
@@ -233,6 +367,67 @@ private slots:
         QVERIFY(!PdfText([&](QPainter& painter, const QRectF& page) {
                      PaintCalculationReport(painter, page, p, QDate(2026, 12, 9));
                  }).contains(QLatin1String("Remarks:")));
+    }
+
+    // No word of a page runs across a line of its frames and tables: the
+    // longest texts the pages can hold (the units with the longest names, a
+    // four-pulley drive, the tolerance note of a two-pulley drive, a flat
+    // belt's coating, a multi-rib belt) stay inside the frames.
+    void everyWordStaysInsideItsFrame() {
+        struct Case {
+            const char* name;
+            std::function<void(DriveProject&)> project;
+            bool drawings;
+        };
+        const Case cases[] = {
+            {"four pulleys in inches",
+             [](DriveProject& p) {
+                 OpenDemonstration(p);
+                 LongestUnits(p, 4);
+             },
+             true},
+            {"four pulleys in metres",
+             [](DriveProject& p) {
+                 OpenDemonstration(p);
+                 LongestUnits(p, 2);
+             },
+             true},
+            {"two pulleys in inches",
+             [](DriveProject& p) {
+                 Designed(p, "two-pulley-design.dat", {MsgAnswer::Yes, MsgAnswer::Yes});
+                 LongestUnits(p, 4);
+             },
+             true},
+            {"flat belt", [](DriveProject& p) { Designed(p, "fendaro-fxa14.dat", {MsgAnswer::No}, {"40"}); },
+             true},
+            {"multi-rib belt",
+             [](DriveProject& p) {
+                 Designed(p, "quindel-design.dat", {MsgAnswer::Yes, MsgAnswer::Yes});
+                 LongestUnits(p, 5);
+             },
+             true},
+        };
+        const QDate date(2026, 12, 9);
+        for (const Case& c : cases) {
+            DriveProject p;
+            c.project(p);
+            const QString report = WordsAcrossFrames(
+                [&](QPainter& q, const QRectF& r) { PaintCalculationReport(q, r, p, date); },
+                QSizeF(200, 100), {QRectF(6, 3, 8, 10), QRectF(20, 9, 5, 3)});
+            QVERIFY2(report.isEmpty(), qPrintable(QStringLiteral("report, %1:\n%2").arg(c.name, report)));
+            const QString drawings = WordsAcrossFrames(
+                [&](QPainter& q, const QRectF& r) { PaintDrawingsPage(q, r, p, date); }, QSizeF(200, 100),
+                {QRectF(6, 4, 8, 10), QRectF(20, 11, 5, 3), QRectF(6, 26, 42, 19), QRectF(30, 51, 64, 20),
+                 QRectF(99, 5, 98, 66)});
+            QVERIFY2(drawings.isEmpty(),
+                     qPrintable(QStringLiteral("drawings, %1:\n%2").arg(c.name, drawings)));
+        }
+        for (CatalogueTable table : {CatalogueTable::Feasibility, CatalogueTable::Idler}) {
+            const QString page =
+                WordsAcrossFrames([&](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, table); },
+                                  QSizeF(100, 100), {QRectF(3, 4, 4, 10)});
+            QVERIFY2(page.isEmpty(), qPrintable(page));
+        }
     }
 
     // Whatever a page holds (a four-pulley drive with long remarks, its

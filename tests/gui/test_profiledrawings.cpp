@@ -7,13 +7,16 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "catalogue/pulleytables.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/profilepictures.h"
 #include "drawing/pulleydrawings.h"
 #include "project/driveproject.h"
+#include "recordingdevice.h"
 
 using namespace belt;
 
@@ -86,6 +89,7 @@ private slots:
     void everyDrawingStaysInItsRectangleAndIsDimensioned();
     void drawingsFollowTheProfilesOwnDimensions();
     void printedPageWindowGivesTheSameDrawing();
+    void timingPulleyDiametersStandInTheirTrueOrder();
     void paperLeavesThePaperWhite();
     void stepOnePicturesOfTheToothGroupsDiffer();
 };
@@ -170,6 +174,26 @@ void TestProfileDrawings::printedPageWindowGivesTheSameDrawing() {
                      qPrintable(QString::number(code)));
         }
     }
+}
+
+// de lies inside dp on a timing pulley: its dimension line stands between
+// those of dmax and dp, as the lines go outwards from the smallest.
+void TestProfileDrawings::timingPulleyDiametersStandInTheirTrueOrder() {
+    const DriveProject p = SampleDrawingProject(0);
+    QVERIFY(p.pulleyOutsideDiameter[1] > 0 && p.pulleyOutsideDiameter[1] < p.pulleyDiameter[1]);
+    test::RecordingDevice device;
+    {
+        QPainter painter(&device);
+        DrawPulleyDrawing(painter, QRectF(0, 0, 560, 260), p, PaperDrawingColours());
+    }
+    std::vector<test::RecordingDevice::Text> symbols;
+    for (const auto& t : device.texts)
+        if (t.text == QLatin1String("dmax") || t.text.startsWith(QLatin1Char('d'))) symbols.push_back(t);
+    std::sort(symbols.begin(), symbols.end(),
+              [](const auto& a, const auto& b) { return a.at.x() < b.at.x(); });
+    QStringList order;
+    for (const auto& t : symbols) order << t.text;
+    QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("dmax de dp df"));
 }
 
 void TestProfileDrawings::paperLeavesThePaperWhite() {

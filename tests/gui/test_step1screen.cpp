@@ -56,6 +56,7 @@ private slots:
     void unitChangeRewritesTheDataLabels();
     void flatBeltTypeAndRestoreOnShow();
     void feasibilityClickExplainsTheSymbol();
+    void feasibilityTabHasItsLegendAndWholeTexts();
     void loadFactorBoxBlinks();
     void captionsKeepOneFontOnEveryTab();
 };
@@ -355,11 +356,44 @@ void TestStep1Screen::feasibilityClickExplainsTheSymbol() {
     QCOMPARE(f.d.seen.size(), std::size_t(1));
     QCOMPARE(f.d.seen[0].text, expected->text);
     QCOMPARE(f.d.seen[0].title, expected->title);
+    QCOMPARE(f.d.seen[0].title, std::string("type of cords STAINLESS: L"));
     QVERIFY(f.d.seen[0].text.find('\r') != std::string::npos);
     // A header cell explains nothing.
     const QRect header = grid->frozenTop()->visualRect(grid->model()->index(1, 5));
     QTest::mouseClick(grid->frozenTop()->viewport(), Qt::LeftButton, Qt::NoModifier, header.center());
     QCOMPARE(f.d.seen.size(), std::size_t(1));
+}
+
+// The tab explains its symbols as the printed table does, under the grid,
+// and every text of the grid can be read whole.
+void TestStep1Screen::feasibilityTabHasItsLegendAndWholeTexts() {
+    Fixture f;
+    f.screen->setBeltTypeTab(7);
+    FlexGrid* grid = f.screen->feasibility();
+    QWidget* legend = f.screen->feasibilityLegend();
+    QVERIFY(legend->isVisible());
+    QVERIFY(legend->geometry().top() >= grid->geometry().bottom());
+    const QStringList entries = legend->accessibleDescription().split(QLatin1Char('\n'));
+    QCOMPARE(
+        entries,
+        QStringList({QStringLiteral("S  EX STOCK"), QStringLiteral("o  ON REQUEST WITHOUT MINIMUM QUANTITY"),
+                     QStringLiteral("\u25C6  ON REQUEST WITH MINIMUM QUANTITY"),
+                     QStringLiteral("\u00D7  NOT AVALAIBLE"),
+                     QStringLiteral("~  YOU CAN USE TAVOREN BELTS AND CUT IT AT 13500 MM LENGTH. FOR BIG "
+                                    "QUANTITY PLEASE ASK US.")}));
+
+    const QFontMetrics fm(grid->font());
+    for (int r = grid->fixedRows(); r < grid->rows(); ++r)
+        for (int c = grid->fixedCols(); c < grid->cols(); ++c) {
+            const QString text = grid->cellShown(r, c);
+            const QRect need =
+                fm.boundingRect(QRect(0, 0, grid->columnWidth(c) - 4, 10000), Qt::TextWordWrap, text);
+            QVERIFY2(need.width() <= grid->columnWidth(c) - 4 && need.height() <= grid->rowHeight(r),
+                     qPrintable(QStringLiteral("%1,%2: %3").arg(r).arg(c).arg(text)));
+        }
+
+    f.screen->setBeltTypeTab(8);
+    QVERIFY(!legend->isVisible());
 }
 
 void TestStep1Screen::loadFactorBoxBlinks() {

@@ -16,12 +16,13 @@
 #include <memory>
 
 #include "catalogue/flatbelts.h"
-#include "screens/logowidget.h"
+#include "catalogue/maker.h"
 #include "engine/designsequence.h"
 #include "engine/pulleydata.h"
 #include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
+#include "screens/logowidget.h"
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
 #include "screens/step5screen.h"
@@ -136,7 +137,7 @@ void TestStep5Screen::heading() {
     QCOMPARE(maker->x, 30.0);
     QCOMPARE(maker->y, 5.0);
     // The contact line follows the telephone at Y 23.
-    const PageText* contact = f.text("Tel. +39 02 0000 0000   Fax +39 02 0000 0001");
+    const PageText* contact = f.text(QString::fromStdString(MakerContactLine()));
     QVERIFY(contact);
     QCOMPARE(contact->y, 23.0);
     QCOMPARE(contact->x, 33.0);
@@ -235,7 +236,7 @@ void TestStep5Screen::pageFitsTheWindow() {
         // The heading stays clear of the logo and the remarks box.
         const QRectF maker = PageTextRect(*f.text("VESTRANO"), page, form);
         QVERIFY(maker.left() > f.screen->Logo->geometry().right());
-        const QRectF contact = PageTextRect(*f.text("Tel. +39 02 0000 0000   Fax +39 02 0000 0001"), page, form);
+        const QRectF contact = PageTextRect(*f.text(QString::fromStdString(MakerContactLine())), page, form);
         QVERIFY(contact.bottom() < f.screen->Remarks->geometry().top());
         const QRectF title = PageTextRect(*f.text("ORVANTO PU Endless Timing Belt: Size T10"), page, form);
         QVERIFY(title.top() > f.screen->Remarks->geometry().bottom());

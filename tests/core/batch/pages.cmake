@@ -23,7 +23,7 @@ set(footer "09-12-26 - by VESTRANO")
 # halves on one line, the left first).
 belt_page_test(report_two_pulleys EXIT 0
   ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|@PDF@|${date}"
-  TEXT "VESTRANO@@Via dell'Industria 1@@Tel. .39 02@@ORVANTO PU Endless Timing Belt: Size T10@@Belt made in +POLYURETHANE@@Tensile member +Steel@@Belt code +32 T10-900@@Driver pulley +37 T10 +/ 20@@Driven pulley +37 T10 +/ 40@@Number of teeth belt +90@@Belt length +900 +.mm.@@Belt width +32 +.mm.@@Power rating +2.00 +.kW.@@New safety factor +2.0@@Min. number of teeth in mesh +9@@Belt speed +5.0 +.m/s.@@Centre distance +298.30 +.mm.@@.toler. range according to DIN 7721-1.@@Peripheral force +400.0 +.N.@@${footer}"
+  TEXT "VESTRANO@@Via delle Filande 27@@Tel. .39 0332@@ORVANTO PU Endless Timing Belt: Size T10@@Belt made in +POLYURETHANE@@Tensile member +Steel@@Belt code +32 T10-900@@Driver pulley +37 T10 +/ 20@@Driven pulley +37 T10 +/ 40@@Number of teeth belt +90@@Belt length +900 +.mm.@@Belt width +32 +.mm.@@Power rating +2.00 +.kW.@@New safety factor +2.0@@Min. number of teeth in mesh +9@@Belt speed +5.0 +.m/s.@@Centre distance +298.30 +.mm.@@.toler. range according to@@DIN 7721-1.@@Peripheral force +400.0 +.N.@@${footer}"
   ABSENT "Remarks:@@Stroke")
 
 belt_page_test(report_two_pulleys_right_half EXIT 0

@@ -96,11 +96,11 @@ TEST(Feasibility, SymbolExplanation) {
         std::string text;
     };
     const Case cases[] = {
-        {2, 2, "type\rof\rcords STANDARD steel cords: MXL", "Ex stock"},
-        {14, 9, "type\rof\rcovered NFT: XL", "On request without minimum quantity"},
-        {2, 13, "type\rof\rcovered TENAX: MXL", "On request with minimum quantity"},
-        {2, 3, "type\rof\rcords HF: MXL", "Not available"},
-        {15, 8, "type\rof\rcords STAINLESS: L", kTavorenMessage},
+        {2, 2, "type of cords STANDARD steel cords: MXL", "Ex stock"},
+        {14, 9, "type of covered NFT: XL", "On request without minimum quantity"},
+        {2, 13, "type of covered TENAX: MXL", "On request with minimum quantity"},
+        {2, 3, "type of cords HF: MXL", "Not available"},
+        {15, 8, "type of cords STAINLESS: L", kTavorenMessage},
         {30, 20, "  DOUBLE SIDED BELT: T5", "Ex stock"},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -387,6 +388,17 @@ TEST(LayoutScale, TickSpacingIsTheLeadingDigitOfTheBigTick) {
     }
 }
 
+TEST(LayoutScale, RoundStepIsTheNearestOfOneTwoFive) {
+    struct Case {
+        double x, step;
+    } cases[] = {{2.36, 2}, {1.4, 1},    {1.5, 2},      {3.1, 2},     {3.2, 5}, {7, 5},
+                 {7.1, 10}, {0.08, 0.1}, {0.033, 0.05}, {4000, 5000}, {0, 0},   {-1, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        EXPECT_NEAR(RoundStep(c.x), c.step, 1e-12 * std::max(1.0, c.step));
+    }
+}
+
 // Three pulleys of 1E-322 m, as a damaged file may hold them, once threw
 // out of the tick spacing: no power of ten divides so small a number.
 TEST(LayoutScale, TinyPulleysFromAFileStillScale) {
@@ -440,7 +452,7 @@ TEST(LayoutScale, SquareOf1000mmAroundTheOrigin) {
         int choice;
         const char* format;
         const char* firstLabel;
-    } units[] = {{2, "###0.00", "0.10"}, {3, "####0", "10"}, {4, "###0.0", "3.9"}};
+    } units[] = {{2, "###0.0", "0.1"}, {3, "####0", "10"}, {4, "####0", "5"}, {5, "###0.0", "0.5"}};
     for (const Unit& u : units) {
         ChooseUnit(p, kLength, u.choice);
         s = ComputeLayoutScale(p);
