@@ -187,12 +187,12 @@ int TeethInMeshCap(const DriveProject& p) {
 void RecordChosenWidth(const DriveProject& p, Dialogs& d, const std::string& faceSource) {
     using namespace detail_units;
     const bool quindel = p.beltFamily == kQuindel;
-    Record(d, DetailStep::Width, [&] {
+    Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "Belt width chosen";
         return e.is("w", p.beltWidth, quindel ? kRibs : kLength).stores("beltWidth");
     });
-    Record(d, DetailStep::Width, [&] {
+    Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "Pulley face width";
         if (quindel)
@@ -210,7 +210,7 @@ void RecordChosenWidth(const DriveProject& p, Dialogs& d, const std::string& fac
     const double loads[] = {p.maxTractionLoad1, p.maxTractionLoad2, p.maxTractionLoad3};
     const int i = StandardWidthIndex(p, p.beltWidth);
     for (int j = 0; j < 3; ++j)
-        Record(d, DetailStep::Width, [&] {
+        Record(d, DetailStep::WidthChosen, [&] {
             DetailEntry e;
             e.what = names[j];
             if (i >= 0 && i < 8)
@@ -224,14 +224,14 @@ void RecordChosenWidth(const DriveProject& p, Dialogs& d, const std::string& fac
 // The rating against what the drive asks, as the results page shows them.
 void RecordSafety(const DriveProject& p, Dialogs& d) {
     using namespace detail_units;
-    Record(d, DetailStep::Width, [&] {
+    Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "Power rating incl. service factor";
         e.formula = "Ps = S P";
         return e.in("S", p.serviceFactor, kNone).in("P", p.power, kPower).is("Ps", p.serviceFactor * p.power,
                                                                              kPower);
     });
-    Record(d, DetailStep::Width, [&] {
+    Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "New safety factor";
         e.formula = "Pr / P";
@@ -578,7 +578,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     }
     p.powerRatingWithWidth = p.beltSpeed * P * teeth * p.beltWidth;
     RecordChosenWidth(p, d, faceSource);
-    Record(d, DetailStep::Width, [&] {
+    Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "Power rating with the belt width";
         e.formula = "Pr = v P zm w";
@@ -771,7 +771,7 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
     p.pulleyFaceWidth = FaceWidthRibFlat(p);
     RecordChosenWidth(p, d, {});
     if (!rated) return;
-    Record(d, DetailStep::Width, [&] {
+    Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "Power rating with the belt width";
         e.formula = "Pr = w Pw";
@@ -822,6 +822,9 @@ RatingChart BuildRatingChart(const DriveProject& p) {
             c.curve.emplace_back(n, std::max(0.0, p.powerRatingWithWidth * n * P / at));
         }
     }
+    // The design's own point lies on the curve.
+    c.curve.emplace_back(c.operatingSpeed, p.powerRatingWithWidth);
+    std::sort(c.curve.begin(), c.curve.end());
     c.present = true;
     return c;
 }
@@ -907,7 +910,7 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
     const bool rated = !(p.beltFamily == kFendaro && p.ribFlatRatingTable[0][0] == kNoRatingData);
     if (rated && value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
 
-    BeginDetails(d, DetailStep::Width);
+    BeginDetails(d, DetailStep::WidthChosen);
     const double before = p.beltWidth;
     const double ratingBefore = p.powerRatingWithWidth;
     p.powerRatingWithWidth = p.powerRatingWithWidth * value / p.beltWidth;
@@ -938,7 +941,7 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
         faceSource = p.beltName + " pulley face widths, row " +
                      std::to_string((standard >= 0 ? standard : LastWidthIndex(p)) + 1);
     RecordChosenWidth(p, d, faceSource);
-    Record(d, DetailStep::Width, [&] {
+    Record(d, DetailStep::WidthChosen, [&] {
         using namespace detail_units;
         const DetailUnit unit = p.beltFamily == kQuindel ? kRibs : kLength;
         DetailEntry e;

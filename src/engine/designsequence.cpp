@@ -133,21 +133,6 @@ void RecordApplicationData(const DriveProject& p, Dialogs& d) {
     }
 }
 
-// Where the pulleys of a layout stand (pulley 1 at the origin).
-void RecordPositions(const DriveProject& p, Dialogs& d) {
-    using namespace detail_units;
-    const int n = std::clamp(p.pulleyCount, 2, 4);
-    for (int k = 2; k <= n; ++k)
-        for (int axis = 0; axis <= 1; ++axis)
-            Record(d, DetailStep::Geometry, [&] {
-                DetailEntry e;
-                e.what = std::string(axis == 0 ? "X" : "Y") + " of the " + GetPulleyLabel(p, k);
-                return e.is(std::string(axis == 0 ? "x" : "y") + std::to_string(k), p.pulleyPosition[axis][k],
-                            kLength)
-                    .stores(axis == 0 ? "pulleyPositionX" : "pulleyPositionY", k);
-            });
-}
-
 // The stroke an open-end drive's carriage travels, as the results show it.
 void RecordStroke(const DriveProject& p, Dialogs& d, DetailStep step) {
     using namespace detail_units;
@@ -196,7 +181,7 @@ NextStep TwoPulleysFromStep3(DriveProject& p, Dialogs& d) {
         }
         return e.is("C", p.centreDistance, kLength).stores("centreDistance");
     });
-    RecordPositions(p, d);
+    RecordPulleyPositions(p, d, DetailStep::Geometry);
     if (p.beltPathTable[0][0] == 0) {
         Refuse(d, "Pulley interference. Check the data  !!!");
         return NextStep::Stay;
@@ -255,7 +240,7 @@ NextStep GoOnFromStep4(DriveProject& p, Dialogs& d) {
         return NextStep::Stay;
     }
     BeginDetails(d, DetailStep::Geometry);
-    RecordPositions(p, d);
+    RecordPulleyPositions(p, d, DetailStep::Geometry);
     CheckPulleyInterference(p, d);
     if (p.calcState == 1) return NextStep::Stay;
 

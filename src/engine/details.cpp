@@ -21,6 +21,7 @@ std::string_view DetailStepName(DetailStep step) {
         case DetailStep::Rating:
             return "Rating";
         case DetailStep::Width:
+        case DetailStep::WidthChosen:
             return "Width";
         case DetailStep::BeltCode:
             return "Belt code";
@@ -32,7 +33,7 @@ std::string_view DetailStepName(DetailStep step) {
 
 void DesignDetails::begin(DetailStep step) {
     std::erase_if(entries_, [step](const DetailEntry& e) { return e.step >= step; });
-    if (step <= DetailStep::Width) chart = RatingChart{};
+    if (step <= DetailStep::WidthChosen) chart = RatingChart{};
     current_ = step;
 }
 
@@ -144,7 +145,7 @@ std::string DetailsAsText(const DriveProject& p, const std::vector<DetailEntry>&
     bool first = true;
     DetailStep step = DetailStep::ApplicationData;
     for (const DetailEntry& e : entries) {
-        if (first || e.step != step) {
+        if (first || DetailStepName(e.step) != DetailStepName(step)) {
             if (!first) out += "\n";
             out += std::string(DetailStepName(e.step)) + "\n";
             step = e.step;

@@ -25,11 +25,11 @@ enum class DetailStep {
     StandardLength,
     TeethInMesh,
     Rating,
-    Width,
+    Width,        // the width the design needs and the one proposed
+    WidthChosen,  // the width kept and what follows from it (shown under "Width" too)
     BeltCode,
     Installation,
 };
-inline constexpr int kDetailStepCount = 8;
 
 // "Application data", "Geometry", ...
 std::string_view DetailStepName(DetailStep step);

@@ -363,6 +363,19 @@ double ComputeBeltLength(DriveProject& p) {
     return length;
 }
 
+void RecordPulleyPositions(const DriveProject& p, Dialogs& d, DetailStep step) {
+    const int n = std::clamp(p.pulleyCount, 2, 4);
+    for (int k = 2; k <= n; ++k)
+        for (int axis = 0; axis <= 1; ++axis)
+            Record(d, step, [&] {
+                DetailEntry e;
+                e.what = std::string(axis == 0 ? "X" : "Y") + " of the " + GetPulleyLabel(p, k);
+                return e.is(std::string(axis == 0 ? "x" : "y") + std::to_string(k), p.pulleyPosition[axis][k],
+                            kLength)
+                    .stores(axis == 0 ? "pulleyPositionX" : "pulleyPositionY", k);
+            });
+}
+
 void RecordBeltPathDetails(const DriveProject& p, Dialogs& d, DetailStep step, const std::string& what,
                            double length, bool storesLength) {
     using namespace detail_units;

@@ -59,6 +59,10 @@ bool LayoutWithinLimits(const DriveProject& p);
 // details (when asked) at step: every span, every arc of contact and the
 // belt length (what names it). With storesLength the length is the one the
 // design keeps in beltLength.
+// Where pulleys 2 to N stand (pulley 1 at the origin), into the calculation
+// details (when asked) at step.
+void RecordPulleyPositions(const DriveProject& p, Dialogs& d, DetailStep step);
+
 void RecordBeltPathDetails(const DriveProject& p, Dialogs& d, DetailStep step, const std::string& what,
                            double length, bool storesLength);
 

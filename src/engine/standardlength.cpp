@@ -213,6 +213,7 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
                     .is("C", p.centreDistance, kLength)
                     .stores("centreDistance");
             });
+            RecordPulleyPositions(p, d, DetailStep::StandardLength);
             RecordBeltPathDetails(p, d, DetailStep::StandardLength, "Belt length measured at that centre distance",
                                   measured, false);
         }
