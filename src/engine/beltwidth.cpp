@@ -904,13 +904,14 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
         d.message("Error in input data", "I can't proceed", MsgIcon::Warning);
         return false;
     }
+    // From here the width is taken: its details replace those of the old one.
+    BeginDetails(d, DetailStep::WidthChosen);
     value = ToCodedWidth(p, d, value);
     // Narrower than the design needs: said as the width question says it,
     // and taken all the same.
     const bool rated = !(p.beltFamily == kFendaro && p.ribFlatRatingTable[0][0] == kNoRatingData);
     if (rated && value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
 
-    BeginDetails(d, DetailStep::WidthChosen);
     const double before = p.beltWidth;
     const double ratingBefore = p.powerRatingWithWidth;
     p.powerRatingWithWidth = p.powerRatingWithWidth * value / p.beltWidth;

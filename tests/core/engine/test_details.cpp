@@ -246,6 +246,16 @@ TEST(DesignDetails, WidthChangedOnTheResultsPage) {
     ASSERT_EQ(Design(p, d), NextStep::ShowStep5);
     ASSERT_TRUE(ChangeBeltWidth(p, d, "50"));
     ExpectEveryResultHasItsEntry(p, details.entries());
+    // A width below the need: its warning stays with the width it was given for.
+    ASSERT_TRUE(ChangeBeltWidth(p, d, "20"));
+    ASSERT_TRUE(ChangeBeltWidth(p, d, "19,5"));
+    std::vector<std::string> messages;
+    for (const DetailEntry& e : details.entries())
+        if (e.message) messages.push_back(e.result.text);
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "The belt code gives the width in whole millimetres:\rthe belt width is rounded up to 20 mm.",
+                            "Requested belt is too small !\rPlease contact VESTRANO Technical Staff !!"}));
+    ASSERT_TRUE(ChangeBeltWidth(p, d, "50"));
     int widths = 0;
     for (const DetailEntry& e : details.entries())
         if (e.field == "beltWidth") ++widths;
