@@ -1,10 +1,13 @@
 // beltcalc-batch: the belt drive calculator without a display. The first
 // argument names the command; the command table (command.h) does the rest.
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <streambuf>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -61,13 +64,52 @@ bool Given(const std::vector<std::string>& args, std::string_view word) {
     return false;
 }
 
-// Everything the command wrote to standard output must have arrived: a full
-// disk or a closed pipe would otherwise pass as success.
-bool StandardOutputWritten() {
-    errno = 0;
-    std::cout.flush();
-    const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
-    return written;
+// Standard output that remembers why a write failed: a full disk or a
+// closed pipe must end the run with its reason, never pass as success.
+class StandardOutput : public std::streambuf {
+public:
+    StandardOutput() { setp(buffer_, buffer_ + sizeof buffer_); }
+    ~StandardOutput() override { sync(); }
+
+    // 0 while everything written has arrived, else the first error.
+    int error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!drain()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return drain() ? 0 : -1; }
+
+private:
+    bool drain() {
+        const char* next = pbase();
+        while (error_ == 0 && next < pptr()) {
+            const ssize_t n = ::write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
+            if (n > 0)
+                next += n;
+            else if (n < 0 && errno != EINTR)
+                error_ = errno;
+            else if (n == 0)
+                error_ = EIO;
+        }
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return error_ == 0;
+    }
+
+    char buffer_[1 << 16];
+    int error_ = 0;
+};
+
+// Everything written to standard output has arrived; otherwise the reason
+// goes to standard error.
+bool Written(std::ostream& out, const StandardOutput& buffer) {
+    out.flush();
+    return buffer.error() == 0 && out.good();
 }
 
 }  // namespace
@@ -77,6 +119,13 @@ int main(int argc, char** argv) {
     // A file size limit then fails the write (and is reported) instead of
     // ending the program half way.
     std::signal(SIGXFSZ, SIG_IGN);
+    StandardOutput buffer;
+    std::ostream out(&buffer);
+    auto finish = [&](int status) {
+        if (Written(out, buffer)) return status;
+        std::cerr << "beltcalc-batch: standard output: " << std::generic_category().message(buffer.error()) << "\n";
+        return kExitError;
+    };
 
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
@@ -84,13 +133,13 @@ int main(int argc, char** argv) {
         return kExitError;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        usage(std::cout);
-        example(std::cout);
-        return StandardOutputWritten() ? kExitOk : kExitError;
+        usage(out);
+        example(out);
+        return finish(kExitOk);
     }
     if (args[0] == "--version") {
-        std::cout << "beltcalc-batch " << BELT_VERSION << "\n";
-        return StandardOutputWritten() ? kExitOk : kExitError;
+        out << "beltcalc-batch " << BELT_VERSION << "\n";
+        return finish(kExitOk);
     }
     const Command* command = FindCommand(args[0]);
     if (!command) {
@@ -100,11 +149,11 @@ int main(int argc, char** argv) {
     }
     args.erase(args.begin());
     if (Given(args, "--help") || Given(args, "-h")) {
-        std::cout << "Usage: beltcalc-batch " << command->synopsis << "\n\n" << command->help;
-        return StandardOutputWritten() ? kExitOk : kExitError;
+        out << "Usage: beltcalc-batch " << command->synopsis << "\n\n" << command->help;
+        return finish(kExitOk);
     }
 
-    const Invocation call{command->name, args, std::cout, std::cerr, command->json && Given(args, "--json")};
+    const Invocation call{command->name, args, out, std::cerr, command->json && Given(args, "--json")};
     int status = kExitError;
     try {
         status = command->run(call);
@@ -116,11 +165,12 @@ int main(int argc, char** argv) {
         error["schema"] = kJsonSchema;
         error["outcome"] = "error";
         error["message"] = call.failure();
-        std::cout << error.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+        out << error.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     }
-    if (!StandardOutputWritten()) {
-        const int err = errno ? errno : EIO;
-        if (call.failure().empty()) call.fail("standard output: " + std::generic_category().message(err));
+    if (!Written(out, buffer)) {
+        // Said once: an output written to "-" may have told already.
+        if (call.failure().find("standard output: ") != 0)
+            call.fail("standard output: " + std::generic_category().message(buffer.error()));
         return kExitError;
     }
     return status;

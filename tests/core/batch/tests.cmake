@@ -13,6 +13,9 @@ function(belt_batch_test name)
 endfunction()
 
 set(data ${BELT_TEST_DATA_DIR})
+# Debian's python3 first: a python3 of one's own may lack python3-ezdxf.
+find_program(BELT_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(BELT_PYTHON3 python3)
 
 belt_batch_test(info_bundled_example EXIT 0
   ARGS "info|${CMAKE_SOURCE_DIR}/assets/examples/demo.dat"
@@ -202,6 +205,39 @@ belt_batch_test(propose_machine_without_driver EXIT 2
   ARGS "${known_duty}|--machine|12" STDERR "--driver and --machine go together")
 belt_batch_test(propose_factor_and_machine EXIT 2
   ARGS "${known_duty}|--service-factor|1.4|--hours|16-24" STDERR "--service-factor replaces --driver, --machine and --hours")
+
+# What a script reads: calc and propose agree on one drive, every failure
+# is a JSON object with --json, and control characters arrive escaped.
+foreach(section same-drive errors terminal)
+  add_test(NAME batch_scripting_${section}
+           COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_scripting.py $<TARGET_FILE:beltcalc-batch> ${data}
+                   ${CMAKE_CURRENT_BINARY_DIR}/scripting/${section} ${section})
+endforeach()
+
+# The command line: "--" ends the options, a word with "-" is an option,
+# errors name their own command, an extra word is named.
+belt_batch_test(version EXIT 0 ARGS "--version" STDOUT "^beltcalc-batch [0-9]+\\.[0-9]+")
+belt_batch_test(help_states_the_units_and_statuses EXIT 0 ARGS "--help"
+  STDOUT "every value in SI units@@  2  error: a wrong command line")
+belt_batch_test(info_after_double_dash EXIT 2 ARGS "info|--|--json"
+  STDERR "cannot read the project file --json: No such file or directory")
+belt_batch_test(info_single_dash_option EXIT 2 ARGS "info|-x|${data}/oldstyle.dat" STDERR "info: unknown option -x\n")
+belt_batch_test(info_from_standard_input EXIT 2 ARGS "info|-" STDERR "not from standard input")
+belt_batch_test(calc_value_option_without_value EXIT 2
+  ARGS "calc|${data}/two-pulley-design.dat|--save|--json" STDERR "calc: option --save needs a value")
+belt_batch_test(calc_two_files EXIT 2
+  ARGS "calc|${data}/two-pulley-design.dat|${data}/oldstyle.dat" STDERR "one project file at a time: .*oldstyle.dat. is one too many")
+belt_batch_test(calc_no_proposed_flat_width EXIT 2
+  ARGS "calc|${data}/fendaro-fxa14.dat|--pick|longer|--width|proposed"
+  STDERR "this flat belt type has no power rating, so no width is proposed: answer it with --width VALUE")
+belt_batch_test(calc_save_to_standard_output EXIT 0
+  ARGS "calc|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--save|-"
+  STDOUT "^\"STEP5\"\r\n@@\"32 T10-900\"\r\n" STDERR "Standard belt width is 32.00")
+belt_batch_test(calc_save_and_json_on_standard_output EXIT 2
+  ARGS "calc|${data}/two-pulley-design.dat|--save|-|--json" STDERR "--save to standard output leaves no room for --json")
+belt_batch_test(info_json EXIT 0
+  ARGS "info|${CMAKE_SOURCE_DIR}/assets/examples/demo.dat|--json|--units|in"
+  CHECKS "schema=1@@outcome=done@@beltCode=85 T10-2190@@beltLength:2.18999:2.19001@@pulleys/3/role=driven@@pulleys/3/teeth=61@@safetyFactor:1.67867:1.67868@@remarks=This is an example of VESTRANO BELT DRIVE Calculation")
 
 # The commands that write pages and layouts.
 include(${CMAKE_CURRENT_LIST_DIR}/pages.cmake)
