@@ -128,7 +128,7 @@ const Registration kPaths{{
     "to pulley 2, the last span back to pulley 1; 1 and 2 outer, 3 and 4 inner\n"
     "tangents), its belt length and the arcs of contact on the pulleys. The\n"
     "path the project was saved on is marked. Lengths in mm and arcs in degrees\n"
-    "as text; with --json in m and rad:\n"
+    "as text; with --json:\n"
     "  {\"schema\":1,\"outcome\":\"done\",\"paths\":[{\"path\":1,\"current\":false,\n"
     "   \"tangents\":[..],\"beltLength\":..,\"arcsOfContact\":[..]}]}\n"
     "where tangents has one entry per span and arcsOfContact one per pulley,\n"
