@@ -180,11 +180,12 @@ int OpenDrive(const Invocation& call, const std::string& path, DriveProject& p) 
 
 bool IsStandardOutput(const std::string& path) {
     if (path == "-") return true;
-    // /dev/stdout, /dev/fd/1 or the terminal itself: what is there is what
-    // the standard output writes to, and it is no file to replace.
+    // /dev/stdout, /dev/fd/1, the terminal itself or the file the shell
+    // sent the output to: replacing it would leave the standard output
+    // writing into a file that is gone.
     struct stat target {};
     struct stat out {};
-    return ::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode) && ::fstat(STDOUT_FILENO, &out) == 0 &&
+    return ::stat(path.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
            target.st_dev == out.st_dev && target.st_ino == out.st_ino;
 }
 
