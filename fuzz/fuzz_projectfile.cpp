@@ -98,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& coordinate : p.tangentPoint)
             for (const auto& choice : coordinate)
                 for (const auto& pulley : choice)
-                    for (double v : pulley) FUZZ_CHECK(std::isfinite(v), "a tangent point is NaN or infinite");
+                    for (double v : pulley)
+                        FUZZ_CHECK(std::isfinite(v), "a tangent point is NaN or infinite");
         CheckReopens(p);
         CheckPathLengths(p);
     }

@@ -96,7 +96,8 @@ std::string BatchDialogs::inputBox(const std::string& prompt, const std::string&
     if (*answers_.width == "proposed" && title == kUnratedWidthTitle) {
         seen_.push_back(r);
         log(r, false);
-        throw MissingAnswer("this flat belt type has no power rating, so no width is proposed", "--width VALUE");
+        throw MissingAnswer("this flat belt type has no power rating, so no width is proposed",
+                            "--width VALUE");
     }
     // After a refusal the box comes back: the same answer would be refused
     // for ever.

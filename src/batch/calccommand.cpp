@@ -15,8 +15,8 @@
 #include "engine/designsequence.h"
 #include "engine/layout.h"
 #include "engine/layouteditor.h"
-#include "engine/pulleydata.h"
 #include "engine/proposals.h"
+#include "engine/pulleydata.h"
 #include "engine/report.h"
 #include "project/projectfile.h"
 #include "units/units.h"
@@ -232,8 +232,8 @@ int Calculate(const Invocation& call, DriveProject& p, BatchDialogs& d, const Ca
         run.screen = "STEP4";
         const int paths = p.beltPathTable[0][0];
         if (o.path > paths)
-            return call.fail("--path " + std::to_string(o.path) + ": the layout has " + std::to_string(paths) +
-                             " feasible belt path" + (paths == 1 ? "" : "s"));
+            return call.fail("--path " + std::to_string(o.path) + ": the layout has " +
+                             std::to_string(paths) + " feasible belt path" + (paths == 1 ? "" : "s"));
         // Showing STEP4 draws the layout.
         MarkLayoutDrawn(p);
         bool adjusted = false;
@@ -304,7 +304,8 @@ void ExplainStop(const Invocation& call, const DriveProject& p, const CalcRun& r
     // word: on the screen the user sees it there, here nobody does.
     const int unplaced = UnplacedPulley(p);
     if (unplaced > 0)
-        why += ": pulley " + std::to_string(unplaced) + " has no position yet (it sits on the driver pulley at 0, 0)";
+        why += ": pulley " + std::to_string(unplaced) +
+               " has no position yet (it sits on the driver pulley at 0, 0)";
     else
         why += " (the message above says why)";
     call.fail(why, kExitStopped);
@@ -366,7 +367,8 @@ int runCalc(const Invocation& call) {
         WriteReport(call.out, p, report);
     }
     if (!run.done) {
-        if (!o.save.empty()) call.err << call.prefix() << "nothing saved: --save keeps only a finished calculation\n";
+        if (!o.save.empty())
+            call.err << call.prefix() << "nothing saved: --save keeps only a finished calculation\n";
         ExplainStop(call, p, run);
         return kExitStopped;
     }

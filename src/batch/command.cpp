@@ -174,7 +174,8 @@ int OpenDrive(const Invocation& call, const std::string& path, DriveProject& p) 
     bool partial = false;
     if (OpenProject(call, path, p, partial) != kExitOk) return kExitError;
     if (p.pulleyCount < 2 || p.pulleyCount > 4)
-        return call.fail(PlainText(path) + " has no drive yet: it was saved before the number of pulleys was chosen");
+        return call.fail(PlainText(path) +
+                         " has no drive yet: it was saved before the number of pulleys was chosen");
     return kExitOk;
 }
 
@@ -194,7 +195,8 @@ int WriteOutput(const Invocation& call, const std::string& path, std::string_vie
         errno = 0;
         call.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         call.out.flush();
-        if (!call.out) return call.fail("standard output: " + std::generic_category().message(errno ? errno : EIO));
+        if (!call.out)
+            return call.fail("standard output: " + std::generic_category().message(errno ? errno : EIO));
         return kExitOk;
     }
     const std::string failed = ReplaceFile(path, bytes);

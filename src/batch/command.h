@@ -16,7 +16,7 @@
 namespace belt::batch {
 
 // Exit status of every command; each means one thing.
-inline constexpr int kExitOk = 0;       // done: every result written
+inline constexpr int kExitOk = 0;  // done: every result written
 // The run went through and its answer is that there is no result: the
 // calculation stopped, the layout has no belt path, no drive carries the
 // duty. The message says why.
@@ -61,7 +61,7 @@ struct Command {
     std::string summary;   // one line for the tool's --help
     std::string help;      // the command's own --help text, after its synopsis
     std::function<int(const Invocation&)> run;
-    bool json = false;     // takes --json
+    bool json = false;  // takes --json
 };
 
 // A command joins the table from its own source file:
@@ -114,9 +114,9 @@ int OpenDrive(const Invocation& call, const std::string& path, DriveProject& p);
 
 // Writes the whole content of an output that an option names (--pdf,
 // --svg, --dxf, --save): "-", or a path that is the standard output itself
-// (/dev/stdout, or the file the standard output goes to), writes to call.out; anything else must be a file, which is
-// replaced only once the new content is complete (ReplaceFile). Returns
-// kExitOk, or kExitError after call.fail with the reason.
+// (/dev/stdout, or the file the standard output goes to), writes to call.out; anything else must be a file,
+// which is replaced only once the new content is complete (ReplaceFile). Returns kExitOk, or kExitError after
+// call.fail with the reason.
 int WriteOutput(const Invocation& call, const std::string& path, std::string_view bytes);
 // Whether an output option's value means the standard output.
 bool IsStandardOutput(const std::string& path);

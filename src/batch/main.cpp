@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
     std::ostream out(&buffer);
     auto finish = [&](int status) {
         if (Written(out, buffer)) return status;
-        std::cerr << "beltcalc-batch: standard output: " << std::generic_category().message(buffer.error()) << "\n";
+        std::cerr << "beltcalc-batch: standard output: " << std::generic_category().message(buffer.error())
+                  << "\n";
         return kExitError;
     };
 

@@ -78,7 +78,8 @@ nlohmann::ordered_json Json(const DriveProject& p, const std::vector<BeltPath>& 
         j["tangents"] = tangents;
         j["beltLength"] = path.measured() ? ToJson(path.length) : nlohmann::ordered_json(nullptr);
         nlohmann::ordered_json arcs = nlohmann::ordered_json::array();
-        for (int k = 1; k <= p.pulleyCount; ++k) arcs.push_back(ToJson(path.arcs[static_cast<std::size_t>(k)]));
+        for (int k = 1; k <= p.pulleyCount; ++k)
+            arcs.push_back(ToJson(path.arcs[static_cast<std::size_t>(k)]));
         j["arcsOfContact"] = arcs;
         list.push_back(std::move(j));
     }

@@ -39,13 +39,13 @@ nlohmann::ordered_json WidthJson(std::string_view beltName, double width);
 
 // What calc and propose both say of a pulley.
 struct PulleyFacts {
-    int number = 0;          // 1 = driver
-    std::string role;        // "driver", "driven", "idler"
+    int number = 0;            // 1 = driver
+    std::string role;          // "driver", "driven", "idler"
     std::optional<int> teeth;  // timing belts
-    double diameter = 0;     // pitch diameter, m
-    double speed = 0;        // rad/s
-    double ratio = 0;        // driver speed / this pulley's speed
-    double arcOfContact = 0; // rad
+    double diameter = 0;       // pitch diameter, m
+    double speed = 0;          // rad/s
+    double ratio = 0;          // driver speed / this pulley's speed
+    double arcOfContact = 0;   // rad
 };
 nlohmann::ordered_json PulleyJson(const PulleyFacts& f);
 

@@ -120,13 +120,14 @@ std::string Factors(const ParsedArgs& args, DriveProject& p, DutyFactors& f) {
 std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProject& p, ProposeOptions& o) {
     ParsedArgs args;
     std::string error = ParseArgs(argv,
-                                  {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance", "--centre",
-                                   "--service-factor", "--driver", "--machine", "--hours", "--families",
-                                   "--max-width", "--max-diameter", "--top", "--rank"},
+                                  {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance",
+                                   "--centre", "--service-factor", "--driver", "--machine", "--hours",
+                                   "--families", "--max-width", "--max-diameter", "--top", "--rank"},
                                   {"--json"}, args);
     if (!error.empty()) return error;
     if (!args.positional.empty())
-        return "unexpected argument \"" + PlainText(args.positional.front()) + "\": the duty is given by options";
+        return "unexpected argument \"" + PlainText(args.positional.front()) +
+               "\": the duty is given by options";
     o.json = args.has("--json");
     for (const char* required : {"--power", "--rpm", "--centre"})
         if (args.values.count(required) == 0) return std::string("the duty needs ") + required;
@@ -279,11 +280,11 @@ void WriteTable(std::ostream& out, const DriveProject& p, const ProposeOptions& 
         return;
     }
     const std::vector<std::pair<const char*, std::size_t>> columns = {
-        {"#", 3},      {"belt", 15},  {"length", 6}, {"width", 8},  {"belt code", 17}, {"driver", 6},
-        {"driven", 6}, {"ratio", 5},  {"error", 5},  {"centre", 7}, {"speed", 5},     {"mesh", 4},
-        {"rating", 7}, {"safety", 6}, {"margin", 6}};
-    const std::vector<const char*> units = {"", "", "[mm]", "[mm]", "", "", "", "", "[%]", "[mm]", "[m/s]", "",
-                                            "[kW]", "", ""};
+        {"#", 3},      {"belt", 15},  {"length", 6}, {"width", 8},  {"belt code", 17},
+        {"driver", 6}, {"driven", 6}, {"ratio", 5},  {"error", 5},  {"centre", 7},
+        {"speed", 5},  {"mesh", 4},   {"rating", 7}, {"safety", 6}, {"margin", 6}};
+    const std::vector<const char*> units = {"",    "",     "[mm]",  "[mm]", "",     "", "", "",
+                                            "[%]", "[mm]", "[m/s]", "",     "[kW]", "", ""};
     std::string head;
     std::string unitLine;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -396,7 +397,8 @@ void WriteJson(std::ostream& out, const ProposeOptions& o, const ProposalResult&
     duty["maxDiameter"] = Nullable(d.maxDiameter);
     duty["families"] = o.families;
     j["duty"] = duty;
-    j["ranking"] = {{"rule", ProposalRankingName(result.ranking)}, {"text", ProposalRankingText(result.ranking)}};
+    j["ranking"] = {{"rule", ProposalRankingName(result.ranking)},
+                    {"text", ProposalRankingText(result.ranking)}};
     j["candidates"] = result.candidates;
     j["proposed"] = result.proposals.size();
     j["message"] = result.proposals.empty() ? NoProposalText(result) : "";

@@ -336,9 +336,11 @@ struct RankingRule {
 constexpr RankingRule kRankingRules[] = {
     {ProposalRanking::Compact, "compact",
      "drives without warnings first, then those that carry the duty, then the smallest belt (width x length; "
-     "a multi-rib belt's width is its ribs x rib pitch), then the smaller pulleys, then the higher safety factor"},
+     "a multi-rib belt's width is its ribs x rib pitch), then the smaller pulleys, then the higher safety "
+     "factor"},
     {ProposalRanking::Margin, "margin",
-     "drives without warnings first, then the lowest margin (safety factor over service factor) of at least 1, "
+     "drives without warnings first, then the lowest margin (safety factor over service factor) of at least "
+     "1, "
      "then the narrower belt, then the smaller pulleys"},
 };
 
@@ -524,12 +526,13 @@ std::optional<ProposalRanking> ProposalRankingFromName(std::string_view name) {
 
 void RankProposals(std::vector<DriveProposal>& proposals, ProposalRanking ranking) {
     if (ranking == ProposalRanking::Margin)
-        std::stable_sort(proposals.begin(), proposals.end(),
-                         [](const DriveProposal& a, const DriveProposal& b) { return MarginKey(a) < MarginKey(b); });
+        std::stable_sort(
+            proposals.begin(), proposals.end(),
+            [](const DriveProposal& a, const DriveProposal& b) { return MarginKey(a) < MarginKey(b); });
     else
-        std::stable_sort(proposals.begin(), proposals.end(), [](const DriveProposal& a, const DriveProposal& b) {
-            return CompactKey(a) < CompactKey(b);
-        });
+        std::stable_sort(
+            proposals.begin(), proposals.end(),
+            [](const DriveProposal& a, const DriveProposal& b) { return CompactKey(a) < CompactKey(b); });
 }
 
 double BeltWidthMetres(std::string_view beltName, double beltWidth) {

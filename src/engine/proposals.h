@@ -96,7 +96,7 @@ struct DriveProposal {
     std::array<double, 2> diameter{};     // pitch diameters, m
     std::array<double, 2> speed{};        // rad/s
     std::array<double, 2> pulleyRatio{};  // driver speed / pulley speed, as pulleyRatio
-    std::array<double, 2> arcOfContact{}; // rad
+    std::array<double, 2> arcOfContact{};  // rad
     double speedRatio = 0;                // reached
     double ratioError = 0;                // relative to the duty's ratio
     double typedCentreDistance = 0;       // m, what step 3 gets

@@ -31,7 +31,8 @@ QString WriteSvgFile(const QString& path, const SvgPicture& picture) {
     // A half-written picture never takes the old one's place.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return path + QStringLiteral(": ") + file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.commit()) return path + QStringLiteral(": ") + file.errorString();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return path + QStringLiteral(": ") + file.errorString();
     return {};
 }
 

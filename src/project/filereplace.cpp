@@ -95,7 +95,8 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes) {
     std::error_code ec;
     const fs::file_status now = fs::status(target, ec);
     if (ec && now.type() != fs::file_type::not_found) return path + ": " + ec.message();
-    if (fs::exists(now) && !fs::is_regular_file(now)) return path + ": not a file but a " + kindOf(now.type());
+    if (fs::exists(now) && !fs::is_regular_file(now))
+        return path + ": not a file but a " + kindOf(now.type());
 
     // Writing over a link replaces the file it points to, not the link.
     if (fs::is_symlink(fs::symlink_status(target, ec))) {

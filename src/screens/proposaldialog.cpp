@@ -302,10 +302,11 @@ void ProposalDialog::fillTable() {
         text = qs(NoProposalText(result_));
     } else {
         text = QStringLiteral("OK opens step 3 with the row's pulleys and the centre distance ") +
-               InUnit(p, kLength, result_.proposals.front().typedCentreDistance, "###0.00") + QLatin1Char(' ') +
-               Unit(p, kLength) +
-               QStringLiteral(" typed in; Go On then asks for the belt length and width: the Answers column "
-                              "gives the row's design.");
+               InUnit(p, kLength, result_.proposals.front().typedCentreDistance, "###0.00") +
+               QLatin1Char(' ') + Unit(p, kLength) +
+               QStringLiteral(
+                   " typed in; Go On then asks for the belt length and width: the Answers column "
+                   "gives the row's design.");
     }
     text += QStringLiteral("\n%1 candidates, %2 proposed.").arg(result_.candidates).arg(result_.proposals.size());
     if (!result_.dropped.empty()) {

@@ -79,7 +79,8 @@ void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
         QVERIFY(d->okButton()->isEnabled());
         // The most compact drive first, and the heading says so.
         const QString compact = QStringLiteral("Ranked: ") +
-                                QString::fromUtf8(ProposalRankingText(ProposalRanking::Compact)) + QLatin1Char('.');
+                                QString::fromUtf8(ProposalRankingText(ProposalRanking::Compact)) +
+                                QLatin1Char('.');
         QCOMPARE(d->rankingBox()->currentText(), QStringLiteral("Most compact first"));
         QCOMPARE(d->rankingHeading()->text(), compact);
         QVERIFY(d->rankingHeading()->isVisible());
@@ -87,10 +88,11 @@ void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
         QCOMPARE(d->table()->item(0, 3)->text(), QString::fromStdString(first.beltCode));
         QCOMPARE(first.beltWidthMetres, 0.010);  // 10 mm, no fine pitch belt of 190 mm
         // The old rule, chosen in the dialog, ranks the rows found again.
-        d->rankingBox()->setCurrentIndex(d->rankingBox()->findText(QStringLiteral("Least over-designed first")));
+        d->rankingBox()->setCurrentIndex(
+            d->rankingBox()->findText(QStringLiteral("Least over-designed first")));
         QCOMPARE(d->rankingHeading()->text(),
-                 QStringLiteral("Ranked: ") + QString::fromUtf8(ProposalRankingText(ProposalRanking::Margin)) +
-                     QLatin1Char('.'));
+                 QStringLiteral("Ranked: ") +
+                     QString::fromUtf8(ProposalRankingText(ProposalRanking::Margin)) + QLatin1Char('.'));
         QCOMPARE(d->table()->item(0, 0)->text(), QStringLiteral("ORVANTO T10"));
         QCOMPARE(d->table()->item(0, 3)->text(), QStringLiteral("12 T10-1390"));
         QCOMPARE(d->table()->item(0, 12)->text(), QStringLiteral("1.21"));  // safety factor

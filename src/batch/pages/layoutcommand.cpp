@@ -25,8 +25,8 @@ int runLayout(const Invocation& call) {
     const auto svg = args.values.find("--svg");
     if (error.empty() && dxf == args.values.end() && svg == args.values.end())
         error = "where to? (--dxf OUT.dxf or --svg OUT.svg)";
-    if (error.empty() && dxf != args.values.end() && svg != args.values.end() && IsStandardOutput(dxf->second) &&
-        IsStandardOutput(svg->second))
+    if (error.empty() && dxf != args.values.end() && svg != args.values.end() &&
+        IsStandardOutput(dxf->second) && IsStandardOutput(svg->second))
         error = "--dxf and --svg cannot both go to standard output";
     if (!error.empty()) return call.fail(error);
 

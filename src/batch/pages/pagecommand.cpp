@@ -68,7 +68,8 @@ int WritePage(const Invocation& call, const std::string& path, const char* title
         bytes = PdfPageBytes(QString::fromUtf8(title), paint, fixed);
     }
     if (bytes.isEmpty()) return call.fail(PlainText(path) + ": the PDF could not be painted");
-    return WriteOutput(call, path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return WriteOutput(call, path,
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 const char* const kPdfOptionsHelp =

@@ -36,13 +36,14 @@ int RunDesignPage(const Invocation& call, const char* title, PaintDesign paint) 
         return kExitStopped;
     }
     return WritePage(
-        call, PdfPath(o.own), title, [&](QPainter& painter, const QRectF& page) { paint(painter, page, p, date); },
-        fixed);
+        call, PdfPath(o.own), title,
+        [&](QPainter& painter, const QRectF& page) { paint(painter, page, p, date); }, fixed);
 }
 
 std::string DesignPageHelp(const char* what) {
-    return std::string("Runs the design calculation of a saved project as calc does (with the same\n"
-                       "options answering its questions; its messages go to stderr) and writes ") +
+    return std::string(
+               "Runs the design calculation of a saved project as calc does (with the same\n"
+               "options answering its questions; its messages go to stderr) and writes ") +
            what +
            " as one A4 landscape PDF page.\n\n"
            "Options:\n" +
@@ -57,9 +58,7 @@ const Registration kReport{{
     "report FILE.dat --pdf OUT.pdf [options]",
     "the printed calculation report as a PDF",
     DesignPageHelp("the printed\ncalculation report (the results of step 5)"),
-    [](const Invocation& call) {
-        return RunDesignPage(call, "Calculation report", PaintCalculationReport);
-    },
+    [](const Invocation& call) { return RunDesignPage(call, "Calculation report", PaintCalculationReport); },
 }};
 
 const Registration kDrawing{{

@@ -27,7 +27,8 @@ int runTables(const Invocation& call) {
     const CatalogueTable table = feasibility ? CatalogueTable::Feasibility : CatalogueTable::Idler;
     return WritePage(
         call, PdfPath(args.values), feasibility ? "Feasibility" : "Idler minimum diameter",
-        [table](QPainter& painter, const QRectF& page) { PaintCatalogueTablePage(painter, page, table); }, fixed);
+        [table](QPainter& painter, const QRectF& page) { PaintCatalogueTablePage(painter, page, table); },
+        fixed);
 }
 
 const Registration kTables{{
