@@ -114,9 +114,10 @@ int OpenDrive(const Invocation& call, const std::string& path, DriveProject& p);
 
 // Writes the whole content of an output that an option names (--pdf,
 // --svg, --dxf, --save): "-", or a path that is the standard output itself
-// (/dev/stdout, or the file the standard output goes to), writes to call.out; anything else must be a file,
-// which is replaced only once the new content is complete (ReplaceFile). Returns kExitOk, or kExitError after
-// call.fail with the reason.
+// (/dev/stdout, or the file the standard output goes to), writes to
+// call.out; anything else must be a file, which is replaced only once the
+// new content is complete (ReplaceFile). Returns kExitOk, or kExitError
+// after call.fail with the reason.
 int WriteOutput(const Invocation& call, const std::string& path, std::string_view bytes);
 // Whether an output option's value means the standard output.
 bool IsStandardOutput(const std::string& path);
