@@ -1,12 +1,13 @@
 // A project file made of arbitrary bytes is opened, and, when it holds a
 // drive, calculated as beltcalc-batch calc calculates it, with the program's
 // questions answered from the input. Afterwards:
-// - no project variable holds NaN or infinity;
+// - no project variable holds NaN or infinity (as the JSON of calc shows
+//   them, and the layout's tangent points);
 // - the project saves to a file that opens again, to the same values;
 // - every belt path of the layout has a positive length;
 // - a multi-rib or flat belt designed with the width proposed is rated at
 //   least at the power times its service factor.
-#include <nlohmann/json.hpp>
+#include <cmath>
 #include <string_view>
 
 #include "batch/projectjson.h"
@@ -23,15 +24,6 @@
 namespace {
 
 using namespace belt;
-
-// ProjectToJson writes every number that is not finite as null.
-bool AllFinite(const nlohmann::ordered_json& j) {
-    if (j.is_null()) return false;
-    if (j.is_structured())
-        for (const auto& item : j)
-            if (!AllFinite(item)) return false;
-    return true;
-}
 
 // Saved and opened again, the project saves to the very same file (the
 // values kept to the digits a file holds).
@@ -70,7 +62,8 @@ void CheckProposedWidthCarriesTheLoad(const DriveProject& p) {
 
 // Go On on the pulley data and, for three and four pulleys, on the layout
 // until the results or a refusal; the layout fitted to the standard length
-// by moving one pulley, as the mouse does. True when the results were reached.
+// by moving one pulley, as the mouse does (and as calc does it). True when
+// the results were reached.
 bool Calculate(DriveProject& p, Dialogs& d, std::uint64_t seed) {
     NextStep step = GoOnFromStep3(p, d);
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
@@ -78,14 +71,20 @@ bool Calculate(DriveProject& p, Dialogs& d, std::uint64_t seed) {
     MarkLayoutDrawn(p);
     const int pulley = 2 + static_cast<int>(seed % static_cast<std::uint64_t>(p.pulleyCount - 1));
     const int axis = (seed >> 8) & 1U ? kAxisX : kAxisY;
+    bool adjusted = false;
     for (int pass = 0; pass < 4; ++pass) {
+        // A layout waiting to be fitted (also one saved so) gets its click first.
+        if (p.layoutNeedsAdjust != 0 && !adjusted) {
+            adjusted = true;
+            if (IsOmegaDrive(p)) {
+                OnLayoutMouseUp(p, d, axis == kAxisY);
+            } else if (!AdjustPulley(p, d, pulley, axis)) {
+                step = NextStep::Stay;
+                break;
+            }
+        }
         step = GoOnFromStep4(p, d);
         if (step != NextStep::ShowAdjustHint) break;
-        if (p.layoutNeedsAdjust == 0) continue;
-        if (IsOmegaDrive(p))
-            OnLayoutMouseUp(p, d, axis == kAxisY);
-        else if (!AdjustPulley(p, d, pulley, axis))
-            break;
     }
     // The results page and the printed report write every line from the state.
     if (step == NextStep::ShowStep5) BuildResultsReport(p);
@@ -109,10 +108,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (done && !d.typedOther()) CheckProposedWidthCarriesTheLoad(p);
         FUZZ_CHECK(!done || p.beltFamily != kQuindel || p.pulleyFaceWidth == 0,
                    "a multi-rib pulley with a face width");
-        // The JSON writes null for a multi-rib pulley's face width.
-        nlohmann::ordered_json json = batch::ProjectToJson(p);
-        if (p.beltFamily == kQuindel) json.erase("pulleyFaceWidth");
-        FUZZ_CHECK(AllFinite(json), "a project variable is NaN or infinite");
+        int nonFinite = 0;
+        batch::ProjectToJson(p, &nonFinite);
+        FUZZ_CHECK(nonFinite == 0, "a project variable is NaN or infinite");
+        // The tangent points are no part of the JSON; the layout's drawings read them.
+        for (const auto& coordinate : p.tangentPoint)
+            for (const auto& choice : coordinate)
+                for (const auto& pulley : choice)
+                    for (double v : pulley)
+                        FUZZ_CHECK(std::isfinite(v), "a tangent point is NaN or infinite");
         CheckReopens(p);
         CheckPathLengths(p);
     }

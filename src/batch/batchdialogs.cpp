@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "batch/command.h"
+#include "engine/beltwidth.h"
 
 namespace belt::batch {
 
@@ -91,6 +92,14 @@ std::string BatchDialogs::inputBox(const std::string& prompt, const std::string&
         seen_.push_back(r);
         log(r, false);
         throw MissingAnswer("the calculation asks for the belt width", "--width proposed|VALUE");
+    }
+    // A flat belt type without a power rating gets no proposal: its box
+    // shows the width held from before, 0 for a new design.
+    if (*answers_.width == "proposed" && title == kUnratedWidthTitle) {
+        seen_.push_back(r);
+        log(r, false);
+        throw MissingAnswer("this flat belt type has no power rating, so no width is proposed",
+                            "--width VALUE");
     }
     // After a refusal the box comes back: the same answer would be refused
     // for ever.

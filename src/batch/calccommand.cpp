@@ -15,6 +15,7 @@
 #include "engine/designsequence.h"
 #include "engine/layout.h"
 #include "engine/layouteditor.h"
+#include "engine/proposals.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
 #include "project/projectfile.h"
@@ -23,8 +24,6 @@
 namespace belt::batch {
 
 namespace {
-
-constexpr const char* kName = "beltcalc-batch calc: ";
 
 // A whole positive number, or 0.
 int PositiveInt(const std::string& text) {
@@ -61,7 +60,7 @@ std::string Choice(const ParsedArgs& args, const std::string& name, const char* 
 
 }  // namespace
 
-std::string ParseCalcOptions(const std::vector<std::string>& argv, CalcOptions& o,
+std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::string& command, CalcOptions& o,
                              const std::vector<std::string>& ownOptions) {
     ParsedArgs args;
     std::vector<std::string> valueOptions{"--length", "--pick",  "--double-sided", "--path", "--width",
@@ -71,8 +70,9 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, CalcOptions& 
     if (!error.empty()) return error;
     for (const std::string& own : ownOptions)
         if (const auto it = args.values.find(own); it != args.values.end()) o.own[own] = it->second;
-    if (args.positional.empty()) return "which project file? (calc FILE.dat)";
-    if (args.positional.size() > 1) return "one project file at a time";
+    if (args.positional.empty()) return "which project file? (" + command + " FILE.dat)";
+    if (args.positional.size() > 1)
+        return "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
     o.file = args.positional.front();
     o.json = args.has("--json");
 
@@ -186,10 +186,10 @@ nlohmann::ordered_json MessagesJson(const std::vector<RecordedDialog>& seen) {
         } else {
             m["kind"] = r.buttons == MsgButtons::Ok ? "message" : "question";
         }
-        m["title"] = r.title;
-        m["text"] = r.text;
+        m["title"] = JsonText(r.title);
+        m["text"] = JsonText(r.text);
         m["icon"] = IconName(r.icon);
-        if (r.kind == RecordedDialog::Kind::Input) m["defaultText"] = r.defaultText;
+        if (r.kind == RecordedDialog::Kind::Input) m["defaultText"] = JsonText(r.defaultText);
         m["answer"] = r.answer;
         out.push_back(std::move(m));
     }
@@ -202,9 +202,9 @@ nlohmann::ordered_json ReportJson(const std::vector<ReportLine>& lines) {
         nlohmann::ordered_json j;
         j["kind"] = KindName(l.kind);
         j["section"] = SectionName(l.section);
-        j["label"] = l.label;
-        j["value"] = l.value;
-        j["unit"] = l.unit;
+        j["label"] = JsonText(l.label);
+        j["value"] = JsonText(l.value);
+        j["unit"] = JsonText(l.unit);
         out.push_back(std::move(j));
     }
     return out;
@@ -221,9 +221,9 @@ int UnplacedPulley(const DriveProject& p) {
 
 // Go On on STEP3 and, for three and four pulleys, on STEP4 until the
 // results or a refusal; the pulley moves to the standard length as the
-// mouse would move it. Returns kExitUsage when --path asks for a path the
+// mouse would move it. Returns kExitError when --path asks for a path the
 // layout does not have.
-int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, CalcRun& run, std::ostream& err) {
+int Calculate(const Invocation& call, DriveProject& p, BatchDialogs& d, const CalcOptions& o, CalcRun& run) {
     if (o.path > 0) p.beltPathTable[0][1] = o.path - 1;
     NextStep step = GoOnFromStep3(p, d);
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
@@ -231,34 +231,34 @@ int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, CalcRun& r
     if (step == NextStep::ShowStep4) {
         run.screen = "STEP4";
         const int paths = p.beltPathTable[0][0];
-        if (o.path > paths) {
-            err << kName << "--path " << o.path << ": the layout has " << paths << " feasible belt path"
-                << (paths == 1 ? "" : "s") << "\n";
-            return kExitUsage;
-        }
+        if (o.path > paths)
+            return call.fail("--path " + std::to_string(o.path) + ": the layout has " +
+                             std::to_string(paths) + " feasible belt path" + (paths == 1 ? "" : "s"));
         // Showing STEP4 draws the layout.
         MarkLayoutDrawn(p);
         bool adjusted = false;
         for (int pass = 0; pass < 4; ++pass) {
+            // The layout waits for the click that fits it to the chosen
+            // standard length: Go On would refuse until then. A project saved
+            // at that point waits for it before the first Go On.
+            if (p.layoutNeedsAdjust != 0 && !adjusted) {
+                if (o.adjustPulley == 0)
+                    throw MissingAnswer("the layout must be fitted to the chosen belt length",
+                                        "--adjust-pulley K --axis x|y");
+                adjusted = true;
+                if (IsOmegaDrive(p)) {
+                    // A left click anywhere changes the stroke; the other button does nothing.
+                    OnLayoutMouseUp(p, d, o.axis == kAxisY);
+                } else if (!AdjustPulley(p, d, o.adjustPulley, o.axis)) {
+                    // The program said that it found no position.
+                    step = NextStep::Stay;
+                    break;
+                }
+            }
             step = GoOnFromStep4(p, d);
+            // ShowAdjustHint with nothing to fit: the layout already has a
+            // standard length, and Go On once more goes on.
             if (step != NextStep::ShowAdjustHint) break;
-            // The layout already has a standard length: Go On once more.
-            if (p.layoutNeedsAdjust == 0) continue;
-            if (o.adjustPulley == 0) {
-                // Go On again refuses with the program's own reason.
-                err << kName
-                    << "the layout must be fitted to the chosen belt length: use --adjust-pulley K "
-                       "--axis x|y\n";
-                continue;
-            }
-            if (adjusted) break;
-            adjusted = true;
-            if (IsOmegaDrive(p)) {
-                // A left click anywhere changes the stroke; the other button does nothing.
-                OnLayoutMouseUp(p, d, o.axis == kAxisY);
-            } else if (!AdjustPulley(p, d, o.adjustPulley, o.axis)) {
-                break;
-            }
         }
     }
     run.done = step == NextStep::ShowStep5;
@@ -268,96 +268,109 @@ int Calculate(DriveProject& p, BatchDialogs& d, const CalcOptions& o, CalcRun& r
 
 }  // namespace
 
-int OpenAndCalculate(const CalcOptions& o, DriveProject& p, BatchDialogs& d, CalcRun& run, std::ostream& err) {
+int OpenAndCalculate(const Invocation& call, const CalcOptions& o, DriveProject& p, BatchDialogs& d,
+                     CalcRun& run) {
     InitUnitTables(p);
     const std::string error = ApplyUnitList(p, o.units);
-    if (!error.empty()) {
-        err << kName << error << "\n";
-        return kExitUsage;
-    }
+    if (!error.empty()) return call.fail(error);
 
     bool partial = false;
-    if (OpenProject(o.file, p, err, partial) != kExitOk) return kExitUsage;
-    if (p.pulleyCount < 2 || p.pulleyCount > 4 || p.beltName.empty() || p.beltPitchCode.empty()) {
-        err << kName << PlainText(o.file)
-            << " has no pulley data yet: it was saved before the belt and the drive were chosen\n";
-        return kExitUsage;
-    }
-    if ((o.path > 0 || o.adjustPulley > 0) && p.pulleyCount == 2) {
-        err << kName << (o.path > 0 ? "--path" : "--adjust-pulley")
-            << " applies to drives of three or four pulleys\n";
-        return kExitUsage;
-    }
-    if (o.adjustPulley > p.pulleyCount) {
-        err << kName << "--adjust-pulley " << o.adjustPulley << ": the drive has " << p.pulleyCount
-            << " pulleys\n";
-        return kExitUsage;
-    }
+    if (OpenProject(call, o.file, p, partial) != kExitOk) return kExitError;
+    if (p.pulleyCount < 2 || p.pulleyCount > 4 || p.beltName.empty() || p.beltPitchCode.empty())
+        return call.fail(PlainText(o.file) +
+                         " has no pulley data yet: it was saved before the belt and the drive were chosen");
+    if ((o.path > 0 || o.adjustPulley > 0) && p.pulleyCount == 2)
+        return call.fail(std::string(o.path > 0 ? "--path" : "--adjust-pulley") +
+                         " applies to drives of three or four pulleys");
+    if (o.adjustPulley > p.pulleyCount)
+        return call.fail("--adjust-pulley " + std::to_string(o.adjustPulley) + ": the drive has " +
+                         std::to_string(p.pulleyCount) + " pulleys");
 
     // The tables the file does not hold, as the screens load them.
     LoadCalculationTables(p);
 
     try {
-        return Calculate(p, d, o, run, err);
+        return Calculate(call, p, d, o, run);
     } catch (const MissingAnswer& e) {
-        err << kName << e.what();
-        if (!e.option.empty()) err << ": answer it with " << e.option;
-        err << "\n";
-        return kExitUsage;
+        std::string message = e.what();
+        if (!e.option.empty()) message += ": answer it with " + e.option;
+        return call.fail(message);
     }
 }
 
-void ExplainStop(const DriveProject& p, const CalcRun& run, std::ostream& err) {
-    err << kName << "the calculation stopped on " << run.screen;
+void ExplainStop(const Invocation& call, const DriveProject& p, const CalcRun& run) {
+    std::string why = "the calculation stopped on " + run.screen;
     // The overlap check refuses a pulley still at the origin without a
     // word: on the screen the user sees it there, here nobody does.
     const int unplaced = UnplacedPulley(p);
     if (unplaced > 0)
-        err << ": pulley " << unplaced << " has no position yet (it sits on the driver pulley at 0, 0)\n";
+        why += ": pulley " + std::to_string(unplaced) +
+               " has no position yet (it sits on the driver pulley at 0, 0)";
     else
-        err << " (the message above says why)\n";
+        why += " (the message above says why)";
+    call.fail(why, kExitStopped);
 }
 
 namespace {
 
+// The answer scripts mostly want, at the top of calc --json.
+nlohmann::ordered_json ResultJson(const DriveProject& p, const std::vector<RecordedDialog>& seen) {
+    nlohmann::ordered_json r;
+    r["beltCode"] = p.beltCode;
+    r["beltLength"] = ToJson(p.beltLength);
+    r["beltWidth"] = WidthJson(p.beltName, p.beltWidth);
+    const std::optional<double> safety = NewSafetyFactor(p);
+    r["safetyFactor"] = safety ? ToJson(*safety) : nlohmann::ordered_json();
+    std::vector<ProposalWarning> warnings;
+    for (const RecordedDialog& m : seen)
+        if (m.kind == RecordedDialog::Kind::Message && m.buttons == MsgButtons::Ok)
+            warnings.push_back(LabelWarning(m.text));
+    r["warnings"] = WarningsJson(warnings);
+    return r;
+}
+
 int runCalc(const Invocation& call) {
     CalcOptions o;
-    const std::string error = ParseCalcOptions(call.args, o);
-    if (!error.empty()) {
-        call.err << kName << error << "\n";
-        return kExitUsage;
-    }
+    std::string error = ParseCalcOptions(call.args, call.command, o);
+    // The project file or the report: standard output holds one of them.
+    if (error.empty() && !o.save.empty() && o.json && IsStandardOutput(o.save))
+        error = "--save to standard output leaves no room for --json";
+    if (!error.empty()) return call.fail(error);
 
     DriveProject p;
     BatchDialogs d(o.answers, call.err);
     CalcRun run;
-    const int status = OpenAndCalculate(o, p, d, run, call.err);
+    const int status = OpenAndCalculate(call, o, p, d, run);
     if (status != kExitOk) return status;
 
-    if (!o.save.empty()) {
-        const SaveResult saved = ProjectFile::save(p, o.save, run.screen);
-        if (!saved.ok) {
-            call.err << kName << PlainText(saved.message) << "\n";
-            return kExitUsage;
-        }
+    // Only a finished calculation is saved: a stopped one would put a
+    // design half way in place of the file, perhaps the very file it came
+    // from.
+    const bool saveToOutput = !o.save.empty() && IsStandardOutput(o.save);
+    if (!o.save.empty() && run.done) {
+        if (WriteOutput(call, o.save, ProjectFile::write(p, run.screen)) != kExitOk) return kExitError;
     }
 
     const std::vector<ReportLine> report = run.done ? BuildResultsReport(p) : std::vector<ReportLine>{};
     if (o.json) {
         nlohmann::ordered_json out;
+        out["schema"] = kJsonSchema;
         out["outcome"] = run.done ? "done" : "stopped";
+        out["result"] = run.done ? ResultJson(p, d.seen()) : nlohmann::ordered_json();
         out["activeScreen"] = run.screen;
         nlohmann::ordered_json project = ProjectToJson(p);
         for (auto& [key, value] : project.items()) out[key] = std::move(value);
         out["messages"] = MessagesJson(d.seen());
         out["report"] = ReportJson(report);
-        call.out << out.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-    } else if (run.done) {
+        call.out << Dump(out) << "\n";
+    } else if (run.done && !saveToOutput) {
         WriteReport(call.out, p, report);
     }
     if (!run.done) {
-        ExplainStop(p, run, call.err);
-        return kExitFailure;
+        if (!o.save.empty())
+            call.err << call.prefix() << "nothing saved: --save keeps only a finished calculation\n";
+        ExplainStop(call, p, run);
+        return kExitStopped;
     }
     return kExitOk;
 }
@@ -373,17 +386,22 @@ const Registration kCalc{{
     "move of one pulley that fits the layout to that length. Every message the\n"
     "program shows is printed on stderr with its title; the questions are\n"
     "answered by the options below. The results report is printed as text, or\n"
-    "with --json as one JSON object: every project variable under its own name\n"
-    "in internal units (arrays indexed from 0), \"messages\" and \"report\".\n\n"
+    "with --json as one JSON object: \"result\" (belt code, length, width,\n"
+    "safety factor and warnings), the project's variables, \"pulleys\",\n"
+    "\"messages\" and \"report\".\n\n"
     "Options:\n" +
         std::string(kCalcAnswerOptionsHelp) +
-        "  --json                     the project, the messages and the report as JSON\n"
-        "  --save OUT.dat             save the project as the calculation left it\n" +
+        "  --json                     the result, the project, the messages and the\n"
+        "                             report as JSON\n"
+        "  --save OUT.dat             save the project once the calculation is done\n"
+        "                             (nothing is saved when it stops); \"-\": to\n"
+        "                             standard output, in place of the report\n" +
         UnitListHelp() +
         "\nExit status: 0 done, 1 the calculation stopped (the message says why),\n"
-        "2 unreadable project file or wrong options (a question no option answers\n"
-        "included).\n",
+        "2 error: a wrong option, a question no option answers, an unreadable\n"
+        "project file or a project that cannot be saved.\n",
     runCalc,
+    true,
 }};
 
 }  // namespace

@@ -29,8 +29,8 @@ struct CalcOptions {
 };
 
 // Reads calc's options and, with their values, the command's own value
-// options. Returns "" or the error.
-std::string ParseCalcOptions(const std::vector<std::string>& argv, CalcOptions& o,
+// options; command names the command in the messages. Returns "" or the error.
+std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::string& command, CalcOptions& o,
                              const std::vector<std::string>& ownOptions = {});
 
 // Where the calculation ended and how.
@@ -40,13 +40,15 @@ struct CalcRun {
 };
 
 // Sets the units, opens the project, checks that it can be calculated, loads
-// the catalogue tables of its belt and runs the calculation; every message
-// goes to err. Returns kExitOk (run.done tells whether the results were
-// reached) or the exit status of a refusal.
-int OpenAndCalculate(const CalcOptions& o, DriveProject& p, BatchDialogs& d, CalcRun& run, std::ostream& err);
+// the catalogue tables of its belt and runs the calculation; the program's
+// messages go to the dialogs, a refusal through call.fail. Returns kExitOk
+// (run.done tells whether the results were reached) or kExitError.
+int OpenAndCalculate(const Invocation& call, const CalcOptions& o, DriveProject& p, BatchDialogs& d,
+                     CalcRun& run);
 
-// Why a calculation that did not reach the results stopped.
-void ExplainStop(const DriveProject& p, const CalcRun& run, std::ostream& err);
+// Why a calculation that did not reach the results stopped (through
+// call.fail with kExitStopped).
+void ExplainStop(const Invocation& call, const DriveProject& p, const CalcRun& run);
 
 // The answer options' help text (the lines under "Options:").
 extern const char* const kCalcAnswerOptionsHelp;

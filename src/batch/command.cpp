@@ -1,8 +1,14 @@
 #include "batch/command.h"
 
-#include <algorithm>
-#include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <ostream>
+#include <system_error>
+
+#include "project/filereplace.h"
 #include "units/units.h"
 
 namespace belt::batch {
@@ -69,26 +75,33 @@ std::string ParseArgs(const std::vector<std::string>& args, const std::vector<st
     auto listed = [](const std::vector<std::string>& list, const std::string& name) {
         return std::find(list.begin(), list.end(), name) != list.end();
     };
+    bool options = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+        if (options && a == "--") {
+            options = false;
+            continue;
+        }
+        if (!options || a.size() < 2 || a.front() != '-') {
             parsed.positional.push_back(a);
             continue;
         }
+        if (a[1] != '-') return "unknown option " + PlainText(a);
         const std::size_t eq = a.find('=');
         const std::string name = a.substr(0, eq);
         if (listed(valueOptions, name)) {
             if (eq != std::string::npos) {
                 parsed.values[name] = a.substr(eq + 1);
-            } else if (i + 1 < args.size()) {
+            } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
                 parsed.values[name] = args[++i];
             } else {
                 return "option " + name + " needs a value";
             }
-        } else if (listed(flagOptions, name) && eq == std::string::npos) {
+        } else if (listed(flagOptions, name)) {
+            if (eq != std::string::npos) return "option " + name + " takes no value";
             parsed.flags.push_back(name);
         } else {
-            return "unknown option " + a;
+            return "unknown option " + PlainText(name);
         }
     }
     return "";
@@ -146,32 +159,59 @@ std::string UnitListHelp() {
     return text;
 }
 
-int OpenProject(const std::string& path, DriveProject& p, std::ostream& err, bool& partial) {
-    const OpenResult r = ProjectFile::open(path, p);
+int OpenProject(const Invocation& call, const std::string& path, DriveProject& p, bool& partial) {
     partial = false;
+    if (path == "-") return call.fail("a project is read from a file, not from standard input (\"-\")");
+    const OpenResult r = ProjectFile::open(path, p);
     if (r.ok) return kExitOk;
-    if (r.line == 0) {
-        err << "beltcalc-batch: cannot read the project file " << r.message << "\n";
-        return kExitBadFile;
-    }
-    err << "beltcalc-batch: " << PlainText(path) << " is damaged or incomplete: " << r.message << "\n";
+    if (r.line == 0) return call.fail("cannot read the project file " + PlainText(r.message));
     partial = true;
-    return kExitBadFile;
+    return call.fail(PlainText(path) + " is damaged or incomplete: " + PlainText(r.message));
 }
 
-int OpenDrive(const std::string& path, DriveProject& p, std::ostream& err, std::string_view prefix) {
+int OpenDrive(const Invocation& call, const std::string& path, DriveProject& p) {
     InitUnitTables(p);
     bool partial = false;
-    if (OpenProject(path, p, err, partial) != kExitOk) return kExitBadFile;
-    if (p.pulleyCount < 2 || p.pulleyCount > 4) {
-        err << prefix << PlainText(path)
-            << " has no drive yet: it was saved before the number of pulleys was chosen\n";
-        return kExitBadFile;
-    }
+    if (OpenProject(call, path, p, partial) != kExitOk) return kExitError;
+    if (p.pulleyCount < 2 || p.pulleyCount > 4)
+        return call.fail(PlainText(path) +
+                         " has no drive yet: it was saved before the number of pulleys was chosen");
     return kExitOk;
 }
 
+bool IsStandardOutput(const std::string& path) {
+    if (path == "-") return true;
+    // /dev/stdout, /dev/fd/1, the terminal itself or the file the shell
+    // sent the output to: replacing it would leave the standard output
+    // writing into a file that is gone.
+    struct stat target {};
+    struct stat out {};
+    return ::stat(path.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
+           target.st_dev == out.st_dev && target.st_ino == out.st_ino;
+}
+
+int WriteOutput(const Invocation& call, const std::string& path, std::string_view bytes) {
+    if (IsStandardOutput(path)) {
+        errno = 0;
+        call.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        call.out.flush();
+        if (!call.out)
+            return call.fail("standard output: " + std::generic_category().message(errno ? errno : EIO));
+        return kExitOk;
+    }
+    const std::string failed = ReplaceFile(path, bytes);
+    if (!failed.empty()) return call.fail(PlainText(failed));
+    return kExitOk;
+}
+
+int Invocation::fail(const std::string& message, int status) const {
+    err << prefix() << message << "\n";
+    if (failure_.empty()) failure_ = message;
+    return status;
+}
+
 std::string PlainText(std::string_view text, std::string_view indent) {
+    constexpr char kHex[] = "0123456789abcdef";
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -180,12 +220,16 @@ std::string PlainText(std::string_view text, std::string_view indent) {
             out += '\n';
             out += indent;
         } else if (c < 0x20 || c == 0x7F) {
-            out += '?';
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
         } else if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
                    static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
             // C1 controls (U+0080..U+009F) can steer a terminal as well.
-            out += '?';
-            ++i;
+            const auto c1 = static_cast<unsigned char>(text[++i]);
+            out += "\\u00";
+            out += kHex[c1 >> 4];
+            out += kHex[c1 & 0xF];
         } else {
             out += static_cast<char>(c);
         }

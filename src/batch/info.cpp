@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "batch/command.h"
+#include "batch/projectjson.h"
 #include "units/units.h"
 
 namespace belt::batch {
@@ -123,11 +124,10 @@ void writeSummary(std::ostream& out, const DriveProject& p) {
 
 int runInfo(const Invocation& call) {
     ParsedArgs args;
-    std::string error = ParseArgs(call.args, {"--units"}, {}, args);
-    if (error.empty() && args.positional.size() != 1) {
-        error =
-            args.positional.empty() ? "which project file? (info FILE.dat)" : "one project file at a time";
-    }
+    std::string error = ParseArgs(call.args, {"--units"}, {"--json"}, args);
+    if (error.empty() && args.positional.empty()) error = "which project file? (info FILE.dat)";
+    if (error.empty() && args.positional.size() > 1)
+        error = "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
     DriveProject p;
     InitUnitTables(p);
     if (error.empty()) {
@@ -135,16 +135,23 @@ int runInfo(const Invocation& call) {
         error =
             ApplyUnitList(p, units == args.values.end() ? kDefaultUnits : std::string_view(units->second));
     }
-    if (!error.empty()) {
-        call.err << "beltcalc-batch info: " << error << "\n";
-        return kExitUsage;
-    }
+    if (!error.empty()) return call.fail(error);
 
     const std::string& path = args.positional.front();
     bool partial = false;
-    const int status = OpenProject(path, p, call.err, partial);
-    if (status != kExitOk && !partial) return status;
+    const int status = OpenProject(call, path, p, partial);
+    if (status != kExitOk && (!partial || call.json)) return status;
 
+    if (call.json) {
+        nlohmann::ordered_json out;
+        out["schema"] = kJsonSchema;
+        out["outcome"] = "done";
+        out["file"] = path;
+        nlohmann::ordered_json project = ProjectToJson(p);
+        for (auto& [key, value] : project.items()) out[key] = std::move(value);
+        call.out << Dump(out) << "\n";
+        return status;
+    }
     call.out << "Project file " << PlainText(path);
     if (partial) call.out << " (damaged: showing the values read before the damage)";
     call.out << "\n\n";
@@ -154,16 +161,19 @@ int runInfo(const Invocation& call) {
 
 const Registration kInfo{{
     "info",
-    "info FILE.dat [--units LIST]",
+    "info FILE.dat [--units LIST] [--json]",
     "summary of a project file: belt, drive, pulleys, results",
     "Prints the belt, the drive configuration, the application data, the\n"
     "pulleys (diameter, speed, teeth, ratio, position) and the results (belt\n"
     "length, width and code, service factor, power rating) of a project file.\n"
     "A damaged file is reported with the line and what was expected there; the\n"
-    "values read before the damage are shown and the exit status is 2.\n\n"
-    "Options:\n" +
+    "values read before the damage are shown and the exit status is 2. With\n"
+    "--json the project's variables as calc --json gives them, and \"file\".\n\n"
+    "Options:\n"
+    "  --json         the project as JSON (SI units: --units does not apply)\n" +
         UnitListHelp(),
     runInfo,
+    true,
 }};
 
 }  // namespace

@@ -1,7 +1,15 @@
 // beltcalc-batch: the belt drive calculator without a display. The first
 // argument names the command; the command table (command.h) does the rest.
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <iostream>
+#include <nlohmann/json.hpp>
+#include <streambuf>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "batch/command.h"
@@ -11,7 +19,8 @@ namespace {
 
 void usage(std::ostream& os) {
     os << "Usage: beltcalc-batch COMMAND [ARGUMENTS]\n"
-          "       beltcalc-batch COMMAND --help\n\n"
+          "       beltcalc-batch COMMAND --help\n"
+          "       beltcalc-batch --version\n\n"
           "Commands:\n";
     for (const auto& c : belt::batch::Commands()) {
         std::string line = "  " + c.synopsis;
@@ -21,8 +30,22 @@ void usage(std::ostream& os) {
             line += "\n" + std::string(40, ' ');
         os << line << c.summary << "\n";
     }
-    os << "\nExit status: 0 done, 1 the calculation stopped (the message says why),\n"
-          "2 unreadable or damaged project file, or wrong command line.\n";
+    os << "\n"
+          "Arguments: \"--\" ends the options. An output option (--pdf, --svg, --dxf,\n"
+          "--save) given \"-\" writes to standard output. An output is written only\n"
+          "when it is complete, and only a file is replaced: a device, a pipe or a\n"
+          "folder of that name is refused.\n\n"
+          "JSON (--json): one object with \"schema\": 1 and \"outcome\" (\"done\",\n"
+          "\"stopped\" or \"error\"); every value in SI units (m, kg, s, N, W, N m,\n"
+          "m/s, m/s^2, rad, rad/s); a width as {\"value\", \"unit\", \"metres\"}, in ribs\n"
+          "for a multi-rib belt; the pulleys as a list, driver first. A run that\n"
+          "fails prints {\"schema\":1,\"outcome\":\"error\",\"message\":...}.\n\n"
+          "Exit status:\n"
+          "  0  done: every result written\n"
+          "  1  no result: the calculation stopped, the layout has no belt path or no\n"
+          "     drive carries the duty (the message says why)\n"
+          "  2  error: a wrong command line, a question no option answers, a project\n"
+          "     file missing or damaged, or an output that cannot be written\n";
 }
 
 // Where the bundled example is, so that an installed copy can be tried at once.
@@ -32,37 +55,124 @@ void example(std::ostream& os) {
     if (std::filesystem::exists(demo, ec)) os << "\nAn example project to try them on:\n  " << demo.string() << "\n";
 }
 
+// The options before "--" hold the word.
+bool Given(const std::vector<std::string>& args, std::string_view word) {
+    for (const std::string& a : args) {
+        if (a == "--") return false;
+        if (a == word) return true;
+    }
+    return false;
+}
+
+// Standard output that remembers why a write failed: a full disk or a
+// closed pipe must end the run with its reason, never pass as success.
+class StandardOutput : public std::streambuf {
+public:
+    StandardOutput() { setp(buffer_, buffer_ + sizeof buffer_); }
+    ~StandardOutput() override { sync(); }
+
+    // 0 while everything written has arrived, else the first error.
+    int error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!drain()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return drain() ? 0 : -1; }
+
+private:
+    bool drain() {
+        const char* next = pbase();
+        while (error_ == 0 && next < pptr()) {
+            const ssize_t n = ::write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
+            if (n > 0)
+                next += n;
+            else if (n < 0 && errno != EINTR)
+                error_ = errno;
+            else if (n == 0)
+                error_ = EIO;
+        }
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return error_ == 0;
+    }
+
+    char buffer_[1 << 16];
+    int error_ = 0;
+};
+
+// Everything written to standard output has arrived; otherwise the reason
+// goes to standard error.
+bool Written(std::ostream& out, const StandardOutput& buffer) {
+    out.flush();
+    return buffer.error() == 0 && out.good();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace belt::batch;
+    // A file size limit then fails the write (and is reported) instead of
+    // ending the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    StandardOutput buffer;
+    std::ostream out(&buffer);
+    auto finish = [&](int status) {
+        if (Written(out, buffer)) return status;
+        std::cerr << "beltcalc-batch: standard output: " << std::generic_category().message(buffer.error())
+                  << "\n";
+        return kExitError;
+    };
+
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         usage(std::cerr);
-        return kExitUsage;
+        return kExitError;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        usage(std::cout);
-        example(std::cout);
-        return kExitOk;
+        usage(out);
+        example(out);
+        return finish(kExitOk);
+    }
+    if (args[0] == "--version") {
+        out << "beltcalc-batch " << BELT_VERSION << "\n";
+        return finish(kExitOk);
     }
     const Command* command = FindCommand(args[0]);
     if (!command) {
-        std::cerr << "beltcalc-batch: unknown command \"" << args[0] << "\"\n\n";
+        std::cerr << "beltcalc-batch: unknown command \"" << PlainText(args[0]) << "\"\n\n";
         usage(std::cerr);
-        return kExitUsage;
+        return kExitError;
     }
     args.erase(args.begin());
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::cout << "Usage: beltcalc-batch " << command->synopsis << "\n\n" << command->help;
-            return kExitOk;
-        }
+    if (Given(args, "--help") || Given(args, "-h")) {
+        out << "Usage: beltcalc-batch " << command->synopsis << "\n\n" << command->help;
+        return finish(kExitOk);
     }
+
+    const Invocation call{command->name, args, out, std::cerr, command->json && Given(args, "--json")};
+    int status = kExitError;
     try {
-        return command->run(Invocation{args, std::cout, std::cerr});
+        status = command->run(call);
     } catch (const std::exception& e) {
-        std::cerr << "beltcalc-batch " << command->name << ": " << e.what() << "\n";
-        return kExitFailure;
+        status = call.fail(e.what());
     }
+    if (status == kExitError && call.json && !call.failure().empty()) {
+        nlohmann::ordered_json error;
+        error["schema"] = kJsonSchema;
+        error["outcome"] = "error";
+        error["message"] = call.failure();
+        out << error.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    }
+    if (!Written(out, buffer)) {
+        // Said once: an output written to "-" may have told already.
+        if (call.failure().find("standard output: ") != 0)
+            call.fail("standard output: " + std::generic_category().message(buffer.error()));
+        return kExitError;
+    }
+    return status;
 }

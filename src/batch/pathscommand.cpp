@@ -18,7 +18,6 @@ namespace belt::batch {
 
 namespace {
 
-constexpr const char* kName = "beltcalc-batch paths: ";
 constexpr const char* kNotPossible = "This configuration is not possible !!! Change pulleys layout!";
 
 struct BeltPath {
@@ -79,11 +78,14 @@ nlohmann::ordered_json Json(const DriveProject& p, const std::vector<BeltPath>& 
         j["tangents"] = tangents;
         j["beltLength"] = path.measured() ? ToJson(path.length) : nlohmann::ordered_json(nullptr);
         nlohmann::ordered_json arcs = nlohmann::ordered_json::array();
-        for (double a : path.arcs) arcs.push_back(ToJson(a));
-        j["pulleyArcOfContact"] = arcs;
+        for (int k = 1; k <= p.pulleyCount; ++k)
+            arcs.push_back(ToJson(path.arcs[static_cast<std::size_t>(k)]));
+        j["arcsOfContact"] = arcs;
         list.push_back(std::move(j));
     }
     nlohmann::ordered_json out;
+    out["schema"] = kJsonSchema;
+    out["outcome"] = paths.empty() ? "stopped" : "done";
     out["paths"] = list;
     return out;
 }
@@ -91,25 +93,20 @@ nlohmann::ordered_json Json(const DriveProject& p, const std::vector<BeltPath>& 
 int runPaths(const Invocation& call) {
     ParsedArgs args;
     std::string error = ParseArgs(call.args, {}, {"--json"}, args);
-    if (error.empty() && args.positional.size() != 1)
-        error =
-            args.positional.empty() ? "which project file? (paths FILE.dat)" : "one project file at a time";
-    if (!error.empty()) {
-        call.err << kName << error << "\n";
-        return kExitUsage;
-    }
+    if (error.empty() && args.positional.empty()) error = "which project file? (paths FILE.dat)";
+    if (error.empty() && args.positional.size() > 1)
+        error = "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
+    if (!error.empty()) return call.fail(error);
     DriveProject p;
-    const int opened = OpenDrive(args.positional.front(), p, call.err, kName);
+    const int opened = OpenDrive(call, args.positional.front(), p);
     if (opened != kExitOk) return opened;
 
     std::vector<BeltPath> paths = FeasiblePaths(p);
     if (std::none_of(paths.begin(), paths.end(), [](const BeltPath& b) { return b.measured(); }))
         paths.clear();
     const int current = p.beltPathTable[0][1];
-    if (args.has("--json")) {
-        call.out
-            << Json(p, paths, current).dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-            << "\n";
+    if (call.json) {
+        call.out << Dump(Json(p, paths, current)) << "\n";
     } else if (!paths.empty()) {
         WriteText(call.out, p, paths, current);
     }
@@ -117,7 +114,7 @@ int runPaths(const Invocation& call) {
         // What DRAW would say about this layout.
         BatchDialogs d({}, call.err);
         d.message(kNotPossible, "I can't proceed", MsgIcon::Warning);
-        return kExitFailure;
+        return kExitStopped;
     }
     return kExitOk;
 }
@@ -132,16 +129,17 @@ const Registration kPaths{{
     "to pulley 2, the last span back to pulley 1; 1 and 2 outer, 3 and 4 inner\n"
     "tangents), its belt length and the arcs of contact on the pulleys. The\n"
     "path the project was saved on is marked. Lengths in mm and arcs in degrees\n"
-    "as text; with --json in m and rad:\n"
-    "  {\"paths\":[{\"path\":1,\"current\":false,\"tangents\":[..],\"beltLength\":..,\n"
-    "              \"pulleyArcOfContact\":[..]}]}\n"
-    "where tangents has one entry per span and pulleyArcOfContact is indexed\n"
-    "by pulley number from 0, as in the project.\n\n"
+    "as text; with --json:\n"
+    "  {\"schema\":1,\"outcome\":\"done\",\"paths\":[{\"path\":1,\"current\":false,\n"
+    "   \"tangents\":[..],\"beltLength\":..,\"arcsOfContact\":[..]}]}\n"
+    "where tangents has one entry per span and arcsOfContact one per pulley,\n"
+    "driver first.\n\n"
     "Options:\n"
     "  --json    the list as JSON\n\n"
     "Exit status: 0 done, 1 the layout has no feasible belt path (the message\n"
-    "says so), 2 unreadable project file or wrong options.\n",
+    "says so), 2 error: an unreadable project file or a wrong option.\n",
     runPaths,
+    true,
 }};
 
 }  // namespace

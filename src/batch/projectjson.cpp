@@ -5,18 +5,33 @@
 #include <string>
 
 #include "catalogue/beltids.h"
+#include "catalogue/ribgrooves.h"
+#include "engine/pulleydata.h"
+#include "engine/report.h"
 
 namespace belt::batch {
 
 using nlohmann::ordered_json;
 
+namespace {
+
+// Where ProjectToJson counts the numbers it met that are not finite.
+thread_local int* tNonFinite = nullptr;
+
+ordered_json NotFinite() {
+    if (tNonFinite) ++*tNonFinite;
+    return nullptr;
+}
+
+}  // namespace
+
 ordered_json ToJson(double v) {
-    if (!std::isfinite(v)) return nullptr;
+    if (!std::isfinite(v)) return NotFinite();
     return v;
 }
 
 ordered_json ToJson(float v) {
-    if (!std::isfinite(v)) return nullptr;
+    if (!std::isfinite(v)) return NotFinite();
     // The shortest text that reads back as this Single, read as a Double:
     // a service factor of 1.6 stays 1.6.
     char text[32];
@@ -26,76 +41,140 @@ ordered_json ToJson(float v) {
     return d;
 }
 
-namespace {
-
-// The overloads below would hide these from the array template.
-using batch::ToJson;
-
-ordered_json ToJson(int v) {
-    return v;
-}
-ordered_json ToJson(bool v) {
-    return v;
-}
-ordered_json ToJson(const std::string& v) {
-    return v;
-}
-
-template <typename T, std::size_t N>
-ordered_json ToJson(const std::array<T, N>& a) {
-    ordered_json out = ordered_json::array();
-    for (const T& v : a) out.push_back(ToJson(v));
+std::string JsonText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += '\n';
+        } else {
+            out += text[i];
+        }
+    }
     return out;
 }
 
-ordered_json ScreenToJson(const ScreenState& s) {
+ordered_json WidthJson(std::string_view beltName, double width) {
     ordered_json j;
-#define BELT_FIELD(name) j[#name] = ToJson(s.name)
-    BELT_FIELD(beltTypeTab);
-    BELT_FIELD(optionDriver);
-    BELT_FIELD(optionInput);
-    BELT_FIELD(tabellaBackColor);
-    BELT_FIELD(tabellaForeColor);
-    BELT_FIELD(proprietaListIndex);
-    BELT_FIELD(checkIdler);
-    BELT_FIELD(remarks);
-    BELT_FIELD(idlerDiameterTyped);
-    BELT_FIELD(layoutDrawn);
-#undef BELT_FIELD
+    const bool ribs = FindRibGroove(beltName) != nullptr;
+    j["value"] = ToJson(width);
+    j["unit"] = ribs ? "ribs" : "m";
+    j["metres"] = ToJson(BeltWidthMetres(beltName, width));
+    return j;
+}
+
+ordered_json PulleyJson(const PulleyFacts& f) {
+    ordered_json j;
+    j["number"] = f.number;
+    j["role"] = f.role;
+    j["teeth"] = f.teeth ? ordered_json(*f.teeth) : ordered_json();
+    j["diameter"] = ToJson(f.diameter);
+    j["speed"] = ToJson(f.speed);
+    j["ratio"] = ToJson(f.ratio);
+    j["arcOfContact"] = ToJson(f.arcOfContact);
+    return j;
+}
+
+ordered_json WarningsJson(const std::vector<ProposalWarning>& warnings) {
+    ordered_json out = ordered_json::array();
+    for (const ProposalWarning& w : warnings) out.push_back({{"label", w.label}, {"text", JsonText(w.text)}});
+    return out;
+}
+
+std::string Dump(const ordered_json& j) {
+    return j.dump(1, ' ', false, ordered_json::error_handler_t::replace);
+}
+
+namespace {
+
+// A length, or null where the program holds a marker instead of one.
+ordered_json Metres(double v, double none) {
+    return v == none ? ordered_json() : ToJson(v);
+}
+
+ordered_json PulleysJson(const DriveProject& p) {
+    ordered_json out = ordered_json::array();
+    const int count = p.pulleyCount >= 1 && p.pulleyCount <= 4 ? p.pulleyCount : 0;
+    const bool toothed = IsToothedBelt(p);
+    for (int k = 1; k <= count; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const bool idler = p.pulleyIsIdler[i] != 0;
+        PulleyFacts f;
+        f.number = k;
+        f.role = k == 1 ? "driver" : idler ? "idler" : "driven";
+        if (toothed && p.pulleyTeeth[i] > 0) f.teeth = p.pulleyTeeth[i];
+        f.diameter = p.pulleyDiameter[i];
+        f.speed = p.pulleySpeed[i];
+        f.ratio = p.pulleyRatio[i];
+        f.arcOfContact = p.pulleyArcOfContact[i];
+        ordered_json j = PulleyJson(f);
+        j["outsideDiameter"] = ToJson(p.pulleyOutsideDiameter[i]);
+        j["flangeDiameter"] = ToJson(p.pulleyFlangeDiameter[i]);
+        j["maxBore"] = Metres(p.pulleyMaxBore[i], -1);
+        j["crownHeight"] = ToJson(p.pulleyCrownHeight[i]);
+        j["beltSide"] = p.pulleyBeltSide[i] != 0 ? "inner" : "back";
+        j["position"] = {{"x", ToJson(p.pulleyPosition[0][i])}, {"y", ToJson(p.pulleyPosition[1][i])}};
+        out.push_back(std::move(j));
+    }
+    return out;
+}
+
+// The belt path of a layout of three or four pulleys: its number among the
+// feasible paths (as paths numbers them) and its tangent choice per span.
+ordered_json BeltPathJson(const DriveProject& p) {
+    const auto& table = p.beltPathTable;
+    if (p.pulleyCount < 3 || p.pulleyCount > 4 || table[0][0] <= 0) return nullptr;
+    const int current = table[0][1];
+    ordered_json j;
+    j["path"] = current;
+    j["paths"] = table[0][0];
+    ordered_json tangents = ordered_json::array();
+    if (current >= 1 && current <= table[0][0] && current < static_cast<int>(table.size()))
+        for (int k = 1; k <= p.pulleyCount; ++k)
+            tangents.push_back(table[static_cast<std::size_t>(current)][static_cast<std::size_t>(k)]);
+    j["tangents"] = tangents;
     return j;
 }
 
 }  // namespace
 
-ordered_json ProjectToJson(const DriveProject& p) {
+ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
+    struct Counting {
+        explicit Counting(int* counter) { tNonFinite = counter; }
+        ~Counting() { tNonFinite = nullptr; }
+    } counting(nonFinite);
     ordered_json j;
 #define BELT_FIELD(name) j[#name] = ToJson(p.name)
-    // A. Belt selection
-    BELT_FIELD(beltFamily);
-    BELT_FIELD(beltType);
-    BELT_FIELD(beltPitchCode);
-    BELT_FIELD(beltName);
-    BELT_FIELD(beltSuffixAvailable);
-    BELT_FIELD(beltSideSuffix);
-    BELT_FIELD(beltCode);
-    BELT_FIELD(beltCodeDetail);
-    BELT_FIELD(beltPitch);
-    BELT_FIELD(toothDimensions);
-    BELT_FIELD(profileButtonIndex);
-    BELT_FIELD(profileDrawingCode);
-    BELT_FIELD(beltKindCode);
-    BELT_FIELD(flatBeltIndex);
-    BELT_FIELD(flatBeltInfoColumn);
-    // B. Drive configuration and control
-    BELT_FIELD(pulleyCount);
-    BELT_FIELD(twoPulleyMode);
-    BELT_FIELD(linearDriveType);
-    BELT_FIELD(pitchRangeFirst);
-    BELT_FIELD(pitchRangeLast);
-    BELT_FIELD(calcState);
-    BELT_FIELD(layoutNeedsAdjust);
-    // C. Application data
-    BELT_FIELD(slopeAngle);
+    // Belt selection.
+    j["beltFamily"] = p.beltFamily;
+    j["beltType"] = p.beltType;
+    j["beltPitchCode"] = p.beltPitchCode;
+    j["beltName"] = p.beltName;
+    j["beltSuffixAvailable"] = p.beltSuffixAvailable;
+    j["beltSideSuffix"] = p.beltSideSuffix;
+    j["beltCode"] = p.beltCode;
+    j["beltCodeDetail"] = p.beltCodeDetail;
+    // Rib sections and flat types carry a pitch of 1 mm only so that their
+    // lengths read as mm: they have none.
+    j["beltPitch"] = IsToothedBelt(p) ? ToJson(p.beltPitch) : ordered_json();
+    j["toothDimensions"] = ordered_json::array();
+    for (float v : p.toothDimensions) j["toothDimensions"].push_back(ToJson(v));
+    j["profileButtonIndex"] = p.profileButtonIndex;
+    j["profileDrawingCode"] = p.profileDrawingCode;
+    j["beltKindCode"] = p.beltKindCode;
+    j["flatBeltIndex"] = p.flatBeltIndex;
+    j["flatBeltInfoColumn"] = p.flatBeltInfoColumn;
+    // Drive configuration and control.
+    j["pulleyCount"] = p.pulleyCount;
+    j["twoPulleyMode"] = p.twoPulleyMode;
+    j["linearDriveType"] = p.linearDriveType;
+    j["pitchRangeFirst"] = p.pitchRangeFirst;
+    j["pitchRangeLast"] = p.pitchRangeLast;
+    j["calcState"] = p.calcState;
+    j["layoutNeedsAdjust"] = p.layoutNeedsAdjust;
+    // Application data; the program holds the slope in degrees.
+    j["slopeAngle"] = ToJson(p.slopeAngle * kPi / 180);
     BELT_FIELD(carriageMass);
     BELT_FIELD(stroke);
     BELT_FIELD(torque);
@@ -108,68 +187,31 @@ ordered_json ProjectToJson(const DriveProject& p) {
     BELT_FIELD(serviceFactor);
     BELT_FIELD(loadFactorSecond);
     BELT_FIELD(loadFactor);
-    // D. Results and belt data
+    // Results.
     BELT_FIELD(maxEffectivePull);
     BELT_FIELD(centreDistance);
     BELT_FIELD(beltLength);
-    BELT_FIELD(lastStandardLength);
-    BELT_FIELD(beltWidth);
-    BELT_FIELD(beltWidthCalculated);
+    j["lastStandardLength"] = Metres(p.lastStandardLength, kNoStandardLength);
+    j["beltWidth"] = WidthJson(p.beltName, p.beltWidth);
+    j["beltWidthCalculated"] = WidthJson(p.beltName, p.beltWidthCalculated);
     BELT_FIELD(maxTractionLoad1);
     BELT_FIELD(maxTractionLoad2);
     BELT_FIELD(maxTractionLoad3);
     BELT_FIELD(maxBeltWidth);
     BELT_FIELD(maxBeltLength);
     BELT_FIELD(minBeltLength);
-    BELT_FIELD(powerRatingWithWidth);
+    j["powerRating"] = ToJson(p.powerRatingWithWidth);
+    const std::optional<double> safety = NewSafetyFactor(p);
+    j["safetyFactor"] = safety ? ToJson(*safety) : ordered_json();
     BELT_FIELD(minIdlerDiameterInside);
     BELT_FIELD(minIdlerDiameterOutside);
     // A multi-rib pulley has no face width.
-    if (p.beltFamily == kQuindel)
-        j["pulleyFaceWidth"] = nullptr;
-    else
-        BELT_FIELD(pulleyFaceWidth);
-    BELT_FIELD(teethInMesh);
-    // E. Pulleys
-    BELT_FIELD(pulleyDiameter);
-    BELT_FIELD(pulleySpeed);
-    BELT_FIELD(pulleyTeeth);
-    BELT_FIELD(pulleyRatio);
-    BELT_FIELD(pulleyIsIdler);
-    BELT_FIELD(pulleyArcOfContact);
-    BELT_FIELD(pulleyBeltSide);
-    BELT_FIELD(pulleyOutsideDiameter);
-    BELT_FIELD(pulleyFlangeDiameter);
-    BELT_FIELD(pulleyMaxBore);
-    BELT_FIELD(pulleyCrownHeight);
-    BELT_FIELD(pulleyPosition);
-    // F. Layout geometry
-    BELT_FIELD(beltPathTable);
-    BELT_FIELD(tangentPoint);
-    // G. Catalogue and working tables
-    BELT_FIELD(pulleyTable);
-    BELT_FIELD(loadFactorC3Table);
-    BELT_FIELD(flatBeltTable);
-    BELT_FIELD(standardWidths);
-    BELT_FIELD(widthTableA);
-    BELT_FIELD(admissiblePullOpen);
-    BELT_FIELD(admissiblePullJoined);
-    BELT_FIELD(breakingLoad);
-    BELT_FIELD(standardLengths);
-    BELT_FIELD(ribFlatRatingTable);
-    BELT_FIELD(toothLoadCoefficients);
-    BELT_FIELD(feasibilityTable);
-    BELT_FIELD(idlerTable);
-    BELT_FIELD(guideLine);
-    BELT_FIELD(guideWidths);
-    // H. Units of measure
-    BELT_FIELD(unitFactor);
-    BELT_FIELD(unitLabel);
-    // I. Demonstration
-    BELT_FIELD(demoRunning);
-    BELT_FIELD(demoStep);
+    j["pulleyFaceWidth"] = p.beltFamily == kQuindel ? ordered_json() : ToJson(p.pulleyFaceWidth);
+    j["teethInMesh"] = IsToothedBelt(p) ? ordered_json(p.teethInMesh) : ordered_json();
 #undef BELT_FIELD
-    j["screen"] = ScreenToJson(p.screen);
+    j["pulleys"] = PulleysJson(p);
+    j["beltPath"] = BeltPathJson(p);
+    j["remarks"] = JsonText(p.screen.remarks);
     return j;
 }
 

@@ -1,20 +1,59 @@
-// The drive project as JSON: every variable under its own name, in internal
-// units, arrays indexed from 0 with the bounds the program gives them.
+// The words every command's JSON shares: the drive project under the
+// program's own variable names, in SI units (m, kg, s, N, W, N m, rad,
+// rad/s), the pulleys as a list of objects (driver first), a width with its
+// unit, texts with "\n" line breaks. calc, info and propose write the same
+// thing under the same name, in the same unit.
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "engine/proposals.h"
 #include "project/driveproject.h"
 
 namespace belt::batch {
 
-// All members of DriveProject, the screen state as the object "screen".
-// Single values are written with the digits they hold as Singles (1.6, not
-// 1.600000023841858); numbers that are not finite become null.
-nlohmann::ordered_json ProjectToJson(const DriveProject& p);
+// The design: belt, drive, application data, results, "pulleys",
+// "beltPath" and "remarks" (described in the manual page). The catalogue's
+// working tables, the unit tables and the screens' control values are left
+// out. Numbers that are not finite become null, as do values that do not
+// apply (the teeth of a flat belt pulley); `nonFinite`, when given, counts
+// the former.
+nlohmann::ordered_json ProjectToJson(const DriveProject& p, int* nonFinite = nullptr);
 
-// The same conversions, for other tables a command writes.
+// A number; null when it is not finite. A Single is written with the
+// digits it holds (1.6, not 1.600000023841858).
 nlohmann::ordered_json ToJson(double v);
 nlohmann::ordered_json ToJson(float v);
+
+// A text of the program for JSON: its line breaks (CR, CR LF) as "\n".
+std::string JsonText(std::string_view text);
+
+// A belt width: {"value": 0.032, "unit": "m", "metres": 0.032}, or for a
+// multi-rib belt {"value": 12, "unit": "ribs", "metres": 0.0192} (ribs x
+// rib pitch).
+nlohmann::ordered_json WidthJson(std::string_view beltName, double width);
+
+// What calc and propose both say of a pulley.
+struct PulleyFacts {
+    int number = 0;            // 1 = driver
+    std::string role;          // "driver", "driven", "idler"
+    std::optional<int> teeth;  // timing belts
+    double diameter = 0;       // pitch diameter, m
+    double speed = 0;          // rad/s
+    double ratio = 0;          // driver speed / this pulley's speed
+    double arcOfContact = 0;   // rad
+};
+nlohmann::ordered_json PulleyJson(const PulleyFacts& f);
+
+// [{"label": "noise", "text": "Belt speed greater than ..."}]
+nlohmann::ordered_json WarningsJson(const std::vector<ProposalWarning>& warnings);
+
+// The object as the commands print it: one member a line, bytes that are
+// not UTF-8 replaced.
+std::string Dump(const nlohmann::ordered_json& j);
 
 }  // namespace belt::batch

@@ -17,17 +17,19 @@ namespace belt::batch {
 
 namespace {
 
-constexpr const char* kName = "beltcalc-batch propose: ";
-
 // Columns of the operation time table of step 1 (Tabella 1..5) by the
 // option's word.
 constexpr std::array<std::string_view, 5> kHours = {"8-10", "10-16", "16-24", "intermittent", "seasonal"};
+
+// The longest table --top asks for by number; "all" shows every row.
+constexpr int kMostRows = 100000;
 
 struct ProposeOptions {
     ProposalDuty duty;
     std::vector<std::string> families;
     int top = 10;
     bool json = false;
+    ProposalRanking ranking = kDefaultProposalRanking;
 };
 
 // A duty number in the option's unit, or the error text.
@@ -118,12 +120,14 @@ std::string Factors(const ParsedArgs& args, DriveProject& p, DutyFactors& f) {
 std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProject& p, ProposeOptions& o) {
     ParsedArgs args;
     std::string error = ParseArgs(argv,
-                                  {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance", "--centre",
-                                   "--service-factor", "--driver", "--machine", "--hours", "--families",
-                                   "--max-width", "--max-diameter", "--top"},
+                                  {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance",
+                                   "--centre", "--service-factor", "--driver", "--machine", "--hours",
+                                   "--families", "--max-width", "--max-diameter", "--top", "--rank"},
                                   {"--json"}, args);
     if (!error.empty()) return error;
-    if (!args.positional.empty()) return "unexpected argument \"" + PlainText(args.positional.front()) + "\"";
+    if (!args.positional.empty())
+        return "unexpected argument \"" + PlainText(args.positional.front()) +
+               "\": the duty is given by options";
     o.json = args.has("--json");
     for (const char* required : {"--power", "--rpm", "--centre"})
         if (args.values.count(required) == 0) return std::string("the duty needs ") + required;
@@ -194,10 +198,16 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
     }
 
     if (const auto it = args.values.find("--top"); it != args.values.end()) {
-        const std::optional<double> n = ParseDutyNumber(it->second);
-        if (!n || *n < 1 || *n > 100000 || *n != std::floor(*n))
-            return "--top takes a whole number from 1, not \"" + PlainText(it->second) + "\"";
+        const std::optional<double> n = it->second == "all" ? kMostRows : ParseDutyNumber(it->second);
+        if (!n || *n < 1 || *n > kMostRows || *n != std::floor(*n))
+            return "--top takes a whole number from 1 to " + std::to_string(kMostRows) + ", or all, not \"" +
+                   PlainText(it->second) + "\"";
         o.top = static_cast<int>(*n);
+    }
+    if (const auto it = args.values.find("--rank"); it != args.values.end()) {
+        const std::optional<ProposalRanking> ranking = ProposalRankingFromName(it->second);
+        if (!ranking) return "--rank takes compact or margin, not \"" + PlainText(it->second) + "\"";
+        o.ranking = *ranking;
     }
 
     if (const std::optional<DutyProblem> problem = CheckProposalDuty(duty))
@@ -263,18 +273,18 @@ void WriteTable(std::ostream& out, const DriveProject& p, const ProposeOptions& 
         << " rpm, speed ratio " << Fixed(d.ratio, 2) << " (within " << Fixed(d.ratioTolerance * 100, 1)
         << " %), centre distance " << Shown(p, kLength, d.centreMin, 0) << ".." << Shown(p, kLength, d.centreMax, 0)
         << " mm\n";
-    out << "Ranked: " << kProposalRanking << "\n\n";
+    out << "Ranked: " << ProposalRankingText(result.ranking) << "\n\n";
     if (result.proposals.empty()) {
         out << NoProposalText(result) << "\n";
         WriteDropped(out, result);
         return;
     }
     const std::vector<std::pair<const char*, std::size_t>> columns = {
-        {"#", 3},      {"belt", 15},  {"length", 6}, {"width", 8},  {"belt code", 17}, {"driver", 6},
-        {"driven", 6}, {"ratio", 5},  {"error", 5},  {"centre", 7}, {"speed", 5},     {"mesh", 4},
-        {"rating", 7}, {"safety", 6}};
-    const std::vector<const char*> units = {"", "", "[mm]", "[mm]", "", "", "", "", "[%]", "[mm]", "[m/s]", "",
-                                            "[kW]", ""};
+        {"#", 3},      {"belt", 15},  {"length", 6}, {"width", 8},  {"belt code", 17},
+        {"driver", 6}, {"driven", 6}, {"ratio", 5},  {"error", 5},  {"centre", 7},
+        {"speed", 5},  {"mesh", 4},   {"rating", 7}, {"safety", 6}, {"margin", 6}};
+    const std::vector<const char*> units = {"",    "",     "[mm]",  "[mm]", "",     "", "", "",
+                                            "[%]", "[mm]", "[m/s]", "",     "[kW]", "", ""};
     std::string head;
     std::string unitLine;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -300,7 +310,8 @@ void WriteTable(std::ostream& out, const DriveProject& p, const ProposeOptions& 
                                                 Shown(p, kVelocity, r.beltSpeed, 2),
                                                 r.toothed ? std::to_string(r.teethInMesh) : "-",
                                                 Shown(p, kPower, r.powerRating, 2),
-                                                Fixed(r.safetyFactor, 2)};
+                                                Fixed(r.safetyFactor, 2),
+                                                Fixed(r.margin, 2)};
         std::string line;
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const bool left = i == 1 || i == 4;
@@ -330,13 +341,22 @@ nlohmann::ordered_json RowJson(const DriveProposal& r, int rank) {
     j["beltType"] = r.beltType;
     j["beltPitchCode"] = r.beltPitchCode;
     j["beltName"] = r.beltName;
-    j["beltLength"] = ToJson(r.beltLength);
-    j["beltWidth"] = ToJson(r.beltWidth);
-    j["widthUnit"] = r.beltFamily == kQuindel ? "ribs" : "m";
     j["beltCode"] = r.beltCode;
-    j["pulleyTeeth"] = r.toothed ? nlohmann::ordered_json::array({r.teeth[0], r.teeth[1]}) : nlohmann::ordered_json();
-    j["pulleyDiameter"] = nlohmann::ordered_json::array({ToJson(r.diameter[0]), ToJson(r.diameter[1])});
-    j["speedRatio"] = ToJson(r.speedRatio);
+    j["beltLength"] = ToJson(r.beltLength);
+    j["beltWidth"] = WidthJson(r.beltName, r.beltWidth);
+    nlohmann::ordered_json pulleys = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < 2; ++i) {
+        PulleyFacts f;
+        f.number = static_cast<int>(i) + 1;
+        f.role = i == 0 ? "driver" : "driven";
+        if (r.toothed) f.teeth = r.teeth[i];
+        f.diameter = r.diameter[i];
+        f.speed = r.speed[i];
+        f.ratio = r.pulleyRatio[i];
+        f.arcOfContact = r.arcOfContact[i];
+        pulleys.push_back(PulleyJson(f));
+    }
+    j["pulleys"] = pulleys;
     j["ratioError"] = ToJson(r.ratioError);
     j["typedCentreDistance"] = ToJson(r.typedCentreDistance);
     j["centreDistance"] = ToJson(r.centreDistance);
@@ -345,6 +365,7 @@ nlohmann::ordered_json RowJson(const DriveProposal& r, int rank) {
     j["serviceFactor"] = ToJson(r.serviceFactor);
     j["powerRating"] = ToJson(r.powerRating);
     j["safetyFactor"] = ToJson(r.safetyFactor);
+    j["margin"] = ToJson(r.margin);
     nlohmann::ordered_json answers;
     answers["length"] =
         r.lengthAnswer == LengthAnswer::Standard ? nlohmann::ordered_json("standard") : nlohmann::ordered_json();
@@ -353,15 +374,15 @@ nlohmann::ordered_json RowJson(const DriveProposal& r, int rank) {
                                                            : nlohmann::ordered_json();
     answers["width"] = "proposed";
     j["answers"] = answers;
-    nlohmann::ordered_json warnings = nlohmann::ordered_json::array();
-    for (const ProposalWarning& w : r.warnings) warnings.push_back({{"label", w.label}, {"text", w.text}});
-    j["warnings"] = warnings;
+    j["warnings"] = WarningsJson(r.warnings);
     return j;
 }
 
 void WriteJson(std::ostream& out, const ProposeOptions& o, const ProposalResult& result) {
     const ProposalDuty& d = o.duty;
     nlohmann::ordered_json j;
+    j["schema"] = kJsonSchema;
+    j["outcome"] = result.proposals.empty() ? "stopped" : "done";
     nlohmann::ordered_json duty;
     duty["power"] = ToJson(d.power);
     duty["driverSpeed"] = ToJson(d.driverSpeed);
@@ -376,7 +397,8 @@ void WriteJson(std::ostream& out, const ProposeOptions& o, const ProposalResult&
     duty["maxDiameter"] = Nullable(d.maxDiameter);
     duty["families"] = o.families;
     j["duty"] = duty;
-    j["ranking"] = kProposalRanking;
+    j["ranking"] = {{"rule", ProposalRankingName(result.ranking)},
+                    {"text", ProposalRankingText(result.ranking)}};
     j["candidates"] = result.candidates;
     j["proposed"] = result.proposals.size();
     j["message"] = result.proposals.empty() ? NoProposalText(result) : "";
@@ -390,7 +412,7 @@ void WriteJson(std::ostream& out, const ProposeOptions& o, const ProposalResult&
     nlohmann::ordered_json dropped = nlohmann::ordered_json::array();
     for (const DroppedCandidates& c : result.dropped) dropped.push_back({{"reason", c.reason}, {"count", c.count}});
     j["dropped"] = dropped;
-    out << j.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    out << Dump(j) << "\n";
 }
 
 int runPropose(const Invocation& call) {
@@ -401,20 +423,14 @@ int runPropose(const Invocation& call) {
     LoadStep1Tables(p);
     ProposeOptions o;
     const std::string error = ParseProposeOptions(call.args, p, o);
-    if (!error.empty()) {
-        call.err << kName << error << "\n";
-        return kExitUsage;
-    }
+    if (!error.empty()) return call.fail(error);
     const std::vector<ProposalBelt> belts = ProposalBeltsOfFamilies(o.families);
-    const ProposalResult result = ProposeDrives(p, o.duty, belts);
+    const ProposalResult result = ProposeDrives(p, o.duty, belts, o.ranking);
     if (o.json)
         WriteJson(call.out, o, result);
     else
         WriteTable(call.out, p, o, result);
-    if (result.proposals.empty()) {
-        call.err << kName << NoProposalText(result) << "\n";
-        return kExitFailure;
-    }
+    if (result.proposals.empty()) return call.fail(NoProposalText(result), kExitStopped);
     return kExitOk;
 }
 
@@ -427,9 +443,12 @@ const Registration kPropose{{
     "for multi-rib and flat belts) with the driven pulley nearest to the ratio,\n"
     "the centre distance in the middle of the range, the standard length that\n"
     "keeps it in the range and the proposed width. Candidates whose design stops\n"
-    "are counted with the reason. The table is ranked: " +
-        std::string(kProposalRanking) +
-        ".\n\n"
+    "are counted with the reason. The table is ranked by --rank: compact (the\n"
+    "default), " +
+        std::string(ProposalRankingText(ProposalRanking::Compact)) + "; or margin, " +
+        std::string(ProposalRankingText(ProposalRanking::Margin)) +
+        ". The safety factor is the report's: the belt's power rating over the\n"
+        "power; the margin is the safety factor over the service factor.\n\n"
         "The duty:\n"
         "  --power KW                 power of the driver\n"
         "  --rpm RPM                  speed of the driver pulley\n"
@@ -452,12 +471,14 @@ const Registration kPropose{{
         "                             SELKIRA, whose belts are made for linear drives)\n"
         "  --max-width MM             widest belt allowed (multi-rib belts: not limited)\n"
         "  --max-diameter MM          largest pulley pitch diameter allowed\n"
-        "  --top N                    rows shown (default 10)\n"
+        "  --rank compact|margin      the ranking rule (default compact)\n"
+        "  --top N|all                rows shown: 1 to 100000, or all (default 10)\n"
         "  --json                     the duty, the rows and the dropped candidates as\n"
-        "                             JSON, in m, W and rad/s\n"
+        "                             JSON\n"
         "\nExit status: 0 drives proposed, 1 no drive carries the duty (the output\n"
-        "says why), 2 wrong options or duty values.\n",
+        "says why), 2 error: a wrong option or duty value.\n",
     runPropose,
+    true,
 }};
 
 }  // namespace

@@ -755,7 +755,7 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
     } else {
         shown = Format(p.beltWidth / factor, "###0.00");
         prompt = "Enter the belt width " + unit;
-        title = "CONVEYOR ENDLESS FLAT BELT";
+        title = kUnratedWidthTitle;
     }
     const std::optional<double> answer = AskBeltWidth(p, d, prompt, title, shown, quindel ? 1.0 : factor);
     if (!answer) {

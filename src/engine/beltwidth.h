@@ -40,6 +40,10 @@ double ArcOfContactFactor(double arcDegrees);
 // Text the results screen's width list shows when nothing is being typed.
 inline constexpr std::string_view kChangeWidthCaption = "Change the belt width";
 
+// Title of the width box of a flat belt type without a power rating: its
+// width is asked for, with nothing proposed.
+inline constexpr std::string_view kUnratedWidthTitle = "CONVEYOR ENDLESS FLAT BELT";
+
 // Items of the results screen's width list: the standard widths in the
 // current length unit ("25.00 [mm]") for timing belts, 1 to 10 ribs for
 // QUINDEL, none for FENDARO.

@@ -8,9 +8,12 @@
 
 #include "catalogue/beltids.h"
 #include "catalogue/pulleytabledata.h"
+#include "catalogue/ribgrooves.h"
+#include "engine/beltwidth.h"
 #include "engine/designsequence.h"
 #include "engine/pitchguide.h"
 #include "engine/pulleydata.h"
+#include "engine/report.h"
 #include "units/units.h"
 
 namespace belt {
@@ -20,7 +23,6 @@ namespace {
 constexpr std::string_view kStandardQuestion = "Do you want to choose a standard belt ?";
 constexpr std::string_view kShorterQuestion = "Do you want to choose the shorter belt ?";
 constexpr std::string_view kChangeQuestion = "Do I change to this value ?";
-constexpr std::string_view kConveyorTitle = "CONVEYOR ENDLESS FLAT BELT";
 
 constexpr std::string_view kNoLengthInRange = "no standard length keeps the centre distance in the range";
 constexpr std::string_view kTooWide = "the belt is wider than the widest allowed";
@@ -95,7 +97,7 @@ public:
     std::string inputBox(const std::string& /*prompt*/, const std::string& title,
                          const std::string& defaultText) override {
         // A conveyor belt's width is asked without sizing: nothing to propose.
-        if (title == kConveyorTitle) {
+        if (title == kUnratedWidthTitle) {
             unrated = true;
             return {};
         }
@@ -279,27 +281,27 @@ DriveProposal Capture(const DriveProject& p, const ProposalDuty& duty, const Ans
     r.toothed = IsToothedBelt(p);
     r.teeth = {p.pulleyTeeth[1], p.pulleyTeeth[2]};
     r.diameter = {p.pulleyDiameter[1], p.pulleyDiameter[2]};
+    r.speed = {p.pulleySpeed[1], p.pulleySpeed[2]};
+    r.pulleyRatio = {p.pulleyRatio[1], p.pulleyRatio[2]};
+    r.arcOfContact = {p.pulleyArcOfContact[1], p.pulleyArcOfContact[2]};
     r.speedRatio = p.pulleyRatio[2];
     r.ratioError = (r.speedRatio - duty.ratio) / duty.ratio;
     r.typedCentreDistance = centre;
     r.centreDistance = p.centreDistance;
     r.beltLength = p.beltLength;
     r.beltWidth = p.beltWidth;
+    r.beltWidthMetres = BeltWidthMetres(p.beltName, p.beltWidth);
     r.beltCode = p.beltCode;
     r.beltSpeed = p.beltSpeed;
     r.teethInMesh = r.toothed ? p.teethInMesh : 0;
     r.serviceFactor = p.serviceFactor;
     r.powerRating = p.powerRatingWithWidth;
+    r.safetyFactor = NewSafetyFactor(p).value_or(0);
     const double designPower = static_cast<double>(p.serviceFactor) * p.power;
-    r.safetyFactor = designPower > 0 ? p.powerRatingWithWidth / designPower : 0;
+    r.margin = designPower > 0 ? p.powerRatingWithWidth / designPower : 0;
     r.lengthAnswer = a.length;
     r.pickAnswer = a.picked;
-    for (const std::string& text : a.told) {
-        ProposalWarning w{FirstLine(text), text};
-        for (const TextLabel& l : kWarningLabels)
-            if (text.starts_with(l.text)) w.label = l.label;
-        r.warnings.push_back(std::move(w));
-    }
+    for (const std::string& text : a.told) r.warnings.push_back(LabelWarning(text));
     return r;
 }
 
@@ -307,14 +309,45 @@ bool InRange(double c, const ProposalDuty& duty) {
     return c >= duty.centreMin - 1e-9 && c <= duty.centreMax + 1e-9;
 }
 
-// Ranking key: warnings, then the lowest safety factor that carries the
-// duty (to the two decimals shown), then width (a multi-rib belt, counted
-// in ribs, after a belt of the same safety), then the pulleys.
-auto RankKey(const DriveProposal& r) {
-    const bool carries = r.safetyFactor >= 1;
-    const double safety = std::round(r.safetyFactor * 100);
-    return std::make_tuple(!r.warnings.empty(), !carries, carries ? safety : -safety,
-                           r.beltFamily == kQuindel, r.beltWidth, r.diameter[0] + r.diameter[1]);
+// Ranking keys. The least over-designed: warnings, then the lowest margin
+// that carries the duty (to the two decimals shown), then the narrower belt,
+// then the pulleys.
+auto MarginKey(const DriveProposal& r) {
+    const bool carries = r.margin >= 1;
+    const double margin = std::round(r.margin * 100);
+    return std::make_tuple(!r.warnings.empty(), !carries, carries ? margin : -margin, r.beltWidthMetres,
+                           r.diameter[0] + r.diameter[1]);
+}
+
+// The most compact: warnings, then whether the drive carries the duty (a
+// proposed width always does; a narrow belt that does not must not head
+// the table for being narrow), then the belt's area, then the pulleys, then
+// the higher safety factor.
+auto CompactKey(const DriveProposal& r) {
+    return std::make_tuple(!r.warnings.empty(), r.margin < 1, r.beltWidthMetres * r.beltLength,
+                           r.diameter[0] + r.diameter[1], -r.safetyFactor);
+}
+
+struct RankingRule {
+    ProposalRanking ranking;
+    std::string_view name;
+    std::string_view text;
+};
+constexpr RankingRule kRankingRules[] = {
+    {ProposalRanking::Compact, "compact",
+     "drives without warnings first, then those that carry the duty, then the smallest belt (width x length; "
+     "a multi-rib belt's width is its ribs x rib pitch), then the smaller pulleys, then the higher safety "
+     "factor"},
+    {ProposalRanking::Margin, "margin",
+     "drives without warnings first, then the lowest margin (safety factor over service factor) of at least "
+     "1, "
+     "then the narrower belt, then the smaller pulleys"},
+};
+
+const RankingRule& RuleOf(ProposalRanking ranking) {
+    for (const RankingRule& r : kRankingRules)
+        if (r.ranking == ranking) return r;
+    return kRankingRules[0];
 }
 
 }  // namespace
@@ -404,7 +437,7 @@ std::vector<std::string> DefaultProposalFamilies() {
 }
 
 ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
-                             std::span<const ProposalBelt> belts) {
+                             std::span<const ProposalBelt> belts, ProposalRanking ranking) {
     ProposalResult result;
     std::map<std::string, int> dropped;
     const double centre = (duty.centreMin + duty.centreMax) / 2;
@@ -469,12 +502,49 @@ ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
         }
     }
 
-    std::stable_sort(result.proposals.begin(), result.proposals.end(),
-                     [](const DriveProposal& a, const DriveProposal& b) { return RankKey(a) < RankKey(b); });
+    result.ranking = ranking;
+    RankProposals(result.proposals, ranking);
     for (const auto& [reason, count] : dropped) result.dropped.push_back({reason, count});
     std::stable_sort(result.dropped.begin(), result.dropped.end(),
                      [](const DroppedCandidates& a, const DroppedCandidates& b) { return a.count > b.count; });
     return result;
+}
+
+std::string_view ProposalRankingName(ProposalRanking ranking) {
+    return RuleOf(ranking).name;
+}
+
+std::string_view ProposalRankingText(ProposalRanking ranking) {
+    return RuleOf(ranking).text;
+}
+
+std::optional<ProposalRanking> ProposalRankingFromName(std::string_view name) {
+    for (const RankingRule& r : kRankingRules)
+        if (r.name == name) return r.ranking;
+    return std::nullopt;
+}
+
+void RankProposals(std::vector<DriveProposal>& proposals, ProposalRanking ranking) {
+    if (ranking == ProposalRanking::Margin)
+        std::stable_sort(
+            proposals.begin(), proposals.end(),
+            [](const DriveProposal& a, const DriveProposal& b) { return MarginKey(a) < MarginKey(b); });
+    else
+        std::stable_sort(
+            proposals.begin(), proposals.end(),
+            [](const DriveProposal& a, const DriveProposal& b) { return CompactKey(a) < CompactKey(b); });
+}
+
+double BeltWidthMetres(std::string_view beltName, double beltWidth) {
+    if (const RibGroove* groove = FindRibGroove(beltName)) return beltWidth * groove->pitch;
+    return beltWidth;
+}
+
+ProposalWarning LabelWarning(const std::string& text) {
+    ProposalWarning w{FirstLine(text), text};
+    for (const TextLabel& l : kWarningLabels)
+        if (text.starts_with(l.text)) w.label = l.label;
+    return w;
 }
 
 std::string NoProposalText(const ProposalResult& result) {

@@ -94,22 +94,44 @@ struct DriveProposal {
     bool toothed = true;                  // teeth (timing belts) or diameters
     std::array<int, 2> teeth{};           // driver, driven
     std::array<double, 2> diameter{};     // pitch diameters, m
+    std::array<double, 2> speed{};        // rad/s
+    std::array<double, 2> pulleyRatio{};  // driver speed / pulley speed, as pulleyRatio
+    std::array<double, 2> arcOfContact{};  // rad
     double speedRatio = 0;                // reached
     double ratioError = 0;                // relative to the duty's ratio
     double typedCentreDistance = 0;       // m, what step 3 gets
     double centreDistance = 0;            // m, at the standard length
     double beltLength = 0;                // m
     double beltWidth = 0;                 // m; multi-rib belts: ribs
+    double beltWidthMetres = 0;           // m; multi-rib belts: ribs x rib pitch
     std::string beltCode;
     double beltSpeed = 0;                 // m/s
     int teethInMesh = 0;                  // timing belts
     float serviceFactor = 0;
     double powerRating = 0;               // W
-    double safetyFactor = 0;              // rating / (service factor x power)
+    // The report's "New safety factor": rating / power (0 when the power is 0).
+    double safetyFactor = 0;
+    // How far the rating exceeds what the service factor asks for:
+    // rating / (service factor x power), at least 1 for a drive that carries the duty.
+    double margin = 0;
     LengthAnswer lengthAnswer = LengthAnswer::NotAsked;
     PickAnswer pickAnswer = PickAnswer::NotAsked;
     std::vector<ProposalWarning> warnings;
 };
+
+// How the proposals are ranked.
+enum class ProposalRanking {
+    // The most compact drive that carries the duty: drives without warnings
+    // first, then those that carry the duty (margin at least 1), then the
+    // smallest belt (width x length), then the smaller pulleys, then the
+    // higher safety factor.
+    Compact,
+    // The least over-designed drive: drives without warnings first, then the
+    // lowest margin of at least 1, then the narrower belt, then the smaller
+    // pulleys.
+    Margin,
+};
+inline constexpr ProposalRanking kDefaultProposalRanking = ProposalRanking::Compact;
 
 // Why candidates were dropped, with how many.
 struct DroppedCandidates {
@@ -121,19 +143,34 @@ struct ProposalResult {
     std::vector<DriveProposal> proposals;  // ranked, best first
     int candidates = 0;                    // pulley pairs designed or dropped
     std::vector<DroppedCandidates> dropped;  // most frequent first
+    ProposalRanking ranking = kDefaultProposalRanking;  // the rule the rows are ranked by
 };
 
-// The ranking rule, as the table headings state it.
-inline constexpr std::string_view kProposalRanking =
-    "drives without warnings first, then the lowest safety factor of at least 1, "
-    "then the narrower belt, then the smaller pulleys";
+// The rule's word ("compact", "margin") for options and JSON, and its text
+// as the table headings state it.
+std::string_view ProposalRankingName(ProposalRanking ranking);
+std::string_view ProposalRankingText(ProposalRanking ranking);
+std::optional<ProposalRanking> ProposalRankingFromName(std::string_view name);
+
+// Sorts the proposals by the rule, best first; rows the rule does not tell
+// apart keep their order.
+void RankProposals(std::vector<DriveProposal>& proposals, ProposalRanking ranking);
+
+// A belt's width in metres: beltWidth itself, or for a multi-rib belt its
+// ribs x the rib pitch of its section (0 for a section without a groove).
+double BeltWidthMetres(std::string_view beltName, double beltWidth);
 
 // Designs every candidate of `belts` for the duty and ranks those that carry
 // it. `base` is the project the candidates start from: its unit tables, the
 // step 1 tables (flat belt data sheet) and its linear drive settings; its
 // belt and pulley data are replaced. The duty must pass CheckProposalDuty.
 ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
-                             std::span<const ProposalBelt> belts);
+                             std::span<const ProposalBelt> belts,
+                             ProposalRanking ranking = kDefaultProposalRanking);
+
+// The label of a warning a design gave ("noise", "speed", "belt life",
+// "small pulley", "length", "width"), or its first line when it has none.
+ProposalWarning LabelWarning(const std::string& text);
 
 // Short text for an empty result: why no drive is proposed.
 std::string NoProposalText(const ProposalResult& result);

@@ -96,6 +96,13 @@ std::string CapitalisedPulleyLabel(const DriveProject& p, int k) {
     return s;
 }
 
+std::optional<double> NewSafetyFactor(const DriveProject& p) {
+    if (p.beltFamily == kFendaro && p.ribFlatRatingTable[0][0] == kNoRatingData) return std::nullopt;
+    double safety = 0;
+    if (!Quotient(p.powerRatingWithWidth, p.power, safety)) return std::nullopt;
+    return safety;
+}
+
 std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
     Writer w(p);
     const std::string& family = p.beltFamily;
@@ -191,9 +198,8 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
             width = Format(ToDisplay(p, kLength, p.beltWidth), lengthFormat) + " " + unit;
         }
         w.quantity("Power rating with " + width + " belt width", kPower, p.powerRatingWithWidth, "###0.00");
-        double safety = 0;
-        const bool known = Quotient(p.powerRatingWithWidth, p.power, safety);
-        w.item("New safety factor", known ? Format(safety, "###0.0") : "-");
+        const std::optional<double> safety = NewSafetyFactor(p);
+        w.item("New safety factor", safety ? Format(*safety, "###0.0") : "-");
     }
 
     // Teeth in mesh.

@@ -4,6 +4,7 @@
 // position: the screen and the printed page place the columns themselves.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,11 @@ inline constexpr std::string_view kCountryLine = "Power transmission belts  -  I
 // The body of the results page below its heading, from "Belt made in" to
 // the end of the installation data, in the current units.
 std::vector<ReportLine> BuildResultsReport(const DriveProject& p);
+
+// The report's "New safety factor": the power rating of the belt in its
+// width over the power. Nothing when it is not known (no power, or a flat
+// belt type without a rating).
+std::optional<double> NewSafetyFactor(const DriveProject& p);
 
 // A pulley's name as a heading: GetPulleyLabel with its first letter in
 // upper case ("Driver pulley", "Pulley # 3").

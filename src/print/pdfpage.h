@@ -2,6 +2,8 @@
 // as lines (the page is painted straight into the PDF, never via an image).
 #pragma once
 
+#include <QByteArray>
+#include <QDate>
 #include <QRectF>
 #include <QString>
 #include <functional>
@@ -15,5 +17,11 @@ using PagePainter = std::function<void(QPainter& painter, const QRectF& page)>;
 
 // Writes the page to path. Returns "" or what went wrong.
 QString WritePdfPage(const QString& path, const QString& title, const PagePainter& paint);
+
+// The page as the bytes of a PDF file; empty when it could not be painted.
+// A valid `created` is the document's creation date (that day, 00:00 UTC)
+// in place of the moment of writing, so that the same page gives the same
+// bytes every time.
+QByteArray PdfPageBytes(const QString& title, const PagePainter& paint, const QDate& created = {});
 
 }  // namespace belt

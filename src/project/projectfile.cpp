@@ -4,25 +4,18 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <random>
 #include <system_error>
 #include <type_traits>
 #include <variant>
 #include <vector>
 
-#if __has_include(<unistd.h>)
-#include <fcntl.h>
-#include <unistd.h>
-#define BELT_HAVE_FSYNC 1
-#endif
+#include "project/filereplace.h"
 
 namespace belt {
 
@@ -582,49 +575,6 @@ SaveResult saveFailed(const std::string& reason) {
     return SaveResult{false, std::string(kSaveFailedText) + " " + reason};
 }
 
-// The temporary files of a save are the target's name + ".tmp" + digits.
-bool isTemporaryOf(const std::string& name, const std::string& target) {
-    if (name.size() <= target.size() + 4 || name.compare(0, target.size(), target) != 0 ||
-        name.compare(target.size(), 4, ".tmp") != 0)
-        return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(target.size() + 4), name.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A save that was killed leaves its temporary file behind; the next save of
-// the same file clears them. One written to within the last minute may
-// belong to a save still running and is left alone.
-void removeStaleTemporaries(const std::filesystem::path& target) {
-    namespace fs = std::filesystem;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string name = target.filename().string();
-    const auto now = fs::file_time_type::clock::now();
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (!isTemporaryOf(it->path().filename().string(), name)) continue;
-        std::error_code ignored;
-        const auto written = fs::last_write_time(it->path(), ignored);
-        if (!ignored && now - written > std::chrono::minutes(1)) fs::remove(it->path(), ignored);
-    }
-}
-
-// Makes a rename in `folder` durable; returns the error, 0 when done or when
-// the file system has no such thing.
-int syncFolder(const std::filesystem::path& folder) {
-#ifdef BELT_HAVE_FSYNC
-    const std::string name = folder.empty() ? std::string(".") : folder.string();
-    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return 0;
-    int err = 0;
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
-    ::close(fd);
-    return err;
-#else
-    (void)folder;
-    return 0;
-#endif
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -673,70 +623,8 @@ void ProjectFile::copyVariables(const DriveProject& from, DriveProject& to) {
 
 SaveResult ProjectFile::save(const DriveProject& p, const std::string& path,
                              const std::string& activeScreen) {
-    namespace fs = std::filesystem;
-    const std::string content = write(p, activeScreen);
-    fs::path target(path);
-    if (target.filename().empty()) return saveFailed(path + ": not a file name");
-    // Saving over a link replaces the file it points to, not the link.
-    std::error_code linkError;
-    if (fs::is_symlink(target, linkError)) {
-        const fs::path resolved = fs::weakly_canonical(target, linkError);
-        if (!linkError) target = resolved;
-    }
-
-    // The temporary file lives next to the target so that the final rename
-    // stays within one file system and cannot leave a half-written target.
-    std::random_device seed;
-    std::mt19937 gen(seed());
-    std::FILE* f = nullptr;
-    fs::path temp;
-    int openErr = 0;
-    for (int attempt = 0; attempt < 20 && !f; ++attempt) {
-        temp = target;
-        temp += ".tmp" + std::to_string(gen() % 1000000);
-        errno = 0;
-        f = std::fopen(temp.string().c_str(), "wbx");
-        openErr = errno;
-        if (!f && openErr != EEXIST) break;
-    }
-    if (!f) return saveFailed(temp.parent_path().string() + ": " + errnoText(openErr ? openErr : EIO));
-
-    auto abandon = [&](int err) {
-        std::fclose(f);
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return saveFailed(path + ": " + errnoText(err ? err : EIO));
-    };
-    errno = 0;
-    if (std::fwrite(content.data(), 1, content.size(), f) != content.size()) return abandon(errno);
-    errno = 0;
-    if (std::fflush(f) != 0) return abandon(errno);
-#ifdef BELT_HAVE_FSYNC
-    errno = 0;
-    if (::fsync(::fileno(f)) != 0) return abandon(errno);
-#endif
-    errno = 0;
-    if (std::fclose(f) != 0) {
-        const int err = errno;
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return saveFailed(path + ": " + errnoText(err ? err : EIO));
-    }
-    // The saved file keeps the permissions the old one had.
-    std::error_code ec;
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
-    ec.clear();
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return saveFailed(path + ": " + ec.message());
-    }
-    // The rename lives in the folder: without this a power cut could still
-    // bring back the old file, or none.
-    if (const int err = syncFolder(target.parent_path()); err != 0) return saveFailed(path + ": " + errnoText(err));
-    removeStaleTemporaries(target);
+    const std::string failed = ReplaceFile(path, write(p, activeScreen));
+    if (!failed.empty()) return saveFailed(failed);
     return SaveResult{true, {}};
 }
 

@@ -51,14 +51,13 @@ struct OpenResult {
 inline constexpr int kFirstVariableRecord = 28;
 
 struct ProjectFile {
-    // Writes the project to path without ever destroying the previous file:
-    // the records go to a temporary file in the same folder that replaces
-    // the target only once it is complete and on the disk, and the folder is
-    // synced so that the replacement survives a power cut. Temporary files
-    // of the same target left by a save that was killed (older than a
-    // minute) are removed. activeScreen is record 1 (the
-    // form name, "STEP1".."STEP6"); the reader ignores it. The File menu's
-    // rule that an empty project (beltType "") is not saved is the caller's.
+    // Writes the project to path without ever destroying the previous file
+    // (ReplaceFile, project/filereplace.h): only a regular file or a link to
+    // one is replaced, and only once the new one is complete and on the
+    // disk; a device, a named pipe or a folder at path is refused.
+    // activeScreen is record 1 (the form name, "STEP1".."STEP6"); the reader
+    // ignores it. The File menu's rule that an empty project (beltType "")
+    // is not saved is the caller's.
     static SaveResult save(const DriveProject& p, const std::string& path,
                            const std::string& activeScreen = "STEP5");
 

@@ -1,5 +1,6 @@
 #include "screens/proposaldialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -106,6 +107,21 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     form->addWidget(search_, 1, 4);
     form->setColumnStretch(5, 1);
 
+    // The rule the rows are ranked by; the heading above the table states it.
+    ranking_ = new QComboBox(this);
+    ranking_->setObjectName(QStringLiteral("Ranking"));
+    ranking_->addItem(QStringLiteral("Most compact first"), static_cast<int>(ProposalRanking::Compact));
+    ranking_->addItem(QStringLiteral("Least over-designed first"), static_cast<int>(ProposalRanking::Margin));
+    ranking_->setCurrentIndex(ranking_->findData(static_cast<int>(kDefaultProposalRanking)));
+    auto* rankingLabel = new QLabel(QStringLiteral("&Rank:"), this);
+    rankingLabel->setBuddy(ranking_);
+    form->addWidget(rankingLabel, 2, 0);
+    form->addWidget(ranking_, 2, 1, 1, 3);
+    rankingHeading_ = new QLabel(this);
+    rankingHeading_->setObjectName(QStringLiteral("RankingRule"));
+    rankingHeading_->setTextFormat(Qt::PlainText);
+    rankingHeading_->setWordWrap(true);
+
     const QStringList headers = {QStringLiteral("Belt"),
                                  QStringLiteral("Length ") + length,
                                  QStringLiteral("Width ") + length,
@@ -119,6 +135,7 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
                                  QStringLiteral("Teeth in mesh"),
                                  QStringLiteral("Rating ") + Unit(project_, kPower),
                                  QStringLiteral("Safety"),
+                                 QStringLiteral("Margin"),
                                  QStringLiteral("Answers"),
                                  QStringLiteral("Warnings")};
     table_ = new QTableWidget(0, static_cast<int>(headers.size()), this);
@@ -144,12 +161,15 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(form);
+    layout->addWidget(rankingHeading_);
     layout->addWidget(table_, 1);
     layout->addWidget(summary_);
     layout->addWidget(buttons_);
     resize(1240, 640);
 
     connect(search_, &QPushButton::clicked, this, [this] { search(); });
+    connect(ranking_, &QComboBox::currentIndexChanged, this, [this] { rankAgain(); });
+    rankAgain();
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
@@ -219,9 +239,21 @@ bool ProposalDialog::search() {
 
     BusyPointer busy(dialogs_);
     const std::vector<ProposalBelt> belts = ProposalBeltsOfType(project_.beltType);
-    result_ = ProposeDrives(project_, duty, belts);
+    result_ = ProposeDrives(project_, duty, belts, chosenRanking());
     fillTable();
     return true;
+}
+
+ProposalRanking ProposalDialog::chosenRanking() const {
+    return static_cast<ProposalRanking>(ranking_->currentData().toInt());
+}
+
+void ProposalDialog::rankAgain() {
+    result_.ranking = chosenRanking();
+    RankProposals(result_.proposals, result_.ranking);
+    rankingHeading_->setText(QStringLiteral("Ranked: ") + qs(ProposalRankingText(result_.ranking)) +
+                             QLatin1Char('.'));
+    if (!result_.proposals.empty()) fillTable();
 }
 
 void ProposalDialog::fillTable() {
@@ -248,12 +280,13 @@ void ProposalDialog::fillTable() {
                                    r.toothed ? QString::number(r.teethInMesh) : QStringLiteral("-"),
                                    InUnit(p, kPower, r.powerRating, "###0.00"),
                                    qs(Format(r.safetyFactor, "###0.00")),
+                                   qs(Format(r.margin, "###0.00")),
                                    qs(ProposalAnswersText(r)),
                                    WarningsText(r)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            if (c != 0 && c != 3 && c < 13) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (c == 14 && !r.warnings.empty()) {
+            if (c != 0 && c != 3 && c < 14) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 15 && !r.warnings.empty()) {
                 QStringList texts;
                 for (const ProposalWarning& w : r.warnings) texts << style::Lines(w.text);
                 item->setToolTip(texts.join(QStringLiteral("\n\n")));
@@ -268,12 +301,12 @@ void ProposalDialog::fillTable() {
     if (result_.proposals.empty()) {
         text = qs(NoProposalText(result_));
     } else {
-        text = QStringLiteral("Ranked: ") + qs(kProposalRanking) + QStringLiteral(". OK opens step 3 with the row's "
-                                                                                  "pulleys and the centre distance ") +
-               InUnit(p, kLength, result_.proposals.front().typedCentreDistance, "###0.00") + QLatin1Char(' ') +
-               Unit(p, kLength) +
-               QStringLiteral(" typed in; Go On then asks for the belt length and width: the Answers column "
-                              "gives the row's design.");
+        text = QStringLiteral("OK opens step 3 with the row's pulleys and the centre distance ") +
+               InUnit(p, kLength, result_.proposals.front().typedCentreDistance, "###0.00") +
+               QLatin1Char(' ') + Unit(p, kLength) +
+               QStringLiteral(
+                   " typed in; Go On then asks for the belt length and width: the Answers column "
+                   "gives the row's design.");
     }
     text += QStringLiteral("\n%1 candidates, %2 proposed.").arg(result_.candidates).arg(result_.proposals.size());
     if (!result_.dropped.empty()) {

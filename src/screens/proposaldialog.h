@@ -9,6 +9,7 @@
 
 #include "engine/proposals.h"
 
+class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
@@ -42,12 +43,19 @@ public:
     QLineEdit* centreMaxBox() const { return centreMax_; }
     QPushButton* searchButton() const { return search_; }
     QTableWidget* table() const { return table_; }
-    // The ranking rule, the candidates dropped, or why nothing is proposed.
+    // The ranking rule: the choice, and the heading above the table that
+    // states the rule in force.
+    QComboBox* rankingBox() const { return ranking_; }
+    QLabel* rankingHeading() const { return rankingHeading_; }
+    // What OK does, the candidates dropped, or why nothing is proposed.
     QLabel* summary() const { return summary_; }
     QPushButton* okButton() const;
 
 private:
     void fillTable();
+    // The rule chosen in the box; ranks the rows found again by it.
+    ProposalRanking chosenRanking() const;
+    void rankAgain();
     bool refuse(QLineEdit* box, const std::string& text);
 
     const DriveProject& project_;
@@ -59,6 +67,8 @@ private:
     QLineEdit* centreMax_ = nullptr;
     QPushButton* search_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QComboBox* ranking_ = nullptr;
+    QLabel* rankingHeading_ = nullptr;
     QLabel* summary_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // "Propose drives…" on step 2: the dialog's search, its refusals and empty
 // table, and a chosen row walked on through step 3 to the results.
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,11 +76,31 @@ void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
         Type(*d, "2", "300", "500");
         d->searchButton()->click();
         QVERIFY(d->table()->rowCount() > 0);
-        QVERIFY(d->summary()->text().startsWith(QStringLiteral("Ranked: drives without warnings first")));
         QVERIFY(d->okButton()->isEnabled());
+        // The most compact drive first, and the heading says so.
+        const QString compact = QStringLiteral("Ranked: ") +
+                                QString::fromUtf8(ProposalRankingText(ProposalRanking::Compact)) +
+                                QLatin1Char('.');
+        QCOMPARE(d->rankingBox()->currentText(), QStringLiteral("Most compact first"));
+        QCOMPARE(d->rankingHeading()->text(), compact);
+        QVERIFY(d->rankingHeading()->isVisible());
+        const DriveProposal first = *d->selected();
+        QCOMPARE(d->table()->item(0, 3)->text(), QString::fromStdString(first.beltCode));
+        QCOMPARE(first.beltWidthMetres, 0.010);  // 10 mm, no fine pitch belt of 190 mm
+        // The old rule, chosen in the dialog, ranks the rows found again.
+        d->rankingBox()->setCurrentIndex(
+            d->rankingBox()->findText(QStringLiteral("Least over-designed first")));
+        QCOMPARE(d->rankingHeading()->text(),
+                 QStringLiteral("Ranked: ") +
+                     QString::fromUtf8(ProposalRankingText(ProposalRanking::Margin)) + QLatin1Char('.'));
         QCOMPARE(d->table()->item(0, 0)->text(), QStringLiteral("ORVANTO T10"));
         QCOMPARE(d->table()->item(0, 3)->text(), QStringLiteral("12 T10-1390"));
-        QCOMPARE(d->table()->item(0, 13)->text(), QStringLiteral("standard, shorter, proposed width"));
+        QCOMPARE(d->table()->item(0, 12)->text(), QStringLiteral("1.21"));  // safety factor
+        QCOMPARE(d->table()->item(0, 13)->text(), QStringLiteral("1.00"));  // margin
+        QCOMPARE(d->table()->item(0, 14)->text(), QStringLiteral("standard, shorter, proposed width"));
+        // A new search keeps the rule chosen.
+        d->searchButton()->click();
+        QCOMPARE(d->table()->item(0, 3)->text(), QStringLiteral("12 T10-1390"));
         chosen = *d->selected();
         d->okButton()->click();
     });

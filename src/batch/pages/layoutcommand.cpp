@@ -1,7 +1,7 @@
 // beltcalc-batch layout: the drive's layout of a saved project for CAD, as a
 // DXF drawing in millimetres or as an SVG picture.
-#include <fstream>
 #include <ostream>
+#include <sstream>
 
 #include "batch/command.h"
 #include "batch/pages/pagecommand.h"
@@ -14,56 +14,46 @@ namespace belt::batch {
 
 namespace {
 
-constexpr const char* kName = "beltcalc-batch layout: ";
-
 int runLayout(const Invocation& call) {
     ParsedArgs args;
     std::string error = ParseArgs(call.args, {"--dxf", "--svg"}, {}, args);
     if (error.empty() && args.positional.empty())
         error = "which project file? (layout FILE.dat --dxf OUT.dxf)";
-    if (error.empty() && args.positional.size() > 1) error = "one project file at a time";
+    if (error.empty() && args.positional.size() > 1)
+        error = "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
     const auto dxf = args.values.find("--dxf");
     const auto svg = args.values.find("--svg");
     if (error.empty() && dxf == args.values.end() && svg == args.values.end())
         error = "where to? (--dxf OUT.dxf or --svg OUT.svg)";
-    if (!error.empty()) {
-        call.err << kName << error << "\n";
-        return kExitUsage;
-    }
+    if (error.empty() && dxf != args.values.end() && svg != args.values.end() &&
+        IsStandardOutput(dxf->second) && IsStandardOutput(svg->second))
+        error = "--dxf and --svg cannot both go to standard output";
+    if (!error.empty()) return call.fail(error);
 
     DriveProject p;
-    const int opened = OpenDrive(args.positional.front(), p, call.err, kName);
+    const int opened = OpenDrive(call, args.positional.front(), p);
     if (opened != kExitOk) return opened;
     // The tangents as the positions give them; the saved path stays current.
     ComputeBeltPaths(p);
 
     bool belt = true;
     if (dxf != args.values.end()) {
-        std::ofstream out(dxf->second, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            call.err << kName << PlainText(dxf->second) << ": cannot be written\n";
-            return kExitUsage;
-        }
-        belt = WriteLayoutDxf(p, out);
-        out.close();
-        if (!out) {
-            call.err << kName << PlainText(dxf->second) << ": cannot be written\n";
-            return kExitUsage;
-        }
+        std::ostringstream drawing;
+        belt = WriteLayoutDxf(p, drawing);
+        if (WriteOutput(call, dxf->second, drawing.str()) != kExitOk) return kExitError;
     }
     if (svg != args.values.end()) {
-        const PaintingSession session;
-        const QString failed = WriteSvgFile(QString::fromStdString(svg->second), LayoutSvgPicture(p));
-        if (!failed.isEmpty()) {
-            call.err << kName << failed.toStdString() << "\n";
-            return kExitUsage;
+        QByteArray picture;
+        {
+            const PaintingSession session;
+            picture = SvgBytes(LayoutSvgPicture(p));
         }
+        if (picture.isEmpty()) return call.fail(PlainText(svg->second) + ": the SVG could not be painted");
+        const std::string_view bytes(picture.constData(), static_cast<std::size_t>(picture.size()));
+        if (WriteOutput(call, svg->second, bytes) != kExitOk) return kExitError;
         belt = belt && !LayoutBeltLines(p).empty();
     }
-    if (!belt) {
-        call.err << kName << "the layout has no belt path: only the pulleys are drawn\n";
-        return kExitFailure;
-    }
+    if (!belt) return call.fail("the layout has no belt path: only the pulleys are drawn", kExitStopped);
     return kExitOk;
 }
 
@@ -81,9 +71,10 @@ const Registration kLayout{{
     "Options:\n"
     "  --dxf OUT.dxf              the layout as an R12 DXF drawing\n"
     "  --svg OUT.svg              the layout as an SVG picture\n"
+    "  (\"-\" for either: to standard output)\n"
     "\nExit status: 0 done, 1 the layout has no belt path (the pulleys are\n"
-    "written all the same), 2 unreadable project file, wrong options or an\n"
-    "output file that cannot be written.\n",
+    "written all the same), 2 error: an unreadable project file, a wrong option\n"
+    "or an output that cannot be written.\n",
     runLayout,
 }};
 

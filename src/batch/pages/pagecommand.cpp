@@ -1,6 +1,7 @@
 #include "batch/pages/pagecommand.h"
 
 #include <QGuiApplication>
+#include <QHashSeed>
 #include <QString>
 #include <memory>
 #include <ostream>
@@ -17,11 +18,21 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+bool Digits(const std::string& s, std::size_t from, std::size_t count) {
+    for (std::size_t i = from; i < from + count; ++i)
+        if (s[i] < '0' || s[i] > '9') return false;
+    return true;
+}
+
 }  // namespace
 
 PaintingSession::PaintingSession() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
+    // The PDF writer keeps its fonts in hashes: with a seed of its own each
+    // run they would come out in another order, and the same page in other
+    // bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     static int argc = 1;
     static char name[] = "beltcalc-batch";
     static char* argv[] = {name, nullptr};
@@ -30,12 +41,17 @@ PaintingSession::PaintingSession() {
 
 PaintingSession::~PaintingSession() = default;
 
-std::string FooterDate(const std::map<std::string, std::string>& values, QDate& date) {
+std::string PageDate(const std::map<std::string, std::string>& values, QDate& date, QDate& fixed) {
     date = QDate::currentDate();
+    fixed = QDate();
     const auto it = values.find("--date");
     if (it == values.end()) return "";
-    date = QDate::fromString(QString::fromStdString(it->second), Qt::ISODate);
-    if (!date.isValid()) return "--date takes a date as YYYY-MM-DD, not \"" + PlainText(it->second) + "\"";
+    const std::string& text = it->second;
+    if (text.size() == 10 && Digits(text, 0, 4) && text[4] == '-' && Digits(text, 5, 2) && text[7] == '-' &&
+        Digits(text, 8, 2))
+        fixed = QDate::fromString(QString::fromStdString(text), QStringLiteral("yyyy-MM-dd"));
+    if (!fixed.isValid()) return "--date takes a date as YYYY-MM-DD, not \"" + PlainText(text) + "\"";
+    date = fixed;
     return "";
 }
 
@@ -44,18 +60,23 @@ std::string PdfPath(const std::map<std::string, std::string>& values) {
     return it == values.end() ? std::string() : it->second;
 }
 
-int WritePage(const std::string& path, const char* title, const PagePainter& paint, std::ostream& err,
-              const std::string& commandName) {
-    const PaintingSession session;
-    const QString error = WritePdfPage(QString::fromStdString(path), QString::fromUtf8(title), paint);
-    if (error.isEmpty()) return kExitOk;
-    // As calc's --save: an output that cannot be written is the command line's fault.
-    err << "beltcalc-batch " << commandName << ": " << error.toStdString() << "\n";
-    return kExitUsage;
+int WritePage(const Invocation& call, const std::string& path, const char* title, const PagePainter& paint,
+              const QDate& fixed) {
+    QByteArray bytes;
+    {
+        const PaintingSession session;
+        bytes = PdfPageBytes(QString::fromUtf8(title), paint, fixed);
+    }
+    if (bytes.isEmpty()) return call.fail(PlainText(path) + ": the PDF could not be painted");
+    return WriteOutput(call, path,
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 const char* const kPdfOptionsHelp =
-    "  --pdf OUT.pdf              the page as a PDF file (A4 landscape)\n"
-    "  --date YYYY-MM-DD          the date in the footer instead of today's\n";
+    "  --pdf OUT.pdf              the page as a PDF file (A4 landscape); \"-\": to\n"
+    "                             standard output\n"
+    "  --date YYYY-MM-DD          the date in the footer and the PDF's creation date,\n"
+    "                             instead of today: the same command then writes the\n"
+    "                             same bytes\n";
 
 }  // namespace belt::batch

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDate>
-#include <iosfwd>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,6 +13,8 @@
 class QGuiApplication;
 
 namespace belt::batch {
+
+struct Invocation;
 
 // The painting machinery for as long as it lives: a Qt Gui application on
 // the offscreen platform. One at a time.
@@ -28,15 +29,19 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-// "--date YYYY-MM-DD" for the footer, today without it. Returns "" or the error.
-std::string FooterDate(const std::map<std::string, std::string>& values, QDate& date);
+// "--date YYYY-MM-DD" (exactly so) for the footer and the PDF's creation
+// date; without it today's date and the moment of writing, and `date` is
+// set while `fixed` stays invalid. Returns "" or the error.
+std::string PageDate(const std::map<std::string, std::string>& values, QDate& date, QDate& fixed);
 
 // The --pdf file; "" when missing.
 std::string PdfPath(const std::map<std::string, std::string>& values);
 
-// Writes the page; reports a failure on err. Returns the exit status.
-int WritePage(const std::string& path, const char* title, const PagePainter& paint, std::ostream& err,
-              const std::string& commandName);
+// Paints the page and writes it to path ("-": standard output) as
+// WriteOutput writes. A valid `fixed` is the PDF's creation date. Returns
+// the exit status; a failure is reported through call.fail.
+int WritePage(const Invocation& call, const std::string& path, const char* title, const PagePainter& paint,
+              const QDate& fixed);
 
 // Help lines of --pdf and --date.
 extern const char* const kPdfOptionsHelp;

@@ -14,42 +14,43 @@ namespace {
 
 using PaintDesign = void (*)(QPainter&, const QRectF&, const DriveProject&, const QDate&);
 
-int RunDesignPage(const Invocation& call, const std::string& command, const char* title, PaintDesign paint) {
-    const std::string prefix = "beltcalc-batch " + command + ": ";
+int RunDesignPage(const Invocation& call, const char* title, PaintDesign paint) {
     CalcOptions o;
-    std::string error = ParseCalcOptions(call.args, o, {"--pdf", "--date"});
+    std::string error = ParseCalcOptions(call.args, call.command, o, {"--pdf", "--date"});
     QDate date;
-    if (error.empty()) error = FooterDate(o.own, date);
-    if (error.empty() && o.json) error = "--json belongs to calc; " + command + " writes a PDF";
+    QDate fixed;
+    if (error.empty()) error = PageDate(o.own, date, fixed);
+    // calc's own options would be taken and then do nothing.
+    if (error.empty() && o.json) error = "--json belongs to calc; " + call.command + " writes a PDF";
+    if (error.empty() && !o.save.empty()) error = "--save belongs to calc; " + call.command + " writes a PDF";
     if (error.empty() && PdfPath(o.own).empty()) error = "where to? (--pdf OUT.pdf)";
-    if (!error.empty()) {
-        call.err << prefix << error << "\n";
-        return kExitUsage;
-    }
+    if (!error.empty()) return call.fail(error);
 
     DriveProject p;
     BatchDialogs d(o.answers, call.err);
     CalcRun run;
-    const int status = OpenAndCalculate(o, p, d, run, call.err);
+    const int status = OpenAndCalculate(call, o, p, d, run);
     if (status != kExitOk) return status;
     if (!run.done) {
-        ExplainStop(p, run, call.err);
-        return kExitFailure;
+        ExplainStop(call, p, run);
+        return kExitStopped;
     }
     return WritePage(
-        PdfPath(o.own), title, [&](QPainter& painter, const QRectF& page) { paint(painter, page, p, date); },
-        call.err, command);
+        call, PdfPath(o.own), title,
+        [&](QPainter& painter, const QRectF& page) { paint(painter, page, p, date); }, fixed);
 }
 
 std::string DesignPageHelp(const char* what) {
-    return std::string("Runs the design calculation of a saved project as calc does (with the same\n"
-                       "options answering its questions; its messages go to stderr) and writes ") +
+    return std::string(
+               "Runs the design calculation of a saved project as calc does (with the same\n"
+               "options answering its questions; its messages go to stderr) and writes ") +
            what +
            " as one A4 landscape PDF page.\n\n"
            "Options:\n" +
            kPdfOptionsHelp + kCalcAnswerOptionsHelp + UnitListHelp() +
            "\nExit status: 0 done, 1 the calculation stopped (the message says why),\n"
-           "2 unreadable project file, wrong options or a PDF that cannot be written.\n";
+           "2 error: a wrong option, a question no option answers, an unreadable\n"
+           "project file or a PDF that cannot be written.\n";
 }
 
 const Registration kReport{{
@@ -57,9 +58,7 @@ const Registration kReport{{
     "report FILE.dat --pdf OUT.pdf [options]",
     "the printed calculation report as a PDF",
     DesignPageHelp("the printed\ncalculation report (the results of step 5)"),
-    [](const Invocation& call) {
-        return RunDesignPage(call, "report", "Calculation report", PaintCalculationReport);
-    },
+    [](const Invocation& call) { return RunDesignPage(call, "Calculation report", PaintCalculationReport); },
 }};
 
 const Registration kDrawing{{
@@ -67,7 +66,7 @@ const Registration kDrawing{{
     "drawing FILE.dat --pdf OUT.pdf [options]",
     "the printed drawings page as a PDF",
     DesignPageHelp("the printed\ndrawings page (the profile, the pulleys and the layout of step 6)"),
-    [](const Invocation& call) { return RunDesignPage(call, "drawing", "Drawings", PaintDrawingsPage); },
+    [](const Invocation& call) { return RunDesignPage(call, "Drawings", PaintDrawingsPage); },
 }};
 
 }  // namespace

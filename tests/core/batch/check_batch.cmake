@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 #   tool must print nothing there.
 # or, for --json, values of the JSON object on stdout (stderr is not checked):
 #   -DCHECKS=<checks separated by @@>, each one of
-#     path=text        the value at path is exactly text
+#     path=text        the value at path is exactly text ("null" for null)
 #     path:low:high    the value at path is a number in [low, high]
 #   A path names members and array indices separated by "/":
 #   "pulleyPosition/1/2" is Y of pulley 2.
@@ -36,6 +36,12 @@ if(NOT "${CHECKS}" STREQUAL "")
     endif()
     string(REPLACE "/" ";" keys "${path}")
     string(JSON value ERROR_VARIABLE json_error GET "${out}" ${keys})
+    if(NOT json_error)
+      string(JSON type TYPE "${out}" ${keys})
+      if(type STREQUAL "NULL")
+        set(value "null")
+      endif()
+    endif()
     if(json_error)
       string(APPEND failed "${path}: ${json_error}\n")
     elseif(range)

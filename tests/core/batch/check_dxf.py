@@ -52,19 +52,20 @@ def main():
             fail("no layer " + name)
     msp = doc.modelspace()
 
-    n = p["pulleyCount"]
+    n = len(p["pulleys"])
     pulleys = []
-    for k in range(1, n + 1):
-        x = p["pulleyPosition"][0][k] * 1000
-        y = p["pulleyPosition"][1][k] * 1000
-        r = p["pulleyDiameter"][k] * 500
+    for pulley in p["pulleys"]:
+        k = pulley["number"]
+        x = pulley["position"]["x"] * 1000
+        y = pulley["position"]["y"] * 1000
+        r = pulley["diameter"] * 500
         pulleys.append((k, x, y, r))
         found = [c for c in msp.query("CIRCLE[layer=='PITCH']")
                  if math.hypot(c.dxf.center.x - x, c.dxf.center.y - y) < TOL and abs(c.dxf.radius - r) < TOL]
         if len(found) != 1:
             fail("pulley %d: %d pitch circles at (%.6f, %.6f) with radius %.6f" % (k, len(found), x, y, r))
-        d_out = p["pulleyOutsideDiameter"][k] * 1000
-        if p["pulleyIsIdler"][k] == 0 and d_out > 0:
+        d_out = pulley["outsideDiameter"] * 1000
+        if pulley["role"] != "idler" and d_out > 0:
             if not [c for c in msp.query("CIRCLE[layer=='OUTSIDE']") if abs(c.dxf.radius - d_out / 2) < TOL]:
                 fail("pulley %d: no outside circle of %.6f mm" % (k, d_out))
 

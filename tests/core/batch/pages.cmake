@@ -64,11 +64,24 @@ belt_page_test(report_stopped_calculation EXIT 1
   STDERR "This configuration is not possible !!!")
 belt_page_test(report_without_pdf EXIT 2
   ARGS "report|${data}/two-pulley-design.dat" STDERR "where to. .--pdf OUT.pdf.")
-belt_page_test(report_bad_date EXIT 2
-  ARGS "report|${data}/two-pulley-design.dat|--pdf|@PDF@|--date|9.12.26" STDERR "--date takes a date as YYYY-MM-DD")
+foreach(bad 9.12.26 2026-12-9 2026-02-30 2026-12-09T10:00)
+  belt_page_test(report_bad_date_${bad} EXIT 2
+    ARGS "report|${data}/two-pulley-design.dat|--pdf|@PDF@|--date|${bad}"
+    STDERR "report: --date takes a date as YYYY-MM-DD, not .${bad}.")
+endforeach()
+# calc's options that a page would take and then ignore; errors name the
+# command that was run.
+belt_page_test(report_refuses_save EXIT 2
+  ARGS "report|${data}/two-pulley-design.dat|--pdf|@PDF@|--save|${CMAKE_CURRENT_BINARY_DIR}/never.dat"
+  STDERR "beltcalc-batch report: --save belongs to calc. report writes a PDF")
+belt_page_test(drawing_without_file EXIT 2 ARGS "drawing|--pdf|@PDF@" STDERR "beltcalc-batch drawing: which project file. .drawing FILE.dat.")
+belt_page_test(drawing_unanswered_question EXIT 2 ARGS "drawing|${data}/two-pulley-design.dat|--pdf|@PDF@"
+  STDERR "beltcalc-batch drawing: the calculation asks a question")
+belt_page_test(tables_extra_word EXIT 2 ARGS "tables|idler|feasibility|--pdf|@PDF@"
+  STDERR "tables: one table at a time: .feasibility. is one too many")
 belt_page_test(report_unwritable_pdf EXIT 2
   ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--pdf|${CMAKE_CURRENT_BINARY_DIR}/no such folder/r.pdf"
-  STDERR "r.pdf: No such file or directory")
+  STDERR "report: .*/no such folder: No such file or directory")
 
 # The drawings page: the profile table, then the pulley table row by row.
 belt_page_test(drawing_two_pulleys EXIT 0
@@ -100,9 +113,6 @@ belt_page_test(tables_unknown EXIT 2 ARGS "tables|pulleys|--pdf|@PDF@" STDERR "t
 
 # The layout for CAD, read back by ezdxf (an independent reader): circles,
 # tangent belt lines, arcs joining them and the belt length to 1e-6 mm.
-# Debian's python3 first: a python3 of one's own may lack python3-ezdxf.
-find_program(BELT_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
-find_program(BELT_PYTHON3 python3)
 function(belt_dxf_test name project)
   add_test(NAME layout_dxf_${name}
            COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_dxf.py $<TARGET_FILE:beltcalc-batch> ${project}
@@ -123,3 +133,12 @@ belt_batch_test(layout_without_belt_path EXIT 1
   STDERR "the layout has no belt path: only the pulleys are drawn")
 belt_batch_test(layout_svg EXIT 0
   ARGS "layout|${CMAKE_SOURCE_DIR}/assets/examples/demo.dat|--svg|${CMAKE_CURRENT_BINARY_DIR}/demo-layout.svg")
+
+# Every output arrives whole or not at all; nothing is saved after a stopped
+# calculation; the same page twice is the same bytes.
+foreach(section failures stdout stopped bytes)
+  add_test(NAME batch_outputs_${section}
+           COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_outputs.py $<TARGET_FILE:beltcalc-batch> ${data}
+                   ${CMAKE_SOURCE_DIR}/assets/examples/demo.dat ${CMAKE_CURRENT_BINARY_DIR}/outputs/${section}
+                   ${section})
+endforeach()

@@ -41,9 +41,10 @@ ProposalDuty KnownDuty() {
     return d;
 }
 
-ProposalResult Propose(const ProposalDuty& duty, std::vector<std::string> families) {
+ProposalResult Propose(const ProposalDuty& duty, std::vector<std::string> families,
+                       ProposalRanking ranking = kDefaultProposalRanking) {
     const std::vector<ProposalBelt> belts = ProposalBeltsOfFamilies(families);
-    return ProposeDrives(Base(), duty, belts);
+    return ProposeDrives(Base(), duty, belts, ranking);
 }
 
 // Answers what the engineer answers by hand: the standard diameter a flat
@@ -127,6 +128,11 @@ void ExpectRowIsWizardRun(const DriveProposal& r) {
     EXPECT_EQ(r.teeth[1], p.pulleyTeeth[2]);
     EXPECT_DOUBLE_EQ(r.diameter[0], p.pulleyDiameter[1]);
     EXPECT_DOUBLE_EQ(r.diameter[1], p.pulleyDiameter[2]);
+    EXPECT_DOUBLE_EQ(r.speed[0], p.pulleySpeed[1]);
+    EXPECT_DOUBLE_EQ(r.speed[1], p.pulleySpeed[2]);
+    EXPECT_DOUBLE_EQ(r.arcOfContact[0], p.pulleyArcOfContact[1]);
+    EXPECT_DOUBLE_EQ(r.arcOfContact[1], p.pulleyArcOfContact[2]);
+    EXPECT_DOUBLE_EQ(r.pulleyRatio[1], p.pulleyRatio[2]);
     EXPECT_DOUBLE_EQ(r.speedRatio, p.pulleyRatio[2]);
     EXPECT_DOUBLE_EQ(r.centreDistance, p.centreDistance);
     EXPECT_DOUBLE_EQ(r.beltLength, p.beltLength);
@@ -137,7 +143,10 @@ void ExpectRowIsWizardRun(const DriveProposal& r) {
     // The wizard reads the diameter back from its box, a few units in the
     // last place off the table's; many ribs multiply that in the rating.
     EXPECT_NEAR(r.powerRating, p.powerRatingWithWidth, 1e-14 * p.powerRatingWithWidth);
-    EXPECT_NEAR(r.safetyFactor, p.powerRatingWithWidth / (p.serviceFactor * p.power), 1e-14 * r.safetyFactor);
+    // The safety factor is the one the report prints; the margin relates it
+    // to the service factor.
+    EXPECT_NEAR(r.safetyFactor, p.powerRatingWithWidth / p.power, 1e-14 * r.safetyFactor);
+    EXPECT_NEAR(r.margin, p.powerRatingWithWidth / (p.serviceFactor * p.power), 1e-14 * r.margin);
     // The warnings are the messages the wizard showed.
     std::vector<std::string> shown;
     for (const RecordedDialog& m : d.seen)
@@ -150,13 +159,13 @@ void ExpectRowIsWizardRun(const DriveProposal& r) {
 TEST(Proposals, KnownDutyTopRowsArePlausibleAndTheFirstIsTheWizardsDesign) {
     const ProposalDuty duty = KnownDuty();
     const ProposalResult result = Propose(duty, DefaultProposalFamilies());
+    EXPECT_EQ(result.ranking, ProposalRanking::Compact);
     ASSERT_GE(result.proposals.size(), 10U);
     for (std::size_t i = 0; i < 10; ++i) {
         const DriveProposal& r = result.proposals[i];
         SCOPED_TRACE(r.beltName + " " + r.beltCode);
         EXPECT_TRUE(r.warnings.empty());
-        EXPECT_GE(r.safetyFactor, 0.995);
-        EXPECT_LT(r.safetyFactor, 1.1);
+        EXPECT_GE(r.margin, 0.995);
         EXPECT_LE(std::abs(r.ratioError), 0.02);
         EXPECT_GE(r.centreDistance, 0.3);
         EXPECT_LE(r.centreDistance, 0.5);
@@ -166,12 +175,21 @@ TEST(Proposals, KnownDutyTopRowsArePlausibleAndTheFirstIsTheWizardsDesign) {
         EXPECT_LT(r.beltSpeed, 30);
         EXPECT_LT((r.diameter[0] + r.diameter[1]) / 2, r.centreDistance);
         EXPECT_GE(r.powerRating, r.serviceFactor * duty.power * 0.995);
+        // Compact: a narrow belt, nothing like the 190 to 255 mm fine pitch belts.
+        EXPECT_LE(r.beltWidthMetres, 0.012);
     }
-    // The pitch the step 2 chart recommends for 3.4 kW at 1200 rpm heads the table.
+    // The most compact belt: 4 ribs of the H section (6.4 mm) 1775 mm long.
     const DriveProposal& first = result.proposals.front();
-    EXPECT_EQ(first.beltName, "ORVANTO T10");
-    EXPECT_EQ(first.beltCode, "12 T10-1390");
+    EXPECT_EQ(first.beltCode, "1775  H  4");
+    EXPECT_DOUBLE_EQ(first.beltWidthMetres, 4 * 0.0016);
     ExpectRowIsWizardRun(first);
+
+    // Least over-designed first, the pitch the step 2 chart recommends for
+    // 3.4 kW at 1200 rpm heads the table.
+    const ProposalResult byMargin = Propose(duty, DefaultProposalFamilies(), ProposalRanking::Margin);
+    EXPECT_EQ(byMargin.proposals.front().beltCode, "12 T10-1390");
+    ExpectRowIsWizardRun(byMargin.proposals.front());
+    for (std::size_t i = 0; i < 10; ++i) EXPECT_LT(byMargin.proposals[i].margin, 1.1);
 
     // Nothing proposed twice, every candidate accounted for.
     int dropped = 0;
@@ -191,29 +209,98 @@ TEST(Proposals, OneProposalOfEachFamilyIsTheWizardsDesign) {
     }
 }
 
-TEST(Proposals, RankingPutsWarningsLastAndTheLeastOverDesignedFirst) {
+// Both rules on made-up rows: warnings, belt sizes, pulleys and safety
+// factors that each rule weighs in its own order.
+TEST(Proposals, RankingRulesOrderRows) {
+    struct Row {
+        const char* name;
+        bool warned;
+        const char* beltName;  // a multi-rib section counts its ribs x rib pitch
+        double width;          // m, or ribs
+        double length;         // m
+        double pulleys;        // sum of the pitch diameters, m
+        double safety;
+        double margin;
+    };
+    const Row rows[] = {
+        {"warned small", true, "ORVANTO T5", 0.006, 0.5, 0.05, 1.5, 1.2},
+        {"wide fine pitch", false, "ORVANTO T2.5", 0.190, 0.6, 0.08, 1.26, 1.01},
+        {"compact T10", false, "ORVANTO T10", 0.032, 0.9, 0.19, 2.0, 1.6},
+        {"T10, larger pulleys", false, "ORVANTO T10", 0.032, 0.9, 0.25, 2.6, 2.1},
+        {"T10, same pulleys, safer", false, "ORVANTO T10", 0.032, 0.9, 0.19, 2.2, 1.7},
+        {"multi-rib", false, "QUINDEL H", 10, 1.0, 0.3, 1.3, 1.05},
+        {"under-rated", false, "ORVANTO T5", 0.010, 0.8, 0.1, 0.9, 0.95},
+        {"long narrow", false, "ORVANTO T5", 0.010, 3.0, 0.1, 1.4, 1.12},
+    };
+    struct Case {
+        ProposalRanking ranking;
+        std::vector<std::string> order;
+    };
+    const Case cases[] = {
+        // Areas: multi-rib 16 mm x 1 m = 16e-3, compact T10s 28.8e-3, long
+        // narrow 30e-3, wide fine pitch 114e-3; the smallest belt carries
+        // not the duty.
+        {ProposalRanking::Compact,
+         {"multi-rib", "T10, same pulleys, safer", "compact T10", "T10, larger pulleys", "long narrow",
+          "wide fine pitch", "under-rated", "warned small"}},
+        // Margins of at least 1 from the lowest; the one below 1 after them.
+        {ProposalRanking::Margin,
+         {"wide fine pitch", "multi-rib", "long narrow", "compact T10", "T10, same pulleys, safer",
+          "T10, larger pulleys", "under-rated", "warned small"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(ProposalRankingName(c.ranking)));
+        std::vector<DriveProposal> proposals;
+        for (const Row& row : rows) {
+            DriveProposal r;
+            r.beltName = row.beltName;
+            r.beltCode = row.name;
+            r.beltWidth = row.width;
+            r.beltWidthMetres = BeltWidthMetres(row.beltName, row.width);
+            r.beltLength = row.length;
+            r.diameter = {row.pulleys / 3, row.pulleys * 2 / 3};
+            r.safetyFactor = row.safety;
+            r.margin = row.margin;
+            if (row.warned) r.warnings.push_back({"noise", "Belt speed greater than 15 m/s"});
+            proposals.push_back(r);
+        }
+        RankProposals(proposals, c.ranking);
+        std::vector<std::string> order;
+        for (const DriveProposal& r : proposals) order.push_back(r.beltCode);
+        EXPECT_EQ(order, c.order);
+    }
+    EXPECT_EQ(ProposalRankingFromName("compact"), ProposalRanking::Compact);
+    EXPECT_EQ(ProposalRankingFromName("margin"), ProposalRanking::Margin);
+    EXPECT_FALSE(ProposalRankingFromName("cheapest"));
+}
+
+TEST(Proposals, RankingPutsWarningsLastOnARealDuty) {
     ProposalDuty duty = KnownDuty();
     duty.driverSpeed = 3000 * kRpm;
-    const ProposalResult result = Propose(duty, {"ORVANTO", "RUBBER"});
-    ASSERT_FALSE(result.proposals.empty());
-    bool warned = false;
-    double safety = 0;
-    int withWarnings = 0;
-    for (const DriveProposal& r : result.proposals) {
-        if (!r.warnings.empty()) {
-            ++withWarnings;
-            warned = true;
-            continue;
+    for (ProposalRanking ranking : {ProposalRanking::Compact, ProposalRanking::Margin}) {
+        SCOPED_TRACE(std::string(ProposalRankingName(ranking)));
+        const ProposalResult result = Propose(duty, {"ORVANTO", "RUBBER"}, ranking);
+        ASSERT_FALSE(result.proposals.empty());
+        bool warned = false;
+        double last = 0;
+        int withWarnings = 0;
+        for (const DriveProposal& r : result.proposals) {
+            if (!r.warnings.empty()) {
+                ++withWarnings;
+                warned = true;
+                continue;
+            }
+            EXPECT_FALSE(warned) << r.beltCode << " has no warning but comes after one that has";
+            const double key = ranking == ProposalRanking::Compact ? r.beltWidthMetres * r.beltLength
+                                                                   : std::round(r.margin * 100) / 100;
+            EXPECT_GE(key, last) << r.beltCode;
+            last = key;
         }
-        EXPECT_FALSE(warned) << r.beltCode << " has no warning but comes after one that has";
-        const double shown = std::round(r.safetyFactor * 100) / 100;
-        EXPECT_GE(shown, safety) << r.beltCode;
-        safety = shown;
+        EXPECT_GT(withWarnings, 0);
+        // The warnings carry their labels.
+        for (const DriveProposal& r : result.proposals)
+            for (const ProposalWarning& w : r.warnings) EXPECT_NE(w.label, w.text);
     }
-    EXPECT_GT(withWarnings, 0);
-    // The warnings carry their labels.
-    for (const DriveProposal& r : result.proposals)
-        for (const ProposalWarning& w : r.warnings) EXPECT_NE(w.label, w.text);
 }
 
 TEST(Proposals, DutyNoBeltCarriesGivesAnEmptyTableThatSaysWhy) {
@@ -267,7 +354,8 @@ TEST(Proposals, StepOneFactorsReachTheDesign) {
 }
 
 TEST(Proposals, ApplyProposalTypesTheRowOverAnEarlierDesign) {
-    const ProposalResult result = Propose(KnownDuty(), {"ORVANTO"});
+    // A T10 row over a T5 design.
+    const ProposalResult result = Propose(KnownDuty(), {"ORVANTO"}, ProposalRanking::Margin);
     ASSERT_FALSE(result.proposals.empty());
     const DriveProposal& r = result.proposals.front();
 

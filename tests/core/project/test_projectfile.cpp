@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <limits>
 #include <locale>
 #include <sstream>
@@ -701,6 +703,52 @@ TEST(ProjectFileDisk, SaveKeepsALinkAndThePermissionsOfTheOldFile) {
     EXPECT_EQ(readBytes(real), ProjectFile::write(p));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Only a file is replaced: a save to a device, a named pipe or a folder is
+// refused and leaves it as it was (a rename over /dev/null run by root
+// would have put a regular file in its place).
+TEST(ProjectFileDisk, ASaveRefusesWhatIsNotAFile) {
+    struct Case {
+        const char* name;
+        const char* kind;
+        fs::file_type type;
+        bool (*make)(const fs::path& at);
+    };
+    const Case cases[] = {
+        {"named pipe", "named pipe", fs::file_type::fifo,
+         [](const fs::path& at) { return ::mkfifo(at.c_str(), 0644) == 0; }},
+        {"link to a named pipe", "named pipe", fs::file_type::fifo,
+         [](const fs::path& at) {
+             const fs::path pipe = at.parent_path() / "pipe";
+             return ::mkfifo(pipe.c_str(), 0644) == 0 && ::symlink(pipe.c_str(), at.c_str()) == 0;
+         }},
+        {"folder", "folder", fs::file_type::directory,
+         [](const fs::path& at) { return fs::create_directory(at); }},
+        // Device nodes can be made by root only.
+        {"character device", "character device", fs::file_type::character,
+         [](const fs::path& at) { return ::mknod(at.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
+    };
+    DriveProject p = populated();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const fs::path target = dir.path() / "drive.dat";
+        if (!c.make(target)) {
+            std::cout << "skipped: cannot make a " << c.name << " here\n";
+            continue;
+        }
+        std::vector<std::string> before = dir.entries();
+        std::sort(before.begin(), before.end());
+        const belt::SaveResult r = ProjectFile::save(p, target.string());
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message,
+                  "The project could not be saved: " + target.string() + ": not a file but a " + c.kind);
+        EXPECT_EQ(fs::status(target).type(), c.type);
+        std::vector<std::string> after = dir.entries();
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(after, before);
+    }
 }
 
 TEST(ProjectFileDisk, OpeningAHugeFileLeavesTheProjectAlone) {
