@@ -156,7 +156,11 @@ set(known_duty "propose|--power|3.4|--rpm|1200|--ratio|2|--centre|300..500")
 # 1775 mm, then the 10 mm AT10 belts.
 belt_batch_test(propose_known_duty_json EXIT 0
   ARGS "${known_duty}|--top|3|--json"
-  CHECKS "schema=1@@outcome=done@@ranking/rule=compact@@candidates:1300:1300@@proposals/0/beltName=QUINDEL H@@proposals/0/beltCode=1775  H  4@@proposals/0/beltWidth/value=4.0@@proposals/0/beltWidth/unit=ribs@@proposals/0/beltWidth/metres:0.0063999:0.0064001@@proposals/0/pulleys/0/role=driver@@proposals/0/pulleys/0/teeth=null@@proposals/0/pulleys/0/diameter:0.19999:0.20001@@proposals/0/pulleys/1/ratio:1.9999:2.0001@@proposals/0/teethInMesh=null@@proposals/0/answers/pick=longer@@proposals/1/beltCode=10 AT10-1300@@proposals/1/pulleys/0/teeth=33@@proposals/1/beltWidth/unit=m@@proposals/2/rank=3@@dropped/0/count:1:1300")
+  CHECKS "schema=1@@outcome=done@@ranking/rule=compact@@candidates:1300:1300@@proposals/0/beltName=ORVANTO AT10@@proposals/0/beltCode=10 AT10-1300@@proposals/0/beltWidth/value=0.01@@proposals/0/beltWidth/unit=m@@proposals/0/pulleys/0/role=driver@@proposals/0/pulleys/0/teeth=33@@proposals/0/pulleys/1/ratio:1.9999:2.0001@@proposals/0/teethInMesh=15@@proposals/0/answers/pick=shorter@@proposals/1/beltCode=10 AT10-1320@@proposals/1/pulleys/0/teeth=34@@proposals/2/rank=3@@dropped/0/count:1:1300")
+# A multi-rib belt's width in ribs and in metres (5 ribs of 1.6 mm).
+belt_batch_test(propose_multi_rib_json EXIT 0
+  ARGS "${known_duty}|--families|QUINDEL|--top|1|--json"
+  CHECKS "proposals/0/beltName=QUINDEL H@@proposals/0/beltCode=1775  H  5@@proposals/0/beltWidth/value=5.0@@proposals/0/beltWidth/unit=ribs@@proposals/0/beltWidth/metres:0.0079999:0.0080001@@proposals/0/pulleys/0/teeth=null@@proposals/0/pulleys/0/diameter:0.19999:0.20001@@proposals/0/teethInMesh=null@@proposals/0/answers/pick=longer")
 
 # The least over-designed drive first, as the table was ranked before.
 belt_batch_test(propose_known_duty_by_margin EXIT 0

@@ -178,10 +178,12 @@ TEST(Proposals, KnownDutyTopRowsArePlausibleAndTheFirstIsTheWizardsDesign) {
         // Compact: a narrow belt, nothing like the 190 to 255 mm fine pitch belts.
         EXPECT_LE(r.beltWidthMetres, 0.012);
     }
-    // The most compact belt: 4 ribs of the H section (6.4 mm) 1775 mm long.
+    // The most compact belt: 10 mm of AT10, 1300 mm long (13000 mm2). The
+    // QUINDEL H belt needs 5 ribs (8 mm) of 1775 mm (14200 mm2) once its
+    // service factor is the duty over the arc factor.
     const DriveProposal& first = result.proposals.front();
-    EXPECT_EQ(first.beltCode, "1775  H  4");
-    EXPECT_DOUBLE_EQ(first.beltWidthMetres, 4 * 0.0016);
+    EXPECT_EQ(first.beltCode, "10 AT10-1300");
+    EXPECT_DOUBLE_EQ(first.beltWidthMetres, 0.010);
     ExpectRowIsWizardRun(first);
 
     // Least over-designed first, the pitch the step 2 chart recommends for
