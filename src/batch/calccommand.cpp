@@ -11,6 +11,7 @@
 #include "batch/calculation.h"
 #include "batch/command.h"
 #include "batch/projectjson.h"
+#include "engine/installation.h"
 #include "catalogue/calculationtables.h"
 #include "engine/designsequence.h"
 #include "engine/layout.h"
@@ -66,7 +67,7 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::st
     std::vector<std::string> valueOptions{"--length", "--pick",  "--double-sided", "--path", "--width",
                                           "--adjust-pulley", "--axis", "--units", "--save"};
     valueOptions.insert(valueOptions.end(), ownOptions.begin(), ownOptions.end());
-    std::string error = ParseArgs(argv, valueOptions, {"--json"}, args);
+    std::string error = ParseArgs(argv, valueOptions, {"--json", "--details"}, args);
     if (!error.empty()) return error;
     for (const std::string& own : ownOptions)
         if (const auto it = args.values.find(own); it != args.values.end()) o.own[own] = it->second;
@@ -75,6 +76,7 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::st
         return "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
     o.file = args.positional.front();
     o.json = args.has("--json");
+    o.details = args.has("--details");
 
     for (const auto& [name, yes, no, answer] :
          {std::tuple{"--length", "standard", "rounded", &o.answers.standardLength},
@@ -223,7 +225,7 @@ int UnplacedPulley(const DriveProject& p) {
 // results or a refusal; the pulley moves to the standard length as the
 // mouse would move it. Returns kExitError when --path asks for a path the
 // layout does not have.
-int Calculate(const Invocation& call, DriveProject& p, BatchDialogs& d, const CalcOptions& o, CalcRun& run) {
+int Calculate(const Invocation& call, DriveProject& p, Dialogs& d, const CalcOptions& o, CalcRun& run) {
     if (o.path > 0) p.beltPathTable[0][1] = o.path - 1;
     NextStep step = GoOnFromStep3(p, d);
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
@@ -290,12 +292,19 @@ int OpenAndCalculate(const Invocation& call, const CalcOptions& o, DriveProject&
     LoadCalculationTables(p);
 
     try {
-        return Calculate(call, p, d, o, run);
+        RecordingDialogs recording(d, run.details);
+        return Calculate(call, p, recording, o, run);
     } catch (const MissingAnswer& e) {
         std::string message = e.what();
         if (!e.option.empty()) message += ": answer it with " + e.option;
         return call.fail(message);
     }
+}
+
+std::vector<DetailEntry> DetailsWithInstallation(const DriveProject& p, const CalcRun& run) {
+    DesignDetails all = run.details;
+    if (run.done) InstallationDataLines(p, &all);
+    return DetailsInStepOrder(all.entries());
 }
 
 void ExplainStop(const Invocation& call, const DriveProject& p, const CalcRun& run) {
@@ -362,9 +371,14 @@ int runCalc(const Invocation& call) {
         for (auto& [key, value] : project.items()) out[key] = std::move(value);
         out["messages"] = MessagesJson(d.seen());
         out["report"] = ReportJson(report);
+        out["details"] = DetailsJson(DetailsWithInstallation(p, run));
         call.out << Dump(out) << "\n";
-    } else if (run.done && !saveToOutput) {
-        WriteReport(call.out, p, report);
+    } else if (!saveToOutput) {
+        if (run.done) WriteReport(call.out, p, report);
+        // A stopped design shows what it computed up to the stop.
+        if (o.details)
+            call.out << (run.done ? "\n" : "") << "CALCULATION DETAILS\n\n"
+                     << DetailsAsText(p, DetailsWithInstallation(p, run));
     }
     if (!run.done) {
         if (!o.save.empty())
@@ -388,11 +402,15 @@ const Registration kCalc{{
     "answered by the options below. The results report is printed as text, or\n"
     "with --json as one JSON object: \"result\" (belt code, length, width,\n"
     "safety factor and warnings), the project's variables, \"pulleys\",\n"
-    "\"messages\" and \"report\".\n\n"
+    "\"messages\", \"report\" and \"details\" (every result with its rule, the\n"
+    "values it used and the catalogue rows it read).\n\n"
     "Options:\n" +
         std::string(kCalcAnswerOptionsHelp) +
-        "  --json                     the result, the project, the messages and the\n"
-        "                             report as JSON\n"
+        "  --json                     the result, the project, the messages, the\n"
+        "                             report and the details as JSON\n"
+        "  --details                  after the report, the calculation details: every\n"
+        "                             result with its rule, the values it used and the\n"
+        "                             catalogue rows it read (also of a stopped design)\n"
         "  --save OUT.dat             save the project once the calculation is done\n"
         "                             (nothing is saved when it stops); \"-\": to\n"
         "                             standard output, in place of the report\n" +

@@ -10,6 +10,7 @@
 
 #include "batch/batchdialogs.h"
 #include "batch/command.h"
+#include "engine/details.h"
 #include "engine/layouteditor.h"
 #include "project/driveproject.h"
 
@@ -22,6 +23,7 @@ struct CalcOptions {
     int adjustPulley = 0;
     int axis = kAxisY;
     bool json = false;
+    bool details = false;  // calc and report: --details
     std::string save;
     std::string units{kDefaultUnits};
     // Values of the calling command's own options (ownOptions below).
@@ -33,10 +35,13 @@ struct CalcOptions {
 std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::string& command, CalcOptions& o,
                              const std::vector<std::string>& ownOptions = {});
 
+
 // Where the calculation ended and how.
 struct CalcRun {
     bool done = false;
     std::string screen = "STEP3";
+    // What the design computed, step by step (engine/details.h).
+    DesignDetails details;
 };
 
 // Sets the units, opens the project, checks that it can be calculated, loads
@@ -45,6 +50,10 @@ struct CalcRun {
 // (run.done tells whether the results were reached) or kExitError.
 int OpenAndCalculate(const Invocation& call, const CalcOptions& o, DriveProject& p, BatchDialogs& d,
                      CalcRun& run);
+
+// The details of a finished or stopped design with the installation figures
+// that the report computes from it, in the order of the steps.
+std::vector<DetailEntry> DetailsWithInstallation(const DriveProject& p, const CalcRun& run);
 
 // Why a calculation that did not reach the results stopped (through
 // call.fail with kExitStopped).

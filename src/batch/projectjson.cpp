@@ -139,6 +139,62 @@ ordered_json BeltPathJson(const DriveProject& p) {
 
 }  // namespace
 
+namespace {
+
+// Where calc's JSON holds the project variable a details entry names.
+ordered_json FieldPointer(const DetailEntry& e) {
+    if (e.field.empty()) return nullptr;
+    const std::string pulley = "/pulleys/" + std::to_string(e.index - 1);
+    if (e.field == "pulleyDiameter") return pulley + "/diameter";
+    if (e.field == "pulleySpeed") return pulley + "/speed";
+    if (e.field == "pulleyRatio") return pulley + "/ratio";
+    if (e.field == "pulleyArcOfContact") return pulley + "/arcOfContact";
+    if (e.field == "pulleyPositionX") return pulley + "/position/x";
+    if (e.field == "pulleyPositionY") return pulley + "/position/y";
+    if (e.field == "beltWidth" || e.field == "beltWidthCalculated") return "/" + e.field + "/value";
+    if (e.field == "powerRatingWithWidth") return "/powerRating";
+    return "/" + e.field;
+}
+
+// A value as the project holds it: the service factor is a Single.
+ordered_json DetailNumber(const DetailEntry& e, double v) {
+    return e.field == "serviceFactor" ? ToJson(static_cast<float>(v)) : ToJson(v);
+}
+
+}  // namespace
+
+ordered_json DetailsJson(const std::vector<DetailEntry>& recorded) {
+    ordered_json out = ordered_json::array();
+    for (const DetailEntry& e : DetailsInStepOrder(recorded)) {
+        ordered_json j;
+        j["step"] = std::string(DetailStepName(e.step));
+        if (e.message) {
+            j["message"] = {{"title", JsonText(e.what)}, {"text", JsonText(e.result.text)}};
+            out.push_back(std::move(j));
+            continue;
+        }
+        j["what"] = e.what;
+        j["formula"] = e.formula.empty() ? ordered_json() : ordered_json(e.formula);
+        ordered_json inputs = ordered_json::array();
+        for (const DetailValue& v : e.inputs)
+            inputs.push_back({{"symbol", v.symbol}, {"value", ToJson(v.value)},
+                              {"unit", std::string(DetailSiUnit(v.unit))}});
+        j["inputs"] = std::move(inputs);
+        j["source"] = e.source.empty() ? ordered_json() : ordered_json(e.source);
+        j["symbol"] = e.result.symbol;
+        if (e.result.isText) {
+            j["value"] = e.result.text;
+            j["unit"] = nullptr;
+        } else {
+            j["value"] = DetailNumber(e, e.result.value);
+            j["unit"] = std::string(DetailSiUnit(e.result.unit));
+        }
+        j["field"] = FieldPointer(e);
+        out.push_back(std::move(j));
+    }
+    return out;
+}
+
 ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
     struct Counting {
         explicit Counting(int* counter) { tNonFinite = counter; }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/details.h"
 #include "engine/proposals.h"
 #include "project/driveproject.h"
 
@@ -51,6 +52,14 @@ nlohmann::ordered_json PulleyJson(const PulleyFacts& f);
 
 // [{"label": "noise", "text": "Belt speed greater than ..."}]
 nlohmann::ordered_json WarningsJson(const std::vector<ProposalWarning>& warnings);
+
+// The calculation details: one object per entry, in the order of the steps:
+// {"step", "what", "formula", "inputs": [{"symbol", "value", "unit"}],
+// "source", "symbol", "value", "unit", "field"}, values in SI. "field" is the
+// JSON pointer, within calc's object, of the result the entry gives
+// ("/beltWidth/value", "/pulleys/0/arcOfContact"), or null. A message the
+// design showed is {"step", "message": {"title", "text"}}.
+nlohmann::ordered_json DetailsJson(const std::vector<DetailEntry>& entries);
 
 // The object as the commands print it: one member a line, bytes that are
 // not UTF-8 replaced.

@@ -7,6 +7,7 @@
 #include "catalogue/beltids.h"
 #include "engine/beltcode.h"
 #include "engine/checks.h"
+#include "engine/report.h"
 #include "units/units.h"
 
 namespace belt {
@@ -201,7 +202,8 @@ void RecordChosenWidth(const DriveProject& p, Dialogs& d, const std::string& fac
             e.formula = "the face width of the standard width";
         else
             e.formula = p.beltFamily == kFendaro ? "B = Int(w) + 11 mm" : "B = Int(w) + 10 mm";
-        if (!quindel && faceSource.empty()) e.in("w", p.beltWidth, kLength);
+        if (quindel) return e.isText("B", "none");
+        if (faceSource.empty()) e.in("w", p.beltWidth, kLength);
         return e.from(faceSource).is("B", p.pulleyFaceWidth, kLength).stores("pulleyFaceWidth");
     });
     if (!IsSelkira(p)) return;
@@ -231,13 +233,16 @@ void RecordSafety(const DriveProject& p, Dialogs& d) {
         return e.in("S", p.serviceFactor, kNone).in("P", p.power, kPower).is("Ps", p.serviceFactor * p.power,
                                                                              kPower);
     });
-    Record(d, DetailStep::WidthChosen, [&] {
-        DetailEntry e;
-        e.what = "New safety factor";
-        e.formula = "Pr / P";
-        return e.in("Pr", p.powerRatingWithWidth, kPower).in("P", p.power, kPower).is(
-            "", p.power != 0 ? p.powerRatingWithWidth / p.power : 0.0, kNone);
-    });
+    if (const std::optional<double> safety = NewSafetyFactor(p))
+        Record(d, DetailStep::WidthChosen, [&] {
+            DetailEntry e;
+            e.what = "New safety factor";
+            e.formula = "Pr / P";
+            return e.in("Pr", p.powerRatingWithWidth, kPower)
+                .in("P", p.power, kPower)
+                .is("", *safety, kNone)
+                .stores("safetyFactor");
+        });
     if (DetailSink* sink = d.details()) sink->recordChart(BuildRatingChart(p));
 }
 

@@ -118,6 +118,12 @@ double Shown(const DriveProject& p, const DetailValue& v) {
 
 }  // namespace
 
+std::string_view DetailSiUnit(const DetailUnit& unit) {
+    static constexpr std::string_view kSi[] = {"m", "rad/s", "kg", "N", "W", "m/s", "m/s^2", "N m"};
+    if (unit.quantity >= kLength && unit.quantity < kPlainNumber) return kSi[unit.quantity];
+    return unit.si;
+}
+
 std::string FormatDetailValue(const DriveProject& p, const DetailValue& v) {
     std::string value = v.isText ? v.text : Number(Shown(p, v));
     if (!v.isText) {

@@ -41,26 +41,31 @@ struct DetailUnit {
     int quantity = kPlainNumber;
     std::string_view label = {};
     double factor = 1;
+    std::string_view si = {};  // the unit the value is kept in, for the JSON
     constexpr DetailUnit() = default;
     // A quantity of the unit menu (kLength, kForce, ...): shown in the user's unit.
     constexpr DetailUnit(Quantity q) : quantity(q) {}  // NOLINT(google-explicit-constructor)
-    constexpr DetailUnit(std::string_view ownLabel, double ownFactor)
-        : quantity(kPlainNumber), label(ownLabel), factor(ownFactor) {}
+    constexpr DetailUnit(std::string_view ownLabel, double ownFactor, std::string_view siLabel = {})
+        : quantity(kPlainNumber), label(ownLabel), factor(ownFactor), si(siLabel.empty() ? ownLabel : siLabel) {}
     friend bool operator==(const DetailUnit&, const DetailUnit&) = default;
 };
+
+// The unit a detail value is kept in: "m", "rad/s", "N", ..., "rad" for
+// angles, "" for a plain number.
+std::string_view DetailSiUnit(const DetailUnit& unit);
 
 // Units of their own; the quantities of the unit menu convert implicitly.
 namespace detail_units {
 inline constexpr DetailUnit kNone{};
-inline constexpr DetailUnit kDegrees{"\u00B0", 3.141592654 / 180};  // kept in rad
+inline constexpr DetailUnit kDegrees{"\u00B0", 3.141592654 / 180, "rad"};
 inline constexpr DetailUnit kRibs{"ribs", 1};
 inline constexpr DetailUnit kTeeth{"teeth", 1};
-inline constexpr DetailUnit kMillimetres{"mm", 0.001};  // lengths the catalogue gives in mm only
+inline constexpr DetailUnit kMillimetres{"mm", 0.001, "m"};  // lengths the catalogue gives in mm only
 // Specific tooth load: N per m of width per tooth in mesh, shown per cm as
 // the catalogue gives it.
-inline constexpr DetailUnit kNewtonPerCm{"N/cm", 100};
+inline constexpr DetailUnit kNewtonPerCm{"N/cm", 100, "N/m"};
 inline constexpr DetailUnit kWattPerRib{"W/rib", 1};
-inline constexpr DetailUnit kWattPerCm{"W/cm", 100};  // flat belts: W per m of width, shown per cm
+inline constexpr DetailUnit kWattPerCm{"W/cm", 100, "W/m"};  // flat belts: W per m of width, shown per cm
 inline constexpr DetailUnit kDegreeSlope{"\u00B0", 1};  // the slope is kept in degrees
 }  // namespace detail_units
 

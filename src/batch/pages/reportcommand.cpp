@@ -23,6 +23,8 @@ int RunDesignPage(const Invocation& call, const char* title, PaintDesign paint) 
     // calc's own options would be taken and then do nothing.
     if (error.empty() && o.json) error = "--json belongs to calc; " + call.command + " writes a PDF";
     if (error.empty() && !o.save.empty()) error = "--save belongs to calc; " + call.command + " writes a PDF";
+    if (error.empty() && o.details && paint != PaintCalculationReport)
+        error = "--details belongs to calc and report; " + call.command + " writes the drawings";
     if (error.empty() && PdfPath(o.own).empty()) error = "where to? (--pdf OUT.pdf)";
     if (!error.empty()) return call.fail(error);
 

@@ -16,6 +16,7 @@
 #include "engine/layouteditor.h"
 #include "engine/navigation.h"
 #include "engine/pulleydata.h"
+#include "engine/report.h"
 #include "platform/scripteddialogs.h"
 #include "project/projectfile.h"
 #include "testsupport.h"
@@ -85,6 +86,7 @@ Stored StoredValue(const DriveProject& p, const std::string& field, int i) {
     if (field == "pulleyArcOfContact") return {false, p.pulleyArcOfContact[k], {}};
     if (field == "pulleyPositionX") return {false, p.pulleyPosition[0][k], {}};
     if (field == "pulleyPositionY") return {false, p.pulleyPosition[1][k], {}};
+    if (field == "safetyFactor") return {false, NewSafetyFactor(p).value_or(-1), {}};
     if (field == "beltCode") return {true, 0, p.beltCode};
     if (field == "beltCodeDetail") return {true, 0, p.beltCodeDetail};
     ADD_FAILURE() << "an entry stores an unknown field " << field;
@@ -109,7 +111,9 @@ void ExpectEveryResultHasItsEntry(const DriveProject& p, const std::vector<Detai
     std::vector<std::pair<std::string, int>> needed = {
         {"beltSpeed", -1},  {"peripheralForce", -1},     {"beltLength", -1},           {"serviceFactor", -1},
         {"beltWidth", -1},  {"beltWidthCalculated", -1}, {"powerRatingWithWidth", -1}, {"beltCode", -1},
-        {"pulleyFaceWidth", -1}};
+        {"safetyFactor", -1}};
+    // A multi-rib pulley has no face width.
+    if (p.beltFamily != "QUINDEL") needed.push_back({"pulleyFaceWidth", -1});
     if (toothed) needed.push_back({"teethInMesh", -1});
     if (p.pulleyCount == 2) needed.push_back({"centreDistance", -1});
     for (int k = 1; k <= p.pulleyCount; ++k) {
