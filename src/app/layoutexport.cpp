@@ -1,7 +1,7 @@
 #include "app/layoutexport.h"
 
 #include <QFileInfo>
-#include <fstream>
+#include <sstream>
 
 #include "app/outputmodule.h"
 #include "engine/layout.h"
@@ -10,6 +10,7 @@
 #include "output/outputdevices.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
+#include "project/filereplace.h"
 
 namespace belt {
 
@@ -21,14 +22,12 @@ bool IsSvg(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
 }
 
-// "" or what went wrong.
+// "" or what went wrong. The drawing replaces the file only once it is
+// written whole, as every file the program writes.
 QString WriteDxf(const DriveProject& p, const QString& path, bool& belt) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary | std::ios::trunc);
-    if (!out) return path + QStringLiteral(": the file cannot be created.");
+    std::ostringstream out;
     belt = WriteLayoutDxf(p, out);
-    out.close();
-    if (!out) return path + QStringLiteral(": the file could not be written completely.");
-    return {};
+    return QString::fromStdString(ReplaceFile(QFile::encodeName(path).toStdString(), out.str()));
 }
 
 }  // namespace

@@ -109,9 +109,10 @@ private slots:
         f.files->answers.push_back(path);
         f.window->mExportLayout_Click();
         QCOMPARE(f.dialogs.seen.size(), std::size_t{1});
+        // The folder that is missing, with the system's reason.
         QCOMPARE(QString::fromStdString(f.dialogs.seen[0].text),
-                 QStringLiteral("The layout has not been exported:\r") + path +
-                     QStringLiteral(": the file cannot be created."));
+                 QStringLiteral("The layout has not been exported:\r") + dir.filePath(QStringLiteral("no such folder")) +
+                     QStringLiteral(": No such file or directory"));
     }
 };
 
