@@ -11,6 +11,11 @@
 namespace belt {
 
 QString WritePdfPage(const QString& path, const QString& title, const PagePainter& paint) {
+    return WritePdfDocument(path, title,
+                            [&paint](QPainter& painter, const QRectF& page, const NewPage&) { paint(painter, page); });
+}
+
+QString WritePdfDocument(const QString& path, const QString& title, const DocumentPainter& paint) {
     // QPdfWriter reports a file it cannot open only as a painter that is
     // not active; asking first gives the reason.
     QFile probe(path);
@@ -26,7 +31,7 @@ QString WritePdfPage(const QString& path, const QString& title, const PagePainte
     QPainter painter;
     if (!painter.begin(&pdf)) return path + QStringLiteral(": the PDF could not be written");
     const QRect paintRect = pdf.pageLayout().paintRectPixels(pdf.resolution());
-    paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())));
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())), [&pdf] { return pdf.newPage(); });
     if (!painter.end()) return path + QStringLiteral(": the PDF could not be written");
     return {};
 }
