@@ -56,7 +56,9 @@ struct Line {
 struct Block {
     std::vector<Line> lines;
     bool heading = false;
+    QString step;
     double height = 0;  // logical units, the space after it included
+    double above = 0;   // space before it, unless it heads a column
 };
 
 void SetFont(PageCanvas& c, const Line& l) { c.setFont(l.points, l.bold, l.italic); }
@@ -111,6 +113,29 @@ void AddWrapped(PageCanvas& c, Block& b, Line model, const QStringList& pieces, 
 
 QStringList Words(const QString& text) { return text.split(QLatin1Char(' ')); }
 
+void Measure(PageCanvas& c, Block& b) {
+    b.height = 0;
+    for (const Line& l : b.lines) {
+        SetFont(c, l);
+        b.height += c.lineHeight();
+    }
+    c.setFont(kTextPoints, false, false);
+    b.height += c.lineHeight() * (b.heading ? 0.15 : 0.45);
+    b.above = b.heading ? c.lineHeight() * 0.4 : 0;
+}
+
+Block Heading(PageCanvas& c, const QString& text, const QString& step, double width) {
+    Block h;
+    h.heading = true;
+    h.step = step;
+    Line l;
+    l.points = kHeadingPoints;
+    l.bold = true;
+    AddWrapped(c, h, l, Words(text), QStringLiteral(" "), width);
+    Measure(c, h);
+    return h;
+}
+
 std::vector<Block> BuildBlocks(PageCanvas& c, const DriveProject& p, const std::vector<DetailEntry>& entries,
                                double width) {
     std::vector<Block> blocks;
@@ -119,15 +144,10 @@ std::vector<Block> BuildBlocks(PageCanvas& c, const DriveProject& p, const std::
         const DetailText t = FormatDetail(p, e);
         if (blocks.empty() || Qs(t.step) != step) {
             step = Qs(t.step);
-            Block h;
-            h.heading = true;
-            Line l;
-            l.points = kHeadingPoints;
-            l.bold = true;
-            AddWrapped(c, h, l, Words(step), QStringLiteral(" "), width);
-            blocks.push_back(std::move(h));
+            blocks.push_back(Heading(c, step, step, width));
         }
         Block b;
+        b.step = step;
         if (t.message) {
             Line l;
             l.bold = true;
@@ -162,27 +182,25 @@ std::vector<Block> BuildBlocks(PageCanvas& c, const DriveProject& p, const std::
         AddWrapped(c, b, result, Words(QStringLiteral("gives ") + Qs(t.result)), QStringLiteral(" "), width);
         blocks.push_back(std::move(b));
     }
-    for (Block& b : blocks) {
-        b.height = 0;
-        for (const Line& l : b.lines) {
-            SetFont(c, l);
-            b.height += c.lineHeight();
-        }
-        c.setFont(kTextPoints, false, false);
-        b.height += c.lineHeight() * (b.heading ? 0.15 : 0.45);
-    }
+    for (Block& b : blocks)
+        if (!b.heading) Measure(c, b);
     return blocks;
 }
 
 // Where a block goes: page, column and top.
 struct Placed {
-    std::size_t block;
+    const Block* block;
     int page;
     int column;
     double top;
 };
 
-std::vector<Placed> Flow(const std::vector<Block>& blocks, double bottom, double firstRightTop, int& pages) {
+// Places the blocks down the left and then the right column of each page.
+// A column that starts within a step repeats its heading, marked as
+// continued (kept in `continued`).
+std::vector<Placed> Flow(PageCanvas& c, const std::vector<Block>& blocks, double width, double bottom,
+                         double firstRightTop, std::vector<Block>& continued, int& pages) {
+    continued.reserve(blocks.size());
     std::vector<Placed> placed;
     int page = 0;
     int column = 0;
@@ -197,14 +215,21 @@ std::vector<Placed> Flow(const std::vector<Block>& blocks, double bottom, double
             y = kBodyTop;
         }
     };
+    auto columnTop = [&] { return column == 1 && page == 0 ? firstRightTop : kBodyTop; };
     for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const Block& b = blocks[i];
         // A step's heading stays with its first entry.
-        double need = blocks[i].height;
-        if (blocks[i].heading && i + 1 < blocks.size()) need += blocks[i + 1].height;
-        const double top = column == 1 && page == 0 ? firstRightTop : kBodyTop;
-        if (y + need > bottom && y > top) nextColumn();
-        placed.push_back({i, page, column, y});
-        y += blocks[i].height;
+        double need = b.above + b.height;
+        if (b.heading && i + 1 < blocks.size()) need += blocks[i + 1].height;
+        if (y + need > bottom && y > columnTop()) nextColumn();
+        if (y <= columnTop() && !b.heading) {
+            continued.push_back(Heading(c, b.step + QStringLiteral(" (continued)"), b.step, width));
+            placed.push_back({&continued.back(), page, column, y});
+            y += continued.back().height;
+        }
+        if (y > columnTop()) y += b.above;
+        placed.push_back({&b, page, column, y});
+        y += b.height;
     }
     pages = page + 1;
     return placed;
@@ -250,7 +275,8 @@ int PaintCalculationDetailsPages(QPainter& painter, const QRectF& page, const Dr
     const double firstRightTop = chartTop + kChartHeight + 2;
 
     int pages = 1;
-    const std::vector<Placed> placed = Flow(blocks, bottom, firstRightTop, pages);
+    std::vector<Block> continued;
+    const std::vector<Placed> placed = Flow(c, blocks, width, bottom, firstRightTop, continued, pages);
 
     for (int n = 0; n < pages; ++n) {
         if (n > 0 && newPage && !newPage()) break;
@@ -275,7 +301,7 @@ int PaintCalculationDetailsPages(QPainter& painter, const QRectF& page, const Dr
         for (const Placed& at : placed) {
             if (at.page != n) continue;
             double y = at.top;
-            for (const Line& l : blocks[at.block].lines) {
+            for (const Line& l : at.block->lines) {
                 SetFont(c, l);
                 painter.setPen(QPen(l.colour, c.millimetres(0.25)));
                 c.text(kColumns[at.column].left + l.indent, y, l.text);
