@@ -250,6 +250,14 @@ void PaintHeading(PageCanvas& c, const DriveProject& p, const QDate& date, int p
 
 }  // namespace
 
+DesignDetails DetailsToShow(const DriveProject& p, const DesignDetails& recorded) {
+    DesignDetails all = recorded;
+    const auto& entries = all.entries();
+    if (std::any_of(entries.begin(), entries.end(), [](const DetailEntry& e) { return e.step == DetailStep::BeltCode; }))
+        InstallationDataLines(p, &all);
+    return all;
+}
+
 QString CalculationDetailsTitle() { return QStringLiteral("Calculation details"); }
 
 int PaintCalculationDetailsPages(QPainter& painter, const QRectF& page, const DriveProject& p,
@@ -258,10 +266,7 @@ int PaintCalculationDetailsPages(QPainter& painter, const QRectF& page, const Dr
     PageCanvas c(painter, page, kPageWidth, kPageHeight);
     const double bottom = FooterTop(c) - kFooterGap;
 
-    // The installation figures are computed as the report computes them,
-    // on a copy: the recorded design stays as it was.
-    DesignDetails all = details;
-    if (!all.entries().empty()) InstallationDataLines(p, &all);
+    const DesignDetails all = DetailsToShow(p, details);
     const std::vector<DetailEntry> entries = DetailsInStepOrder(all.entries());
 
     const double width = kColumns[0].right - kColumns[0].left;

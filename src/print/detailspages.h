@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 
+#include "engine/details.h"
 #include "print/pdfpage.h"
 
 class QPainter;
@@ -16,7 +17,6 @@ class QPainter;
 namespace belt {
 
 struct DriveProject;
-class DesignDetails;
 
 // Paints the details pages into `page` (device coordinates of the painter),
 // calling newPage() before every page after the first; the installation
@@ -25,6 +25,12 @@ class DesignDetails;
 // Returns the number of pages painted.
 int PaintCalculationDetailsPages(QPainter& painter, const QRectF& page, const DriveProject& p,
                                  const DesignDetails& details, const QDate& date, const NewPage& newPage);
+
+// The details as the screen and the pages show them: a copy of what the
+// design recorded with the installation figures added, as the report
+// computes them, once the design reached its belt code (a design that
+// stopped shows what it computed up to its message).
+DesignDetails DetailsToShow(const DriveProject& p, const DesignDetails& recorded);
 
 // The title of the details pages.
 QString CalculationDetailsTitle();

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/installation.h"
 #include "engine/pulleydata.h"
 #include "print/detailspages.h"
 #include "project/driveproject.h"
@@ -191,10 +190,7 @@ void CalculationDetailsView::refresh() {
         chart->hide();
         return;
     }
-    // The installation figures are recorded as the report computes them,
-    // on a copy, so that the design's own record stays as it was.
-    DesignDetails all = *details_;
-    InstallationDataLines(project_, &all);
+    const DesignDetails all = DetailsToShow(project_, *details_);
     list->setHtml(DetailsHtml(project_, DetailsInStepOrder(all.entries())));
     list->verticalScrollBar()->setValue(scroll);
     chart->setChart(all.chart);
