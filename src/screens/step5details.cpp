@@ -157,21 +157,25 @@ CalculationDetailsView::CalculationDetailsView(const DriveProject& project, QWid
     // Read with the arrows and the page keys as soon as it is shown.
     list->setFocusPolicy(Qt::StrongFocus);
 
-    chartCaption = new QLabel(QStringLiteral("Rating chart"), this);
+    // The chart and its caption go together: without details the list takes
+    // the whole width.
+    chartPanel_ = new QWidget(this);
+    chartCaption = new QLabel(QStringLiteral("Rating chart"), chartPanel_);
     chartCaption->setObjectName(QStringLiteral("RatingChartCaption"));
     chartCaption->setTextFormat(Qt::PlainText);
     style::SetColour(chartCaption, QPalette::WindowText, style::kHeading);
-    chart = new RatingChartWidget(project_, this);
+    chart = new RatingChartWidget(project_, chartPanel_);
 
     auto* head = new QHBoxLayout;
     head->addWidget(title, 1);
     head->addWidget(showResults);
-    auto* chartColumn = new QVBoxLayout;
+    auto* chartColumn = new QVBoxLayout(chartPanel_);
+    chartColumn->setContentsMargins(0, 0, 0, 0);
     chartColumn->addWidget(chartCaption);
     chartColumn->addWidget(chart, 1);
     auto* body = new QHBoxLayout;
     body->addWidget(list, 3);
-    body->addLayout(chartColumn, 2);
+    body->addWidget(chartPanel_, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(head);
     layout->addLayout(body, 1);
@@ -183,19 +187,17 @@ void CalculationDetailsView::refresh() {
     title->setText(QStringLiteral("Calculation details:  ") + qs(TitoloBox(project_).title));
     const int scroll = list->verticalScrollBar() ? list->verticalScrollBar()->value() : 0;
     if (!hasDetails()) {
-        list->setHtml(QStringLiteral("<p style=\"color:%1\">%2</p>")
+        list->setHtml(QStringLiteral("<p style=\"color:%1; font-size:large; margin:12px\">%2</p>")
                           .arg(style::kCaption.name(), NoCalculationDetailsText().toHtmlEscaped()));
         chart->setChart(RatingChart{});
-        chartCaption->hide();
-        chart->hide();
+        chartPanel_->hide();
         return;
     }
     const DesignDetails all = DetailsToShow(project_, *details_);
     list->setHtml(DetailsHtml(project_, DetailsInStepOrder(all.entries())));
     list->verticalScrollBar()->setValue(scroll);
     chart->setChart(all.chart);
-    chartCaption->show();
-    chart->show();
+    chartPanel_->show();
 }
 
 void CalculationDetailsView::setFormSize(const QSize& form) {

@@ -68,6 +68,7 @@ public:
 private:
     const DriveProject& project_;
     const DesignDetails* details_ = nullptr;
+    QWidget* chartPanel_ = nullptr;
 };
 
 // The look of the two buttons that switch between the results page and the
