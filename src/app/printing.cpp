@@ -13,7 +13,8 @@
 
 namespace belt {
 
-bool PrinterPage(const QString& activeForm, const DriveProject& p, PrintJob& job, const DesignDetails* details) {
+bool PrinterPage(const QString& activeForm, const DriveProject& p, PrintJob& job,
+                 const DesignDetails* details) {
     if (activeForm == QLatin1String("STEP5")) {
         // The page reads the project when it is painted: the preview
         // repaints it at every zoom and once more for the printer.
@@ -59,9 +60,9 @@ QString ShowPrintPreview(QWidget* parent, const PrintJob& job) {
     const OutputDevices* devices = LoadOutputDevices(error);
     if (!devices) return error;
     const PagePainter& page = job.paint;
-    PrintDocument document{job.title,
-                           [&page](QPainter& painter, const QRectF& rect, const NewPage&) { page(painter, rect); },
-                           job.option, job.withOption};
+    PrintDocument document{
+        job.title, [&page](QPainter& painter, const QRectF& rect, const NewPage&) { page(painter, rect); },
+        job.option, job.withOption};
     devices->showPrintPreview(parent, document);
     return {};
 }

@@ -16,7 +16,9 @@ namespace belt {
 
 namespace {
 
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Qs(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QFont ChartFont(const RatingChartStyle& s) {
     QFont f(s.fontFamily);
@@ -48,7 +50,9 @@ QString TickLabel(double value, double step) {
     return QString::number(value, 'f', decimals);
 }
 
-double AxisEnd(double raw, double step) { return std::max(step, std::ceil(raw / step - 1e-9) * step); }
+double AxisEnd(double raw, double step) {
+    return std::max(step, std::ceil(raw / step - 1e-9) * step);
+}
 
 QString Value(const DriveProject& p, double value, DetailUnit unit) {
     DetailValue v;
@@ -84,8 +88,9 @@ RatingChartFrame::RatingChartFrame(const RatingChart& chart, const DriveProject&
     const int xQuantity = chart.speedIsRpm ? kAngularVelocity : kVelocity;
     xFactor_ = CurrentFactor(p, xQuantity);
     yFactor_ = CurrentFactor(p, kPower);
-    xTitle_ = (chart.speedIsRpm ? QStringLiteral("Speed of the smallest pulley ") : QStringLiteral("Belt speed ")) +
-              Qs(CurrentLabel(p, xQuantity));
+    xTitle_ =
+        (chart.speedIsRpm ? QStringLiteral("Speed of the smallest pulley ") : QStringLiteral("Belt speed ")) +
+        Qs(CurrentLabel(p, xQuantity));
     yTitle_ = QStringLiteral("Power ") + Qs(CurrentLabel(p, kPower));
     if (!chart.present || chart.curve.size() < 2 || !(xFactor_ > 0) || !(yFactor_ > 0)) return;
 
@@ -108,9 +113,11 @@ RatingChartFrame::RatingChartFrame(const RatingChart& chart, const DriveProject&
     legend_ = {
         {ChartLegendItem::Mark::Curve, QStringLiteral("Rating with the chosen width"), {}},
         {ChartLegendItem::Mark::Rating,
-         QStringLiteral("Rating at the operating speed: ") + Value(p, chart.rating, kPower), {}},
+         QStringLiteral("Rating at the operating speed: ") + Value(p, chart.rating, kPower),
+         {}},
         {ChartLegendItem::Mark::Service,
-         QStringLiteral("Service factor \u00D7 power: ") + Value(p, chart.servicePower, kPower), {}},
+         QStringLiteral("Service factor \u00D7 power: ") + Value(p, chart.servicePower, kPower),
+         {}},
         {ChartLegendItem::Mark::Operating,
          QStringLiteral("Power transmitted: ") + Value(p, chart.power, kPower) + QStringLiteral(" at ") +
              Value(p, chart.operatingSpeed, speedUnit),
@@ -172,8 +179,10 @@ RatingChartFrame::RatingChartFrame(const RatingChart& chart, const DriveProject&
 
     const double numbersTop = plot_.bottom() + line * 0.3;
     const double xTitleWidth = fm.horizontalAdvance(xTitle_);
-    xTitleBox_ = QRectF(plot_.center().x() - xTitleWidth / 2, numbersTop + line + line * 0.3, xTitleWidth, line);
-    xTitleBox_.moveLeft(std::clamp(xTitleBox_.left(), target.left(), std::max(target.left(), target.right() - xTitleWidth)));
+    xTitleBox_ =
+        QRectF(plot_.center().x() - xTitleWidth / 2, numbersTop + line + line * 0.3, xTitleWidth, line);
+    xTitleBox_.moveLeft(
+        std::clamp(xTitleBox_.left(), target.left(), std::max(target.left(), target.right() - xTitleWidth)));
     yTitleBox_ = QRectF(target.left(), target.top(), fm.horizontalAdvance(yTitle_), line);
     valid_ = true;
 }
@@ -194,11 +203,17 @@ QPolygonF RatingChartFrame::curve() const {
     return line;
 }
 
-QPointF RatingChartFrame::operatingPoint() const { return toTarget(chart_.operatingSpeed, chart_.power); }
+QPointF RatingChartFrame::operatingPoint() const {
+    return toTarget(chart_.operatingSpeed, chart_.power);
+}
 
-QPointF RatingChartFrame::ratingPoint() const { return toTarget(chart_.operatingSpeed, chart_.rating); }
+QPointF RatingChartFrame::ratingPoint() const {
+    return toTarget(chart_.operatingSpeed, chart_.rating);
+}
 
-double RatingChartFrame::serviceLineY() const { return toTarget(0, chart_.servicePower).y(); }
+double RatingChartFrame::serviceLineY() const {
+    return toTarget(0, chart_.servicePower).y();
+}
 
 namespace {
 
@@ -246,20 +261,24 @@ void Paint(QPainter& painter, const QRectF& target, const RatingChart& chart, co
 
     // Grid, frame, ticks and their numbers.
     painter.setPen(Pen(s.grid, s.lineWidth));
-    for (const ChartTick& t : f.xTicks()) painter.drawLine(QPointF(t.position, plot.top()), QPointF(t.position, plot.bottom()));
-    for (const ChartTick& t : f.yTicks()) painter.drawLine(QPointF(plot.left(), t.position), QPointF(plot.right(), t.position));
+    for (const ChartTick& t : f.xTicks())
+        painter.drawLine(QPointF(t.position, plot.top()), QPointF(t.position, plot.bottom()));
+    for (const ChartTick& t : f.yTicks())
+        painter.drawLine(QPointF(plot.left(), t.position), QPointF(plot.right(), t.position));
     painter.setPen(Pen(s.axes, s.lineWidth));
     painter.drawRect(plot);
     const double tick = s.textSize * 0.3;
     for (const ChartTick& t : f.xTicks()) {
         painter.drawLine(QPointF(t.position, plot.bottom()), QPointF(t.position, plot.bottom() + tick));
         const double w = fm.horizontalAdvance(t.label);
-        painter.drawText(QPointF(t.position - w / 2, plot.bottom() + fm.height() * 0.3 + fm.ascent()), t.label);
+        painter.drawText(QPointF(t.position - w / 2, plot.bottom() + fm.height() * 0.3 + fm.ascent()),
+                         t.label);
     }
     for (const ChartTick& t : f.yTicks()) {
         painter.drawLine(QPointF(plot.left() - tick, t.position), QPointF(plot.left(), t.position));
         const double w = fm.horizontalAdvance(t.label);
-        painter.drawText(QPointF(plot.left() - fm.averageCharWidth() * 0.8 - w, t.position - fm.height() / 2 + fm.ascent()),
+        painter.drawText(QPointF(plot.left() - fm.averageCharWidth() * 0.8 - w,
+                                 t.position - fm.height() / 2 + fm.ascent()),
                          t.label);
     }
     painter.drawText(QPointF(f.xTitleBox().left(), f.xTitleBox().top() + fm.ascent()), f.xTitle());
@@ -273,7 +292,8 @@ void Paint(QPainter& painter, const QRectF& target, const RatingChart& chart, co
     const QPointF rating = f.ratingPoint();
     const QPointF operating = f.operatingPoint();
     painter.setPen(Pen(s.rating, s.lineWidth, Qt::DotLine));
-    painter.drawLine(QPointF(operating.x(), plot.bottom()), QPointF(operating.x(), std::min(rating.y(), operating.y())));
+    painter.drawLine(QPointF(operating.x(), plot.bottom()),
+                     QPointF(operating.x(), std::min(rating.y(), operating.y())));
     painter.drawLine(QPointF(plot.left(), rating.y()), rating);
     QPen service = Pen(s.service, s.lineWidth * 1.5);
     service.setDashPattern({dash / (s.lineWidth * 1.5), dash / (s.lineWidth * 1.5) * 0.6});
@@ -318,8 +338,8 @@ void Paint(QPainter& painter, const QRectF& target, const RatingChart& chart, co
 
 }  // namespace
 
-void DrawRatingChart(QPainter& painter, const QRectF& target, const RatingChart& chart, const DriveProject& forUnits,
-                     const RatingChartStyle& style) {
+void DrawRatingChart(QPainter& painter, const QRectF& target, const RatingChart& chart,
+                     const DriveProject& forUnits, const RatingChartStyle& style) {
     painter.save();
     // Text and lines are sized on the device, so that a page's logical
     // window neither stretches the text nor thins the lines. A widget's

@@ -105,8 +105,8 @@ private:
 
 // Paints the chart into target (in the painter's current coordinates); a
 // chart the design did not record, or one without rating, is a short note.
-void DrawRatingChart(QPainter& painter, const QRectF& target, const RatingChart& chart, const DriveProject& forUnits,
-                     const RatingChartStyle& style);
+void DrawRatingChart(QPainter& painter, const QRectF& target, const RatingChart& chart,
+                     const DriveProject& forUnits, const RatingChartStyle& style);
 
 // The note drawn instead of a chart without curve.
 QString NoRatingChartText();

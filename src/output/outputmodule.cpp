@@ -40,8 +40,10 @@ void ShowPrintPreview(QWidget* parent, const PrintDocument& document) {
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         QPainter painter(target);
         const QRect paintRect = target->pageLayout().paintRectPixels(target->resolution());
-        const DocumentPainter& paint = option && option->isChecked() ? document.paintWithOption : document.paint;
-        paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())), [target] { return target->newPage(); });
+        const DocumentPainter& paint =
+            option && option->isChecked() ? document.paintWithOption : document.paint;
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())),
+              [target] { return target->newPage(); });
     });
     preview.exec();
 }

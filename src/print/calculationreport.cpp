@@ -335,8 +335,8 @@ void PaintCalculationReport(QPainter& painter, const QRectF& page, const DrivePr
     painter.restore();
 }
 
-int PaintCalculationReportPages(QPainter& painter, const QRectF& page, const DriveProject& p, const QDate& date,
-                                const DesignDetails* details, const NewPage& newPage) {
+int PaintCalculationReportPages(QPainter& painter, const QRectF& page, const DriveProject& p,
+                                const QDate& date, const DesignDetails* details, const NewPage& newPage) {
     PaintCalculationReport(painter, page, p, date);
     if (!details || !newPage || !newPage()) return 1;
     return 1 + PaintCalculationDetailsPages(painter, page, p, *details, date, newPage);

@@ -29,7 +29,7 @@ void PaintCalculationReport(QPainter& painter, const QRectF& page, const DrivePr
 // A PDF of it: WritePdfDocument(path, title, [&](QPainter& painter, const
 // QRectF& page, const NewPage& next) { PaintCalculationReportPages(painter,
 // page, p, date, &details, next); }).
-int PaintCalculationReportPages(QPainter& painter, const QRectF& page, const DriveProject& p, const QDate& date,
-                                const DesignDetails* details, const NewPage& newPage);
+int PaintCalculationReportPages(QPainter& painter, const QRectF& page, const DriveProject& p,
+                                const QDate& date, const DesignDetails* details, const NewPage& newPage);
 
 }  // namespace belt

@@ -40,7 +40,9 @@ constexpr double kTextPoints = 9;
 
 const QColor kMessageColour(170, 0, 0);
 
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Qs(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // One printed line of a block.
 struct Line {
@@ -61,7 +63,9 @@ struct Block {
     double above = 0;   // space before it, unless it heads a column
 };
 
-void SetFont(PageCanvas& c, const Line& l) { c.setFont(l.points, l.bold, l.italic); }
+void SetFont(PageCanvas& c, const Line& l) {
+    c.setFont(l.points, l.bold, l.italic);
+}
 
 // Pieces of text joined by sep on lines no wider than room in the current
 // font; a piece too long for a line is broken at its blanks, a word too long
@@ -103,7 +107,8 @@ QStringList Wrap(PageCanvas& c, const QStringList& pieces, const QString& sep, d
     return fitted;
 }
 
-void AddWrapped(PageCanvas& c, Block& b, Line model, const QStringList& pieces, const QString& sep, double width) {
+void AddWrapped(PageCanvas& c, Block& b, Line model, const QStringList& pieces, const QString& sep,
+                double width) {
     SetFont(c, model);
     for (const QString& text : Wrap(c, pieces, sep, width - model.indent)) {
         model.text = text;
@@ -111,7 +116,9 @@ void AddWrapped(PageCanvas& c, Block& b, Line model, const QStringList& pieces, 
     }
 }
 
-QStringList Words(const QString& text) { return text.split(QLatin1Char(' ')); }
+QStringList Words(const QString& text) {
+    return text.split(QLatin1Char(' '));
+}
 
 void Measure(PageCanvas& c, Block& b) {
     b.height = 0;
@@ -152,7 +159,9 @@ std::vector<Block> BuildBlocks(PageCanvas& c, const DriveProject& p, const std::
             Line l;
             l.bold = true;
             l.colour = kMessageColour;
-            AddWrapped(c, b, l, Words(QStringLiteral("! ") + Qs(t.what) + QLatin1Char(':')), QStringLiteral(" "), width);
+            const QString title = t.what.empty() ? QStringLiteral("Message") : Qs(t.what);
+            AddWrapped(c, b, l, Words(QStringLiteral("! ") + title + QLatin1Char(':')), QStringLiteral(" "),
+                       width);
             l.bold = false;
             l.indent = kIndent;
             for (const QString& part : Qs(t.result).split(QLatin1Char('\r')))
@@ -176,7 +185,8 @@ std::vector<Block> BuildBlocks(PageCanvas& c, const DriveProject& p, const std::
             inputs.front() = QStringLiteral("with ") + inputs.front();
             AddWrapped(c, b, body, inputs, QStringLiteral(", "), width);
         }
-        if (!t.source.empty()) AddWrapped(c, b, body, Words(QStringLiteral("from ") + Qs(t.source)), QStringLiteral(" "), width);
+        if (!t.source.empty())
+            AddWrapped(c, b, body, Words(QStringLiteral("from ") + Qs(t.source)), QStringLiteral(" "), width);
         Line result = body;
         result.bold = true;
         AddWrapped(c, b, result, Words(QStringLiteral("gives ") + Qs(t.result)), QStringLiteral(" "), width);
@@ -236,7 +246,8 @@ std::vector<Placed> Flow(PageCanvas& c, const std::vector<Block>& blocks, double
 }
 
 void PaintHeading(PageCanvas& c, const DriveProject& p, const QDate& date, int page, int pages) {
-    PaintMakerHeading(c, HeadingPlaces{QRectF(6, 3, 8, 10), QRectF(20, 9, 5, 3), QPointF(20, 2), QPointF(26, 10)});
+    PaintMakerHeading(
+        c, HeadingPlaces{QRectF(6, 3, 8, 10), QRectF(20, 9, 5, 3), QPointF(20, 2), QPointF(26, 10)});
     c.setFont(14, true, false);
     c.text(kColumns[0].left, 14, CalculationDetailsTitle());
     const double after = kColumns[0].left + c.textWidth(CalculationDetailsTitle() + QStringLiteral("   "));
@@ -253,12 +264,15 @@ void PaintHeading(PageCanvas& c, const DriveProject& p, const QDate& date, int p
 DesignDetails DetailsToShow(const DriveProject& p, const DesignDetails& recorded) {
     DesignDetails all = recorded;
     const auto& entries = all.entries();
-    if (std::any_of(entries.begin(), entries.end(), [](const DetailEntry& e) { return e.step == DetailStep::BeltCode; }))
+    if (std::any_of(entries.begin(), entries.end(),
+                    [](const DetailEntry& e) { return e.step == DetailStep::BeltCode; }))
         InstallationDataLines(p, &all);
     return all;
 }
 
-QString CalculationDetailsTitle() { return QStringLiteral("Calculation details"); }
+QString CalculationDetailsTitle() {
+    return QStringLiteral("Calculation details");
+}
 
 int PaintCalculationDetailsPages(QPainter& painter, const QRectF& page, const DriveProject& p,
                                  const DesignDetails& details, const QDate& date, const NewPage& newPage) {
@@ -289,8 +303,9 @@ int PaintCalculationDetailsPages(QPainter& painter, const QRectF& page, const Dr
         if (n == 0) {
             c.setFont(kHeadingPoints, true, false);
             c.text(kColumns[1].left, kBodyTop, QStringLiteral("Rating chart"));
-            DrawRatingChart(painter, c.device(QRectF(QPointF(kColumns[1].left, chartTop),
-                                                      QPointF(kColumns[1].right, chartTop + kChartHeight))),
+            DrawRatingChart(painter,
+                            c.device(QRectF(QPointF(kColumns[1].left, chartTop),
+                                            QPointF(kColumns[1].right, chartTop + kChartHeight))),
                             all.chart, p, RatingChartStyle::Paper(c.pointSize(8)));
             if (entries.empty()) {
                 c.setFont(kTextPoints, false, false);

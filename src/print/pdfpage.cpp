@@ -11,8 +11,9 @@
 namespace belt {
 
 QString WritePdfPage(const QString& path, const QString& title, const PagePainter& paint) {
-    return WritePdfDocument(path, title,
-                            [&paint](QPainter& painter, const QRectF& page, const NewPage&) { paint(painter, page); });
+    return WritePdfDocument(path, title, [&paint](QPainter& painter, const QRectF& page, const NewPage&) {
+        paint(painter, page);
+    });
 }
 
 QString WritePdfDocument(const QString& path, const QString& title, const DocumentPainter& paint) {

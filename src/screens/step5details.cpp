@@ -26,9 +26,13 @@ namespace {
 
 const char* const kFontFamily = "Arial";
 
-QString Esc(const std::string& s) { return qs(s).toHtmlEscaped(); }
+QString Esc(const std::string& s) {
+    return qs(s).toHtmlEscaped();
+}
 
-QString Colour(const QColor& c) { return c.name(); }
+QString Colour(const QColor& c) {
+    return c.name();
+}
 
 // The recorded entries in the order of the steps, as HTML in the screen's
 // colours: a heading per step, for every entry what it is, its rule, the
@@ -51,14 +55,15 @@ QString DetailsHtml(const DriveProject& p, const std::vector<DetailEntry>& entri
             text.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
             h += QStringLiteral(
                      "<p style=\"margin-top:6px; margin-bottom:6px; color:%1\"><b>\u26A0 %2</b><br>%3</p>")
-                     .arg(warning, Esc(t.what), text);
+                     .arg(warning, t.what.empty() ? QStringLiteral("Message") : Esc(t.what), text);
             continue;
         }
         h += QStringLiteral("<p style=\"margin-top:6px; margin-bottom:0px; color:%1\"><b>%2</b></p>")
                  .arg(Colour(style::kCaption), Esc(t.what));
         QStringList lines;
         if (!t.formula.empty())
-            lines << QStringLiteral("<i style=\"color:%1\">%2</i>").arg(Colour(style::kSubtitle), Esc(t.formula));
+            lines << QStringLiteral("<i style=\"color:%1\">%2</i>")
+                         .arg(Colour(style::kSubtitle), Esc(t.formula));
         if (!t.inputs.empty()) {
             QStringList inputs;
             for (const std::string& in : t.inputs) inputs << Esc(in);
@@ -67,7 +72,8 @@ QString DetailsHtml(const DriveProject& p, const std::vector<DetailEntry>& entri
         }
         if (!t.source.empty())
             lines << QStringLiteral("<i style=\"color:%1\">from %2</i>").arg(source, Esc(t.source));
-        lines << QStringLiteral("<b style=\"color:%1\">gives %2</b>").arg(Colour(style::kYellow), Esc(t.result));
+        lines << QStringLiteral("<b style=\"color:%1\">gives %2</b>")
+                     .arg(Colour(style::kYellow), Esc(t.result));
         h += QStringLiteral("<p style=\"margin-left:24px; margin-top:0px; margin-bottom:6px\">%1</p>")
                  .arg(lines.join(QStringLiteral("<br>")));
     }
@@ -152,8 +158,9 @@ CalculationDetailsView::CalculationDetailsView(const DriveProject& project, QWid
     list = new QTextBrowser(this);
     list->setObjectName(QStringLiteral("DetailsList"));
     list->setOpenLinks(false);
-    list->setStyleSheet(QStringLiteral("QTextBrowser#DetailsList { background: %1; color: %2; border: 1px solid %3; }")
-                            .arg(style::kPageBackground.name(), style::kLightGrey.name(), style::kPanelBorder.name()));
+    list->setStyleSheet(
+        QStringLiteral("QTextBrowser#DetailsList { background: %1; color: %2; border: 1px solid %3; }")
+            .arg(style::kPageBackground.name(), style::kLightGrey.name(), style::kPanelBorder.name()));
     // Read with the arrows and the page keys as soon as it is shown.
     list->setFocusPolicy(Qt::StrongFocus);
 
@@ -181,7 +188,9 @@ CalculationDetailsView::CalculationDetailsView(const DriveProject& project, QWid
     layout->addLayout(body, 1);
 }
 
-bool CalculationDetailsView::hasDetails() const { return details_ && !details_->entries().empty(); }
+bool CalculationDetailsView::hasDetails() const {
+    return details_ && !details_->entries().empty();
+}
 
 void CalculationDetailsView::refresh() {
     title->setText(QStringLiteral("Calculation details:  ") + qs(TitoloBox(project_).title));
@@ -212,6 +221,8 @@ void CalculationDetailsView::setFormSize(const QSize& form) {
     chart->setTextSize(QFontInfo(text).pixelSize());
 }
 
-QString CalculationDetailsView::listText() const { return list->toPlainText(); }
+QString CalculationDetailsView::listText() const {
+    return list->toPlainText();
+}
 
 }  // namespace belt

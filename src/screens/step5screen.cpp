@@ -309,7 +309,8 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     ShowDetails = new QPushButton(QStringLiteral("Calculation de&tails"), ContInfo);
     ShowDetails->setObjectName(QStringLiteral("ShowDetails"));
-    ShowDetails->setToolTip(QStringLiteral("Every result with its rule, its values and the catalogue rows it came from"));
+    ShowDetails->setToolTip(
+        QStringLiteral("Every result with its rule, its values and the catalogue rows it came from"));
     ShowDetails->setStyleSheet(DetailsButtonStyle());
     connect(ShowDetails, &QPushButton::clicked, this, [this] { showDetails(true); });
 

@@ -336,7 +336,8 @@ private slots:
         QString details2on;
         for (qsizetype i = 1; i < withDetails.size(); ++i) {
             const QString& page = withDetails[i];
-            QVERIFY2(page.contains(QStringLiteral("Calculation details %1 of %2").arg(i).arg(n)), qPrintable(page));
+            QVERIFY2(page.contains(QStringLiteral("Calculation details %1 of %2").arg(i).arg(n)),
+                     qPrintable(page));
             QVERIFY(page.contains(QLatin1String("ORVANTO PU Endless Timing Belt: Size T10")));
             QVERIFY(page.contains(FooterText(date)));
             details2on += page;
@@ -356,7 +357,8 @@ private slots:
         const DesignDetails none;
         const QStringList empty = pages(&none);
         QCOMPARE(empty.size(), 2);
-        QVERIFY2(empty[1].contains(QLatin1String("No calculation details are recorded")), qPrintable(empty[1]));
+        QVERIFY2(empty[1].contains(QLatin1String("No calculation details are recorded")),
+                 qPrintable(empty[1]));
     }
 
     void printOnStep6IsTheDrawingsPageAndNothingElsePrintsElsewhere() {

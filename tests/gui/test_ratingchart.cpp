@@ -36,7 +36,9 @@ RatingChart DesignedChart(DriveProject& p, const QString& file) {
     return details.chart;
 }
 
-bool Near(double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b)); }
+bool Near(double a, double b) {
+    return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
+}
 
 // A step of round numbers: 1, 2 or 5 times a power of ten.
 bool RoundStep(double step) {
@@ -139,7 +141,8 @@ private slots:
     void aChartWithoutCurveIsANote() {
         DriveProject p;
         InitUnitTables(p);
-        QVERIFY(!RatingChartFrame(RatingChart{}, p, QRectF(0, 0, 400, 300), RatingChartStyle::Paper(12)).valid());
+        QVERIFY(
+            !RatingChartFrame(RatingChart{}, p, QRectF(0, 0, 400, 300), RatingChartStyle::Paper(12)).valid());
         test::RecordingDevice device;
         {
             QPainter painter(&device);

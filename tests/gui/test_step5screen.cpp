@@ -51,8 +51,9 @@ struct Fixture : belt::test::ScreenFixture<Step5Screen> {
     // A two-pulley design made as step 3 and Go On make it: the entries in
     // the order given ("box:text"), the standard length questions answered
     // with the shorter standard length, the width given (or the one proposed).
-    void design(const std::string& family, const std::string& pitchCode, const std::vector<std::string>& entries,
-                const std::string& width, NextStep expected = NextStep::ShowStep5) {
+    void design(const std::string& family, const std::string& pitchCode,
+                const std::vector<std::string>& entries, const std::string& width,
+                NextStep expected = NextStep::ShowStep5) {
         p.beltFamily = family;
         p.beltType = family + " " + pitchCode;
         p.beltPitchCode = pitchCode;
@@ -457,7 +458,8 @@ void TestStep5Screen::detailsFollowTheUnitsAndTheWidth() {
     QTRY_VERIFY(s.detailsShown());
     QVERIFY(s.Details->isVisible() && !s.ContInfo->isVisible());
     QCOMPARE(QApplication::focusWidget(), s.Details->list);
-    QVERIFY2(s.Details->listText().contains(QLatin1String("gives d1 = 63.662 mm")), qPrintable(s.Details->listText()));
+    QVERIFY2(s.Details->listText().contains(QLatin1String("gives d1 = 63.662 mm")),
+             qPrintable(s.Details->listText()));
     QCOMPARE(s.Details->chart->frame().yTitle(), QStringLiteral("Power [kW]"));
 
     ChooseUnit(f.p, kLength, 4);
@@ -492,11 +494,13 @@ void TestStep5Screen::detailsShowTheMessagesOfTheDesign_data() {
     QTest::addColumn<bool>("stops");
     QTest::addColumn<QString>("shown");
     QTest::newRow("too small") << "10" << false
-                               << QStringLiteral("\u26A0 Warning !!!\nRequested belt is too small !\n"
-                                                 "Please contact VESTRANO Technical Staff !!");
+                               << QStringLiteral(
+                                      "\u26A0 Warning !!!\nRequested belt is too small !\n"
+                                      "Please contact VESTRANO Technical Staff !!");
     QTest::newRow("not made") << "301" << true
-                              << QStringLiteral("\u26A0 Warning !!!\nRequested belt is not available !\n"
-                                                "Please contact VESTRANO Technical Staff !!");
+                              << QStringLiteral(
+                                     "\u26A0 Warning !!!\nRequested belt is not available !\n"
+                                     "Please contact VESTRANO Technical Staff !!");
 }
 
 void TestStep5Screen::detailsShowTheMessagesOfTheDesign() {
