@@ -2,13 +2,13 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/devicepixels.h"
 #include "project/driveproject.h"
 #include "units/units.h"
 
@@ -342,11 +342,8 @@ void DrawRatingChart(QPainter& painter, const QRectF& target, const RatingChart&
                      const DriveProject& forUnits, const RatingChartStyle& style) {
     painter.save();
     // Text and lines are sized on the device, so that a page's logical
-    // window neither stretches the text nor thins the lines. A widget's
-    // transform holds the screen's scale factor, which stays in force after
-    // resetTransform: the device here is in the widget's own pixels.
-    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QTransform t = painter.combinedTransform() * QTransform::fromScale(1 / ratio, 1 / ratio);
+    // window neither stretches the text nor thins the lines.
+    const QTransform t = ToDevicePixels(painter);
     const QRectF device = t.mapRect(target);
     const double k = target.height() > 0 ? device.height() / target.height() : 1;
     RatingChartStyle s = style;

@@ -1,6 +1,7 @@
 // The rating chart: the points and the line it draws stand for the very
 // values the design recorded, on axes of round numbers in the user's units.
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QTest>
 #include <cmath>
@@ -135,6 +136,27 @@ private slots:
         }
         QVERIFY(serviceLine);
         QVERIFY(operatingSquare);
+    }
+
+    // On a screen with a scale factor the marks stand where the frame puts
+    // them, in more pixels.
+    void marksStayInPlaceOnAScaledScreen() {
+        DriveProject p;
+        const RatingChart chart = DesignedChart(p, QStringLiteral("two-pulley-design.dat"));
+        QVERIFY(chart.present);
+        const QRectF target(0, 0, 600, 400);
+        const RatingChartStyle style = RatingChartStyle::Paper(12);
+        const RatingChartFrame f(chart, p, target, style);
+        for (const double ratio : {1.0, 1.5}) {
+            QImage image(static_cast<int>(600 * ratio), static_cast<int>(400 * ratio), QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            {
+                QPainter painter(&image);
+                DrawRatingChart(painter, target, chart, p, style);
+            }
+            QCOMPARE(image.pixelColor((f.operatingPoint() * ratio).toPoint()), style.operating);
+            QCOMPARE(image.pixelColor((f.ratingPoint() * ratio).toPoint()), style.rating);
+        }
     }
 
     // A chart the design did not record is a note, never an empty frame.
