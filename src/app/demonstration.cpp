@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "engine/beltpaths.h"
 #include "engine/designsequence.h"
+#include "engine/details.h"
 #include "engine/layout.h"
 #include "engine/layouteditor.h"
 #include "platform/scripteddialogs.h"
@@ -93,11 +94,13 @@ void placePulleys(DriveProject& p, double pulley2Y) {
 // Step 36: the layout the script has placed, designed as Go On designs it,
 // with the questions answered as the example implies: the second belt path,
 // no double-sided belt, the length rounded to whole teeth (the longer of the
-// two, 2190 mm) and the proposed width. True when the results are there.
-bool designTheExample(DriveProject& p) {
-    ScriptedDialogs answers;
-    answers.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
-    answers.acceptInputDefaults = true;
+// two, 2190 mm) and the proposed width, its details kept in details. True
+// when the results are there.
+bool designTheExample(DriveProject& p, DesignDetails& details) {
+    ScriptedDialogs scripted;
+    scripted.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
+    scripted.acceptInputDefaults = true;
+    RecordingDialogs answers(scripted, details);
     try {
         placePulleys(p, kPulley2AtStandardLength);
         ComputeBeltPaths(p);
@@ -355,7 +358,7 @@ void Demonstration::performStep(int step) {
             if (step4) typeInto(step4->Py[2], "600.06", true);
             break;
         case 36:
-            designTheExample(p);
+            designTheExample(p, w.designDetails());
             w.hideScreen(QStringLiteral("STEP4"));
             p.screen.remarks = kRemarks;
             w.showScreen(QStringLiteral("STEP5"));

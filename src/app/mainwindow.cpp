@@ -389,7 +389,8 @@ void MainWindow::mGoon_Click() {
         hideScreen(form);
         showScreen(QStringLiteral("STEP3"));
     } else if (form == QLatin1String("STEP3") || form == QLatin1String("STEP4")) {
-        switch (designSequence_(project_, dialogs_, form)) {
+        RecordingDialogs recording(dialogs_, details_);
+        switch (designSequence_(project_, recording, form)) {
             case NextStep::Stay:
                 // A standard length taken before the stop (the centre
                 // distance recomputed for it) is what the next Go On uses:
@@ -501,6 +502,7 @@ void MainWindow::mReset_Click() {
 
 void MainWindow::Resetta() {
     project_.reset();
+    details_.clear();
     files_->forgetFile();
     // Resetta stops MAIN's timer too; a cover stopped halfway would have no
     // START button, so it is finished instead.
@@ -697,7 +699,7 @@ void MainWindow::mInfo_Click() {
 
 void MainWindow::mPrinter_Click() {
     PrintJob job;
-    if (PrinterPage(activeFormName(), project_, job)) print_(job);
+    if (PrinterPage(activeFormName(), project_, job, &details_)) print_(job);
 }
 
 void MainWindow::mPrinter2_Click() {

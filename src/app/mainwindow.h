@@ -12,6 +12,7 @@
 
 #include "app/printing.h"
 #include "engine/designsequence.h"
+#include "engine/details.h"
 #include "platform/dialogs.h"
 #include "screens/menuactions.h"
 
@@ -78,6 +79,10 @@ public:
     // The design calculation sequence run by Go On on STEP3 and STEP4
     // (GoOnFromStep3 / GoOnFromStep4 unless a test replaces it).
     void setDesignSequence(DesignSequence sequence) { designSequence_ = std::move(sequence); }
+    // The calculation details of the design in progress: what Go On's
+    // design sequence computed (and the width changed on STEP5), shown on
+    // STEP5 and printed with the report. Cleared with the project.
+    DesignDetails& designDetails() { return details_; }
 
     // What ends the program on the closing message's third tick (tests
     // replace it).
@@ -158,6 +163,7 @@ private:
     QHash<QString, QPointer<QMdiSubWindow>> subWindows_;
     QPointer<StepScreen> active_;
     DesignSequence designSequence_;
+    DesignDetails details_;
     std::function<void()> quit_;
     std::function<void(const PrintJob&)> print_;
     std::unique_ptr<TunePlayer> tune_;

@@ -25,7 +25,14 @@ void RegisterBuiltInScreens(MainWindow& window) {
     window.setScreenFactory(QStringLiteral("STEP2"), factoryOf<Step2Screen>());
     window.setScreenFactory(QStringLiteral("STEP3"), factoryOf<Step3Screen>());
     window.setScreenFactory(QStringLiteral("STEP4"), factoryOf<Step4Screen>());
-    window.setScreenFactory(QStringLiteral("STEP5"), factoryOf<Step5Screen>());
+    // The results show the details of the design the window keeps.
+    window.setScreenFactory(
+        QStringLiteral("STEP5"),
+        [&window](DriveProject& p, Dialogs& d, MenuActions& m, QWidget* parent) -> StepScreen* {
+            auto* screen = new Step5Screen(p, d, m, parent);
+            screen->setDesignDetails(&window.designDetails());
+            return screen;
+        });
     window.setScreenFactory(QStringLiteral("STEP6"), factoryOf<Step6Screen>());
 }
 

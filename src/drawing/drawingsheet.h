@@ -14,6 +14,7 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/devicepixels.h"
 #include "drawing/profiledrawings.h"
 #include "project/driveproject.h"
 
@@ -115,7 +116,7 @@ void InDevicePixels(QPainter& painter, const QRectF& rect, const DrawingColours&
     painter.save();
     // The painter's own coordinates without window and world transform; a
     // widget's offset in its window stays, as the painter keeps it apart.
-    const QRectF area = painter.combinedTransform().mapRect(rect);
+    const QRectF area = ToDevicePixels(painter).mapRect(rect);
     painter.setViewTransformEnabled(false);
     painter.setWorldTransform(QTransform());
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/devicepixels.h"
 #include "engine/checks.h"
 #include "engine/layout.h"
 #include "project/driveproject.h"
@@ -62,7 +63,7 @@ struct Device {
 };
 
 Device ToDevice(QPainter& painter, const QRectF& target) {
-    const QTransform t = painter.combinedTransform();
+    const QTransform t = ToDevicePixels(painter);
     Device d;
     d.target = t.mapRect(target);
     d.k = target.height() > 0 ? d.target.height() / target.height() : 1;

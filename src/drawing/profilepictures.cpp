@@ -11,6 +11,7 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/devicepixels.h"
 #include "drawing/profiledrawings.h"
 #include "project/driveproject.h"
 
@@ -144,7 +145,7 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     painter.drawPolygon(
         QPolygonF({QPointF(x1, y), QPointF(x1 - 0.9, y - 0.35), QPointF(x1 - 0.9, y + 0.35)}));
     // The letter is set in device pixels, so it stays crisp at any scale.
-    const QPointF at = painter.combinedTransform().map(QPointF(x1 + 0.8, y));
+    const QPointF at = ToDevicePixels(painter).map(QPointF(x1 + 0.8, y));
     const double px = std::max(8.0, scale * 2.0);
     painter.setViewTransformEnabled(false);
     painter.setWorldTransform(QTransform());

@@ -15,17 +15,29 @@ class QWidget;
 
 namespace belt {
 
+// What the print preview shows: the pages of a document and, where the
+// document has one, a check box that gives other pages (the calculation
+// report "with calculation details").
+struct PrintDocument {
+    QString title;
+    DocumentPainter paint;
+    // The check box's caption; no check box when empty.
+    QString option;
+    // The pages while the check box is ticked.
+    DocumentPainter paintWithOption;
+};
+
 struct OutputDevices {
     int version;
-    // Shows the page in a print preview on the platform's printer set-up
-    // (landscape, the printer's own paper), from which the user prints it
-    // or saves it as a PDF.
-    void (*showPrintPreview)(QWidget* parent, const QString& title, const PagePainter& paint);
+    // Shows the document in a print preview on the platform's printer
+    // set-up (landscape, the printer's own paper), from which the user
+    // prints it or saves it as a PDF.
+    void (*showPrintPreview)(QWidget* parent, const PrintDocument& document);
     // Writes the picture to path. Returns "" or what went wrong.
     QString (*writeSvgFile)(const QString& path, const SvgPicture& picture);
 };
 
-inline constexpr int kOutputDevicesVersion = 1;
+inline constexpr int kOutputDevicesVersion = 2;
 
 // The module's one exported symbol.
 inline constexpr const char* kOutputDevicesEntry = "belt_output_devices";

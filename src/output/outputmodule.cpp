@@ -1,8 +1,11 @@
 // The output module (output/outputdevices.h).
+#include <QCheckBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QToolBar>
 #include <QWidget>
 
 #include "export/svgfile.h"
@@ -12,18 +15,35 @@ namespace belt {
 
 namespace {
 
-void ShowPrintPreview(QWidget* parent, const QString& title, const PagePainter& paint) {
+void ShowPrintPreview(QWidget* parent, const PrintDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(title);
+    printer.setDocName(document.title);
     QPrintPreviewDialog preview(&printer, parent);
     // Large enough to read the page without zooming first.
     if (parent) preview.resize(parent->size() * 0.85);
-    preview.setWindowTitle(QStringLiteral("VESTRANO BELT CALCULATION - ") + title);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* target) {
+    preview.setWindowTitle(QStringLiteral("VESTRANO BELT CALCULATION - ") + document.title);
+
+    QCheckBox* option = nullptr;
+    if (!document.option.isEmpty() && document.paintWithOption) {
+        option = new QCheckBox(document.option);
+        option->setObjectName(QStringLiteral("printOption"));
+        if (auto* bar = preview.findChild<QToolBar*>()) {
+            bar->addSeparator();
+            bar->addWidget(option);
+        } else {
+            option->setParent(&preview);
+        }
+        if (auto* view = preview.findChild<QPrintPreviewWidget*>())
+            QObject::connect(option, &QCheckBox::toggled, view, &QPrintPreviewWidget::updatePreview);
+    }
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         QPainter painter(target);
         const QRect paintRect = target->pageLayout().paintRectPixels(target->resolution());
-        paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())));
+        const DocumentPainter& paint =
+            option && option->isChecked() ? document.paintWithOption : document.paint;
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())),
+              [target] { return target->newPage(); });
     });
     preview.exec();
 }

@@ -7,6 +7,7 @@
 
 #include "engine/pulleydata.h"
 #include "engine/report.h"
+#include "print/detailspages.h"
 #include "print/pagecanvas.h"
 #include "print/pageheading.h"
 #include "project/driveproject.h"
@@ -332,6 +333,13 @@ void PaintCalculationReport(QPainter& painter, const QRectF& page, const DrivePr
 
     PaintFooter(c, date, 9, false);
     painter.restore();
+}
+
+int PaintCalculationReportPages(QPainter& painter, const QRectF& page, const DriveProject& p,
+                                const QDate& date, const DesignDetails* details, const NewPage& newPage) {
+    PaintCalculationReport(painter, page, p, date);
+    if (!details || !newPage || !newPage()) return 1;
+    return 1 + PaintCalculationDetailsPages(painter, page, p, *details, date, newPage);
 }
 
 }  // namespace belt

@@ -13,8 +13,8 @@ namespace belt {
 
 namespace {
 
-// Paints the page into the PDF writer; false when it could not.
-bool PaintPdf(QPdfWriter& pdf, const QString& title, const PagePainter& paint) {
+// Paints the document into the PDF writer; false when it could not.
+bool PaintPdf(QPdfWriter& pdf, const QString& title, const DocumentPainter& paint) {
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("VESTRANO BELT CALCULATION"));
     // The margins of a common printer, so a printed PDF loses nothing.
@@ -23,7 +23,7 @@ bool PaintPdf(QPdfWriter& pdf, const QString& title, const PagePainter& paint) {
     QPainter painter;
     if (!painter.begin(&pdf)) return false;
     const QRect paintRect = pdf.pageLayout().paintRectPixels(pdf.resolution());
-    paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())));
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(paintRect.size())), [&pdf] { return pdf.newPage(); });
     return painter.end();
 }
 
@@ -45,7 +45,20 @@ void FixCreationDate(QByteArray& pdf, const QDate& created) {
 
 }  // namespace
 
+namespace {
+
+// One page as a document of one page.
+DocumentPainter OnePage(const PagePainter& paint) {
+    return [paint](QPainter& painter, const QRectF& page, const NewPage&) { paint(painter, page); };
+}
+
+}  // namespace
+
 QString WritePdfPage(const QString& path, const QString& title, const PagePainter& paint) {
+    return WritePdfDocument(path, title, OnePage(paint));
+}
+
+QString WritePdfDocument(const QString& path, const QString& title, const DocumentPainter& paint) {
     // QPdfWriter reports a file it cannot open only as a painter that is
     // not active; asking first gives the reason.
     QFile probe(path);
@@ -58,6 +71,10 @@ QString WritePdfPage(const QString& path, const QString& title, const PagePainte
 }
 
 QByteArray PdfPageBytes(const QString& title, const PagePainter& paint, const QDate& created) {
+    return PdfDocumentBytes(title, OnePage(paint), created);
+}
+
+QByteArray PdfDocumentBytes(const QString& title, const DocumentPainter& paint, const QDate& created) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);

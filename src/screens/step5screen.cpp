@@ -10,8 +10,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include "catalogue/maker.h"
 #include "drawing/logo.h"
 #include "engine/beltwidth.h"
+#include "engine/details.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
 #include "project/driveproject.h"
@@ -27,6 +30,7 @@
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
+#include "screens/step5details.h"
 
 namespace belt {
 
@@ -303,6 +307,17 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         ContInfo->setFocus(Qt::OtherFocusReason);
     });
 
+    ShowDetails = new QPushButton(QStringLiteral("Calculation de&tails"), ContInfo);
+    ShowDetails->setObjectName(QStringLiteral("ShowDetails"));
+    ShowDetails->setToolTip(
+        QStringLiteral("Every result with its rule, its values and the catalogue rows it came from"));
+    ShowDetails->setStyleSheet(DetailsButtonStyle());
+    connect(ShowDetails, &QPushButton::clicked, this, [this] { showDetails(true); });
+
+    Details = new CalculationDetailsView(project_, this);
+    Details->hide();
+    connect(Details->showResults, &QPushButton::clicked, this, [this] { showDetails(false); });
+
     Flash = new QTimer(this);
     Flash->setObjectName(QStringLiteral("Flash"));
     Flash->setInterval(500);
@@ -319,7 +334,33 @@ void Step5Screen::applyMenus() {
     ShowStepMenus(menus_, /*goOn=*/true, /*goOn2=*/false, /*print=*/true, /*print2=*/false);
 }
 
-void Step5Screen::refresh() { ShowResultsReport(); }
+void Step5Screen::refresh() {
+    ShowResultsReport();
+    Details->refresh();
+}
+
+void Step5Screen::setDesignDetails(DesignDetails* details) {
+    details_ = details;
+    Details->setDetails(details);
+    Details->refresh();
+}
+
+void Step5Screen::showDetails(bool on) {
+    detailsShown_ = on;
+    if (on) Details->refresh();
+    showChosenView();
+    if (on)
+        Details->list->setFocus(Qt::OtherFocusReason);
+    else
+        ShowDetails->setFocus(Qt::OtherFocusReason);
+}
+
+void Step5Screen::showChosenView() {
+    ContInfo->setVisible(!detailsShown_);
+    ScrollInfo->setVisible(!detailsShown_);
+    Details->setVisible(detailsShown_);
+    if (detailsShown_) Details->raise();
+}
 
 void Step5Screen::setBlinking(bool on) {
     if (on) Flash->start();
@@ -345,6 +386,8 @@ void Step5Screen::resizeEvent(QResizeEvent* event) {
     const QFont controls = FormFont(QString::fromLatin1(kFontFamily), 11, false, false, scale);
     CambiaCinghia->setFont(controls);
     Remarks->setFont(controls);
+    ShowDetails->setFont(FormFont(QString::fromLatin1(kFontFamily), 11, true, false, scale));
+    Details->setFormSize(size());
     fitScrollRange();
 }
 
@@ -386,14 +429,18 @@ void Step5Screen::Form_Resize() {
     onPage(phone, 29, 23, 4, 4);
     onPage(BeltCode, 8, 85, 40, 3);
     onPage(CambiaCinghia, 64, 84, 28, 3.2);
+    onPage(ShowDetails, 70, 3, 25, 4.5);
+    PlaceForm(Details, 0, 0, 100, 100);
     setBeltCodeCaption();
 
     ShowResultsReport();
+    Details->refresh();
     ContInfo->show();
     ScrollInfo->show();
     BeltCode->show();
     CambiaCinghia->show();
     ContInfo->lower();
+    showChosenView();
 }
 
 void Step5Screen::setBeltCodeCaption() {
@@ -459,9 +506,19 @@ void Step5Screen::CambiaCinghia_LostFocus() {
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     CambiaCinghia->setEditText(
         QString::fromLatin1(kChangeWidthCaption.data(), static_cast<int>(kChangeWidthCaption.size())));
-    if (!ChangeBeltWidth(project_, dialogs_, text.toStdString())) return;
+    // The details of a recorded design follow the new width; an opened
+    // project has none to follow.
+    bool changed = false;
+    if (details_ && !details_->entries().empty()) {
+        RecordingDialogs recording(dialogs_, *details_);
+        changed = ChangeBeltWidth(project_, recording, text.toStdString());
+    } else {
+        changed = ChangeBeltWidth(project_, dialogs_, text.toStdString());
+    }
+    if (!changed) return;
     setBeltCodeCaption();
     ShowResultsReport();
+    Details->refresh();
 }
 
 void Step5Screen::ContInfo_MouseUp() {

@@ -1,6 +1,7 @@
 // STEP5 "OUTPUT DATA: RESULTS": the long results page written line by line
 // from the engine's report lines, the blinking belt code, the remarks that go
-// into the project and the list with which the user changes the belt width.
+// into the project and the list with which the user changes the belt width;
+// beside the page, the calculation details of the design (step5details.h).
 #pragma once
 
 #include <QColor>
@@ -13,11 +14,14 @@
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QScrollBar;
 class QTimer;
 
 namespace belt {
 
+class CalculationDetailsView;
+class DesignDetails;
 class LogoWidget;
 
 // One text the results page printed: where, in which font and colour. Kept so
@@ -102,6 +106,15 @@ public:
     // The page's texts as last written (also what is painted).
     const std::vector<PageText>& pageTexts() const;
 
+    // The calculation details of the design shown (the main window's); a
+    // width changed here is recorded into them. Null: the details view says
+    // how they are recorded.
+    void setDesignDetails(DesignDetails* details);
+    // Shows the calculation details in place of the results page, or the
+    // page again.
+    void showDetails(bool on);
+    bool detailsShown() const { return detailsShown_; }
+
     // Controls, by their names.
     ResultsPage* ContInfo = nullptr;
     QScrollBar* ScrollInfo = nullptr;
@@ -111,6 +124,9 @@ public:
     QLabel* BeltCode = nullptr;
     QComboBox* CambiaCinghia = nullptr;
     QTimer* Flash = nullptr;
+    // "Calculation details" on the page's heading, and the view it shows.
+    QPushButton* ShowDetails = nullptr;
+    CalculationDetailsView* Details = nullptr;
 
     // The two colours the belt code blinks between.
     static QColor blinkDark() { return QColor(192, 0, 0); }
@@ -134,6 +150,11 @@ private:
     void placePage();
     // ScrollInfo's maximum: the page scrolls as far as its content goes.
     void fitScrollRange();
+    // Shows the results page or the details, as chosen.
+    void showChosenView();
+
+    DesignDetails* details_ = nullptr;
+    bool detailsShown_ = false;
 };
 
 }  // namespace belt

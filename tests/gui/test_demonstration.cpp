@@ -15,6 +15,7 @@
 #include "guitestsupport.h"
 #include "screens/placeform.h"
 #include "screens/step4screen.h"
+#include "screens/step5details.h"
 #include "screens/step6screen.h"
 
 using namespace belt;
@@ -142,6 +143,8 @@ void TestDemonstration::demoPlaysTheExampleToItsEnd() {
     QCOMPARE(s5->Remarks->toPlainText(),
              QStringLiteral("This is an example of VESTRANO BELT DRIVE Calculation"));
     QVERIFY(s5->Flash->isActive());
+    // Its calculation details are there to see, the width among them.
+    QVERIFY(s5->Details->listText().contains(QLatin1String("gives w = 85 mm")));
 
     // The results scroll, then the data sheet. The page scrolls no further
     // than its last line.

@@ -114,25 +114,29 @@ void TestLayoutDrawing::pulleysIdlersAndBeltInTheirColours() {
     const QRectF target(0, 0, 500, 400);
     const LayoutFrame f(p, target);
 
-    for (bool withBelt : {true, false}) {
-        QImage image(500, 400, QImage::Format_RGB32);
-        QPainter painter(&image);
-        if (withBelt)
-            DrawLayout(painter, target, p, s);
-        else
-            DrawPulleys(painter, target, p, s);
-        painter.end();
-        // The rightmost point of each circle; the idler in its own colour.
-        QVERIFY(Near(PixelAt(image, f.toTarget(0.3 + 0.05, 0)), s.pulley));
-        QVERIFY(Near(PixelAt(image, f.toTarget(0.15 + 0.05, 0.26)), s.idler));
-        // The centre cross.
-        QVERIFY(Near(PixelAt(image, f.toTarget(0.3, 0)), s.mark));
-        // The middle of every span of the current path.
-        for (const BeltLine& l : LayoutBeltLines(p)) {
-            const QColor c = PixelAt(image, f.toTarget((l.x0 + l.x1) / 2, (l.y0 + l.y1) / 2));
-            QVERIFY2(withBelt ? Near(c, s.belt) : Near(c, s.background), qPrintable(c.name()));
+    // A screen with a scale factor paints the same places in more pixels.
+    for (const double ratio : {1.0, 1.5})
+        for (bool withBelt : {true, false}) {
+            QImage image(static_cast<int>(500 * ratio), static_cast<int>(400 * ratio), QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            QPainter painter(&image);
+            if (withBelt)
+                DrawLayout(painter, target, p, s);
+            else
+                DrawPulleys(painter, target, p, s);
+            painter.end();
+            auto pixel = [&](QPointF at) { return PixelAt(image, at * ratio); };
+            // The rightmost point of each circle; the idler in its own colour.
+            QVERIFY(Near(pixel(f.toTarget(0.3 + 0.05, 0)), s.pulley));
+            QVERIFY(Near(pixel(f.toTarget(0.15 + 0.05, 0.26)), s.idler));
+            // The centre cross.
+            QVERIFY(Near(pixel(f.toTarget(0.3, 0)), s.mark));
+            // The middle of every span of the current path.
+            for (const BeltLine& l : LayoutBeltLines(p)) {
+                const QColor c = pixel(f.toTarget((l.x0 + l.x1) / 2, (l.y0 + l.y1) / 2));
+                QVERIFY2(withBelt ? Near(c, s.belt) : Near(c, s.background), qPrintable(c.name()));
+            }
         }
-    }
 }
 
 void TestLayoutDrawing::pulleysStayRoundUnderAStretchedWindow() {

@@ -2,6 +2,7 @@
 // what the report makes of the remarks, and that no page draws beyond its
 // paper.
 #include <QApplication>
+#include <QCheckBox>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -28,10 +29,12 @@
 #include "catalogue/calculationtables.h"
 #include "engine/applicationdata.h"
 #include "engine/designsequence.h"
+#include "engine/details.h"
 #include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
 #include "print/calculationreport.h"
 #include "print/cataloguetables.h"
+#include "print/detailspages.h"
 #include "print/drawingspage.h"
 #include "print/pageheading.h"
 #include "print/pdfpage.h"
@@ -89,9 +92,10 @@ QStringList RemarksLines(const QString& page) {
 const QRectF kA4Landscape(0, 0, 2970, 2100);
 
 // A project of the test data designed as Go On designs it from step 3, the
-// questions answered in turn and the proposed width kept.
+// questions answered in turn and the proposed width kept; its calculation
+// details recorded into details when given.
 void Designed(DriveProject& p, const char* file, std::deque<MsgAnswer> answers,
-              std::deque<std::string> inputs = {}) {
+              std::deque<std::string> inputs = {}, DesignDetails* details = nullptr) {
     InitUnitTables(p);
     QVERIFY(ProjectFile::open(std::string(BELT_TEST_DATA_DIR) + "/" + file, p).ok);
     LoadCalculationTables(p);
@@ -99,7 +103,22 @@ void Designed(DriveProject& p, const char* file, std::deque<MsgAnswer> answers,
     d.answers = std::move(answers);
     d.inputs = std::move(inputs);
     d.acceptInputDefaults = true;
-    QCOMPARE(GoOnFromStep3(p, d), NextStep::ShowStep5);
+    DesignDetails none;
+    RecordingDialogs recording(d, details ? *details : none);
+    QCOMPARE(GoOnFromStep3(p, details ? static_cast<Dialogs&>(recording) : d), NextStep::ShowStep5);
+}
+
+// The pages of a document as pdftotext lays them out, one text per page.
+QStringList PdfPages(const DocumentPainter& paint) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("pages.pdf"));
+    if (!WritePdfDocument(pdf, QStringLiteral("test"), paint).isEmpty()) return {};
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.pop_back();
+    return pages;
 }
 
 // The longest unit of every quantity but length.
@@ -259,6 +278,87 @@ private slots:
         QCOMPARE(shown, QStringLiteral("QPrintPreviewDialog VESTRANO BELT CALCULATION - Calculation report"));
         QCOMPARE(pages, 1);
         QVERIFY(f.dialogs.seen.empty());
+    }
+
+    // The print preview of the report offers its calculation details: the
+    // check box adds their pages behind the report.
+    void thePreviewsCheckBoxAddsTheDetailsPages() {
+        SetOutputModuleFolder(QStringLiteral(BELT_OUTPUT_MODULE_DIR));
+        test::MainWindowFixture f;
+        Designed(f.project, "two-pulley-design.dat", {MsgAnswer::Yes, MsgAnswer::Yes}, {},
+                 &f.window->designDetails());
+        QVERIFY(f.window->showScreen(QStringLiteral("STEP5")));
+        QString caption;
+        int without = 0;
+        int with = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* preview = QApplication::activeModalWidget();
+            if (!preview) return;
+            auto* view = preview->findChild<QPrintPreviewWidget*>();
+            auto* option = preview->findChild<QCheckBox*>(QStringLiteral("printOption"));
+            if (view && option) {
+                caption = option->text();
+                without = view->pageCount();
+                option->setChecked(true);
+                with = view->pageCount();
+            }
+            preview->close();
+        });
+        f.window->mPrinter_Click();
+        QCOMPARE(caption, QStringLiteral("with calculation details"));
+        QCOMPARE(without, 1);
+        QVERIFY2(with >= 2, qPrintable(QString::number(with)));
+    }
+
+    // The report with the calculation details: the report first, then the
+    // details on pages of their own, each with the heading and footer; the
+    // entries in the current units, the installation figures and the
+    // warning the design gave. The design's own record stays as it was.
+    void theReportWithDetailsHasTheirPages() {
+        DriveProject p;
+        DesignDetails details;
+        // 20 mm where the drive needs 25.6: warned of, and taken.
+        Designed(p, "two-pulley-design.dat", {MsgAnswer::Yes, MsgAnswer::Yes}, {"20"}, &details);
+        const std::size_t recorded = details.entries().size();
+        const QDate date(2026, 12, 9);
+        auto pages = [&](const DesignDetails* d) {
+            return PdfPages([&](QPainter& painter, const QRectF& page, const NewPage& next) {
+                PaintCalculationReportPages(painter, page, p, date, d, next);
+            });
+        };
+
+        QCOMPARE(pages(nullptr).size(), 1);
+        const QStringList withDetails = pages(&details);
+        QVERIFY2(withDetails.size() >= 2, qPrintable(withDetails.join(QLatin1Char('|'))));
+        QVERIFY(withDetails[0].contains(QRegularExpression(QStringLiteral("Belt code +20 T10-900"))));
+        QVERIFY(!withDetails[0].contains(CalculationDetailsTitle()));
+        const QString n = QString::number(withDetails.size() - 1);
+        QString details2on;
+        for (qsizetype i = 1; i < withDetails.size(); ++i) {
+            const QString& page = withDetails[i];
+            QVERIFY2(page.contains(QStringLiteral("Calculation details %1 of %2").arg(i).arg(n)),
+                     qPrintable(page));
+            QVERIFY(page.contains(QLatin1String("ORVANTO PU Endless Timing Belt: Size T10")));
+            QVERIFY(page.contains(FooterText(date)));
+            details2on += page;
+        }
+        for (const char* text : {"Belt length calculated", "gives L = 903.381 mm", "gives d1 = 63.662 mm",
+                                 "from ORVANTO T10 pulley table", "Rating chart", "Span pre-tension",
+                                 "! Warning !!!:", "Requested belt is too small !"})
+            QVERIFY2(details2on.contains(QLatin1String(text)), text);
+        QCOMPARE(details.entries().size(), recorded);
+
+        // In inches.
+        ChooseUnit(p, kLength, 4);
+        QVERIFY(pages(&details).join(QString()).contains(QLatin1String("gives d1 = 2.50638 in")));
+
+        // Nothing recorded (a project opened on the results): a page that
+        // says how the details come about.
+        const DesignDetails none;
+        const QStringList empty = pages(&none);
+        QCOMPARE(empty.size(), 2);
+        QVERIFY2(empty[1].contains(QLatin1String("No calculation details are recorded")),
+                 qPrintable(empty[1]));
     }
 
     void printOnStep6IsTheDrawingsPageAndNothingElsePrintsElsewhere() {

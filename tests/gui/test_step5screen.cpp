@@ -3,13 +3,16 @@
 // blinking belt code, the remarks, the scroll bar and the flat belt coating.
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -18,13 +21,16 @@
 #include "catalogue/flatbelts.h"
 #include "catalogue/maker.h"
 #include "engine/designsequence.h"
+#include "engine/details.h"
 #include "engine/pulleydata.h"
 #include "guitestsupport.h"
 #include "platform/scripteddialogs.h"
+#include "print/detailspages.h"
 #include "project/driveproject.h"
 #include "screens/logowidget.h"
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
+#include "screens/step5details.h"
 #include "screens/step5screen.h"
 #include "units/units.h"
 
@@ -39,11 +45,15 @@ const QColor kLightCyan(128, 255, 255);
 const QColor kGreen(0, 255, 0);
 
 struct Fixture : belt::test::ScreenFixture<Step5Screen> {
+    // What the design computed, as Go On records it.
+    DesignDetails details;
+
     // A two-pulley design made as step 3 and Go On make it: the entries in
     // the order given ("box:text"), the standard length questions answered
     // with the shorter standard length, the width given (or the one proposed).
-    void design(const std::string& family, const std::string& pitchCode, const std::vector<std::string>& entries,
-                const std::string& width) {
+    void design(const std::string& family, const std::string& pitchCode,
+                const std::vector<std::string>& entries, const std::string& width,
+                NextStep expected = NextStep::ShowStep5) {
         p.beltFamily = family;
         p.beltType = family + " " + pitchCode;
         p.beltPitchCode = pitchCode;
@@ -68,7 +78,8 @@ struct Fixture : belt::test::ScreenFixture<Step5Screen> {
         }
         d.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes};
         if (!width.empty()) d.inputs = {width};
-        QCOMPARE(GoOnFromStep3(p, d), NextStep::ShowStep5);
+        RecordingDialogs recording(d, details);
+        QCOMPARE(GoOnFromStep3(p, recording), expected);
         d.seen.clear();
         d.answers.clear();
     }
@@ -122,6 +133,10 @@ private slots:
     void scrollBarMovesThePage();
     void remarksGoIntoTheProject();
     void flatBeltClickCyclesTheCoating();
+    void detailsFollowTheUnitsAndTheWidth();
+    void detailsShowTheMessagesOfTheDesign_data();
+    void detailsShowTheMessagesOfTheDesign();
+    void withoutDetailsTheViewSaysHowToGetThem();
 };
 
 void TestStep5Screen::heading() {
@@ -429,4 +444,95 @@ void TestStep5Screen::flatBeltClickCyclesTheCoating() {
 }
 
 QTEST_MAIN(TestStep5Screen)
+// The details view beside the results page: reached from the page's
+// button with the keyboard, in the current units after a unit change (the
+// unit menu refreshes the screen), following a width changed on the page.
+void TestStep5Screen::detailsFollowTheUnitsAndTheWidth() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    s.setDesignDetails(&f.details);
+    QVERIFY(!s.detailsShown());
+    // The button's key clicks it as a mouse would, a moment later.
+    QTest::keyClick(&s, Qt::Key_T, Qt::AltModifier);
+    QTRY_VERIFY(s.detailsShown());
+    QVERIFY(s.Details->isVisible() && !s.ContInfo->isVisible());
+    QCOMPARE(QApplication::focusWidget(), s.Details->list);
+    QVERIFY2(s.Details->listText().contains(QLatin1String("gives d1 = 63.662 mm")),
+             qPrintable(s.Details->listText()));
+    QCOMPARE(s.Details->chart->frame().yTitle(), QStringLiteral("Power [kW]"));
+
+    ChooseUnit(f.p, kLength, 4);
+    ChooseUnit(f.p, kPower, 2);
+    s.refresh();
+    QVERIFY(s.Details->listText().contains(QLatin1String("gives d1 = 2.50638 in")));
+    QVERIFY(!s.Details->listText().contains(QLatin1String("63.662 mm")));
+    QCOMPARE(s.Details->chart->frame().yTitle(), QStringLiteral("Power [W]"));
+
+    // Back on the page, a width typed in the list: the width's entries
+    // and the chart follow it.
+    ChooseUnit(f.p, kLength, 1);
+    s.refresh();
+    QTest::keyClick(&s, Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(!s.detailsShown());
+    QVERIFY(s.ContInfo->isVisible());
+    QCOMPARE(QApplication::focusWidget(), s.ShowDetails);
+    f.typeWidth(QStringLiteral("50"));
+    QCOMPARE(f.p.beltWidth, 0.05);
+    s.showDetails(true);
+    const QString text = s.Details->listText();
+    QVERIFY2(text.contains(QLatin1String("gives w = 50 mm")), qPrintable(text));
+    QVERIFY(!text.contains(QLatin1String("gives w = 25 mm")));
+    QCOMPARE(s.Details->chart->chart().rating, f.p.powerRatingWithWidth);
+}
+
+// A message the design showed is listed where it arose and marked as a
+// warning: a width below the one needed (warned of, the design goes on)
+// and a width no belt has (the design stops there).
+void TestStep5Screen::detailsShowTheMessagesOfTheDesign_data() {
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<bool>("stops");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("too small") << "10" << false
+                               << QStringLiteral(
+                                      "\u26A0 Warning !!!\nRequested belt is too small !\n"
+                                      "Please contact VESTRANO Technical Staff !!");
+    QTest::newRow("not made") << "301" << true
+                              << QStringLiteral(
+                                     "\u26A0 Warning !!!\nRequested belt is not available !\n"
+                                     "Please contact VESTRANO Technical Staff !!");
+}
+
+void TestStep5Screen::detailsShowTheMessagesOfTheDesign() {
+    QFETCH(QString, width);
+    QFETCH(bool, stops);
+    QFETCH(QString, shown);
+    Fixture f;
+    f.design("ORVANTO", "T10", {"P:1.5", "n1:1200", "z1:20", "z2:40", "C:400"}, width.toStdString(),
+             stops ? NextStep::Stay : NextStep::ShowStep5);
+    Step5Screen& s = f.show();
+    s.setDesignDetails(&f.details);
+    s.showDetails(true);
+    const QString text = s.Details->listText();
+    QVERIFY2(text.contains(shown), qPrintable(text));
+    // Under the width, where it arose; a stopped design ends with it.
+    QVERIFY(text.indexOf(shown) > text.indexOf(QLatin1String("Belt width calculated")));
+    if (stops) QVERIFY(text.trimmed().endsWith(shown));
+}
+
+// Nothing recorded (a project opened on the results): the view says plainly
+// how the details come about, and shows no empty chart.
+void TestStep5Screen::withoutDetailsTheViewSaysHowToGetThem() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    s.showDetails(true);
+    QCOMPARE(s.Details->listText().trimmed(), NoCalculationDetailsText());
+    QVERIFY(!s.Details->chart->isVisible());
+    s.setDesignDetails(&f.details);
+    QVERIFY(s.Details->hasDetails());
+    s.setDesignDetails(nullptr);
+    QCOMPARE(s.Details->listText().trimmed(), NoCalculationDetailsText());
+}
+
 #include "test_step5screen.moc"

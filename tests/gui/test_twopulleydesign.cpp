@@ -13,6 +13,7 @@
 #include "screens/step1screen.h"
 #include "screens/step2screen.h"
 #include "screens/step3screen.h"
+#include "screens/step5details.h"
 #include "screens/step5screen.h"
 
 using namespace belt;
@@ -119,6 +120,8 @@ void TestTwoPulleyDesign::goBackKeepsTheDesignAndGoOnAgain() {
     f.w.mGoon_Click();
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
     Step5Screen* s5 = f.step5();
+    // Go On recorded the design's details, and the results show them.
+    QVERIFY(s5->Details->listText().contains(QLatin1String("gives w = 50 mm")));
 
     f.w.mGoBack_Click();
     QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP3"));
@@ -142,6 +145,9 @@ void TestTwoPulleyDesign::goBackKeepsTheDesignAndGoOnAgain() {
     QVERIFY(s5->Flash->isActive());
     QCOMPARE(s5->BeltCode->text(), QStringLiteral("Belt code               75 T10-1080"));
     QCOMPARE(PageLineOf(*s5, "Belt width"), (QStringList{"Belt width", "75", "[mm]"}));
+    // The details are those of the design again, once.
+    QCOMPARE(s5->Details->listText().count(QLatin1String("Belt width chosen")), 1);
+    QVERIFY(s5->Details->listText().contains(QLatin1String("gives w = 75 mm")));
 
     // Go On leaves the results for the data sheet; Go Back comes back to
     // them with the belt code blinking again.
@@ -152,6 +158,11 @@ void TestTwoPulleyDesign::goBackKeepsTheDesignAndGoOnAgain() {
     QCOMPARE(f.step5(), s5);
     QVERIFY(s5->Flash->isActive());
     QCOMPARE(s5->BeltCode->text(), QStringLiteral("Belt code               75 T10-1080"));
+
+    // Reset (as Open and the demonstration do) clears them with the project.
+    QVERIFY(!f.w.designDetails().entries().empty());
+    f.w.Resetta();
+    QVERIFY(f.w.designDetails().entries().empty());
 }
 
 void TestTwoPulleyDesign::fendaroDriveReachesResults() {
