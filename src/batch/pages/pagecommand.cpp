@@ -62,10 +62,17 @@ std::string PdfPath(const std::map<std::string, std::string>& values) {
 
 int WritePage(const Invocation& call, const std::string& path, const char* title, const PagePainter& paint,
               const QDate& fixed) {
+    return WriteDocument(
+        call, path, title,
+        [&paint](QPainter& painter, const QRectF& page, const NewPage&) { paint(painter, page); }, fixed);
+}
+
+int WriteDocument(const Invocation& call, const std::string& path, const char* title,
+                  const DocumentPainter& paint, const QDate& fixed) {
     QByteArray bytes;
     {
         const PaintingSession session;
-        bytes = PdfPageBytes(QString::fromUtf8(title), paint, fixed);
+        bytes = PdfDocumentBytes(QString::fromUtf8(title), paint, fixed);
     }
     if (bytes.isEmpty()) return call.fail(PlainText(path) + ": the PDF could not be painted");
     return WriteOutput(call, path,

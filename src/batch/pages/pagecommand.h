@@ -42,6 +42,9 @@ std::string PdfPath(const std::map<std::string, std::string>& values);
 // the exit status; a failure is reported through call.fail.
 int WritePage(const Invocation& call, const std::string& path, const char* title, const PagePainter& paint,
               const QDate& fixed);
+// The same for a document of several pages.
+int WriteDocument(const Invocation& call, const std::string& path, const char* title,
+                  const DocumentPainter& paint, const QDate& fixed);
 
 // Help lines of --pdf and --date.
 extern const char* const kPdfOptionsHelp;

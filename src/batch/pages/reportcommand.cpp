@@ -37,19 +37,26 @@ int RunDesignPage(const Invocation& call, const char* title, PaintDesign paint) 
         ExplainStop(call, p, run);
         return kExitStopped;
     }
+    if (paint == PaintCalculationReport)
+        return WriteDocument(
+            call, PdfPath(o.own), title,
+            [&](QPainter& painter, const QRectF& page, const NewPage& next) {
+                PaintCalculationReportPages(painter, page, p, date, o.details ? &run.details : nullptr, next);
+            },
+            fixed);
     return WritePage(
         call, PdfPath(o.own), title,
         [&](QPainter& painter, const QRectF& page) { paint(painter, page, p, date); }, fixed);
 }
 
-std::string DesignPageHelp(const char* what) {
+std::string DesignPageHelp(const char* what, const char* ownOptions = "") {
     return std::string(
                "Runs the design calculation of a saved project as calc does (with the same\n"
                "options answering its questions; its messages go to stderr) and writes ") +
            what +
            " as one A4 landscape PDF page.\n\n"
            "Options:\n" +
-           kPdfOptionsHelp + kCalcAnswerOptionsHelp + UnitListHelp() +
+           kPdfOptionsHelp + ownOptions + kCalcAnswerOptionsHelp + UnitListHelp() +
            "\nExit status: 0 done, 1 the calculation stopped (the message says why),\n"
            "2 error: a wrong option, a question no option answers, an unreadable\n"
            "project file or a PDF that cannot be written.\n";
@@ -59,7 +66,10 @@ const Registration kReport{{
     "report",
     "report FILE.dat --pdf OUT.pdf [options]",
     "the printed calculation report as a PDF",
-    DesignPageHelp("the printed\ncalculation report (the results of step 5)"),
+    DesignPageHelp("the printed\ncalculation report (the results of step 5)",
+                   "  --details                  the calculation details on the pages after the\n"
+                   "                             report: every result with its rule, the values\n"
+                   "                             it used and the catalogue rows it read\n"),
     [](const Invocation& call) { return RunDesignPage(call, "Calculation report", PaintCalculationReport); },
 }};
 

@@ -59,6 +59,10 @@ belt_page_test(report_flat_belt_installation EXIT 0
   ARGS "report|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--pdf|@PDF@|${date}"
   TEXT "Tension installation +1200.0 +.N.@@Elongation with installation tension +0.6%")
 
+# The calculation details on the pages after the report.
+belt_page_test(report_with_details EXIT 0
+  ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--details|--pdf|@PDF@|${date}"
+  TEXT "Belt code +32 T10-900@@Calculation details@@Rating chart@@Calculation details 1 of 3@@gives L = 903.381 mm@@Span pre-tension@@Calculation details 3 of 3")
 belt_page_test(report_stopped_calculation EXIT 1
   ARGS "report|${data}/overlapping-layout.dat|--length|standard|--pdf|@PDF@"
   STDERR "This configuration is not possible !!!")
