@@ -161,7 +161,7 @@ std::string DetailsAsText(const DriveProject& p, const std::vector<DetailEntry>&
         if (t.message) {
             std::string text = t.result;
             std::replace(text.begin(), text.end(), '\r', ' ');
-            out += "  ! " + t.what + ": " + text + "\n";
+            out += "  ! " + (t.what.empty() ? std::string("Message") : t.what) + ": " + text + "\n";
             continue;
         }
         out += "  " + t.what + "\n";
