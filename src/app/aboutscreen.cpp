@@ -92,7 +92,8 @@ constexpr ProductLine kProductLines[9] = {
     {"TENSION CONTROL", "The belt tension meter",
      "It reads the natural frequency of a span plucked by hand and shows the tension at once, so "
      "that every drive runs as it was calculated.\n\nThank you for your interest in VESTRANO: we "
-     "look forward to working with you."},
+     "look forward to working with you.\n\nThis program is free software under the MIT License "
+     "(the file LICENSE that comes with it)."},
 };
 
 // Photo(k - 3) beside infotext(k), k = 5..13: left, width and height in

@@ -153,6 +153,8 @@ void TestAboutScreen::scrollsToTheLastText() {
     const double top =
         a.infotext[13]->mapTo(a.centralWidget(), QPoint(0, 0)).y() * 100.0 / a.centralWidget()->height();
     QVERIFY2(qAbs(top - 40) < 1, qPrintable(QString::number(top)));
+    // The last text ends with the program's licence.
+    QVERIFY(a.infotext[13]->text().contains(QStringLiteral("free software under the MIT License")));
     // The wheel over the page turns the scroll bar.
     const int before = a.ScrollInfo->value();
     QWheelEvent wheel(QPointF(10, 10), a.ContInfo->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
