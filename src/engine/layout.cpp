@@ -510,4 +510,83 @@ std::vector<BeltLine> LayoutBeltLines(const DriveProject& p) {
     return lines;
 }
 
+namespace {
+
+// A wrap's arc: the belt turns the way it arrives (or, arriving along no
+// span, the way it leaves). Angles with the exact pi, as a CAD program reads them.
+void SetWrapArc(std::vector<BeltPiece>& route, std::size_t i, Pt c) {
+    constexpr double kTurn = 2 * 3.14159265358979323846;
+    BeltPiece& w = route[i];
+    const BeltPiece& before = route[(i + route.size() - 1) % route.size()];
+    Pt dir{before.x1 - before.x0, before.y1 - before.y0};
+    Pt at{w.x0, w.y0};
+    if (std::hypot(dir.x, dir.y) < 1e-12) {
+        const BeltPiece& next = route[(i + 1) % route.size()];
+        dir = {next.x1 - next.x0, next.y1 - next.y0};
+        at = {w.x1, w.y1};
+    }
+    const Pt r = at - c;
+    const bool counterClockwise = r.x * dir.y - r.y * dir.x >= 0;
+    const double a = std::atan2(w.y0 - c.y, w.x0 - c.x);
+    const double b = std::atan2(w.y1 - c.y, w.x1 - c.x);
+    double sweep = std::fmod(counterClockwise ? b - a : a - b, kTurn);
+    if (sweep < 0) sweep += kTurn;
+    // Arriving and leaving at the same point is no wrap, not a whole turn.
+    if (sweep > kTurn - 1e-9) sweep = 0;
+    w.sweep = sweep;
+    w.startAngle = counterClockwise ? a : b;
+    w.endAngle = counterClockwise ? b : a;
+}
+
+}  // namespace
+
+std::vector<BeltPiece> LayoutBeltRoute(const DriveProject& p) {
+    std::vector<BeltPiece> route;
+    const std::vector<BeltLine> lines = LayoutBeltLines(p);
+    std::vector<const BeltLine*> spans(5, nullptr);
+    const BeltLine* clampRun = nullptr;
+    for (const BeltLine& l : lines) {
+        if (l.kind == BeltLine::Kind::Span && l.span >= 1 && l.span <= 4) spans[static_cast<std::size_t>(l.span)] = &l;
+        if (l.kind == BeltLine::Kind::ClampRun) clampRun = &l;
+    }
+    const int n = std::clamp(p.pulleyCount, 2, 4);
+    for (int k = 1; k <= n; ++k)
+        if (!spans[static_cast<std::size_t>(k)]) return {};
+    auto span = [&](int k) { return *spans[static_cast<std::size_t>(k)]; };
+    auto straight = [](double x0, double y0, double x1, double y1) {
+        BeltPiece piece;
+        piece.x0 = x0;
+        piece.y0 = y0;
+        piece.x1 = x1;
+        piece.y1 = y1;
+        return piece;
+    };
+    auto wrap = [&](int k, double x0, double y0, double x1, double y1) {
+        BeltPiece piece = straight(x0, y0, x1, y1);
+        piece.wrap = true;
+        piece.pulley = k;
+        return piece;
+    };
+    auto line = [&](int k) { return straight(span(k).x0, span(k).y0, span(k).x1, span(k).y1); };
+
+    if (clampRun) {
+        route.push_back(straight(clampRun->x1, clampRun->y1, clampRun->x0, clampRun->y0));
+        route.push_back(wrap(3, clampRun->x0, clampRun->y0, span(3).x0, span(3).y0));
+        route.push_back(line(3));
+        route.push_back(wrap(1, span(3).x1, span(3).y1, span(1).x0, span(1).y0));
+        route.push_back(line(1));
+        route.push_back(wrap(2, span(1).x1, span(1).y1, span(2).x0, span(2).y0));
+        route.push_back(line(2));
+    } else {
+        for (int k = 1; k <= n; ++k) {
+            const int prev = k == 1 ? n : k - 1;
+            route.push_back(wrap(k, span(prev).x1, span(prev).y1, span(k).x0, span(k).y0));
+            route.push_back(line(k));
+        }
+    }
+    for (std::size_t i = 0; i < route.size(); ++i)
+        if (route[i].wrap) SetWrapArc(route, i, Centre(p, route[i].pulley));
+    return route;
+}
+
 }  // namespace belt

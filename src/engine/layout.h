@@ -95,4 +95,24 @@ struct BeltLine {
 };
 std::vector<BeltLine> LayoutBeltLines(const DriveProject& p);
 
+// The belt as it runs on the current path, in order: the straight pieces of
+// LayoutBeltLines and the wraps round the pulleys between them, in the
+// direction of the spans (span k runs from pulley k to the next). An omega
+// drive's belt starts at the clamp beyond pulley 3 and ends at the clamp
+// beyond pulley 2. Every drawing of a layout takes the belt from here: the
+// screen, the paper and the SVG draw its straight pieces (its wraps lie on
+// the pulleys' circles), the DXF draws all of it. Empty when the layout has
+// no belt path.
+struct BeltPiece {
+    bool wrap = false;
+    int pulley = 0;        // a wrap's pulley
+    double x0 = 0, y0 = 0;  // where the piece starts (m)
+    double x1 = 0, y1 = 0;  // where it ends
+    // A wrap as a counter-clockwise arc of the pulley's pitch circle: from
+    // startAngle to endAngle (rad, from the X axis), sweep rad long (0: the
+    // belt only touches the pulley). The belt turns the way it arrives.
+    double startAngle = 0, endAngle = 0, sweep = 0;
+};
+std::vector<BeltPiece> LayoutBeltRoute(const DriveProject& p);
+
 }  // namespace belt

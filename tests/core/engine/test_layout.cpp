@@ -364,3 +364,44 @@ TEST(LayoutBeltLines, SpansOfTheCurrentPathAndTheLinearDriveExtras) {
     none.beltPathTable[0][1] = 5;
     EXPECT_TRUE(LayoutBeltLines(none).empty());
 }
+
+// The route every drawing takes the belt from: its pieces join end to end,
+// and each wrap is as long as the pulley's arc of contact.
+TEST(LayoutBeltRoute, PiecesJoinAndWrapsAreTheArcsOfContact) {
+    struct Case {
+        const char* name;
+        DriveProject project;
+        int path;
+    };
+    std::vector<Case> cases = {
+        {"two pulleys", Layout("ORVANTO", {{0, 0, 50, 31, false}, {300, 0, 100, 62, false}}), 1},
+        {"four pulleys with a wrap on the back",
+         Layout("ORVANTO", {{0, 0, 73.2, 23, false}, {200, 600, 60, 0, true}, {380, 350, 127.3, 40, false},
+                            {450, -100, 194.2, 61, false}}),
+         2},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveProject& p = c.project;
+        ComputeBeltPaths(p);
+        ASSERT_GE(p.beltPathTable[0][0], c.path);
+        p.beltPathTable[0][1] = c.path;
+        ASSERT_GT(ComputeBeltLength(p), 0);
+        const std::vector<BeltPiece> route = LayoutBeltRoute(p);
+        ASSERT_EQ(route.size(), static_cast<std::size_t>(2 * p.pulleyCount));
+        for (std::size_t i = 0; i < route.size(); ++i) {
+            const BeltPiece& next = route[(i + 1) % route.size()];
+            EXPECT_NEAR(route[i].x1, next.x0, 1e-12);
+            EXPECT_NEAR(route[i].y1, next.y0, 1e-12);
+            if (route[i].wrap) EXPECT_NEAR(route[i].sweep, p.pulleyArcOfContact[route[i].pulley], 1e-6);
+        }
+    }
+    DriveProject omega = Omega();
+    ComputeBeltPaths(omega);
+    omega.beltPathTable[0][1] = 1;
+    const std::vector<BeltPiece> o = LayoutBeltRoute(omega);
+    ASSERT_EQ(o.size(), std::size_t(7));
+    // From the clamp beyond pulley 3 to the clamp beyond pulley 2.
+    EXPECT_NEAR(o.front().x0, -0.5, 1e-12);
+    EXPECT_NEAR(o.back().x1, 0.5, 1e-12);
+}
