@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -249,6 +250,39 @@ void MainWindow::buildMenus() {
 
     // The design: everything but File, Demo, Loop Demo and "?" is hidden.
     ShowCoverMenus(m);
+    bar->installEventFilter(this);
+}
+
+// Qt's bar hands Alt and a letter to the first item of that letter, hidden
+// or not: "Go &On" and "&Print" stand twice in it, one copy hidden, and
+// their letters went to the hidden copy. The letter belongs to the item shown.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::Shortcut) {
+        pressBarLetter(static_cast<QShortcutEvent*>(event)->key());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::pressBarLetter(const QKeySequence& letter) {
+    QMenuBar* bar = menuBar();
+    if (!bar->isEnabled()) return;
+    for (QAction* a : bar->actions()) {
+        if (!a->isVisible() || !a->isEnabled() || QKeySequence::mnemonic(a->text()) != letter) continue;
+        QMenu* menu = a->menu();
+        if (!menu) {
+            a->trigger();
+            return;
+        }
+        // Opened from the keyboard, the menu starts on its first item.
+        bar->setActiveAction(a);
+        for (QAction* item : menu->actions())
+            if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
+                menu->setActiveAction(item);
+                break;
+            }
+        return;
+    }
 }
 
 void MainWindow::unitClick(int quantity, int u) {
