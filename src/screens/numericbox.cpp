@@ -52,12 +52,16 @@ void NumericBox::accept() {
     const std::string pattern = format_.toStdString();
     NumericEntry entry;
     if (auto* d = std::get_if<double*>(&target_))
-        entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_, limit_);
+        entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_, limit_,
+                                   positiveOnly_);
     else if (auto* f = std::get_if<float*>(&target_))
-        entry = AcceptNumericInput(project_, dialogs_, typed, **f, quantity_, pattern, allowNegative_, limit_);
+        entry = AcceptNumericInput(project_, dialogs_, typed, **f, quantity_, pattern, allowNegative_, limit_,
+                                   positiveOnly_);
     else
         return;
-    setText(QString::fromStdString(entry.text));
+    QString shown = QString::fromStdString(entry.text);
+    if (rule_ && !entry.kept) shown = rule_(shown);
+    setText(shown);
     setPending(false);
     emit accepted();
 }

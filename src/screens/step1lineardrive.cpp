@@ -47,6 +47,9 @@ void Step1Screen::makeLinearDriveControls() {
         box->bind(&Step1DataTarget(project_, static_cast<int>(i)), f.quantity, qs(f.format), false, f.limit);
         box->setAlignment(Qt::AlignRight);
         SetFontSize(box, 10);
+        box->setEntryRule([this, i](const QString& shown) {
+            return qs(Step1DataEntered(project_, dialogs_, static_cast<int>(i), shown.toStdString()));
+        });
         connect(box, &NumericBox::accepted, this, [this, i] { datiEntered(static_cast<int>(i)); });
         dati_[i] = box;
         if (i > 0) setTabOrder(dati_[i - 1], box);
@@ -160,8 +163,6 @@ void Step1Screen::placeCarriageBoxes() {
 }
 
 void Step1Screen::datiEntered(int index) {
-    NumericBox* box = dati_[static_cast<std::size_t>(index)];
-    box->setText(qs(Step1DataEntered(project_, dialogs_, index, box->text().toStdString())));
     NumericBox* next = dati_[0];
     for (int j = index + 1; j < kDataFieldCount; ++j) {
         NumericBox* candidate = dati_[static_cast<std::size_t>(j)];

@@ -44,6 +44,8 @@ void Step1Screen::makeMachineControls() {
     loadFactorBox_ = new NumericBox(project_, dialogs_, this);
     loadFactorBox_->setObjectName(QStringLiteral("LoadFactorBox"));
     loadFactorBox_->bind(&project_.loadFactor, kPlainNumber, QStringLiteral("###0.0"));
+    // Go On would design for no load at all.
+    loadFactorBox_->setPositiveOnly(true);
     loadFactorBox_->setText(QStringLiteral("1.0"));
     loadFactorBox_->setCaption(QStringLiteral("Load Factor"));
     loadFactorBox_->setAlignment(Qt::AlignCenter);
