@@ -524,7 +524,7 @@ void MainWindow::mExportLayout_Click() {
 }
 
 void MainWindow::mReset_Click() {
-    if (!project_.beltType.empty() && project_.demoRunning == 0) {
+    if (files_->projectChanged()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
         if (a == MsgAnswer::Yes && !files_->Salva()) return;
@@ -548,7 +548,7 @@ void MainWindow::Resetta() {
 
 void MainWindow::mExit_Click() {
     if (closing_) return;
-    if (!project_.beltType.empty()) {
+    if (files_->projectChanged()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
         if (a == MsgAnswer::Yes && !files_->Salva()) return;
@@ -558,7 +558,7 @@ void MainWindow::mExit_Click() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the frame would lose a project in progress as surely as Exit.
-    if (!closing_ && !project_.beltType.empty() && project_.demoRunning == 0) {
+    if (!closing_ && files_->projectChanged()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) {
             event->ignore();

@@ -123,16 +123,16 @@ void NumericBox::setPending(bool pending) {
     setFont(f);
     // The box's own colours come back after Enter (a blinking hint, a
     // marked value); meanwhile dark text on the tint stays readable whatever
-    // colours the screen gave the box.
+    // colours the screen gave the box. Only the enabled look changes: a box
+    // disabled later must still look disabled.
     QPalette pal = palette();
     if (pending) {
-        savedBase_ = pal.color(QPalette::Base);
-        savedText_ = pal.color(QPalette::Text);
-        pal.setColor(QPalette::Base, style::kPendingBase);
-        pal.setColor(QPalette::Text, style::kPendingText);
-    } else {
-        pal.setColor(QPalette::Base, savedBase_);
-        pal.setColor(QPalette::Text, savedText_);
+        savedBase_ = pal.color(QPalette::Active, QPalette::Base);
+        savedText_ = pal.color(QPalette::Active, QPalette::Text);
+    }
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(g, QPalette::Base, pending ? style::kPendingBase : savedBase_);
+        pal.setColor(g, QPalette::Text, pending ? style::kPendingText : savedText_);
     }
     setPalette(pal);
 }

@@ -106,6 +106,12 @@ void NumericBoxTest::typingAloneStoresNothingAndShowsItIsPending() {
     QVERIFY(!box.font().italic());
     QCOMPARE(box.palette().color(QPalette::Base), normalBase);
     QCOMPARE(accepted.count(), 1);
+    // Disabled later (step 1's input modes), the box looks disabled: once
+    // the confirmed entry left it white.
+    NumericBox untouched(p, d);
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text})
+        QCOMPARE(box.palette().color(QPalette::Disabled, role),
+                 untouched.palette().color(QPalette::Disabled, role));
 }
 
 void NumericBoxTest::rewriteFromTheModelClearsThePendingLook() {
