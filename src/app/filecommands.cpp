@@ -31,8 +31,14 @@ const char* const kOpenImpossibleText = "The project file could not be opened:";
 constexpr int kChangeCheckMs = 120;
 
 // The records Save would write now (the active screen, record 1, aside).
+// The pitch range is a working value the pitch guide and the pulley data
+// screen each set from the belt alone, in two senses: looking at a screen
+// changes no project.
 std::string recordsOf(const DriveProject& p) {
-    return ProjectFile::write(p, "STEP1");
+    DriveProject compared = p;
+    compared.pitchRangeFirst = 0;
+    compared.pitchRangeLast = 0;
+    return ProjectFile::write(compared, "STEP1");
 }
 
 using style::qs;

@@ -4,6 +4,7 @@
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
 #include "screens/step1layout.h"
@@ -79,6 +80,18 @@ void Step1Screen::setTabellaCaptions() {
         }
     }
     applyTabellaColours();
+    fitTableFonts();
+}
+
+// On a screen scaled by 1.5 or 2 the cells keep their share of the form, but
+// their fonts in points grow: "Average fluctuating load" lost its first and
+// last lines. Each row keeps one size, the largest at which all its cells fit.
+void Step1Screen::fitTableFonts() {
+    const bool panel = currentTab() == kTabFendaro;  // Tabella(5) is the characteristics panel
+    FitLabelsFont(std::array<QLabel*, 2>{tabella_[0], tabella_[6]}, 11);
+    FitLabelsFont(std::array<QLabel*, 4>{tabella_[1], tabella_[2], tabella_[3], tabella_[4]}, 11);
+    if (!panel) FitLabelFont(tabella_[5], 12);
+    FitLabelsFont(std::array<QLabel*, 5>{tabella_[7], tabella_[8], tabella_[9], tabella_[10], tabella_[11]}, 12);
 }
 
 void Step1Screen::applyTabellaColours() {

@@ -175,6 +175,7 @@ void Step1Screen::resizeEvent(QResizeEvent* event) {
     wrapDriverCaptions();
     fitDataCaptions();
     placeCarriageBoxes();
+    fitTableFonts();
 }
 
 void Step1Screen::paintEvent(QPaintEvent*) {

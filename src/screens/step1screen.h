@@ -112,6 +112,7 @@ private:
     void showPictures();
     void showTable(bool withTitleAndFive, int lastHeader);
     void applyTabellaColours();
+    void fitTableFonts();
     void setTabellaCaptions();
     void styleTabellaFive(bool characteristicsPanel);
     void fillMachineList();

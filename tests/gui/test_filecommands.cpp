@@ -419,8 +419,11 @@ void TestFileCommands::changeMarkFollowsSaveOpenResetExitAndDemo() {
     QCOMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION - demo.dat"));
 
     // Walking the opened design again to its results computes what the file
-    // holds: still nothing to save.
+    // holds: still nothing to save, on the way (the pitch guide lays out its
+    // chart) nor at the end.
     f.w.mGoon_Click();
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP2"));
+    QVERIFY(!files.projectChanged());
     f.w.m4Pulleys_Click();
     f.dialogs.answers = {MsgAnswer::No, MsgAnswer::No};  // no double-sided belt
     f.w.mGoon_Click();
