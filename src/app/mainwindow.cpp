@@ -269,18 +269,10 @@ void MainWindow::pressBarLetter(const QKeySequence& letter) {
     if (!bar->isEnabled()) return;
     for (QAction* a : bar->actions()) {
         if (!a->isVisible() || !a->isEnabled() || QKeySequence::mnemonic(a->text()) != letter) continue;
-        QMenu* menu = a->menu();
-        if (!menu) {
+        if (a->menu())
+            bar->setActiveAction(a);  // the menu opens and takes the keys: a letter or the arrows
+        else
             a->trigger();
-            return;
-        }
-        // Opened from the keyboard, the menu starts on its first item.
-        bar->setActiveAction(a);
-        for (QAction* item : menu->actions())
-            if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
-                menu->setActiveAction(item);
-                break;
-            }
         return;
     }
 }

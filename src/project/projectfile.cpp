@@ -655,7 +655,8 @@ std::vector<std::string_view> Items(std::string_view content) {
             end = content.find('"', i + 1);
             end = end == std::string_view::npos ? content.size() : end + 1;
         } else {
-            while (end < content.size() && content[end] != ',' && content[end] != '\r' && content[end] != '\n')
+            while (end < content.size() && content[end] != ',' && content[end] != '\r' &&
+                   content[end] != '\n')
                 ++end;
         }
         items.push_back(content.substr(i, end - i));

@@ -1,10 +1,12 @@
 #include "screens/step6screen.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QShowEvent>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -208,6 +210,23 @@ void Step6Screen::placeGrids() {
     QFont pulleyFont = DatiPulegge->font();
     pulleyFont.setPixelSize(std::clamp(row * 11 / 20, 8, 15));
     pulleyFont.setBold(true);
+    // On a screen scaled by 1.5 or 2 the columns narrow while the font keeps
+    // its size: "-100.00" lost its last digits. The widest value must fit.
+    const auto widest = [this](const QFont& f) {
+        const QFontMetrics fm(f);
+        int w = 0;
+        for (std::size_t r = 0; r < sheet_.pulleyData.size(); ++r) {
+            if (sheet_.titleRow[r]) continue;
+            for (const std::string& text : sheet_.pulleyData[r])
+                w = std::max(w, fm.horizontalAdvance(qs(text)));
+        }
+        return w;
+    };
+    // The cell's text margins and its grid line.
+    const int cellMargin =
+        2 * (DatiPulegge->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, DatiPulegge) + 1) + 1;
+    while (pulleyFont.pixelSize() > 8 && widest(pulleyFont) + cellMargin > col)
+        pulleyFont.setPixelSize(pulleyFont.pixelSize() - 1);
     DatiPulegge->setFont(pulleyFont);
     for (int c = 0; c < kPulleyDataCols; ++c) DatiPulegge->setColumnWidth(c, col);
     for (int r = 0; r < kPulleyDataRows; ++r) DatiPulegge->setRowHeightPx(r, row);

@@ -234,9 +234,9 @@ constexpr double kEntryLimits[9] = {
 };
 
 template <typename T>
-NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_view text, T& target, int quantity,
-                        std::string_view format, bool allowNegative, std::optional<double> limit,
-                        bool positiveOnly) {
+NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_view text, T& target,
+                        int quantity, std::string_view format, bool allowNegative,
+                        std::optional<double> limit, bool positiveOnly) {
     std::string cleaned(text);
     std::replace(cleaned.begin(), cleaned.end(), ',', '.');
     const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
@@ -292,8 +292,8 @@ double EntryLimit(int quantity) {
     return quantity >= 0 && quantity <= kPlainNumber ? kEntryLimits[quantity] : kEntryLimits[kPlainNumber];
 }
 
-NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text, double& target,
-                                int quantity, std::string_view format, bool allowNegative,
+NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
+                                double& target, int quantity, std::string_view format, bool allowNegative,
                                 std::optional<double> limit, bool positiveOnly) {
     return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative, limit, positiveOnly);
 }
