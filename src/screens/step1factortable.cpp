@@ -90,7 +90,8 @@ void Step1Screen::fitTableFonts() {
     const bool panel = currentTab() == kTabFendaro;  // Tabella(5) is the characteristics panel
     FitLabelsFont(std::array<QLabel*, 2>{tabella_[0], tabella_[6]}, 11);
     FitLabelsFont(std::array<QLabel*, 4>{tabella_[1], tabella_[2], tabella_[3], tabella_[4]}, 11);
-    if (!panel) FitLabelFont(tabella_[5], 12);
+    // The characteristics of a flat belt, line by line, all of them.
+    FitLabelFont(tabella_[5], panel ? 9 : 12, SmallestReadablePoints(this));
     FitLabelsFont(std::array<QLabel*, 5>{tabella_[7], tabella_[8], tabella_[9], tabella_[10], tabella_[11]},
                   12);
 }

@@ -33,7 +33,7 @@ void Step1Screen::makeLinearDriveControls() {
         auto* b = new QRadioButton(qs(kInputModeCaptions[i]), optionContainer_);
         b->setObjectName(QStringLiteral("OptionInput%1").arg(i));
         whiteText(b);
-        SetFontSize(b, 10);
+        SetFontSize(b, kOptionPoints);
         inputGroup_->addButton(b, static_cast<int>(i));
         optionInput_[i] = b;
         PlaceForm(b, 4, 4 + 23.5 * static_cast<double>(i), 94, 22);
@@ -147,8 +147,23 @@ void Step1Screen::ShowApplicationData() {
 void Step1Screen::fitDataCaptions() {
     // The unit labels make the captions longer than the dotted leaders
     // allow for on a small screen; the unit must stay readable.
-    FitLabelsFont(printed_, kCaptionPoints);
-    FitLabelFont(testo_[2], kCaptionPoints);
+    const int smallest = SmallestReadablePoints(this);
+    FitLabelsFont(printed_, kCaptionPoints, smallest);
+    FitLabelFont(testo_[2], kCaptionPoints, smallest);
+    // The input modes in their frame, all four at one size. The frame may
+    // not have placed them yet while it is hidden: their width is taken from
+    // its own.
+    int size = kOptionPoints;
+    for (; size > smallest; --size) {
+        bool fits = true;
+        for (QRadioButton* b : optionInput_) {
+            SetFontSize(b, size);
+            const double width = LogicalRect(b).width() * optionContainer_->width() / 100;
+            if (b->sizeHint().width() > width) fits = false;
+        }
+        if (fits) break;
+    }
+    for (QRadioButton* b : optionInput_) SetFontSize(b, size);
 }
 
 void Step1Screen::placeCarriageBoxes() {

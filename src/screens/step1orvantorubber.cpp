@@ -8,6 +8,7 @@
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -29,7 +30,7 @@ void Step1Screen::makeMachineControls() {
         auto* b = new QRadioButton(this);
         b->setObjectName(QStringLiteral("OptionDriver%1").arg(i));
         whiteText(b);
-        SetFontSize(b, 10);
+        SetFontSize(b, kDriverPoints);
         driverGroup_->addButton(b, static_cast<int>(i));
         optionDriver_[i] = b;
     }
@@ -63,6 +64,7 @@ void Step1Screen::fillMachineList() {
     proprieta_->clear();
     for (const std::string& text : CaricaLoadFactor()) proprieta_->addItem(qs(text));
     listContent_ = 1;
+    FitListFont(proprieta_, 10, SmallestReadablePoints(this));
 }
 
 void Step1Screen::OrvantoRubber() {

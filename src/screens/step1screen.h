@@ -113,6 +113,7 @@ private:
     void showTable(bool withTitleAndFive, int lastHeader);
     void applyTabellaColours();
     void fitTableFonts();
+    void fitPageTexts();
     void setTabellaCaptions();
     void styleTabellaFive(bool characteristicsPanel);
     void fillMachineList();
@@ -150,6 +151,10 @@ private:
     QTimer* flash_ = nullptr;
     // What Proprieta lists now: 0 nothing, 1 the driven machines, 2 a flat belt group.
     int listContent_ = 0;
+    // Point size of the driver class captions before fitting.
+    static constexpr int kDriverPoints = 10;
+    // ... and of the input modes.
+    static constexpr int kOptionPoints = 10;
     int listGroupFirst_ = 0;
     bool laidOut_ = false;
 };

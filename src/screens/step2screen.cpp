@@ -137,7 +137,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     propose_ = new QPushButton(QStringLiteral("Propose drives\u2026"), this);
     propose_->setObjectName(QStringLiteral("ProposeDrives"));
-    SetFontSize(propose_, 11, true);
+    SetFontSize(propose_, kProposePoints, true);
     connect(propose_, &QPushButton::clicked, this, &Step2Screen::proposeDrives);
 
     indicatore_ = new Indicator(this);
@@ -178,6 +178,7 @@ void Step2Screen::resizeEvent(QResizeEvent* event) {
     placePitchButtons();
     FitLabelFont(titolo_, titleSize_);
     FitLabelFont(pitchHint_, kHintPoints);
+    FitButtonFont(propose_, kProposePoints);
 }
 
 void Step2Screen::paintEvent(QPaintEvent*) {
@@ -205,6 +206,7 @@ void Step2Screen::Form_Resize() {
     PlaceForm(nomeDato_[3], 80, 10, 19, 6);
     // Two pulleys by centre distance, which an omega drive is not.
     PlaceForm(propose_, 78, 72, 18, 4);
+    FitButtonFont(propose_, kProposePoints);
     propose_->setVisible(!IsOmegaDrive(project_));
 
     const PitchGroup* group = FindPitchGroup(project_.beltType);

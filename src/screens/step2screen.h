@@ -110,6 +110,7 @@ private:
     QLabel* pitchHint_ = nullptr;
     static constexpr int kHintPoints = 10;
     QPushButton* propose_ = nullptr;
+    static constexpr int kProposePoints = 11;
     int buttonCount_ = 0;
     int titleSize_ = 18;  // the title's point size before fitting
 };

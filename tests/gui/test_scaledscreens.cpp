@@ -161,8 +161,9 @@ void TestScaledScreens::dataSheetDrawingsFillTheirRectangle() {
     }
 }
 
-// The pulley grid of step 6 on a 1280 x 1024 screen at 150 %: every value
-// fits its cell (once "-100.00" lost its last digits).
+// Step 6 on a 1280 x 1024 screen at 150 % and at 200 %: every value fits
+// its cell (once "-100.00" lost its last digits), and the grids stay on the
+// form, clear of the drawings (at 200 % they ran off it).
 void TestScaledScreens::dataSheetValuesFitTheirCells() {
     DriveProject p;
     InitUnitTables(p);
@@ -175,17 +176,26 @@ void TestScaledScreens::dataSheetValuesFitTheirCells() {
           &menus.mUnit, &menus.mPrinter, &menus.mPrinter2, &menus.mDemo, &menus.mLoopDemo, &menus.mInt})
         *a = new QAction(&owner);
     Step6Screen s(p, d, menus);
-    s.resize(845, 650);
     s.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&s));
-    const FlexGrid* g = s.DatiPulegge;
-    const QFontMetrics fm(g->font());
-    const int margin = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1) + 1;
-    for (int r = 0; r < g->rows(); ++r) {
-        if (r % 3 == 0) continue;  // the title rows span the grid
-        for (int c = 0; c < g->cols(); ++c)
-            QVERIFY2(fm.horizontalAdvance(g->cellText(r, c)) + margin <= g->columnWidth(c),
-                     qPrintable(g->cellText(r, c)));
+    for (const QSize form : {QSize(845, 650), QSize(633, 485)}) {
+        s.resize(form);
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        for (const FlexGrid* g : {s.DatiPulegge, s.DatiDente}) {
+            QVERIFY2(s.rect().contains(g->geometry()), qPrintable(g->objectName()));
+            const QFontMetrics fm(g->font());
+            const int margin =
+                2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1) + 1;
+            for (int r = 0; r < g->rows(); ++r) {
+                if (g == s.DatiPulegge && r % 3 == 0) continue;  // the title rows span the grid
+                for (int c = 0; c < g->cols(); ++c)
+                    QVERIFY2(fm.horizontalAdvance(g->cellText(r, c)) + margin <= g->columnWidth(c),
+                             qPrintable(g->cellText(r, c)));
+            }
+        }
+        const std::size_t code = static_cast<std::size_t>(p.profileDrawingCode);
+        QVERIFY(!s.DatiPulegge->geometry().intersects(s.Dente[code]->geometry()));
+        QVERIFY(!s.DatiPulegge->geometry().intersects(s.DatiDente->geometry()));
+        QVERIFY(!s.DatiDente->geometry().intersects(s.Dente[code]->geometry()));
     }
 }
 
