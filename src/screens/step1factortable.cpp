@@ -88,12 +88,13 @@ void Step1Screen::setTabellaCaptions() {
 // last lines. Each row keeps one size, the largest at which all its cells fit.
 void Step1Screen::fitTableFonts() {
     const bool panel = currentTab() == kTabFendaro;  // Tabella(5) is the characteristics panel
-    FitLabelsFont(std::array<QLabel*, 2>{tabella_[0], tabella_[6]}, 11);
-    FitLabelsFont(std::array<QLabel*, 4>{tabella_[1], tabella_[2], tabella_[3], tabella_[4]}, 11);
+    const int smallest = SmallestReadablePoints(this);
+    FitLabelsFont(std::array<QLabel*, 2>{tabella_[0], tabella_[6]}, 11, smallest);
+    FitLabelsFont(std::array<QLabel*, 4>{tabella_[1], tabella_[2], tabella_[3], tabella_[4]}, 11, smallest);
     // The characteristics of a flat belt, line by line, all of them.
-    FitLabelFont(tabella_[5], panel ? 9 : 12, SmallestReadablePoints(this));
+    FitLabelFont(tabella_[5], panel ? 9 : 12, smallest);
     FitLabelsFont(std::array<QLabel*, 5>{tabella_[7], tabella_[8], tabella_[9], tabella_[10], tabella_[11]},
-                  12);
+                  12, smallest);
 }
 
 void Step1Screen::applyTabellaColours() {

@@ -48,7 +48,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     titolo_->setObjectName(QStringLiteral("Titolo"));
     titolo_->setAlignment(Qt::AlignCenter);
     titolo_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    SetFontSize(titolo_, 16, true);
+    SetFontSize(titolo_, kTitlePoints, true);
 
     makeProfilePictures();
 
@@ -179,18 +179,20 @@ void Step1Screen::resizeEvent(QResizeEvent* event) {
     wrapDriverCaptions();
     fitDataCaptions();
     placeCarriageBoxes();
-    fitTableFonts();
     fitPageTexts();
 }
 
 // Texts that a screen scaled by 1.5 or 2 gives less room: the profile
-// description lost its last line, the driven machines their ends.
+// description lost its last line, the driven machines their ends, the
+// factor table its first and last lines.
 void Step1Screen::fitPageTexts() {
     const int smallest = SmallestReadablePoints(this);
+    FitLabelFont(titolo_, kTitlePoints, smallest);
     FitLabelFont(testo_[0], 10, smallest);
     for (std::size_t i = 1; i < testo_.size(); ++i)
         if (i != 2 || currentTab() != kTabSelkira) FitLabelFont(testo_[i], kCaptionPoints, smallest);
     FitListFont(proprieta_, 10, smallest);
+    fitTableFonts();
 }
 
 void Step1Screen::paintEvent(QPaintEvent*) {

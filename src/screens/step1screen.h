@@ -153,8 +153,9 @@ private:
     int listContent_ = 0;
     // Point size of the driver class captions before fitting.
     static constexpr int kDriverPoints = 10;
-    // ... and of the input modes.
+    // ... of the input modes, and of the page title.
     static constexpr int kOptionPoints = 10;
+    static constexpr int kTitlePoints = 16;
     int listGroupFirst_ = 0;
     bool laidOut_ = false;
 };

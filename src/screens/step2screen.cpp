@@ -106,7 +106,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         l->setTextFormat(Qt::PlainText);
         l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
         QFont f = l->font();
-        f.setPointSize(i == 3 ? 9 : 11);
+        f.setPointSize(i == 3 ? 9 : kDataPoints);
         f.setBold(i != 3);
         l->setFont(f);
         nomeDato_[i] = l;
@@ -179,6 +179,8 @@ void Step2Screen::resizeEvent(QResizeEvent* event) {
     FitLabelFont(titolo_, titleSize_);
     FitLabelFont(pitchHint_, kHintPoints);
     FitButtonFont(propose_, kProposePoints);
+    FitLabelsFont(std::array<QLabel*, 3>{nomeDato_[0], nomeDato_[1], nomeDato_[2]}, kDataPoints,
+                  SmallestReadablePoints(this));
 }
 
 void Step2Screen::paintEvent(QPaintEvent*) {
@@ -207,6 +209,8 @@ void Step2Screen::Form_Resize() {
     // Two pulleys by centre distance, which an omega drive is not.
     PlaceForm(propose_, 78, 72, 18, 4);
     FitButtonFont(propose_, kProposePoints);
+    FitLabelsFont(std::array<QLabel*, 3>{nomeDato_[0], nomeDato_[1], nomeDato_[2]}, kDataPoints,
+                  SmallestReadablePoints(this));
     propose_->setVisible(!IsOmegaDrive(project_));
 
     const PitchGroup* group = FindPitchGroup(project_.beltType);

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QShowEvent>
 #include <algorithm>
+#include <vector>
 
 #include "engine/designsequence.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -26,6 +28,8 @@ constexpr double kPulleyPanelWidth = 23.5;
 constexpr double kPulleyPanelStep = 24.5;
 constexpr double kPulleyPanelTop = 15;
 constexpr double kPulleyPanelHeight = 42;
+// Point size of the captions of the pulley boxes before fitting.
+constexpr int kCaptionPoints = 10;
 
 }  // namespace
 
@@ -59,13 +63,17 @@ Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         TitoloBox[ks]->setAlignment(Qt::AlignCenter);
         PlaceForm(TitoloBox[ks], 0, 2, 100, 13);
 
-        nomeinputn[ks] = MakeLabel(panel, QStringLiteral("nomeinputn%1").arg(k), 10, false, kCaption);
+        nomeinputn[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputn%1").arg(k), kCaptionPoints, false, kCaption);
         inputn[ks] = newBox(panel, QStringLiteral("inputn%1").arg(k));
-        nomeinputz[ks] = MakeLabel(panel, QStringLiteral("nomeinputz%1").arg(k), 10, false, kCaption);
+        nomeinputz[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputz%1").arg(k), kCaptionPoints, false, kCaption);
         inputz[ks] = newBox(panel, QStringLiteral("inputz%1").arg(k));
-        nomeinputd[ks] = MakeLabel(panel, QStringLiteral("nomeinputd%1").arg(k), 10, false, kCaption);
+        nomeinputd[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputd%1").arg(k), kCaptionPoints, false, kCaption);
         inputd[ks] = newBox(panel, QStringLiteral("inputd%1").arg(k));
-        nomeinputi[ks] = MakeLabel(panel, QStringLiteral("nomeinputi%1").arg(k), 10, false, kCaption);
+        nomeinputi[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputi%1").arg(k), kCaptionPoints, false, kCaption);
         inputi[ks] = newBox(panel, QStringLiteral("inputi%1").arg(k));
         nomeinputz[ks]->setText(QStringLiteral("z [n\u00B0 of teeth]"));
         nomeinputi[ks]->setText(QStringLiteral("i [speed ratio]"));
@@ -122,6 +130,20 @@ void Step3Screen::showEvent(QShowEvent* event) {
     StepScreen::showEvent(event);
     // Coming back from a minimised window is no new layout.
     if (!event->spontaneous()) Form_Resize();
+}
+
+void Step3Screen::resizeEvent(QResizeEvent* event) {
+    StepScreen::resizeEvent(event);
+    fitCaptions();
+}
+
+// The captions of the pulley boxes at one size, the largest at which all
+// fit: on a screen scaled by 2 "z [n° of teeth]" lost its foot.
+void Step3Screen::fitCaptions() {
+    std::vector<QLabel*> captions;
+    for (std::size_t k = 1; k <= 4; ++k)
+        for (QLabel* l : {nomeinputn[k], nomeinputz[k], nomeinputd[k], nomeinputi[k]}) captions.push_back(l);
+    FitLabelsFont(captions, kCaptionPoints, SmallestReadablePoints(this));
 }
 
 void Step3Screen::Form_Resize() {
@@ -197,6 +219,7 @@ void Step3Screen::ShowPulleyData() {
         }
         ShowText(inputi[ks], qs(t.inputi[ks]));
     }
+    fitCaptions();
 }
 
 NumericBox* Step3Screen::box(Step3Box kind, int index) const {

@@ -1,14 +1,19 @@
 // Screens set to 150 %: what the painters draw lands where it belongs, on a
 // widget (and on an image of the same scale). The program runs here with
 // QT_SCALE_FACTOR=1.5, as a user's desktop may set it.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
+#include <QRadioButton>
 #include <QStyle>
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
@@ -19,6 +24,11 @@
 #include "project/projectfile.h"
 #include "screens/flexgrid.h"
 #include "screens/menuactions.h"
+#include "screens/step1screen.h"
+#include "screens/step2screen.h"
+#include "screens/step3screen.h"
+#include "screens/step4screen.h"
+#include "screens/step5screen.h"
 #include "screens/step6screen.h"
 #include "units/units.h"
 
@@ -75,6 +85,32 @@ QRectF Extent(const QImage& image, const QColor& colour) {
                      : QRectF(left / dpr, top / dpr, (right - left + 1) / dpr, (bottom - top + 1) / dpr);
 }
 
+// Every text shown on the screen is whole: labels within their rectangles,
+// buttons and option buttons within their widths.
+void VerifyTextsFit(const QWidget& screen) {
+    for (const QLabel* l : screen.findChildren<QLabel*>()) {
+        if (!l->isVisible() || l->text().isEmpty()) continue;
+        const QRect room = l->contentsRect();
+        const int flags = int(l->alignment()) | (l->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect needed = QFontMetrics(l->font()).boundingRect(room, flags, l->text());
+        QVERIFY2(needed.width() <= room.width() + 1 && needed.height() <= room.height() + 1,
+                 qPrintable(l->objectName() + ": " + l->text()));
+    }
+    for (const QAbstractButton* b : screen.findChildren<QAbstractButton*>())
+        if (b->isVisible()) QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->objectName()));
+}
+
+// A menu bar's worth of actions for a screen shown on its own.
+struct Menus {
+    QObject owner;
+    MenuActions m;
+    Menus() {
+        for (QAction** a : {&m.mStopDemo, &m.mClose, &m.mFile, &m.mGoBack, &m.mGoon, &m.mGoon2, &m.mUnit,
+                            &m.mPrinter, &m.mPrinter2, &m.mDemo, &m.mLoopDemo, &m.mInt})
+            *a = new QAction(&owner);
+    }
+};
+
 }  // namespace
 
 class TestScaledScreens : public QObject {
@@ -84,6 +120,10 @@ private slots:
     void layoutFillsItsSquare();
     void dataSheetDrawingsFillTheirRectangle();
     void dataSheetValuesFitTheirCells();
+    void stepOneTextsFitTheirRoom_data();
+    void stepOneTextsFitTheirRoom();
+    void laterStepsTextsFitTheirRoom_data();
+    void laterStepsTextsFitTheirRoom();
 };
 
 void TestScaledScreens::theScaleIsSet() {
@@ -169,13 +209,8 @@ void TestScaledScreens::dataSheetValuesFitTheirCells() {
     InitUnitTables(p);
     QVERIFY(ProjectFile::open(BELT_TEST_DATA_DIR "/demo-design.dat", p).ok);
     ScriptedDialogs d;
-    QObject owner;
-    MenuActions menus;
-    for (QAction** a :
-         {&menus.mStopDemo, &menus.mClose, &menus.mFile, &menus.mGoBack, &menus.mGoon, &menus.mGoon2,
-          &menus.mUnit, &menus.mPrinter, &menus.mPrinter2, &menus.mDemo, &menus.mLoopDemo, &menus.mInt})
-        *a = new QAction(&owner);
-    Step6Screen s(p, d, menus);
+    Menus menus;
+    Step6Screen s(p, d, menus.m);
     s.show();
     for (const QSize form : {QSize(845, 650), QSize(633, 485)}) {
         s.resize(form);
@@ -197,6 +232,80 @@ void TestScaledScreens::dataSheetValuesFitTheirCells() {
         QVERIFY(!s.DatiPulegge->geometry().intersects(s.DatiDente->geometry()));
         QVERIFY(!s.DatiDente->geometry().intersects(s.Dente[code]->geometry()));
     }
+}
+
+void TestScaledScreens::stepOneTextsFitTheirRoom_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QSize>("form");
+    for (const auto& [name, form] :
+         {std::pair{"150 %", QSize(845, 650)}, std::pair{"200 %", QSize(633, 485)}}) {
+        QTest::newRow(qPrintable(QStringLiteral("ORVANTO %1").arg(name))) << 0 << 0 << form;
+        QTest::newRow(qPrintable(QStringLiteral("SELKIRA %1").arg(name))) << 1 << 0 << form;
+        QTest::newRow(qPrintable(QStringLiteral("QUINDEL %1").arg(name))) << 3 << 6 << form;
+        QTest::newRow(qPrintable(QStringLiteral("FENDARO %1").arg(name))) << 4 << 9 << form;
+    }
+}
+
+// Step 1 on a 1280 x 1024 screen at 150 % and 200 %: every caption, table
+// cell, description and option is whole (once "Average fluctuating load"
+// lost its first and last lines, and a flat belt its last characteristics).
+void TestScaledScreens::stepOneTextsFitTheirRoom() {
+    QFETCH(int, tab);
+    QFETCH(int, picture);
+    QFETCH(QSize, form);
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    Menus menus;
+    Step1Screen s(p, d, menus.m);
+    s.resize(form);
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    s.setBeltTypeTab(tab);
+    s.TipoDente_Click(picture);
+    if (tab == 4) s.proprieta()->setCurrentRow(1);
+    QCoreApplication::processEvents();
+    VerifyTextsFit(s);
+    const QListWidget* list = s.proprieta();
+    if (list->isVisible())
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(list->visualItemRect(list->item(i)).right() <= list->viewport()->width() ||
+                         QFontMetrics(list->font()).horizontalAdvance(list->item(i)->text()) <=
+                             list->viewport()->width(),
+                     qPrintable(list->item(i)->text()));
+}
+
+void TestScaledScreens::laterStepsTextsFitTheirRoom_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QSize>("size");
+    for (const auto& [name, size] :
+         {std::pair{"150 %", QSize(845, 650)}, std::pair{"200 %", QSize(633, 485)}})
+        for (const char* form : {"STEP2", "STEP3", "STEP4", "STEP5"})
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(form, name))) << form << size;
+}
+
+// Steps 2 to 5 of the four-pulley example at 150 % and 200 %: once the
+// proposal button and the pulley titles of the layout lost their ends.
+void TestScaledScreens::laterStepsTextsFitTheirRoom() {
+    QFETCH(QString, form);
+    QFETCH(QSize, size);
+    DriveProject p;
+    InitUnitTables(p);
+    QVERIFY(ProjectFile::open(BELT_TEST_DATA_DIR "/demo-design.dat", p).ok);
+    ScriptedDialogs d;
+    d.answers.assign(8, MsgAnswer::No);
+    Menus menus;
+    std::unique_ptr<QWidget> s;
+    if (form == "STEP2") s = std::make_unique<Step2Screen>(p, d, menus.m);
+    if (form == "STEP3") s = std::make_unique<Step3Screen>(p, d, menus.m);
+    if (form == "STEP4") s = std::make_unique<Step4Screen>(p, d, menus.m);
+    if (form == "STEP5") s = std::make_unique<Step5Screen>(p, d, menus.m);
+    s->resize(size);
+    s->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.get()));
+    QCoreApplication::processEvents();
+    VerifyTextsFit(*s);
 }
 
 int main(int argc, char** argv) {
