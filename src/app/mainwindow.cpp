@@ -332,7 +332,8 @@ StepScreen* MainWindow::showScreen(const QString& formName) {
     active_ = screen;
     if (!fresh) screen->refresh();
     applyMenusOf(screen);
-    screen->setFocus();
+    // A screen that put the focus in its first box keeps it there.
+    if (!screen->isAncestorOf(QApplication::focusWidget())) screen->setFocus();
     return screen;
 }
 

@@ -1,6 +1,7 @@
 #include "screens/numericbox.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QRegularExpression>
 
 #include "screens/screenstyle.h"
@@ -78,6 +79,15 @@ void NumericBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumericBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(style::kFocusFrame, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void NumericBox::restoreAcceptedText() {

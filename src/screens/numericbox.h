@@ -79,6 +79,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The box with the keyboard focus has the program's focus frame: the
+    // style's own does not show on the dark load factor box.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setPending(bool pending);

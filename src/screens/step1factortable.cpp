@@ -5,6 +5,7 @@
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
 #include "screens/fittext.h"
+#include "screens/keyboardchoice.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
 #include "screens/step1layout.h"
@@ -63,6 +64,8 @@ void Step1Screen::setTabellaCaptions() {
     for (int i = 0; i < 12; ++i) {
         if (i == 5 && currentTab() == kTabFendaro) continue;
         ClickLabel* c = tabella_[static_cast<std::size_t>(i)];
+        // The values take the keyboard; a header picks the same value.
+        c->setChoosable(i >= 7);
         if (i == 0 || i == 6) {
             c->setStyleSheet(
                 QStringLiteral("background: rgb(200, 215, 240); color: rgb(0, 0, 128);"
@@ -98,6 +101,10 @@ void Step1Screen::fitTableFonts() {
 }
 
 void Step1Screen::applyTabellaColours() {
+    QWidget* chosen = nullptr;
+    for (std::size_t i = 7; i <= 11; ++i)
+        if (project_.screen.tabellaBackColor[i] == kFactorCellSelectedBack) chosen = tabella_[i];
+    MakeTabStop({tabella_[7], tabella_[8], tabella_[9], tabella_[10], tabella_[11]}, chosen);
     for (int i = 7; i <= 11; ++i) {
         const auto ii = static_cast<std::size_t>(i);
         tabella_[ii]->setStyleSheet(

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
+#include <vector>
 
 #include "catalogue/calculationtables.h"
 #include "catalogue/feasibility.h"
@@ -17,6 +18,7 @@
 #include "project/driveproject.h"
 #include "screens/fittext.h"
 #include "screens/flexgrid.h"
+#include "screens/keyboardchoice.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -227,6 +229,8 @@ void Step1Screen::Form_Resize() {
         testo_[0]->show();
     }
     if (!project_.beltType.empty()) SelectToothProfile(project_.profileButtonIndex);
+    // The keyboard starts on the belt families.
+    if (project_.demoRunning == 0) beltType_->setFocus(Qt::OtherFocusReason);
 }
 
 void Step1Screen::hidePage() {
@@ -303,6 +307,31 @@ void Step1Screen::BeltType_Click(int previousTab) {
     }
     PlaceForm(titolo_, 0, 9, 100, 4.5);
     fitPageTexts();
+    orderTabs();
+}
+
+// Tab reads the page as the eye does: the tabs, the pictures, then the
+// choices of the page from top to bottom.
+void Step1Screen::orderTabs() {
+    std::vector<QWidget*> order{beltType_};
+    order.insert(order.end(), tipoDente_.begin(), tipoDente_.end());
+    const auto cells = [this, &order] {
+        for (std::size_t i = 7; i <= 11; ++i) order.push_back(tabella_[i]);
+    };
+    const int tab = currentTab();
+    if (tab == kTabSelkira || tab == kTabTavoren) {
+        cells();
+        order.insert(order.end(), dati_.begin(), dati_.begin() + 9);
+        order.insert(order.end(), optionInput_.begin(), optionInput_.end());
+        order.insert(order.end(), optionDriver_.begin(), optionDriver_.end());
+        order.insert(order.end(), dati_.begin() + 9, dati_.end());
+    } else {
+        order.insert(order.end(), optionDriver_.begin(), optionDriver_.end());
+        order.push_back(proprieta_);
+        order.push_back(loadFactorBox_);
+        cells();
+    }
+    ChainTabOrder(order);
 }
 
 // ---------------------------------------------------------------------------

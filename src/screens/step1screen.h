@@ -114,6 +114,8 @@ private:
     void applyTabellaColours();
     void fitTableFonts();
     void fitPageTexts();
+    void orderTabs();
+    void updatePictureTabStop();
     void setTabellaCaptions();
     void styleTabellaFive(bool characteristicsPanel);
     void fillMachineList();

@@ -28,8 +28,11 @@ constexpr double kPulleyPanelWidth = 23.5;
 constexpr double kPulleyPanelStep = 24.5;
 constexpr double kPulleyPanelTop = 15;
 constexpr double kPulleyPanelHeight = 42;
-// Point size of the captions of the pulley boxes before fitting.
+// The captions of the pulley boxes: point size before fitting, and their
+// room in the panel's units.
 constexpr int kCaptionPoints = 10;
+constexpr double kCaptionWidth = 90;
+constexpr double kCaptionHeight = 7.5;
 
 }  // namespace
 
@@ -84,7 +87,7 @@ Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         double top = 15;
         for (const auto& [caption, entry] : rows) {
             entry->setCaptionLabels({TitoloBox[ks], caption});
-            PlaceForm(caption, 5, top, 90, 7.5);
+            PlaceForm(caption, 5, top, kCaptionWidth, kCaptionHeight);
             PlaceForm(entry, 5, top + 7.5, 90, 9);
             top += 17.5;
         }
@@ -138,12 +141,28 @@ void Step3Screen::resizeEvent(QResizeEvent* event) {
 }
 
 // The captions of the pulley boxes at one size, the largest at which all
-// fit: on a screen scaled by 2 "z [n° of teeth]" lost its foot.
+// fit: on a screen scaled by 2 "z [n\u00B0 of teeth]" lost its foot. Their
+// room is taken from the panels, which a hidden panel has not passed on yet.
 void Step3Screen::fitCaptions() {
-    std::vector<QLabel*> captions;
+    const int panels = std::clamp(project_.pulleyCount, 2, 4);
+    const QFrame* panel = Box[1];
+    // A pixel less than the share, for the rounding of the placing.
+    const QSize room(static_cast<int>(panel->width() * kCaptionWidth / 100) - 1,
+                     static_cast<int>(panel->height() * kCaptionHeight / 100) - 1);
+    int size = kCaptionPoints;
+    for (const int smallest = SmallestReadablePoints(this); size > smallest; --size) {
+        QFont f = nomeinputn[1]->font();
+        f.setPointSize(size);
+        const QFontMetrics fm(f);
+        bool fits = true;
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(panels); ++k)
+            for (const QLabel* l : {nomeinputn[k], nomeinputz[k], nomeinputd[k], nomeinputi[k]})
+                fits =
+                    fits && fm.horizontalAdvance(l->text()) <= room.width() && fm.height() <= room.height();
+        if (fits) break;
+    }
     for (std::size_t k = 1; k <= 4; ++k)
-        for (QLabel* l : {nomeinputn[k], nomeinputz[k], nomeinputd[k], nomeinputi[k]}) captions.push_back(l);
-    FitLabelsFont(captions, kCaptionPoints, SmallestReadablePoints(this));
+        for (QLabel* l : {nomeinputn[k], nomeinputz[k], nomeinputd[k], nomeinputi[k]}) SetFontSize(l, size);
 }
 
 void Step3Screen::Form_Resize() {

@@ -103,6 +103,7 @@ Step4Screen::Step4Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     Draw = new QPushButton(QStringLiteral("DRAW"), this);
     Draw->setObjectName(QStringLiteral("Draw"));
+    Draw->setAutoDefault(true);  // Enter presses it, as Space does
     SetFontSize(Draw, kTextPoints, true);
     PlaceForm(Draw, kColumnLeft, 8, kColumnWidth, 7);
     connect(Draw, &QPushButton::clicked, this, &Step4Screen::Draw_Click);

@@ -23,6 +23,7 @@ private slots:
     void unboundBoxIgnoresEnter();
     void escapeRestoresTheAcceptedText();
     void screenRuleRunsBeforeTheValueShows();
+    void focusedBoxShowsTheFocusFrame();
     void pendingTextIsReadableOnAnyColours();
     void captionReadsTheLabelsWithoutLeaders();
 };
@@ -242,6 +243,26 @@ void NumericBoxTest::screenRuleRunsBeforeTheValueShows() {
     QCOMPARE(seenByRule.size(), 1);
     QCOMPARE(box.text(), QString("0"));
     QCOMPARE(d.messageTexts(), std::vector<std::string>({"Please, insert a number."}));
+}
+
+void NumericBoxTest::focusedBoxShowsTheFocusFrame() {
+    DriveProject p;
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    box.resize(120, 30);
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    const auto framed = [&box] {
+        const QImage shot = box.grab().toImage();
+        return shot.pixelColor(1, shot.height() / 2) == style::kFocusFrame &&
+               shot.pixelColor(shot.width() / 2, 1) == style::kFocusFrame;
+    };
+    box.setFocus();
+    QVERIFY(box.hasFocus());
+    QVERIFY(framed());
+    box.clearFocus();
+    QVERIFY(!framed());
 }
 
 void NumericBoxTest::pendingTextIsReadableOnAnyColours() {

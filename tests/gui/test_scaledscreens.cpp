@@ -124,6 +124,7 @@ private slots:
     void stepOneTextsFitTheirRoom();
     void laterStepsTextsFitTheirRoom_data();
     void laterStepsTextsFitTheirRoom();
+    void fullScreenKeepsTheDesignedSizes();
 };
 
 void TestScaledScreens::theScaleIsSet() {
@@ -306,6 +307,32 @@ void TestScaledScreens::laterStepsTextsFitTheirRoom() {
     QVERIFY(QTest::qWaitForWindowExposed(s.get()));
     QCoreApplication::processEvents();
     VerifyTextsFit(*s);
+}
+
+// On a screen with room enough nothing shrinks: a hidden panel once made the
+// captions of the two shown ones tiny.
+void TestScaledScreens::fullScreenKeepsTheDesignedSizes() {
+    DriveProject p;
+    InitUnitTables(p);
+    QVERIFY(ProjectFile::open(BELT_TEST_DATA_DIR "/two-pulley-design.dat", p).ok);
+    ScriptedDialogs d;
+    d.answers.assign(8, MsgAnswer::No);
+    Menus menus;
+    const QSize full(1267, 870);
+    Step3Screen s3(p, d, menus.m);
+    s3.resize(full);
+    s3.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s3));
+    QCOMPARE(s3.nomeinputz[1]->font().pointSize(), 10);
+    Step1Screen s1(p, d, menus.m);
+    s1.resize(full);
+    s1.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s1));
+    QCOMPARE(s1.optionDriver(0)->font().pointSize(), 10);
+    QCOMPARE(s1.testo(1)->font().pointSize(), 11);
+    QCOMPARE(s1.tabella(1)->font().pointSize(), 11);
+    QCOMPARE(s1.tabella(7)->font().pointSize(), 12);
+    QCOMPARE(s1.titolo()->font().pointSize(), 16);
 }
 
 int main(int argc, char** argv) {
