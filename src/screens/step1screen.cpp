@@ -356,7 +356,7 @@ void Step1Screen::wrapDriverCaptions() {
     // lines ran into each other).
     const int indicator = 26;
     int size = kDriverPoints;
-    for (; size > 7; --size) {
+    for (const int smallest = SmallestReadablePoints(this); size > smallest; --size) {
         QFont f = optionDriver_[0]->font();
         f.setPointSize(size);
         const QFontMetrics fm(f);
@@ -381,7 +381,7 @@ void Step1Screen::wrapDriverCaptions() {
 
 void Step1Screen::setTesto0(const std::string& text) {
     testo_[0]->setText(Lines(text));
-    FitLabelFont(testo_[0], 10);
+    FitLabelFont(testo_[0], 10, SmallestReadablePoints(this));
 }
 
 void Step1Screen::OptionDriver_Click(int index) {
