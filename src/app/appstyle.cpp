@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QStyleOption>
 
+#include "screens/stylecolours.h"
+
 namespace belt {
 
 namespace {
@@ -70,6 +72,20 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, co
         return QIcon(new DeferredIconEngine(baseStyle(), icon, direction));
     }
     return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const {
+    if (element == PE_FrameFocusRect && option && painter) {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(style::kFocusFrame, 2));
+        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 }  // namespace belt

@@ -74,7 +74,9 @@ Cover::Cover(QWidget* parent) : QWidget(parent) {
     for (QPushButton* b : {START, bINFO}) {
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::StrongFocus);
+        b->setAutoDefault(true);  // Enter presses the button with the focus, as Space does
     }
+    setTabOrder(START, bINFO);
     START->setStyleSheet(QStringLiteral(
         "QPushButton { background: #c8321f; color: white; border: 2px solid #f3c04a; border-radius: 10px;"
         " font-weight: bold; }"

@@ -135,7 +135,7 @@ Demonstration::Demonstration(MainWindow& window, DriveProject& project)
 }
 
 bool Demonstration::resetFirst() {
-    if (!project_.beltType.empty() && project_.demoRunning == 0) {
+    if (window_.fileCommands().projectChanged()) {
         const MsgAnswer a = window_.askToSave();
         if (a == MsgAnswer::Cancel) return false;
         if (a == MsgAnswer::Yes && !window_.fileCommands().Salva()) return false;

@@ -1,5 +1,6 @@
 #include "app/filecommands.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -24,6 +25,21 @@ namespace {
 const char* const kLastFolderKey = "files/lastFolder";
 // The reason follows after a blank: "/home/x/a.dat: Permission denied".
 const char* const kOpenImpossibleText = "The project file could not be opened:";
+// How long after the user's last key or click the title's mark is brought
+// up to date: the command the input started has finished by then, and a
+// burst of typing costs one comparison.
+constexpr int kChangeCheckMs = 120;
+
+// The records Save would write now (the active screen, record 1, aside).
+// The pitch range is a working value the pitch guide and the pulley data
+// screen each set from the belt alone, in two senses: looking at a screen
+// changes no project.
+std::string recordsOf(const DriveProject& p) {
+    DriveProject compared = p;
+    compared.pitchRangeFirst = 0;
+    compared.pitchRangeLast = 0;
+    return ProjectFile::write(compared, "STEP1");
+}
 
 using style::qs;
 
@@ -54,6 +70,12 @@ FileCommands::FileCommands(MainWindow& window, DriveProject& project, Dialogs& d
     setObjectName(QStringLiteral("FileCommands"));
     window.setAcceptDrops(true);
     window.installEventFilter(this);
+    window.setWindowTitle(baseTitle_ + QStringLiteral("[*]"));
+    changeCheck_ = new QTimer(this);
+    changeCheck_->setSingleShot(true);
+    changeCheck_->setInterval(kChangeCheckMs);
+    connect(changeCheck_, &QTimer::timeout, this, &FileCommands::showChanged);
+    qApp->installEventFilter(this);
 }
 
 FileCommands::~FileCommands() = default;
@@ -87,13 +109,31 @@ FileDialogRequest FileCommands::request(bool save) const {
 
 void FileCommands::setFile(const QString& path) {
     fileName_ = QFileInfo(path).absoluteFilePath();
+    savedRecords_ = recordsOf(project_);
     QSettings().setValue(QLatin1String(kLastFolderKey), QFileInfo(fileName_).absolutePath());
-    window_.setWindowTitle(baseTitle_ + QStringLiteral(" - ") + QFileInfo(fileName_).fileName());
+    window_.setWindowTitle(baseTitle_ + QStringLiteral(" - ") + QFileInfo(fileName_).fileName() +
+                           QStringLiteral("[*]"));
+    showChanged();
 }
 
 void FileCommands::forgetFile() {
     fileName_.clear();
-    window_.setWindowTitle(baseTitle_);
+    savedRecords_.clear();
+    window_.setWindowTitle(baseTitle_ + QStringLiteral("[*]"));
+    showChanged();
+}
+
+bool FileCommands::projectChanged() const {
+    if (project_.beltType.empty() || project_.demoRunning != 0) return false;
+    return savedRecords_.empty() || !ProjectFile::sameProject(recordsOf(project_), savedRecords_);
+}
+
+void FileCommands::showChanged() {
+    window_.setWindowModified(projectChanged());
+}
+
+void FileCommands::checkChangedSoon() {
+    changeCheck_->start();
 }
 
 bool FileCommands::Salva() {
@@ -114,7 +154,7 @@ bool FileCommands::Salva() {
 }
 
 bool FileCommands::askToSaveFirst() {
-    if (project_.beltType.empty()) return true;
+    if (!projectChanged()) return true;
     const MsgAnswer a = window_.askToSave();
     if (a == MsgAnswer::Cancel) return false;
     return a != MsgAnswer::Yes || Salva();
@@ -205,6 +245,14 @@ void FileCommands::applyFile(const DriveProject& read, const OpenResult& result)
 }
 
 bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonRelease:
+            checkChangedSoon();
+            break;
+        default:
+            break;
+    }
     if (watched == &window_) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDragMoveEvent*>(event);

@@ -1,14 +1,18 @@
 // The File menu's Save (Salva) and Open (Apri), and the other ways in to a
 // project file: a file named on the command line or dropped on the window.
-// The window title names the project's file; the folder last used is
-// remembered between runs.
+// The window title names the project's file and marks a project changed
+// since it was saved or opened; the folder last used is remembered between
+// runs.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "app/filedialogs.h"
+
+class QTimer;
 
 namespace belt {
 
@@ -49,6 +53,16 @@ public:
     // Reset: the new, empty project has no file yet.
     void forgetFile();
 
+    // Whether Save would write another project than the project's file
+    // holds (ProjectFile::sameProject; for a project never saved: whether a
+    // belt has been chosen), so that Reset, Open, Exit and Demo ask to save
+    // only where something would be lost. The demonstration's project is
+    // never the user's: it counts as unchanged.
+    bool projectChanged() const;
+    // Marks the window title ("[*]") as projectChanged() says. It follows
+    // the user's keys and clicks by itself, a moment after the last one.
+    void showChanged();
+
     // Where the file dialogs start: the folder last used (kept between runs).
     QString startFolder() const;
 
@@ -61,6 +75,7 @@ protected:
 
 private:
     bool askToSaveFirst();
+    void checkChangedSoon();
     void applyFile(const DriveProject& read, const OpenResult& result);
     void setFile(const QString& path);
     FileDialogRequest request(bool save) const;
@@ -71,6 +86,10 @@ private:
     std::unique_ptr<FileDialogs> fileDialogs_;
     QString fileName_;
     QString baseTitle_;
+    // What the project's file holds (records as Save writes them); empty
+    // while the project has no file.
+    std::string savedRecords_;
+    QTimer* changeCheck_ = nullptr;
 };
 
 }  // namespace belt

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -249,6 +250,31 @@ void MainWindow::buildMenus() {
 
     // The design: everything but File, Demo, Loop Demo and "?" is hidden.
     ShowCoverMenus(m);
+    bar->installEventFilter(this);
+}
+
+// Qt's bar hands Alt and a letter to the first item of that letter, hidden
+// or not: "Go &On" and "&Print" stand twice in it, one copy hidden, and
+// their letters went to the hidden copy. The letter belongs to the item shown.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::Shortcut) {
+        pressBarLetter(static_cast<QShortcutEvent*>(event)->key());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::pressBarLetter(const QKeySequence& letter) {
+    QMenuBar* bar = menuBar();
+    if (!bar->isEnabled()) return;
+    for (QAction* a : bar->actions()) {
+        if (!a->isVisible() || !a->isEnabled() || QKeySequence::mnemonic(a->text()) != letter) continue;
+        if (a->menu())
+            bar->setActiveAction(a);  // the menu opens and takes the keys: a letter or the arrows
+        else
+            a->trigger();
+        return;
+    }
 }
 
 void MainWindow::unitClick(int quantity, int u) {
@@ -306,7 +332,8 @@ StepScreen* MainWindow::showScreen(const QString& formName) {
     active_ = screen;
     if (!fresh) screen->refresh();
     applyMenusOf(screen);
-    screen->setFocus();
+    // A screen that put the focus in its first box keeps it there.
+    if (!screen->isAncestorOf(QApplication::focusWidget())) screen->setFocus();
     return screen;
 }
 
@@ -491,7 +518,7 @@ void MainWindow::mExportLayout_Click() {
 }
 
 void MainWindow::mReset_Click() {
-    if (!project_.beltType.empty() && project_.demoRunning == 0) {
+    if (files_->projectChanged()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
         if (a == MsgAnswer::Yes && !files_->Salva()) return;
@@ -516,7 +543,7 @@ void MainWindow::Resetta() {
 
 void MainWindow::mExit_Click() {
     if (closing_) return;
-    if (!project_.beltType.empty()) {
+    if (files_->projectChanged()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) return;
         if (a == MsgAnswer::Yes && !files_->Salva()) return;
@@ -526,7 +553,7 @@ void MainWindow::mExit_Click() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the frame would lose a project in progress as surely as Exit.
-    if (!closing_ && !project_.beltType.empty() && project_.demoRunning == 0) {
+    if (!closing_ && files_->projectChanged()) {
         const MsgAnswer a = askToSave();
         if (a == MsgAnswer::Cancel) {
             event->ignore();

@@ -136,9 +136,12 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
+    // Alt and the underlined letter: the item of that letter shown on the bar.
+    void pressBarLetter(const QKeySequence& letter);
     void initialiseCover();  // MDIForm_Initialize's cover layout
     void startClosingMessage();
     void setBlinking(const QString& formName, bool on);

@@ -14,7 +14,6 @@
 #include <cmath>
 #include <vector>
 
-#include "drawing/devicepixels.h"
 #include "drawing/profiledrawings.h"
 #include "project/driveproject.h"
 
@@ -115,10 +114,14 @@ void InDevicePixels(QPainter& painter, const QRectF& rect, const DrawingColours&
     if (rect.isEmpty()) return;
     painter.save();
     // The painter's own coordinates without window and world transform; a
-    // widget's offset in its window stays, as the painter keeps it apart.
-    const QRectF area = ToDevicePixels(painter).mapRect(rect);
+    // widget's offset in its window stays, as the painter keeps it apart,
+    // and so does the scale of a screen set to 150 % or 200 %, which the
+    // combined transform holds as well: mapped through it alone, the area
+    // would come out that much too large and be cut off.
+    const QTransform t = painter.combinedTransform();
     painter.setViewTransformEnabled(false);
     painter.setWorldTransform(QTransform());
+    const QRectF area = (t * painter.combinedTransform().inverted()).mapRect(rect);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setClipRect(area, Qt::IntersectClip);

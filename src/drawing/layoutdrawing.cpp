@@ -8,7 +8,6 @@
 #include <cmath>
 #include <vector>
 
-#include "drawing/devicepixels.h"
 #include "engine/checks.h"
 #include "engine/layout.h"
 #include "project/driveproject.h"
@@ -62,10 +61,15 @@ struct Device {
     double k = 1;    // device units per target unit (text and line sizes)
 };
 
+// Resets the painter's transformation and says where the target now lies.
+// What a reset leaves is the scale of a screen set to 150 % or 200 %, which
+// the combined transformation holds as well: mapped through it, the target
+// would come out that much too large and be cut off.
 Device ToDevice(QPainter& painter, const QRectF& target) {
-    const QTransform t = ToDevicePixels(painter);
+    const QTransform t = painter.combinedTransform();
+    painter.resetTransform();
     Device d;
-    d.target = t.mapRect(target);
+    d.target = (t * painter.combinedTransform().inverted()).mapRect(target);
     d.k = target.height() > 0 ? d.target.height() / target.height() : 1;
     return d;
 }
@@ -177,7 +181,6 @@ void PaintBelt(QPainter& painter, const LayoutFrame& f, const DriveProject& p, c
 void Paint(QPainter& painter, const QRectF& target, const DriveProject& p, const LayoutDrawingStyle& s, bool belt) {
     painter.save();
     const Device dev = ToDevice(painter, target);
-    painter.resetTransform();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     if (s.background.isValid()) painter.fillRect(dev.target, s.background);

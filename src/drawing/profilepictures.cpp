@@ -11,7 +11,6 @@
 #include <cmath>
 #include <vector>
 
-#include "drawing/devicepixels.h"
 #include "drawing/profiledrawings.h"
 #include "project/driveproject.h"
 
@@ -144,10 +143,12 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
         QPolygonF({QPointF(x0, y), QPointF(x0 + 0.9, y - 0.35), QPointF(x0 + 0.9, y + 0.35)}));
     painter.drawPolygon(
         QPolygonF({QPointF(x1, y), QPointF(x1 - 0.9, y - 0.35), QPointF(x1 - 0.9, y + 0.35)}));
-    // The letter is set in device pixels, so it stays crisp at any scale.
-    const QPointF at = ToDevicePixels(painter).map(QPointF(x1 + 0.8, y));
+    // The letter is set in the painter's own units, outside the drawing's
+    // tiny ones, where a font would not scale. Only the drawing's transform
+    // is undone: the view's maps the widget to a screen scaled by 1.5 or 2,
+    // and without it the letter landed outside the picture.
+    const QPointF at = painter.worldTransform().map(QPointF(x1 + 0.8, y));
     const double px = std::max(8.0, scale * 2.0);
-    painter.setViewTransformEnabled(false);
     painter.setWorldTransform(QTransform());
     QFont font(QStringLiteral("Times New Roman"));
     font.setItalic(true);

@@ -360,11 +360,11 @@ std::string Step1DataEntered(DriveProject& p, Dialogs& d, int i, std::string_vie
 
 std::string Step1DataEntry(DriveProject& p, Dialogs& d, int i, std::string_view text) {
     if (i < 0 || i >= kDataFieldCount) return std::string(text);
-    p.peripheralForce = 0;
     const DataField f = Step1DataField(i);
-    const std::string shown =
-        AcceptNumericInput(p, d, text, Step1DataTarget(p, i), f.quantity, f.format, false, f.limit).text;
-    return Step1DataEntered(p, d, i, shown);
+    const NumericEntry entry =
+        AcceptNumericInput(p, d, text, Step1DataTarget(p, i), f.quantity, f.format, false, f.limit);
+    // A refusal that keeps the value changes nothing the rule could follow.
+    return entry.kept ? entry.text : Step1DataEntered(p, d, i, entry.text);
 }
 
 }  // namespace belt

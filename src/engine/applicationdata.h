@@ -99,12 +99,14 @@ std::string CarriageAndStrokeCaption(const DriveProject& p);
 // Dati(i)'s text from the stored value (ShowApplicationData).
 std::string Step1DataText(const DriveProject& p, int i);
 
-// Dati_KeyPress(i) with Enter: the force is derived again on Go On, the
-// value is taken, a slope outside (0, 180] is set back to 0 with a warning,
-// and a new stroke forgets the standard length. Returns the box's new text.
+// Dati_KeyPress(i) with Enter: the value is taken, the force is derived
+// again on Go On, a slope outside (0, 180] is set back to 0 with a warning,
+// and a new stroke forgets the standard length; an entry refused with the
+// value kept changes nothing else. Returns the box's new text.
 std::string Step1DataEntry(DriveProject& p, Dialogs& d, int i, std::string_view text);
 // The part of Dati_KeyPress after the value is stored (the screen's entry
-// box stores it itself); returns the box's new text when the rule rewrote it.
+// box stores it itself, and runs this before it shows the value); returns
+// the box's new text when the rule rewrote it.
 std::string Step1DataEntered(DriveProject& p, Dialogs& d, int i, std::string_view text);
 
 }  // namespace belt

@@ -163,9 +163,16 @@ CoordinateResponse OnCoordinateEnter(DriveProject& p, Dialogs& d, int k, int axi
         r.enteredText = std::string(text);
         return r;
     }
+    const NumericEntry e = AcceptNumericInput(p, d, text, target, kLength, "###0.00", true);
+    r.enteredText = e.text;
+    // Refused, the pulley stays where it was and so does everything else.
+    if (e.kept) {
+        r.focusAxis = axis;
+        r.focusPulley = k;
+        return r;
+    }
     p.layoutNeedsAdjust = 0;
     p.lastStandardLength = kNoStandardLength;
-    r.enteredText = AcceptNumericInput(p, d, text, target, kLength, "###0.00", true).text;
     CheckPulleyInterference(p, d);
     if (p.calcState == 0) ComputeBeltPaths(p);
     p.screen.layoutDrawn = false;

@@ -61,7 +61,8 @@ LayoutMouseUpResult OnLayoutMouseUp(DriveProject& p, Dialogs& d, bool leftButton
 // Enter in Px(k) (axis X) or Py(k) (axis Y), k = 2..4: the typed coordinate
 // (negative values allowed) cancels a pending adjustment and the chosen
 // standard length; the belt paths are recomputed when the pulleys do not
-// overlap, and the belt stays hidden until the next DRAW.
+// overlap, and the belt stays hidden until the next DRAW. A refused entry
+// that keeps the coordinate changes nothing and keeps the focus.
 struct CoordinateResponse {
     std::string enteredText;  // new text of the box typed in
     int focusAxis = kAxisY;   // next box: Px (X) or Py (Y) ...

@@ -67,9 +67,15 @@ std::optional<double> MultiRibMinimumDiameter(const std::string& beltName) {
     return std::nullopt;
 }
 
-std::string Accept(DriveProject& p, Dialogs& d, std::string_view text, double& target, int quantity,
-                   std::string_view format, std::optional<double> limit = std::nullopt) {
-    return AcceptNumericInput(p, d, text, target, quantity, format, false, limit).text;
+NumericEntry Accept(DriveProject& p, Dialogs& d, std::string_view text, double& target, int quantity,
+                    std::string_view format, std::optional<double> limit = std::nullopt) {
+    return AcceptNumericInput(p, d, text, target, quantity, format, false, limit);
+}
+
+// An entry refused with the value kept changes nothing: the box shows the
+// value again and keeps the focus for another try.
+Step3Response Refused(const NumericEntry& e, Step3Box box, int index) {
+    return {e.text, {box, index}, false};
 }
 
 // Whether a length box still shows the value the program wrote into it. Enter
@@ -219,7 +225,9 @@ Step3Response OnInputnEnter(DriveProject& p, Dialogs& d, int k, std::string_view
     const KeepStroke keep(p);
     Step3Response r;
     if (!ValidPulley(k)) return r;
-    r.enteredText = Accept(p, d, text, p.pulleySpeed[k], kAngularVelocity, "###0.0");
+    const NumericEntry e = Accept(p, d, text, p.pulleySpeed[k], kAngularVelocity, "###0.0");
+    if (e.kept) return Refused(e, Step3Box::InputN, k);
+    r.enteredText = e.text;
     ModificaN(p, d, k);
     r.focus = {Step3BoxVisible(p, Step3Box::InputZ, k) ? Step3Box::InputZ : Step3Box::InputD, k};
     return r;
@@ -232,7 +240,8 @@ Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view
     // The teeth are a whole number: the entry is rounded (halves to even)
     // as it is stored.
     double z = p.pulleyTeeth[k];
-    Accept(p, d, text, z, kPlainNumber, "####0", kTeethEntryLimit);
+    if (const NumericEntry e = Accept(p, d, text, z, kPlainNumber, "####0", kTeethEntryLimit); e.kept)
+        return Refused(e, Step3Box::InputZ, k);
     p.pulleyTeeth[k] = CInt(z);
     r.enteredText = Format(p.pulleyTeeth[k], "####0");
     ModificaZ(p, d, k);
@@ -245,8 +254,13 @@ Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view
     Step3Response r;
     if (!ValidPulley(k)) return r;
     double& dk = p.pulleyDiameter[k];
-    r.enteredText =
-        ShowsLength(p, text, dk) ? std::string(text) : Accept(p, d, text, dk, kLength, "###0.00");
+    if (ShowsLength(p, text, dk)) {
+        r.enteredText = std::string(text);
+    } else {
+        const NumericEntry e = Accept(p, d, text, dk, kLength, "###0.00");
+        if (e.kept) return Refused(e, Step3Box::InputD, k);
+        r.enteredText = e.text;
+    }
     if (IsIdler(p, k)) p.screen.idlerDiameterTyped[k] = Val(r.enteredText) != 0;
     r.focus = PulleyDiameterEntered(p, d, k);
     return r;
@@ -294,7 +308,9 @@ Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view
         r.refresh = false;
         return r;
     }
-    r.enteredText = Accept(p, d, text, p.pulleyRatio[k], kPlainNumber, "###0.0");
+    const NumericEntry e = Accept(p, d, text, p.pulleyRatio[k], kPlainNumber, "###0.0");
+    if (e.kept) return Refused(e, Step3Box::InputI, k);
+    r.enteredText = e.text;
     if (p.pulleyRatio[k] != 0) {
         p.pulleySpeed[k] = Quotient(p.pulleySpeed[1], p.pulleyRatio[k]);
         ModificaN(p, d, k);
@@ -308,9 +324,15 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
     double& P = p.power;
     double& F = p.peripheralForce;
     double& v = p.beltSpeed;
+    if (index >= 5 && index <= 7) {
+        double& target = index == 5 ? P : index == 6 ? F : v;
+        const int quantity = index == 5 ? kPower : index == 6 ? kForce : kVelocity;
+        const NumericEntry e = Accept(p, d, text, target, quantity, "###0.00");
+        if (e.kept) return Refused(e, Step3Box::Dato, index);
+        r.enteredText = e.text;
+    }
     switch (index) {
         case 5:
-            r.enteredText = Accept(p, d, text, P, kPower, "###0.00");
             // The force box is enabled, so a power without force or speed
             // derives nothing rather than dividing by a zero force.
             if (v == 0 && F != 0)
@@ -321,7 +343,6 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             r.focus = {Step3Box::Dato, 6};
             break;
         case 6:
-            r.enteredText = Accept(p, d, text, F, kForce, "###0.00");
             if (P == 0)
                 P = Finite(F * v);
             else if (F != 0)
@@ -332,7 +353,6 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             r.focus = {Step3Box::Dato, 7};
             break;
         case 7:
-            r.enteredText = Accept(p, d, text, v, kVelocity, "###0.00");
             if (P != 0)
                 F = Quotient(P, v);
             else
@@ -348,10 +368,12 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
                 r.enteredText = std::string(text);
                 break;
             }
+            const NumericEntry e = Accept(p, d, text, length, kLength, "###0.00");
+            if (e.kept) return Refused(e, Step3Box::Dato, index);
+            r.enteredText = e.text;
             // A new centre distance or length makes the standard length
             // accepted earlier meaningless.
             p.lastStandardLength = kNoStandardLength;
-            r.enteredText = Accept(p, d, text, length, kLength, "###0.00");
             break;
         }
         default:

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <system_error>
 #include <type_traits>
 #include <variant>
@@ -584,6 +585,61 @@ std::string ProjectFile::write(const DriveProject& p, const std::string& activeS
     const std::string screen = activeScreen;
     Records(w, p, screen);
     return w.take();
+}
+
+namespace {
+
+// The items of a file in order: quoted texts whole, numbers and flags
+// between the commas and line ends.
+std::vector<std::string_view> Items(std::string_view content) {
+    std::vector<std::string_view> items;
+    std::size_t i = 0;
+    while (i < content.size()) {
+        const char c = content[i];
+        if (c == ',' || c == '\r' || c == '\n') {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        if (c == '"') {
+            end = content.find('"', i + 1);
+            end = end == std::string_view::npos ? content.size() : end + 1;
+        } else {
+            while (end < content.size() && content[end] != ',' && content[end] != '\r' &&
+                   content[end] != '\n')
+                ++end;
+        }
+        items.push_back(content.substr(i, end - i));
+        i = end;
+    }
+    return items;
+}
+
+std::optional<double> FileNumber(std::string_view item) {
+    double v = 0;
+    const char* first = item.data();
+    const char* last = first + item.size();
+    const auto r = std::from_chars(first, last, v);
+    if (r.ec != std::errc() || r.ptr != last) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
+bool ProjectFile::sameProject(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    const std::vector<std::string_view> x = Items(a);
+    const std::vector<std::string_view> y = Items(b);
+    if (x.size() != y.size()) return false;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        if (x[i] == y[i]) continue;
+        const std::optional<double> u = FileNumber(x[i]);
+        const std::optional<double> v = FileNumber(y[i]);
+        if (!u || !v) return false;
+        // Far below any digit a box shows, far above the rounding of a Double.
+        if (std::fabs(*u - *v) > 1e-9 * std::max(std::fabs(*u), std::fabs(*v)) + 1e-15) return false;
+    }
+    return true;
 }
 
 OpenResult ProjectFile::read(std::string_view content, DriveProject& p) {

@@ -73,6 +73,12 @@ struct ProjectFile {
     static std::string write(const DriveProject& p, const std::string& activeScreen = "STEP5");
     static OpenResult read(std::string_view content, DriveProject& p);
 
+    // Whether two files' contents hold the same project: the same records,
+    // numbers equal but for their last digits (a design computed again from
+    // the same data lands on the same values, not always on the same 15th
+    // digit).
+    static bool sameProject(std::string_view a, std::string_view b);
+
     // The variables of records kFirstVariableRecord to the end, copied from
     // `from` (a project just read) into `to`, whose controls were restored
     // first through their own handlers: the file's values have the last

@@ -4,10 +4,15 @@
 // to the one it was designed with, at which its text still fits.
 #pragma once
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
 #include <QTabBar>
+#include <algorithm>
+#include <cmath>
 
 namespace belt {
 
@@ -45,6 +50,46 @@ inline void FitLabelsFont(const Labels& labels, int largest, int smallest = 7) {
         font.setPointSize(size);
         l->setFont(font);
     }
+}
+
+// The same for a push button: its caption within its width.
+inline void FitButtonFont(QAbstractButton* button, int largest, int smallest = 7) {
+    if (!button) return;
+    QFont font = button->font();
+    int size = largest;
+    for (; size > smallest; --size) {
+        font.setPointSize(size);
+        button->setFont(font);
+        if (button->sizeHint().width() <= button->width()) return;
+    }
+    font.setPointSize(size);
+    button->setFont(font);
+}
+
+// The same for a list: its widest item within the list's width.
+inline void FitListFont(QListWidget* list, int largest, int smallest = 7) {
+    if (!list) return;
+    const int room =
+        list->width() - 2 * list->frameWidth() - list->verticalScrollBar()->sizeHint().width() - 8;
+    QFont font = list->font();
+    int size = largest;
+    for (; size > smallest; --size) {
+        font.setPointSize(size);
+        const QFontMetrics fm(font);
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            widest = std::max(widest, fm.horizontalAdvance(list->item(i)->text()));
+        if (widest <= room) break;
+    }
+    font.setPointSize(size);
+    list->setFont(font);
+}
+
+// The smallest point size still legible on the widget's screen: a screen
+// scaled by 1.5 or 2 draws a point with more pixels.
+inline int SmallestReadablePoints(const QWidget* w) {
+    const double ratio = w ? w->devicePixelRatioF() : 1.0;
+    return std::max(5, static_cast<int>(std::ceil(7 / std::max(1.0, ratio))));
 }
 
 // The same for a tab strip: all tabs side by side within its width.

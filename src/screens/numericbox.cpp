@@ -1,6 +1,7 @@
 #include "screens/numericbox.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QRegularExpression>
 
 #include "screens/screenstyle.h"
@@ -52,12 +53,16 @@ void NumericBox::accept() {
     const std::string pattern = format_.toStdString();
     NumericEntry entry;
     if (auto* d = std::get_if<double*>(&target_))
-        entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_, limit_);
+        entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_, limit_,
+                                   positiveOnly_);
     else if (auto* f = std::get_if<float*>(&target_))
-        entry = AcceptNumericInput(project_, dialogs_, typed, **f, quantity_, pattern, allowNegative_, limit_);
+        entry = AcceptNumericInput(project_, dialogs_, typed, **f, quantity_, pattern, allowNegative_, limit_,
+                                   positiveOnly_);
     else
         return;
-    setText(QString::fromStdString(entry.text));
+    QString shown = QString::fromStdString(entry.text);
+    if (rule_ && !entry.kept) shown = rule_(shown);
+    setText(shown);
     setPending(false);
     emit accepted();
 }
@@ -74,6 +79,15 @@ void NumericBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumericBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(style::kFocusFrame, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void NumericBox::restoreAcceptedText() {
@@ -119,16 +133,16 @@ void NumericBox::setPending(bool pending) {
     setFont(f);
     // The box's own colours come back after Enter (a blinking hint, a
     // marked value); meanwhile dark text on the tint stays readable whatever
-    // colours the screen gave the box.
+    // colours the screen gave the box. Only the enabled look changes: a box
+    // disabled later must still look disabled.
     QPalette pal = palette();
     if (pending) {
-        savedBase_ = pal.color(QPalette::Base);
-        savedText_ = pal.color(QPalette::Text);
-        pal.setColor(QPalette::Base, style::kPendingBase);
-        pal.setColor(QPalette::Text, style::kPendingText);
-    } else {
-        pal.setColor(QPalette::Base, savedBase_);
-        pal.setColor(QPalette::Text, savedText_);
+        savedBase_ = pal.color(QPalette::Active, QPalette::Base);
+        savedText_ = pal.color(QPalette::Active, QPalette::Text);
+    }
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(g, QPalette::Base, pending ? style::kPendingBase : savedBase_);
+        pal.setColor(g, QPalette::Text, pending ? style::kPendingText : savedText_);
     }
     setPalette(pal);
 }

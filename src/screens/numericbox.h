@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -32,6 +33,19 @@ public:
               std::optional<double> limit = std::nullopt);
     void bind(float* target, int quantity, const QString& format, bool allowNegative = false,
               std::optional<double> limit = std::nullopt);
+
+    // A factor: 0, and what shows as 0 in the box's format, is refused as
+    // negative values are, and the variable keeps its value.
+    void setPositiveOnly(bool on) { positiveOnly_ = on; }
+
+    // A rule of the screen's own that follows the entry rule, before the box
+    // shows what Enter stored: it is given the text the box would show and
+    // returns the text to show (the slope rule sets a slope outside its range
+    // back to 0 and says why). Until it returns the box shows what was typed,
+    // so a value the rule refuses never appears in it. It does not run when
+    // the entry was refused and the variable kept its value.
+    using EntryRule = std::function<QString(const QString& shown)>;
+    void setEntryRule(EntryRule rule) { rule_ = std::move(rule); }
 
     // Writes the bound variable into the box in its current unit and format.
     void showValue();
@@ -58,12 +72,16 @@ public:
 
 signals:
     // Emitted after Enter stored the value and rewrote the box (also after a
-    // refused value: a negative one stores 0, one beyond the limit leaves the
-    // value as it was): the screen moves the focus on and recalculates.
+    // refused value: a negative one stores 0, one beyond the limit or text
+    // that is no number leaves the value as it was): the screen moves the
+    // focus on and recalculates.
     void accepted();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The box with the keyboard focus has the program's focus frame: the
+    // style's own does not show on the dark load factor box.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setPending(bool pending);
@@ -76,6 +94,8 @@ private:
     QString format_ = QStringLiteral("###0.00");
     bool allowNegative_ = false;
     std::optional<double> limit_;
+    bool positiveOnly_ = false;
+    EntryRule rule_;
     bool pending_ = false;
     QString acceptedText_;
     QColor savedBase_;

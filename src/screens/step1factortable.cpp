@@ -4,6 +4,8 @@
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
+#include "screens/keyboardchoice.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
 #include "screens/step1layout.h"
@@ -62,6 +64,8 @@ void Step1Screen::setTabellaCaptions() {
     for (int i = 0; i < 12; ++i) {
         if (i == 5 && currentTab() == kTabFendaro) continue;
         ClickLabel* c = tabella_[static_cast<std::size_t>(i)];
+        // The values take the keyboard; a header picks the same value.
+        c->setChoosable(i >= 7);
         if (i == 0 || i == 6) {
             c->setStyleSheet(
                 QStringLiteral("background: rgb(200, 215, 240); color: rgb(0, 0, 128);"
@@ -79,9 +83,28 @@ void Step1Screen::setTabellaCaptions() {
         }
     }
     applyTabellaColours();
+    fitTableFonts();
+}
+
+// On a screen scaled by 1.5 or 2 the cells keep their share of the form, but
+// their fonts in points grow: "Average fluctuating load" lost its first and
+// last lines. Each row keeps one size, the largest at which all its cells fit.
+void Step1Screen::fitTableFonts() {
+    const bool panel = currentTab() == kTabFendaro;  // Tabella(5) is the characteristics panel
+    const int smallest = SmallestReadablePoints(this);
+    FitLabelsFont(std::array<QLabel*, 2>{tabella_[0], tabella_[6]}, 11, smallest);
+    FitLabelsFont(std::array<QLabel*, 4>{tabella_[1], tabella_[2], tabella_[3], tabella_[4]}, 11, smallest);
+    // The characteristics of a flat belt, line by line, all of them.
+    FitLabelFont(tabella_[5], panel ? 9 : 12, smallest);
+    FitLabelsFont(std::array<QLabel*, 5>{tabella_[7], tabella_[8], tabella_[9], tabella_[10], tabella_[11]},
+                  12, smallest);
 }
 
 void Step1Screen::applyTabellaColours() {
+    QWidget* chosen = nullptr;
+    for (std::size_t i = 7; i <= 11; ++i)
+        if (project_.screen.tabellaBackColor[i] == kFactorCellSelectedBack) chosen = tabella_[i];
+    MakeTabStop({tabella_[7], tabella_[8], tabella_[9], tabella_[10], tabella_[11]}, chosen);
     for (int i = 7; i <= 11; ++i) {
         const auto ii = static_cast<std::size_t>(i);
         tabella_[ii]->setStyleSheet(

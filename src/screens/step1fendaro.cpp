@@ -7,6 +7,7 @@
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
 #include "screens/step1layout.h"
@@ -24,6 +25,7 @@ void Step1Screen::fillFlatBeltList(const FlatBeltGroup& g) {
         proprieta_->addItem(qs(name));
     listContent_ = 2;
     listGroupFirst_ = g.first;
+    FitListFont(proprieta_, 10, SmallestReadablePoints(this));
 }
 
 void Step1Screen::Fendaro() {

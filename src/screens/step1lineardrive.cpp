@@ -33,7 +33,7 @@ void Step1Screen::makeLinearDriveControls() {
         auto* b = new QRadioButton(qs(kInputModeCaptions[i]), optionContainer_);
         b->setObjectName(QStringLiteral("OptionInput%1").arg(i));
         whiteText(b);
-        SetFontSize(b, 10);
+        SetFontSize(b, kOptionPoints);
         inputGroup_->addButton(b, static_cast<int>(i));
         optionInput_[i] = b;
         PlaceForm(b, 4, 4 + 23.5 * static_cast<double>(i), 94, 22);
@@ -47,6 +47,9 @@ void Step1Screen::makeLinearDriveControls() {
         box->bind(&Step1DataTarget(project_, static_cast<int>(i)), f.quantity, qs(f.format), false, f.limit);
         box->setAlignment(Qt::AlignRight);
         SetFontSize(box, 10);
+        box->setEntryRule([this, i](const QString& shown) {
+            return qs(Step1DataEntered(project_, dialogs_, static_cast<int>(i), shown.toStdString()));
+        });
         connect(box, &NumericBox::accepted, this, [this, i] { datiEntered(static_cast<int>(i)); });
         dati_[i] = box;
         if (i > 0) setTabOrder(dati_[i - 1], box);
@@ -144,8 +147,23 @@ void Step1Screen::ShowApplicationData() {
 void Step1Screen::fitDataCaptions() {
     // The unit labels make the captions longer than the dotted leaders
     // allow for on a small screen; the unit must stay readable.
-    FitLabelsFont(printed_, kCaptionPoints);
-    FitLabelFont(testo_[2], kCaptionPoints);
+    const int smallest = SmallestReadablePoints(this);
+    FitLabelsFont(printed_, kCaptionPoints, smallest);
+    FitLabelFont(testo_[2], kCaptionPoints, smallest);
+    // The input modes in their frame, all four at one size. The frame may
+    // not have placed them yet while it is hidden: their width is taken from
+    // its own.
+    int size = kOptionPoints;
+    for (; size > smallest; --size) {
+        bool fits = true;
+        for (QRadioButton* b : optionInput_) {
+            SetFontSize(b, size);
+            const double width = LogicalRect(b).width() * optionContainer_->width() / 100;
+            if (b->sizeHint().width() > width) fits = false;
+        }
+        if (fits) break;
+    }
+    for (QRadioButton* b : optionInput_) SetFontSize(b, size);
 }
 
 void Step1Screen::placeCarriageBoxes() {
@@ -160,8 +178,6 @@ void Step1Screen::placeCarriageBoxes() {
 }
 
 void Step1Screen::datiEntered(int index) {
-    NumericBox* box = dati_[static_cast<std::size_t>(index)];
-    box->setText(qs(Step1DataEntered(project_, dialogs_, index, box->text().toStdString())));
     NumericBox* next = dati_[0];
     for (int j = index + 1; j < kDataFieldCount; ++j) {
         NumericBox* candidate = dati_[static_cast<std::size_t>(j)];

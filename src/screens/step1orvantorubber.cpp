@@ -8,6 +8,7 @@
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -29,7 +30,7 @@ void Step1Screen::makeMachineControls() {
         auto* b = new QRadioButton(this);
         b->setObjectName(QStringLiteral("OptionDriver%1").arg(i));
         whiteText(b);
-        SetFontSize(b, 10);
+        SetFontSize(b, kDriverPoints);
         driverGroup_->addButton(b, static_cast<int>(i));
         optionDriver_[i] = b;
     }
@@ -44,6 +45,8 @@ void Step1Screen::makeMachineControls() {
     loadFactorBox_ = new NumericBox(project_, dialogs_, this);
     loadFactorBox_->setObjectName(QStringLiteral("LoadFactorBox"));
     loadFactorBox_->bind(&project_.loadFactor, kPlainNumber, QStringLiteral("###0.0"));
+    // Go On would design for no load at all.
+    loadFactorBox_->setPositiveOnly(true);
     loadFactorBox_->setText(QStringLiteral("1.0"));
     loadFactorBox_->setCaption(QStringLiteral("Load Factor"));
     loadFactorBox_->setAlignment(Qt::AlignCenter);
@@ -61,6 +64,7 @@ void Step1Screen::fillMachineList() {
     proprieta_->clear();
     for (const std::string& text : CaricaLoadFactor()) proprieta_->addItem(qs(text));
     listContent_ = 1;
+    FitListFont(proprieta_, 10, SmallestReadablePoints(this));
 }
 
 void Step1Screen::OrvantoRubber() {

@@ -2,6 +2,7 @@
 // choice of a profile by a click on one.
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include "drawing/profilepictures.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
+#include "screens/keyboardchoice.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
 #include "screens/step1layout.h"
@@ -23,11 +25,26 @@ ProfilePicture::ProfilePicture(int index, QWidget* parent) : QWidget(parent), in
     setObjectName(QStringLiteral("TipoDente%1").arg(index));
     setCursor(Qt::PointingHandCursor);
     setToolTip(ProfilePictureCaption(index));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ProfilePicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawProfilePicture(painter, QRectF(rect()), index_);
+    if (hasFocus()) PaintFocusFrame(painter, rect());
+}
+
+void ProfilePicture::keyPressEvent(QKeyEvent* event) {
+    if (IsChooseKey(event)) {
+        emit clicked(index_);
+        event->accept();
+        return;
+    }
+    if (MoveFocusByArrow(this, event)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ProfilePicture::mouseReleaseEvent(QMouseEvent* event) {
@@ -57,6 +74,16 @@ void Step1Screen::showPictures() {
         pic->show();
         left += kPictureWidth + kPictureGap;
     }
+    updatePictureTabStop();
+}
+
+void Step1Screen::updatePictureTabStop() {
+    const int chosen = project_.profileButtonIndex;
+    MakeTabStop(std::vector<QWidget*>(tipoDente_.begin(), tipoDente_.end()),
+                chosen >= 0 && chosen < kProfilePictureCount &&
+                        !tipoDente_[static_cast<std::size_t>(chosen)]->isHidden()
+                    ? tipoDente_[static_cast<std::size_t>(chosen)]
+                    : nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -78,6 +105,7 @@ void Step1Screen::SelectToothProfile(int index) {
         evidenziatore_->show();
         evidenziatore_->raise();
     }
+    updatePictureTabStop();
     if ((tab == kTabOrvanto || tab == kTabRubber) && !s.description.empty()) {
         setTesto0(s.description);
         testo_[0]->show();

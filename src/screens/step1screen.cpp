@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
+#include <vector>
 
 #include "catalogue/calculationtables.h"
 #include "catalogue/feasibility.h"
@@ -17,6 +18,7 @@
 #include "project/driveproject.h"
 #include "screens/fittext.h"
 #include "screens/flexgrid.h"
+#include "screens/keyboardchoice.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -48,7 +50,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     titolo_->setObjectName(QStringLiteral("Titolo"));
     titolo_->setAlignment(Qt::AlignCenter);
     titolo_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    SetFontSize(titolo_, 16, true);
+    SetFontSize(titolo_, kTitlePoints, true);
 
     makeProfilePictures();
 
@@ -161,20 +163,38 @@ void Step1Screen::resizeEvent(QResizeEvent* event) {
     StepScreen::resizeEvent(event);
     // The tabs fill the strip's 8 units.
     const int tabHeight = std::max(18, beltType_->height() - 8);
+    // Narrow forms (a screen scaled by 2) keep less room around the captions.
+    const int tabPadding = std::clamp(width() / 200, 2, 6);
     beltType_->setStyleSheet(
         QStringLiteral(
-            "QTabBar::tab { height: %1px; padding: 0 6px; margin: 6px 1px 0 1px;"
+            "QTabBar::tab { height: %1px; padding: 0 %2px; margin: 6px 1px 0 1px;"
             " background: rgb(196, 210, 236); color: rgb(16, 32, 72); border: 1px solid rgb(8, 16, 40);"
             " border-bottom: none; border-top-left-radius: 6px; border-top-right-radius: 6px; }"
             "QTabBar::tab:selected { background: white; color: rgb(0, 0, 160); }"
             "QTabBar::tab:hover:!selected { background: rgb(230, 236, 250); }")
-            .arg(tabHeight));
+            .arg(tabHeight)
+            .arg(tabPadding));
     // All ten tabs stay in sight on a small screen; the scroll arrows would
-    // hide the last ones.
-    FitTabBarFont(beltType_, 10);
+    // hide the last ones. A screen scaled by 2 has the pixels for a smaller
+    // size, where the captions would otherwise shorten.
+    FitTabBarFont(beltType_, 10, SmallestReadablePoints(this));
     wrapDriverCaptions();
     fitDataCaptions();
     placeCarriageBoxes();
+    fitPageTexts();
+}
+
+// Texts that a screen scaled by 1.5 or 2 gives less room: the profile
+// description lost its last line, the driven machines their ends, the
+// factor table its first and last lines.
+void Step1Screen::fitPageTexts() {
+    const int smallest = SmallestReadablePoints(this);
+    FitLabelFont(titolo_, kTitlePoints, smallest);
+    FitLabelFont(testo_[0], 10, smallest);
+    for (std::size_t i = 1; i < testo_.size(); ++i)
+        if (i != 2 || currentTab() != kTabSelkira) FitLabelFont(testo_[i], kCaptionPoints, smallest);
+    FitListFont(proprieta_, 10, smallest);
+    fitTableFonts();
 }
 
 void Step1Screen::paintEvent(QPaintEvent*) {
@@ -209,6 +229,8 @@ void Step1Screen::Form_Resize() {
         testo_[0]->show();
     }
     if (!project_.beltType.empty()) SelectToothProfile(project_.profileButtonIndex);
+    // The keyboard starts on the belt families.
+    if (project_.demoRunning == 0) beltType_->setFocus(Qt::OtherFocusReason);
 }
 
 void Step1Screen::hidePage() {
@@ -285,6 +307,32 @@ void Step1Screen::BeltType_Click(int previousTab) {
             break;  // the empty page
     }
     PlaceForm(titolo_, 0, 9, 100, 4.5);
+    fitPageTexts();
+    orderTabs();
+}
+
+// Tab reads the page as the eye does: the tabs, the pictures, then the
+// choices of the page from top to bottom.
+void Step1Screen::orderTabs() {
+    std::vector<QWidget*> order{beltType_};
+    order.insert(order.end(), tipoDente_.begin(), tipoDente_.end());
+    const auto cells = [this, &order] {
+        for (std::size_t i = 7; i <= 11; ++i) order.push_back(tabella_[i]);
+    };
+    const int tab = currentTab();
+    if (tab == kTabSelkira || tab == kTabTavoren) {
+        cells();
+        order.insert(order.end(), dati_.begin(), dati_.begin() + 9);
+        order.insert(order.end(), optionInput_.begin(), optionInput_.end());
+        order.insert(order.end(), optionDriver_.begin(), optionDriver_.end());
+        order.insert(order.end(), dati_.begin() + 9, dati_.end());
+    } else {
+        order.insert(order.end(), optionDriver_.begin(), optionDriver_.end());
+        order.push_back(proprieta_);
+        order.push_back(loadFactorBox_);
+        cells();
+    }
+    ChainTabOrder(order);
 }
 
 // ---------------------------------------------------------------------------
@@ -304,9 +352,28 @@ void Step1Screen::syncOptionButtons() {
 }
 
 void Step1Screen::wrapDriverCaptions() {
+    // One size for the three captions, the largest at which each, wrapped
+    // to its button, also fits its height (on a screen scaled by 2 their
+    // lines ran into each other).
+    const int indicator = 26;
+    int size = kDriverPoints;
+    for (const int smallest = SmallestReadablePoints(this); size > smallest; --size) {
+        QFont f = optionDriver_[0]->font();
+        f.setPointSize(size);
+        const QFontMetrics fm(f);
+        bool fits = true;
+        for (std::size_t i = 0; i < optionDriver_.size() && fits; ++i) {
+            const QRadioButton* b = optionDriver_[i];
+            const int width = b->width() - indicator;
+            if (width <= 40) continue;
+            const int lines = int(wrapTo(optionDriverCaption_[i], fm, width).count(QLatin1Char('\n'))) + 1;
+            fits = lines * fm.lineSpacing() <= b->height();
+        }
+        if (fits) break;
+    }
     for (std::size_t i = 0; i < optionDriver_.size(); ++i) {
         QRadioButton* b = optionDriver_[i];
-        const int indicator = 26;
+        SetFontSize(b, size);
         const int width = b->width() - indicator;
         b->setText(width > 40 ? wrapTo(optionDriverCaption_[i], b->fontMetrics(), width)
                               : optionDriverCaption_[i]);
@@ -315,6 +382,7 @@ void Step1Screen::wrapDriverCaptions() {
 
 void Step1Screen::setTesto0(const std::string& text) {
     testo_[0]->setText(Lines(text));
+    FitLabelFont(testo_[0], 10, SmallestReadablePoints(this));
 }
 
 void Step1Screen::OptionDriver_Click(int index) {
@@ -338,7 +406,10 @@ void Step1Screen::Proprieta_Click() {
     } else if (tab == kTabFendaro) {
         const FlatBeltGroup* g = FlatBeltGroupOfCaption(testo_[0]->text().toStdString());
         if (!g) return;
-        if (auto text = ChooseFlatBeltType(project_, *g, row)) tabella_[5]->setText(Lines(*text));
+        if (auto text = ChooseFlatBeltType(project_, *g, row)) {
+            tabella_[5]->setText(Lines(*text));
+            fitTableFonts();
+        }
     }
 }
 

@@ -113,6 +113,10 @@ private:
     void showPictures();
     void showTable(bool withTitleAndFive, int lastHeader);
     void applyTabellaColours();
+    void fitTableFonts();
+    void fitPageTexts();
+    void orderTabs();
+    void updatePictureTabStop();
     void setTabellaCaptions();
     void styleTabellaFive(bool characteristicsPanel);
     void fillMachineList();
@@ -151,6 +155,11 @@ private:
     QTimer* flash_ = nullptr;
     // What Proprieta lists now: 0 nothing, 1 the driven machines, 2 a flat belt group.
     int listContent_ = 0;
+    // Point size of the driver class captions before fitting.
+    static constexpr int kDriverPoints = 10;
+    // ... of the input modes, and of the page title.
+    static constexpr int kOptionPoints = 10;
+    static constexpr int kTitlePoints = 16;
     int listGroupFirst_ = 0;
     bool laidOut_ = false;
 };

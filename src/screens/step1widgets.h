@@ -13,7 +13,8 @@
 
 namespace belt {
 
-// TipoDente(k): a profile group picture.
+// TipoDente(k): a profile group picture. A click or, with the focus, Space
+// or Enter chooses it; the arrows move to the next picture.
 class ProfilePicture : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int index_;

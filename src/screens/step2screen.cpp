@@ -11,6 +11,7 @@
 #include "engine/pitchguide.h"
 #include "project/driveproject.h"
 #include "screens/fittext.h"
+#include "screens/keyboardchoice.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -91,6 +92,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         b->setTextFormat(Qt::PlainText);
         b->setCursor(Qt::PointingHandCursor);
         b->setToolTip(QStringLiteral("Click to choose this pitch"));
+        b->setChoosable(true);
         b->setStyleSheet(kPitchButtonStyle);
         QFont f = b->font();
         f.setPointSize(12);
@@ -106,7 +108,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         l->setTextFormat(Qt::PlainText);
         l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
         QFont f = l->font();
-        f.setPointSize(i == 3 ? 9 : 11);
+        f.setPointSize(i == 3 ? 9 : kDataPoints);
         f.setBold(i != 3);
         l->setFont(f);
         nomeDato_[i] = l;
@@ -137,8 +139,12 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     propose_ = new QPushButton(QStringLiteral("Propose drives\u2026"), this);
     propose_->setObjectName(QStringLiteral("ProposeDrives"));
-    SetFontSize(propose_, 11, true);
+    propose_->setAutoDefault(true);  // Enter presses it, as Space does
+    SetFontSize(propose_, kProposePoints, true);
     connect(propose_, &QPushButton::clicked, this, &Step2Screen::proposeDrives);
+    // Tab goes from the data to the pitches (one stop, the arrows choose
+    // among them) and on to the proposals.
+    ChainTabOrder({dato_[0], dato_[1], dato_[2], scelta_[0], scelta_[1], scelta_[2], scelta_[3], propose_});
 
     indicatore_ = new Indicator(this);
     flash_ = new QTimer(this);
@@ -178,6 +184,9 @@ void Step2Screen::resizeEvent(QResizeEvent* event) {
     placePitchButtons();
     FitLabelFont(titolo_, titleSize_);
     FitLabelFont(pitchHint_, kHintPoints);
+    FitButtonFont(propose_, kProposePoints);
+    FitLabelsFont(std::array<QLabel*, 3>{nomeDato_[0], nomeDato_[1], nomeDato_[2]}, kDataPoints,
+                  SmallestReadablePoints(this));
 }
 
 void Step2Screen::paintEvent(QPaintEvent*) {
@@ -205,6 +214,9 @@ void Step2Screen::Form_Resize() {
     PlaceForm(nomeDato_[3], 80, 10, 19, 6);
     // Two pulleys by centre distance, which an omega drive is not.
     PlaceForm(propose_, 78, 72, 18, 4);
+    FitButtonFont(propose_, kProposePoints);
+    FitLabelsFont(std::array<QLabel*, 3>{nomeDato_[0], nomeDato_[1], nomeDato_[2]}, kDataPoints,
+                  SmallestReadablePoints(this));
     propose_->setVisible(!IsOmegaDrive(project_));
 
     const PitchGroup* group = FindPitchGroup(project_.beltType);
@@ -234,6 +246,13 @@ void Step2Screen::Form_Resize() {
             dato_[static_cast<std::size_t>(i)]->show();
         }
     }
+    // The first box is there to be typed into: its value is selected, so
+    // that the digits typed replace it.
+    if (project_.demoRunning == 0) {
+        NumericBox* first = dato_[2]->isHidden() ? dato_[0] : dato_[2];
+        first->setFocus(Qt::OtherFocusReason);
+        first->selectAll();
+    }
     PlaceForm(pitchHint_, 76, 63, 23, 7);
     showChosenPitch();
     VisualizzaIndicatore();
@@ -244,6 +263,8 @@ void Step2Screen::showChosenPitch() {
     for (int i = 0; i < buttonCount_; ++i)
         scelta_[static_cast<std::size_t>(i)]->setStyleSheet(i == chosen ? kChosenPitchButtonStyle
                                                                           : kPitchButtonStyle);
+    MakeTabStop(std::vector<QWidget*>(scelta_.begin(), scelta_.begin() + buttonCount_),
+                chosen >= 0 && chosen < buttonCount_ ? scelta_[static_cast<std::size_t>(chosen)] : nullptr);
     // Nothing on the chart says that its labels are buttons.
     pitchHint_->setVisible(buttonCount_ > 0 && chosen < 0);
     FitLabelFont(pitchHint_, kHintPoints);

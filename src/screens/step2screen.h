@@ -110,6 +110,8 @@ private:
     QLabel* pitchHint_ = nullptr;
     static constexpr int kHintPoints = 10;
     QPushButton* propose_ = nullptr;
+    static constexpr int kProposePoints = 11;
+    static constexpr int kDataPoints = 11;  // the captions of the data boxes
     int buttonCount_ = 0;
     int titleSize_ = 18;  // the title's point size before fitting
 };

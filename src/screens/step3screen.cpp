@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QShowEvent>
 #include <algorithm>
+#include <vector>
 
 #include "engine/designsequence.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -26,6 +28,11 @@ constexpr double kPulleyPanelWidth = 23.5;
 constexpr double kPulleyPanelStep = 24.5;
 constexpr double kPulleyPanelTop = 15;
 constexpr double kPulleyPanelHeight = 42;
+// The captions of the pulley boxes: point size before fitting, and their
+// room in the panel's units.
+constexpr int kCaptionPoints = 10;
+constexpr double kCaptionWidth = 90;
+constexpr double kCaptionHeight = 7.5;
 
 }  // namespace
 
@@ -59,13 +66,17 @@ Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         TitoloBox[ks]->setAlignment(Qt::AlignCenter);
         PlaceForm(TitoloBox[ks], 0, 2, 100, 13);
 
-        nomeinputn[ks] = MakeLabel(panel, QStringLiteral("nomeinputn%1").arg(k), 10, false, kCaption);
+        nomeinputn[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputn%1").arg(k), kCaptionPoints, false, kCaption);
         inputn[ks] = newBox(panel, QStringLiteral("inputn%1").arg(k));
-        nomeinputz[ks] = MakeLabel(panel, QStringLiteral("nomeinputz%1").arg(k), 10, false, kCaption);
+        nomeinputz[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputz%1").arg(k), kCaptionPoints, false, kCaption);
         inputz[ks] = newBox(panel, QStringLiteral("inputz%1").arg(k));
-        nomeinputd[ks] = MakeLabel(panel, QStringLiteral("nomeinputd%1").arg(k), 10, false, kCaption);
+        nomeinputd[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputd%1").arg(k), kCaptionPoints, false, kCaption);
         inputd[ks] = newBox(panel, QStringLiteral("inputd%1").arg(k));
-        nomeinputi[ks] = MakeLabel(panel, QStringLiteral("nomeinputi%1").arg(k), 10, false, kCaption);
+        nomeinputi[ks] =
+            MakeLabel(panel, QStringLiteral("nomeinputi%1").arg(k), kCaptionPoints, false, kCaption);
         inputi[ks] = newBox(panel, QStringLiteral("inputi%1").arg(k));
         nomeinputz[ks]->setText(QStringLiteral("z [n\u00B0 of teeth]"));
         nomeinputi[ks]->setText(QStringLiteral("i [speed ratio]"));
@@ -76,7 +87,7 @@ Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         double top = 15;
         for (const auto& [caption, entry] : rows) {
             entry->setCaptionLabels({TitoloBox[ks], caption});
-            PlaceForm(caption, 5, top, 90, 7.5);
+            PlaceForm(caption, 5, top, kCaptionWidth, kCaptionHeight);
             PlaceForm(entry, 5, top + 7.5, 90, 9);
             top += 17.5;
         }
@@ -122,6 +133,36 @@ void Step3Screen::showEvent(QShowEvent* event) {
     StepScreen::showEvent(event);
     // Coming back from a minimised window is no new layout.
     if (!event->spontaneous()) Form_Resize();
+}
+
+void Step3Screen::resizeEvent(QResizeEvent* event) {
+    StepScreen::resizeEvent(event);
+    fitCaptions();
+}
+
+// The captions of the pulley boxes at one size, the largest at which all
+// fit: on a screen scaled by 2 "z [n\u00B0 of teeth]" lost its foot. Their
+// room is taken from the panels, which a hidden panel has not passed on yet.
+void Step3Screen::fitCaptions() {
+    const int panels = std::clamp(project_.pulleyCount, 2, 4);
+    const QFrame* panel = Box[1];
+    // A pixel less than the share, for the rounding of the placing.
+    const QSize room(static_cast<int>(panel->width() * kCaptionWidth / 100) - 1,
+                     static_cast<int>(panel->height() * kCaptionHeight / 100) - 1);
+    int size = kCaptionPoints;
+    for (const int smallest = SmallestReadablePoints(this); size > smallest; --size) {
+        QFont f = nomeinputn[1]->font();
+        f.setPointSize(size);
+        const QFontMetrics fm(f);
+        bool fits = true;
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(panels); ++k)
+            for (const QLabel* l : {nomeinputn[k], nomeinputz[k], nomeinputd[k], nomeinputi[k]})
+                fits =
+                    fits && fm.horizontalAdvance(l->text()) <= room.width() && fm.height() <= room.height();
+        if (fits) break;
+    }
+    for (std::size_t k = 1; k <= 4; ++k)
+        for (QLabel* l : {nomeinputn[k], nomeinputz[k], nomeinputd[k], nomeinputi[k]}) SetFontSize(l, size);
 }
 
 void Step3Screen::Form_Resize() {
@@ -197,6 +238,7 @@ void Step3Screen::ShowPulleyData() {
         }
         ShowText(inputi[ks], qs(t.inputi[ks]));
     }
+    fitCaptions();
 }
 
 NumericBox* Step3Screen::box(Step3Box kind, int index) const {

@@ -60,6 +60,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -68,6 +69,7 @@ private:
     void moveFocus(const Step3Focus& focus);
     void placePanels();
     void applyEnabledStates();
+    void fitCaptions();
 };
 
 }  // namespace belt

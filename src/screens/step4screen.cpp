@@ -10,10 +10,12 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <algorithm>
+#include <vector>
 
 #include "drawing/layoutdrawing.h"
 #include "engine/layouteditor.h"
 #include "project/driveproject.h"
+#include "screens/fittext.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/placeform.h"
@@ -101,6 +103,7 @@ Step4Screen::Step4Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     Draw = new QPushButton(QStringLiteral("DRAW"), this);
     Draw->setObjectName(QStringLiteral("Draw"));
+    Draw->setAutoDefault(true);  // Enter presses it, as Space does
     SetFontSize(Draw, kTextPoints, true);
     PlaceForm(Draw, kColumnLeft, 8, kColumnWidth, 7);
     connect(Draw, &QPushButton::clicked, this, &Step4Screen::Draw_Click);
@@ -175,6 +178,16 @@ void Step4Screen::ShowLayoutLabels() {
         ShowText(Px[ks], qs(l.px[ks]));
         ShowText(Py[ks], qs(l.py[ks]));
     }
+    fitPanelTitles();
+}
+
+// On a screen scaled by 2 "Driver pulley: d = 73.21" lost its last digits:
+// the titles of the panels shown share the largest size at which all fit.
+void Step4Screen::fitPanelTitles() {
+    std::vector<QLabel*> titles;
+    for (int k = 1; k <= std::clamp(project_.pulleyCount, 1, 4); ++k)
+        titles.push_back(zT[static_cast<std::size_t>(k)]);
+    FitLabelsFont(titles, kTextPoints);
 }
 
 void Step4Screen::refresh() {
@@ -216,7 +229,10 @@ void Step4Screen::layoutPanel(int k) {
 bool Step4Screen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) {
         for (int k = 1; k <= 4; ++k)
-            if (watched == Box[static_cast<std::size_t>(k)]) layoutPanel(k);
+            if (watched == Box[static_cast<std::size_t>(k)]) {
+                layoutPanel(k);
+                fitPanelTitles();
+            }
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

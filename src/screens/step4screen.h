@@ -89,6 +89,7 @@ private:
     void enterCoordinate(int k, int axis);
     void focusBox(int k, int axis);
     void layoutPanel(int k);
+    void fitPanelTitles();
 };
 
 }  // namespace belt

@@ -26,6 +26,7 @@
 #include "engine/pulleydata.h"
 #include "engine/report.h"
 #include "project/driveproject.h"
+#include "screens/keyboardchoice.h"
 #include "screens/logowidget.h"
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
@@ -262,11 +263,13 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     setPalette(pal);
 
     ContInfo = new ResultsPage(this);
-    ScrollInfo = new QScrollBar(Qt::Vertical, this);
+    ScrollInfo = new FramedScrollBar(Qt::Vertical, this);
     ScrollInfo->setObjectName(QStringLiteral("ScrollInfo"));
     ScrollInfo->setRange(0, kScrollMax);
     ScrollInfo->setSingleStep(5);
     ScrollInfo->setPageStep(50);
+    // The arrows and Page Up / Page Down scroll the results once Tab reaches it.
+    ScrollInfo->setFocusPolicy(Qt::StrongFocus);
 
     // Form_Load: the logo is the main window's emblem.
     Logo = new LogoWidget(ContInfo, /*withWordMark=*/false);
@@ -278,8 +281,11 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     Remarks->setObjectName(QStringLiteral("Remarks"));
     Remarks->setStyleSheet(QStringLiteral(
         "QPlainTextEdit#Remarks { background: #14245e; color: #ffffff; border: 1px solid #6e8cc8;"
-        " border-radius: 4px; }"));
+        " border-radius: 4px; }"
+        "QPlainTextEdit#Remarks:focus { border: 2px solid #ff8c00; }"));
     Remarks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab leaves the remarks for the next control instead of being typed.
+    Remarks->setTabChangesFocus(true);
     if (project_.screen.remarks.empty()) project_.screen.remarks = kRemarksDesignText;
     Remarks->setPlainText(RemarksFromProject(project_.screen.remarks));
     connect(Remarks, &QPlainTextEdit::textChanged, this,

@@ -1,12 +1,15 @@
 #include "screens/step6screen.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QShowEvent>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
@@ -181,33 +184,66 @@ void Step6Screen::DrawProfileDataSheet() {
     update();
 }
 
+namespace {
+
+// The largest pixel size from `largest` down to 8 at which the widest of
+// the texts, with the cell's margins and its grid line, fits a column.
+template <typename Rows>
+int FittingPixelSize(const FlexGrid* grid, QFont font, int largest, int column, const Rows& rows) {
+    const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 1;
+    int size = std::max(8, largest);
+    for (; size > 8; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics fm(font);
+        int widest = 0;
+        for (const auto& row : rows)
+            for (const std::string& text : row) widest = std::max(widest, fm.horizontalAdvance(qs(text)));
+        if (widest + margin <= column) break;
+    }
+    return size;
+}
+
+}  // namespace
+
 void Step6Screen::placeGrids() {
-    // The cells keep their sizes in twips; the pulley grid's cells grow to
-    // fill its box on a large screen.
+    // The cells keep their sizes in twips as far as the form has room for
+    // them; the pulley grid's cells grow to fill its box on a large screen.
+    // On a small one, or one scaled by 1.5 or 2, both grids shrink to their
+    // boxes and their fonts to the widest value ("-100.00" once lost its last
+    // digits, and the grids ran off the form over the tooth drawing).
     const double unitX = width() / 100.0;
     const double unitY = height() / 100.0;
 
-    const int toothCol = TwipsToPixels(this, kToothColumnTwips);
-    const int toothRow = TwipsToPixels(this, kToothRowTwips);
+    const double toothLeft = kProfileLeft + kProfileWidth;
+    const double toothTop = 99 - kProfileHeight;
+    const int toothFrame = 2 * DatiDente->frameWidth();
+    const int toothCol = std::min(TwipsToPixels(this, kToothColumnTwips),
+                                  (static_cast<int>((99.5 - toothLeft) * unitX) - toothFrame) / 2);
+    const int toothRow = std::min(TwipsToPixels(this, kToothRowTwips),
+                                  (static_cast<int>((99 - toothTop) * unitY) - toothFrame) / kToothDataRows);
     QFont toothFont = DatiDente->font();
-    toothFont.setPixelSize(std::max(8, toothRow * 11 / 20));
     toothFont.setBold(true);
+    toothFont.setPixelSize(
+        FittingPixelSize(DatiDente, toothFont, toothRow * 11 / 20, toothCol, sheet_.toothData));
     DatiDente->setFont(toothFont);
-    for (int c = 0; c < 2; ++c) DatiDente->setColumnWidthTwips(c, kToothColumnTwips);
+    for (int c = 0; c < 2; ++c) DatiDente->setColumnWidth(c, toothCol);
     for (int r = 0; r < kToothDataRows; ++r) DatiDente->setRowHeightPx(r, toothRow);
-    const double toothW = (2 * toothCol + 2 * DatiDente->frameWidth()) / unitX;
-    const double toothH = (kToothDataRows * toothRow + 2 * DatiDente->frameWidth()) / unitY;
-    PlaceForm(DatiDente, kProfileLeft + kProfileWidth, 99 - kProfileHeight, toothW, toothH);
+    PlaceForm(DatiDente, toothLeft, toothTop, (2 * toothCol + toothFrame) / unitX,
+              (kToothDataRows * toothRow + toothFrame) / unitY);
 
     const double top = kPulleyHeight + 2;
     const int frame = 2 * DatiPulegge->frameWidth();
     const int boxW = static_cast<int>(40 * unitX) - frame;
     const int boxH = static_cast<int>(42 * unitY) - frame;
-    const int col = std::max(TwipsToPixels(this, kPulleyColumnTwips), boxW / kPulleyDataCols);
-    const int row = std::max(TwipsToPixels(this, kPulleyRowTwips), boxH / kPulleyDataRows);
+    const int col = boxW / kPulleyDataCols;
+    const int row = boxH / kPulleyDataRows;
+    std::vector<std::array<std::string, kPulleyDataCols>> values;
+    for (std::size_t r = 0; r < sheet_.pulleyData.size(); ++r)
+        if (!sheet_.titleRow[r]) values.push_back(sheet_.pulleyData[r]);
     QFont pulleyFont = DatiPulegge->font();
-    pulleyFont.setPixelSize(std::clamp(row * 11 / 20, 8, 15));
     pulleyFont.setBold(true);
+    pulleyFont.setPixelSize(
+        FittingPixelSize(DatiPulegge, pulleyFont, std::min(row * 11 / 20, 15), col, values));
     DatiPulegge->setFont(pulleyFont);
     for (int c = 0; c < kPulleyDataCols; ++c) DatiPulegge->setColumnWidth(c, col);
     for (int r = 0; r < kPulleyDataRows; ++r) DatiPulegge->setRowHeightPx(r, row);

@@ -32,6 +32,11 @@ inline const QColor kRed(255, 0, 0);
 inline const QColor kPendingBase(255, 244, 200);
 inline const QColor kPendingText(16, 32, 72);
 
+// The frame round the control that has the keyboard focus, a dark line
+// inside it, so that it shows on every background.
+inline const QColor kFocusFrame(255, 140, 0);
+inline const QColor kFocusFrameInner(16, 32, 72);
+
 // Texts of the core are UTF-8.
 inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 

@@ -234,23 +234,35 @@ constexpr double kEntryLimits[9] = {
 };
 
 template <typename T>
-NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_view text, T& target, int quantity,
-                        std::string_view format, bool allowNegative, std::optional<double> limit) {
+NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_view text, T& target,
+                        int quantity, std::string_view format, bool allowNegative,
+                        std::optional<double> limit, bool positiveOnly) {
     std::string cleaned(text);
     std::replace(cleaned.begin(), cleaned.end(), ',', '.');
     const double factor = quantity == kPlainNumber ? 1.0 : CurrentFactor(p, quantity);
-    const double x = Val(cleaned);
+    const bool blank = std::all_of(cleaned.begin(), cleaned.end(), isBlank);
+    const std::optional<double> read = LeadingNumber(cleaned);
+    const double x = read.value_or(0);
     const double most = limit.value_or(EntryLimit(quantity));
     NumericEntry r;
-    if (x < 0 && !allowNegative) {
-        dialogs.message("Please, insert positive values.", "Warning", MsgIcon::Warning);
+    const auto refuse = [&](const std::string& message) {
+        dialogs.message(message, "Warning", MsgIcon::Warning);
+        r.refused = true;
+        r.kept = true;
+    };
+    if (!read && !blank) {
+        refuse(std::string(kNotANumberText));
+    } else if (positiveOnly && !(Val(Format(x, format)) > 0)) {
+        // Shown as 0 in the box, a factor would be taken for 0 as well.
+        refuse(std::string(kNotPositiveText));
+    } else if (x < 0 && !allowNegative) {
+        dialogs.message(std::string(kNotPositiveText), "Warning", MsgIcon::Warning);
         target = 0;
         r.refused = true;
     } else if (const double value = x * factor;
                // The limit itself, typed in any unit, is taken despite the rounding of the factor.
                !(std::fabs(value) <= most * (1 + 1e-12)) || !std::isfinite(static_cast<T>(value))) {
-        dialogs.message(LimitMessage(p, quantity, most, allowNegative), "Warning", MsgIcon::Warning);
-        r.refused = true;
+        refuse(LimitMessage(p, quantity, most, allowNegative));
     } else {
         target = static_cast<T>(value);
     }
@@ -280,16 +292,16 @@ double EntryLimit(int quantity) {
     return quantity >= 0 && quantity <= kPlainNumber ? kEntryLimits[quantity] : kEntryLimits[kPlainNumber];
 }
 
-NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text, double& target,
-                                int quantity, std::string_view format, bool allowNegative,
-                                std::optional<double> limit) {
-    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative, limit);
+NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
+                                double& target, int quantity, std::string_view format, bool allowNegative,
+                                std::optional<double> limit, bool positiveOnly) {
+    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative, limit, positiveOnly);
 }
 
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text, float& target,
                                 int quantity, std::string_view format, bool allowNegative,
-                                std::optional<double> limit) {
-    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative, limit);
+                                std::optional<double> limit, bool positiveOnly) {
+    return acceptImpl(p, dialogs, text, target, quantity, format, allowNegative, limit, positiveOnly);
 }
 
 std::string Format(double value, std::string_view pattern) {
@@ -333,7 +345,7 @@ std::string Format(double value, std::string_view pattern) {
     return out;
 }
 
-double Val(std::string_view text) {
+std::optional<double> LeadingNumber(std::string_view text) {
     std::string s;
     for (char c : text)
         if (!isBlank(c)) s += c;
@@ -342,7 +354,8 @@ double Val(std::string_view text) {
         int base = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;
         long long v = 0;
         auto r = std::from_chars(s.data() + 2, s.data() + s.size(), v, base);
-        return r.ec == std::errc() ? static_cast<double>(v) : 0.0;
+        if (r.ec != std::errc()) return std::nullopt;
+        return static_cast<double>(v);
     }
     std::string num;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) num += s[i++];
@@ -358,7 +371,7 @@ double Val(std::string_view text) {
             digits = true;
         }
     }
-    if (!digits) return 0;
+    if (!digits) return std::nullopt;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::size_t j = i + 1;
         std::string ex = "e";
@@ -378,8 +391,11 @@ double Val(std::string_view text) {
         if (!beyondLargest(num)) return 0.0;
         return num[0] == '-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
     }
-    return r.ec == std::errc() ? v : 0.0;
+    if (r.ec != std::errc()) return std::nullopt;
+    return v;
 }
+
+double Val(std::string_view text) { return LeadingNumber(text).value_or(0.0); }
 
 int CInt(double x) {
     if (std::isnan(x)) return 0;

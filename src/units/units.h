@@ -66,22 +66,36 @@ struct NumericEntry {
     double stored = 0;   // the value written into the target, internal units
     std::string text;    // the box's new text
     bool refused = false;
+    bool kept = false;   // refused, and the target holds what it held before
 };
 
+// The refusals of the entry rule, title "Warning".
+inline constexpr std::string_view kNotPositiveText = "Please, insert positive values.";
+inline constexpr std::string_view kNotANumberText = "Please, insert a number.";
+
 // The one rule for every numeric entry box: "," reads as ".", the leading
-// number counts, a negative value is refused with "Please, insert positive
-// values." (title "Warning", warning icon) and stores 0 unless negatives are
-// allowed (the layout coordinates), and the box is rewritten from the stored
-// value. A value beyond `limit` (EntryLimit(quantity) when not given), or one
-// the target cannot hold, is refused with "Please, insert values up to
-// 100000 [mm]." (the limit in the current unit; "between -... and ..." where
-// negatives are allowed), and the target keeps its previous value.
+// number counts, and the box is rewritten from the stored value. Refused
+// (title "Warning", warning icon), the target keeping its previous value:
+// - text that does not start with a number ("abc"; a blank box reads as 0):
+//   "Please, insert a number.";
+// - a value beyond `limit` (EntryLimit(quantity) when not given), or one the
+//   target cannot hold: "Please, insert values up to 100000 [mm]." (the
+//   limit in the current unit; "between -... and ..." where negatives are
+//   allowed);
+// - where only positive values make sense (`positiveOnly`: a factor), a
+//   value that is not above zero in the box's format: "Please, insert
+//   positive values.".
+// Elsewhere a negative value is refused with "Please, insert positive
+// values." and stores 0, unless negatives are allowed (the layout
+// coordinates).
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
                                 double& target, int quantity, std::string_view format,
-                                bool allowNegative = false, std::optional<double> limit = std::nullopt);
+                                bool allowNegative = false, std::optional<double> limit = std::nullopt,
+                                bool positiveOnly = false);
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
                                 float& target, int quantity, std::string_view format,
-                                bool allowNegative = false, std::optional<double> limit = std::nullopt);
+                                bool allowNegative = false, std::optional<double> limit = std::nullopt,
+                                bool positiveOnly = false);
 
 // The old runtime's number helpers, as the program's texts depend on them.
 //
@@ -97,6 +111,8 @@ std::string Format(double value, std::string_view pattern);
 // sign, exponent), 0 when there is none. A number too large for a Double
 // reads as the largest Double (with its sign), one too small as 0.
 double Val(std::string_view text);
+// The leading number as Val reads it, or nothing when the text has none.
+std::optional<double> LeadingNumber(std::string_view text);
 // CInt: to the nearest whole number, halves to even.
 int CInt(double x);
 // Int: the whole part toward minus infinity.

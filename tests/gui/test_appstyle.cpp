@@ -1,9 +1,12 @@
+#include <QImage>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyleOption>
 #include <QToolButton>
 #include <QtTest>
 
 #include "app/appstyle.h"
+#include "screens/stylecolours.h"
 
 using namespace belt;
 
@@ -11,6 +14,7 @@ class AppStyleTest : public QObject {
     Q_OBJECT
 private slots:
     void iconsAreTheBaseStylesOwn();
+    void focusFrameShowsOnDarkAndLight();
 };
 
 // The menu bar's overflow arrows come late but are the base style's arrows,
@@ -42,6 +46,25 @@ void AppStyleTest::iconsAreTheBaseStylesOwn() {
     QVERIFY(extension);
     QVERIFY(extension->isVisible());
     QVERIFY(!extension->icon().pixmap(QSize(16, 16)).isNull());
+}
+
+// The focus frame of option buttons, lists and tabs: the program's bright
+// frame, seen on the screens' dark blue as on white.
+void AppStyleTest::focusFrameShowsOnDarkAndLight() {
+    AppStyle style;
+    for (const QColor& ground : {QColor(16, 32, 72), QColor(Qt::white)}) {
+        QImage image(60, 30, QImage::Format_RGB32);
+        image.fill(ground);
+        {
+            QPainter painter(&image);
+            QStyleOptionFocusRect option;
+            option.rect = QRect(5, 5, 50, 20);
+            style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
+        }
+        QCOMPARE(image.pixelColor(5, 15), style::kFocusFrame);
+        QCOMPARE(image.pixelColor(30, 6), style::kFocusFrame);
+        QCOMPARE(image.pixelColor(30, 15), ground);  // the control inside stays as it is
+    }
 }
 
 QTEST_MAIN(AppStyleTest)

@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <csignal>
 
+#include "app/demonstration.h"
 #include "guitestsupport.h"
 #include "project/projectfile.h"
 #include "units/units.h"
@@ -25,6 +26,7 @@
 #include "screens/step5screen.h"
 
 using namespace belt;
+using belt::test::EnterText;
 using belt::test::WizardWalk;
 
 namespace {
@@ -79,6 +81,7 @@ private slots:
     void emptyProjectIsNotSaved();
     void openAsksToSaveAProjectInProgress();
     void titleAndFolderFollowTheFile();
+    void changeMarkFollowsSaveOpenResetExitAndDemo();
     void droppedFileOpens();
     void keysOfTheFileMenu();
 };
@@ -171,11 +174,10 @@ void TestFileCommands::controlsComeBackThroughTheirHandlers() {
     const QString panel = s1->tabella(5)->text();
     const QString loadFactor = s1->loadFactorBox()->text();
     f.saveThroughTheMenu(f.path("page.dat"));
-    f.dialogs.answers = {MsgAnswer::No};
-    f.w.mReset_Click();
+    f.w.mReset_Click();  // saved: nothing to ask
 
     f.openThroughTheMenu(f.path("page.dat"));
-    QVERIFY(f.dialogs.seen.size() == 1);  // the question of Reset only
+    QVERIFY(f.dialogs.seen.empty());
     QCOMPARE(records(f.project), saved);
     s1 = f.step1();
     QCOMPARE(s1->beltType()->currentIndex(), tab);
@@ -242,6 +244,7 @@ void TestFileCommands::cancelInTheOpenDialogKeepsTheProject() {
     Files f;
     f.openThroughTheMenu(kDemoFile);
     f.w.mGoon_Click();
+    EnterText(f.step2()->dato(0), "3.5");
     const std::string before = records(f.project);
     const QString title = f.w.windowTitle();
 
@@ -285,10 +288,9 @@ void TestFileCommands::unreadableFileKeepsTheProject() {
     Files f;
     f.openThroughTheMenu(kDemoFile);
     const std::string before = records(f.project);
-    f.dialogs.answers = {MsgAnswer::No};
     f.openThroughTheMenu(f.path("missing.dat"));
-    QCOMPARE(f.dialogs.seen.size(), std::size_t(2));
-    QCOMPARE(f.dialogs.seen[1].text, "The project file could not be opened: " +
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
+    QCOMPARE(f.dialogs.seen[0].text, "The project file could not be opened: " +
                                          f.path("missing.dat").toStdString() + ": No such file or directory");
     QCOMPARE(records(f.project), before);
     QCOMPARE(f.w.fileCommands().fileName(), QFileInfo(kDemoFile).absoluteFilePath());
@@ -378,20 +380,92 @@ void TestFileCommands::titleAndFolderFollowTheFile() {
     QString folder;
     {
         Files f;
-        QCOMPARE(f.w.windowTitle(), QStringLiteral(" VESTRANO BELT CALCULATION"));
+        const auto title = [&f] { return f.w.windowHandle()->title(); };
+        QCOMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION"));
         f.openThroughTheMenu(kDemoFile);
-        QCOMPARE(f.w.windowTitle(), QStringLiteral(" VESTRANO BELT CALCULATION - demo.dat"));
+        QCOMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION - demo.dat"));
         f.saveThroughTheMenu(f.path("mine.dat"));
-        QCOMPARE(f.w.windowTitle(), QStringLiteral(" VESTRANO BELT CALCULATION - mine.dat"));
-        f.dialogs.answers = {MsgAnswer::No};
+        QCOMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION - mine.dat"));
         f.w.mReset_Click();
-        QCOMPARE(f.w.windowTitle(), QStringLiteral(" VESTRANO BELT CALCULATION"));
+        QCOMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION"));
         folder = f.dir.path();
 
         // The next run starts its dialogs where this one left off.
         belt::test::MainWindowFixture next;
         QCOMPARE(next.window->fileCommands().startFolder(), folder);
     }
+}
+
+// Reset, Open, Exit and Demo ask to save only what Save has not written yet;
+// the title marks it with an asterisk; the demonstration marks nothing.
+void TestFileCommands::changeMarkFollowsSaveOpenResetExitAndDemo() {
+    Files f;
+    FileCommands& files = f.w.fileCommands();
+    const auto title = [&f] { return f.w.windowHandle()->title(); };
+    QVERIFY(!files.projectChanged());
+
+    // A profile chosen: the title marks it a moment after the click.
+    f.step1()->setBeltTypeTab(0);
+    QTest::mouseClick(f.step1()->tipoDente(0), Qt::LeftButton);
+    QVERIFY(files.projectChanged());
+    QTRY_COMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION*"));
+
+    // Saved: Open asks nothing.
+    f.saveThroughTheMenu(f.path("a.dat"));
+    QVERIFY(!files.projectChanged());
+    QCOMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION - a.dat"));
+    f.openThroughTheMenu(kDemoFile);
+    QVERIFY(f.dialogs.seen.empty());
+    QCOMPARE(title(), QStringLiteral(" VESTRANO BELT CALCULATION - demo.dat"));
+
+    // Walking the opened design again to its results computes what the file
+    // holds: still nothing to save, on the way (the pitch guide lays out its
+    // chart) nor at the end.
+    f.w.mGoon_Click();
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP2"));
+    QVERIFY(!files.projectChanged());
+    f.w.m4Pulleys_Click();
+    f.dialogs.answers = {MsgAnswer::No, MsgAnswer::No};  // no double-sided belt
+    f.w.mGoon_Click();
+    dynamic_cast<Step4Screen*>(f.w.activeScreen())->Draw_Click();
+    f.dialogs.acceptInputDefaults = true;
+    f.w.mGoon_Click();
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP5"));
+    QVERIFY(!files.projectChanged());
+    f.dialogs.seen.clear();
+
+    // A power typed: Reset asks; Cancel keeps the mark, No resets.
+    f.w.mGoBack_Click();
+    f.w.mGoBack_Click();
+    f.w.mGoBack_Click();
+    EnterText(f.step2()->dato(0), "3.5");
+    QTRY_VERIFY(f.w.isWindowModified());
+    f.dialogs.answers = {MsgAnswer::Cancel};
+    f.w.mReset_Click();
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
+    QVERIFY(f.w.isWindowModified());
+    f.dialogs.answers = {MsgAnswer::No};
+    f.w.mReset_Click();
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(2));
+    QVERIFY(!f.w.isWindowModified());
+
+    // The demonstration starts without a question and fills the project
+    // without marking it; nothing is left to save when it stops.
+    f.openThroughTheMenu(kDemoFile);
+    f.w.mDemo_Click();
+    for (int tick = 0; tick < 30; ++tick) f.w.demonstration().DemoFlash_Timer();
+    QVERIFY(!files.projectChanged());
+    files.showChanged();
+    QVERIFY(!f.w.isWindowModified());
+    f.w.mStopDemo_Click();
+    QVERIFY(!files.projectChanged());
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(2));
+
+    // Exit after a save goes without a question.
+    f.openThroughTheMenu(kDemoFile);
+    f.w.mExit_Click();
+    QVERIFY(f.w.closingMessageShown());
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(2));
 }
 
 void TestFileCommands::droppedFileOpens() {

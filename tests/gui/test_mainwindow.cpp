@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -58,6 +59,8 @@ private slots:
     void menuCaptions();
     void menuVisibility_data();
     void menuVisibility();
+    void menuLettersWorkOnEveryScreen_data();
+    void menuLettersWorkOnEveryScreen();
     void coverAnimationReachesItsEnd();
     void coverTextsAreSizedToTheirTextOnScreen();
     void saveQuestion_data();
@@ -81,7 +84,8 @@ private slots:
 void MainWindowTest::menuCaptions() {
     MainWindowFixture f;
     MenuActions& m = f.window->menus();
-    QCOMPARE(f.window->windowTitle(), QString(" VESTRANO BELT CALCULATION"));
+    // "[*]": the title marks a project changed since it was saved or opened.
+    QCOMPARE(f.window->windowTitle(), QString(" VESTRANO BELT CALCULATION[*]"));
     const QList<QPair<QAction*, QString>> captions = {
         {m.mStopDemo, "&Stop Demo"},
         {m.mClose, "&Close"},
@@ -155,6 +159,82 @@ void MainWindowTest::menuVisibility() {
     // Back on the cover the cover's state returns.
     f.window->showCover();
     QCOMPARE(visibleMenus(f.window->menus()), QString("mDemo mLoopDemo mFile mInt"));
+}
+
+void MainWindowTest::menuLettersWorkOnEveryScreen_data() {
+    QTest::addColumn<QString>("screen");
+    for (const char* s : {"cover", "demo", "STEP1", "STEP1 QUINDEL", "STEP1 FEASIBILITY", "STEP2", "STEP2 omega",
+                          "STEP3", "STEP4", "STEP5", "STEP6"})
+        QTest::newRow(s) << s;
+}
+
+// Every underlined letter of the bar, pressed with Alt, runs its command or
+// opens its menu, on every screen; no two items shown together share one,
+// and the letter of a hidden item does nothing.
+void MainWindowTest::menuLettersWorkOnEveryScreen() {
+    QFETCH(QString, screen);
+    const auto setUp = [&screen](MainWindowFixture& f) {
+        MainWindow& w = *f.window;
+        AddTestScreens(w, {"STEP3", "STEP4", "STEP5", "STEP6"}, /*replace=*/true);
+        w.setPrintHandler([](const PrintJob&) {});
+        w.resize(1000, 700);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.finishCoverAnimation();
+        const QString form = screen.section(' ', 0, 0);
+        const QString variant = screen.section(' ', 1);
+        if (screen == "demo") w.mDemo_Click();
+        if (form == "cover" || form == "demo") return;
+        const bool omega = variant == "omega";
+        f.project.beltType = omega ? "SELKIRA T" : "ORVANTO T";
+        f.project.beltFamily = omega ? "SELKIRA" : "ORVANTO";
+        f.project.linearDriveType = omega ? 1 : 0;
+        f.project.screen.beltTypeTab = variant == "QUINDEL" ? 3 : variant == "FEASIBILITY" ? 7 : omega ? 1 : 0;
+        QVERIFY(w.showScreen(form));
+    };
+    const auto letterOf = [](const QAction* a) { return QKeySequence::mnemonic(a->text()); };
+
+    QList<QKeySequence> shownLetters;
+    {
+        MainWindowFixture f;
+        setUp(f);
+        for (QAction* a : f.window->menuBar()->actions()) {
+            if (!a->isVisible()) continue;
+            QVERIFY2(!letterOf(a).isEmpty(), qPrintable(a->objectName()));
+            QVERIFY2(!shownLetters.contains(letterOf(a)), qPrintable(a->objectName() + " shares its letter"));
+            shownLetters << letterOf(a);
+        }
+    }
+    const int items = int(MainWindowFixture().window->menuBar()->actions().size());
+    for (int item = 0; item < items; ++item) {
+        MainWindowFixture f;
+        setUp(f);
+        MainWindow& w = *f.window;
+        QAction* a = w.menuBar()->actions().at(item);
+        const QString name = screen + ": " + a->objectName();
+        const bool shown = a->isVisible();
+        if (!shown && shownLetters.contains(letterOf(a))) continue;
+        const QString formBefore = w.activeFormName();
+        QSignalSpy triggered(a, &QAction::triggered);
+        QTest::keyClick(&w, letterOf(a)[0].key(), Qt::AltModifier);
+        if (!shown) {
+            QVERIFY2(triggered.isEmpty() && !(a->menu() && a->menu()->isVisible()), qPrintable(name));
+            QCOMPARE(w.activeFormName(), formBefore);
+        } else if (QMenu* menu = a->menu()) {
+            QVERIFY2(menu->isVisible(), qPrintable(name));
+            // The items of an open menu share no letter either.
+            QList<QKeySequence> inside;
+            for (QAction* b : menu->actions()) {
+                if (!b->isVisible() || b->isSeparator()) continue;
+                QVERIFY2(!letterOf(b).isEmpty() && !inside.contains(letterOf(b)), qPrintable(b->objectName()));
+                inside << letterOf(b);
+            }
+            menu->hide();
+        } else {
+            QVERIFY2(triggered.count() == 1, qPrintable(name));
+        }
+    }
 }
 
 void MainWindowTest::coverAnimationReachesItsEnd() {

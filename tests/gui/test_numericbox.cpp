@@ -22,6 +22,8 @@ private slots:
     void singleTargets();
     void unboundBoxIgnoresEnter();
     void escapeRestoresTheAcceptedText();
+    void screenRuleRunsBeforeTheValueShows();
+    void focusedBoxShowsTheFocusFrame();
     void pendingTextIsReadableOnAnyColours();
     void captionReadsTheLabelsWithoutLeaders();
 };
@@ -36,7 +38,8 @@ void NumericBoxTest::enterStoresInTheCurrentUnit_data() {
     QTest::addColumn<QString>("message");  // empty: taken without a word
     const QString positive = QStringLiteral("Please, insert positive values.");
     QTest::newRow("decimal comma in mm") << int(kLength) << 1 << "2,5" << false << 0.0025 << "2.50" << "";
-    QTest::newRow("not a number") << int(kLength) << 1 << "abc" << false << 0.0 << "0.00" << "";
+    QTest::newRow("not a number") << int(kLength) << 1 << "abc" << false << 7.0 << "7000.00"
+                                  << "Please, insert a number.";
     QTest::newRow("negative refused") << int(kLength) << 1 << "-3" << false << 0.0 << "0.00" << positive;
     QTest::newRow("negative coordinate") << int(kLength) << 1 << "-3" << true << -0.003 << "-3.00" << "";
     QTest::newRow("force in kgf") << int(kForce) << 2 << "10" << false << 98.0665 << "10.00" << "";
@@ -104,6 +107,12 @@ void NumericBoxTest::typingAloneStoresNothingAndShowsItIsPending() {
     QVERIFY(!box.font().italic());
     QCOMPARE(box.palette().color(QPalette::Base), normalBase);
     QCOMPARE(accepted.count(), 1);
+    // Disabled later (step 1's input modes), the box looks disabled: once
+    // the confirmed entry left it white.
+    NumericBox untouched(p, d);
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text})
+        QCOMPARE(box.palette().color(QPalette::Disabled, role),
+                 untouched.palette().color(QPalette::Disabled, role));
 }
 
 void NumericBoxTest::rewriteFromTheModelClearsThePendingLook() {
@@ -203,6 +212,57 @@ void NumericBoxTest::escapeRestoresTheAcceptedText() {
     QTest::keyClicks(&box, "7");
     QTest::keyClick(&box, Qt::Key_Escape);
     QCOMPARE(box.text(), QString("400.00"));
+}
+
+// The box shows what was typed until the screen's rule has spoken: a value
+// the rule refuses never stands in the box, not while its message is up.
+void NumericBoxTest::screenRuleRunsBeforeTheValueShows() {
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    double slope = 30;
+    box.bind(&slope, kPlainNumber, "####0", false, kNoEntryLimit);
+    QStringList shown;
+    connect(&box, &QLineEdit::textChanged, &box, [&shown](const QString& t) { shown << t; });
+    QStringList seenByRule;
+    box.setEntryRule([&](const QString& text) {
+        seenByRule << box.text() + " -> " + text;
+        if (slope > 180) slope = 0;
+        return QString::number(slope);
+    });
+    QTest::keyClicks(&box, "1e400");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(seenByRule, QStringList({"1e400 -> 2E+308"}));
+    QCOMPARE(box.text(), QString("0"));
+    QVERIFY(!shown.contains("2E+308"));
+    // A refusal that keeps the value leaves the rule out.
+    box.selectAll();
+    QTest::keyClicks(&box, "abc");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(seenByRule.size(), 1);
+    QCOMPARE(box.text(), QString("0"));
+    QCOMPARE(d.messageTexts(), std::vector<std::string>({"Please, insert a number."}));
+}
+
+void NumericBoxTest::focusedBoxShowsTheFocusFrame() {
+    DriveProject p;
+    ScriptedDialogs d;
+    NumericBox box(p, d);
+    box.resize(120, 30);
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    const auto framed = [&box] {
+        const QImage shot = box.grab().toImage();
+        return shot.pixelColor(1, shot.height() / 2) == style::kFocusFrame &&
+               shot.pixelColor(shot.width() / 2, 1) == style::kFocusFrame;
+    };
+    box.setFocus();
+    QVERIFY(box.hasFocus());
+    QVERIFY(framed());
+    box.clearFocus();
+    QVERIFY(!framed());
 }
 
 void NumericBoxTest::pendingTextIsReadableOnAnyColours() {

@@ -92,6 +92,8 @@ private slots:
     void timingPulleyDiametersStandInTheirTrueOrder();
     void paperLeavesThePaperWhite();
     void stepOnePicturesOfTheToothGroupsDiffer();
+    void pitchLetterStaysOnScaledScreens_data();
+    void pitchLetterStaysOnScaledScreens();
 };
 
 void TestProfileDrawings::everyDrawingStaysInItsRectangleAndIsDimensioned_data() {
@@ -219,6 +221,43 @@ void TestProfileDrawings::stepOnePicturesOfTheToothGroupsDiffer() {
     QVERIFY(Difference(images[0], images[1], teeth) > 0.03);
     QVERIFY(Difference(images[0], images[2], teeth) > 0.03);
     QVERIFY(Difference(images[1], images[2], teeth) > 0.03);
+}
+
+void TestProfileDrawings::pitchLetterStaysOnScaledScreens_data() {
+    QTest::addColumn<double>("scale");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("200 %") << 2.0;
+}
+
+// The red "p" beside the pitch arrow of the step 1 pictures: at a screen
+// scale of 1.5 it once landed outside the picture.
+void TestProfileDrawings::pitchLetterStaysOnScaledScreens() {
+    QFETCH(double, scale);
+    for (int index = 0; index <= 5; ++index) {
+        QImage image(QSize(240, 170) * scale, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            DrawProfilePicture(painter, QRectF(0, 0, 240, 170), index);
+        }
+        // Red pixels by column: the two dashed pitch lines stand out; the
+        // letter is what is red right of the second one.
+        QList<int> red(image.width(), 0);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c(image.pixel(x, y));
+                if (c.red() - c.green() > 50 && c.red() - c.blue() > 50) ++red[x];
+            }
+        const int tallest = int(std::max_element(red.begin(), red.end()) - red.begin());
+        int secondLine = tallest;
+        for (int x = 0; x < image.width(); ++x)
+            if (red[x] > red[tallest] / 2 && std::abs(x - tallest) > 10 * scale) secondLine = std::max(secondLine, x);
+        int letter = 0;
+        for (int x = secondLine + int(3 * scale); x < image.width(); ++x) letter += red[x];
+        QVERIFY2(letter > 10 * scale * scale, qPrintable(QStringLiteral("picture %1").arg(index)));
+    }
 }
 
 QTEST_MAIN(TestProfileDrawings)

@@ -164,6 +164,15 @@ void TestStep1Screen::loadFactorLookUp() {
     f.enter(f.screen->loadFactorBox(), QStringLiteral("1,35"));
     QCOMPARE(f.p.loadFactor, 1.35F);
     QCOMPARE(f.screen->loadFactorBox()->text(), QStringLiteral("1.4"));
+    // Letters and 0 once designed for no load: refused, the factor stands.
+    for (const char* typed : {"abc", "0", "-2"}) {
+        f.enter(f.screen->loadFactorBox(), QString::fromLatin1(typed));
+        QCOMPARE(f.p.loadFactor, 1.35F);
+        QCOMPARE(f.screen->loadFactorBox()->text(), QStringLiteral("1.4"));
+    }
+    QCOMPARE(f.d.messageTexts(), std::vector<std::string>({"Please, insert a number.",
+                                                           "Please, insert positive values.",
+                                                           "Please, insert positive values."}));
 }
 
 void TestStep1Screen::machineBeforeDriverClass() {
@@ -267,6 +276,13 @@ void TestStep1Screen::linearDriveAndInputModes() {
 void TestStep1Screen::slopeEntryAndFocus() {
     Fixture f;
     f.screen->setBeltTypeTab(1);
+    // A refused slope never stands in the box, not even under its warning.
+    QStringList shown;
+    connect(f.screen->dati(0), &QLineEdit::textChanged, f.screen.get(), [&shown](const QString& t) { shown << t; });
+    f.enter(f.screen->dati(0), QStringLiteral("1e400"));
+    QCOMPARE(f.screen->dati(0)->text(), QStringLiteral("0"));
+    QVERIFY(!shown.contains(QStringLiteral("2E+308")));
+    f.d.seen.clear();
     f.p.peripheralForce = 250;
     f.enter(f.screen->dati(0), QStringLiteral("181"));
     QCOMPARE(f.screen->dati(0)->text(), QStringLiteral("0"));

@@ -3,15 +3,21 @@
 // Esc in such a box, the next box after Enter, a design stopped on the pulley
 // data after its standard length was taken, and the answer Yes to the save
 // question.
+#include <QApplication>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <cmath>
 #include <functional>
 
+#include "app/cover.h"
 #include "guitestsupport.h"
 #include "screens/numericbox.h"
 #include "screens/step1screen.h"
 #include "screens/step2screen.h"
 #include "screens/step3screen.h"
+#include "screens/stylecolours.h"
 
 using namespace belt;
 using belt::test::EnterText;
@@ -51,6 +57,7 @@ private slots:
     void cancelledWidthShowsTheCentreDistanceOfTheStandardLength();
     void saveAnswerYesWithoutSavingKeepsTheProject_data();
     void saveAnswerYesWithoutSavingKeepsTheProject();
+    void keyboardAloneFromTheCoverToTheDataSheet();
 };
 
 void TestWizardWalk::unconfirmedBoxStopsTheCommandsThatLeaveTheScreen() {
@@ -232,6 +239,129 @@ void TestWizardWalk::saveAnswerYesWithoutSavingKeepsTheProject() {
     QVERIFY(!f.w.closingMessageShown());
     QVERIFY(f.w.isVisible());
     QCOMPARE(f.quitCalls, 0);
+}
+
+namespace {
+
+// Whether the widget shows the keyboard focus frame.
+bool ShowsFocusFrame(QWidget* w) {
+    const QImage shot = w->grab().toImage();
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixelColor(x, y) == style::kFocusFrame) return true;
+    return false;
+}
+
+}  // namespace
+
+// A two-pulley design from the cover to the data sheet with the keyboard
+// alone: Tab and the arrows reach every choice, Space or Enter takes it,
+// Alt and the underlined letters give the menus.
+void TestWizardWalk::keyboardAloneFromTheCoverToTheDataSheet() {
+    MainWindowFixture f;
+    MainWindow& w = *f.window;
+    w.resize(1280, 960);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.finishCoverAnimation();
+    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target) target = focused() ? focused() : &w;
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    };
+    // A box reached with the keyboard has its value selected: what is typed replaces it.
+    const auto type = [&](const QString& text) {
+        QTest::keyClicks(focused(), text);
+        press(Qt::Key_Return);
+    };
+    // Tab (at most a screenful of times) until the widget has the focus.
+    const auto tabTo = [&](QWidget* target) {
+        for (int i = 0; i < 40 && focused() != target; ++i) press(Qt::Key_Tab);
+        return focused() == target;
+    };
+
+    // The cover: Enter on START.
+    QVERIFY(tabTo(w.cover()->START));
+    press(Qt::Key_Return);
+    QCOMPARE(w.activeFormName(), QStringLiteral("STEP1"));
+
+    // Step 1: the ORVANTO tab, the T profile, the driver class, the driven
+    // machine and the operating time.
+    auto* s1 = dynamic_cast<Step1Screen*>(w.activeScreen());
+    QCOMPARE(focused(), s1->beltType());
+    for (int i = 0; i < 10 && s1->beltType()->currentIndex() != 0; ++i) press(Qt::Key_Left);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), s1->tipoDente(0));
+    QVERIFY(ShowsFocusFrame(s1->tipoDente(0)));
+    press(Qt::Key_Right);
+    QCOMPARE(focused(), s1->tipoDente(1));
+    press(Qt::Key_Left);
+    press(Qt::Key_Space);
+    QCOMPARE(f.project.beltType, std::string("ORVANTO T"));
+    press(Qt::Key_Tab);  // the pictures are one stop: on to the driver class
+    QCOMPARE(focused(), s1->optionDriver(0));
+    press(Qt::Key_Down);
+    press(Qt::Key_Space);
+    QVERIFY(s1->optionDriver(1)->isChecked());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), s1->proprieta());
+    for (int i = 0; i < 10 && s1->proprieta()->currentRow() != 6; ++i) press(Qt::Key_Down);
+    QCOMPARE(f.project.screen.proprietaListIndex, 6);
+    QCOMPARE(s1->loadFactorBox()->text(), QStringLiteral("1.1"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), s1->loadFactorBox());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), s1->tabella(7));
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    QCOMPARE(focused(), s1->tabella(9));
+    QVERIFY(ShowsFocusFrame(s1->tabella(9)));
+    press(Qt::Key_Return);
+    QCOMPARE(f.project.loadFactorSecond, 0.2F);
+    press(Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(w.activeFormName(), QStringLiteral("STEP2"));
+
+    // Step 2: power and speed, the T10 pitch label, 2 Pulleys by centre distance.
+    auto* s2 = dynamic_cast<Step2Screen*>(w.activeScreen());
+    QCOMPARE(focused(), s2->dato(0));
+    type("3.4");
+    QCOMPARE(focused(), s2->dato(1));
+    type("1200");
+    QCOMPARE(f.project.power, 3400.0);
+    QVERIFY(std::abs(f.project.pulleySpeed[1] - 1200 * 6.283185308 / 60) < 1e-9);
+    QVERIFY(tabTo(s2->scelta(0)));
+    for (int i = 0; i < 4 && focused() != s2->scelta(2); ++i) press(Qt::Key_Up);
+    QCOMPARE(focused(), s2->scelta(2));
+    QVERIFY(ShowsFocusFrame(s2->scelta(2)));
+    press(Qt::Key_Space);
+    QCOMPARE(f.project.beltName, std::string("ORVANTO T10"));
+    press(Qt::Key_O, Qt::AltModifier);
+    press(Qt::Key_2);
+    press(Qt::Key_C);
+    QCOMPARE(w.activeFormName(), QStringLiteral("STEP3"));
+
+    // Step 3: 1200 rpm on 20 teeth, 40 teeth driven, 400 mm apart; Go On
+    // takes the shorter standard length and the proposed width.
+    auto* s3 = dynamic_cast<Step3Screen*>(w.activeScreen());
+    QVERIFY(tabTo(s3->inputn[1]));
+    type("1200");
+    QCOMPARE(focused(), s3->inputz[1]);
+    type("20");
+    QVERIFY(tabTo(s3->inputz[2]));
+    type("40");
+    QVERIFY(tabTo(s3->Dato[8]));
+    type("400");
+    QCOMPARE(f.project.pulleyTeeth[2], 40);
+    QCOMPARE(f.project.centreDistance, 0.4);
+    f.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    f.dialogs.acceptInputDefaults = true;
+    press(Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(w.activeFormName(), QStringLiteral("STEP5"));
+    QVERIFY(!f.project.beltCode.empty());
+    press(Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(w.activeFormName(), QStringLiteral("STEP6"));
 }
 
 QTEST_MAIN(TestWizardWalk)

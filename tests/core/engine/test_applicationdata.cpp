@@ -203,6 +203,7 @@ TEST_F(ApplicationDataTest, SlopeMustLieInsideZeroTo180) {
         {"181", 0, "0", 1},
         // A negative value is refused first, then the slope rule warns too.
         {"-5", 0, "0", 2},
+        {"1e400", 0, "0", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -218,6 +219,14 @@ TEST_F(ApplicationDataTest, SlopeMustLieInsideZeroTo180) {
             EXPECT_EQ(dialogs.seen.back().icon, MsgIcon::Warning);
         }
     }
+    // Letters are refused: the slope and the force derived from it stand.
+    ScriptedDialogs dialogs;
+    Step1DataEntry(p, dialogs, 0, "30");
+    p.peripheralForce = 500;
+    EXPECT_EQ(Step1DataEntry(p, dialogs, 0, "abc"), "30");
+    EXPECT_EQ(p.slopeAngle, 30);
+    EXPECT_EQ(p.peripheralForce, 500);
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>({"Please, insert a number."}));
 }
 
 TEST_F(ApplicationDataTest, DataFieldsInTheirUnits) {

@@ -300,6 +300,24 @@ TEST(TypedCoordinates, CoordinateShownUnchangedKeepsTheStandardLength) {
     }
 }
 
+// Letters in a coordinate box are refused: the pulley, the standard length
+// it was placed for and the belt drawn stay, and so does the focus.
+TEST(TypedCoordinates, LettersChangeNothing) {
+    DriveProject p = DemoWithStandardLength();
+    p.screen.layoutDrawn = true;
+    const DriveProject before = p;
+    ScriptedDialogs d;
+    const CoordinateResponse r = OnCoordinateEnter(p, d, 3, kAxisX, "abc");
+    EXPECT_EQ(d.messageTexts(), std::vector<std::string>({"Please, insert a number."}));
+    EXPECT_EQ(r.enteredText, ShowLayoutLabels(p).px[3]);
+    EXPECT_EQ(p.pulleyPosition, before.pulleyPosition);
+    EXPECT_EQ(p.lastStandardLength, before.lastStandardLength);
+    EXPECT_EQ(p.layoutNeedsAdjust, before.layoutNeedsAdjust);
+    EXPECT_TRUE(p.screen.layoutDrawn);
+    EXPECT_EQ(r.focusPulley, 3);
+    EXPECT_EQ(r.focusAxis, kAxisX);
+}
+
 TEST(TypedCoordinates, FocusOrder) {
     struct Case {
         int pulleys, k, axis;

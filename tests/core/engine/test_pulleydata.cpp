@@ -6,6 +6,7 @@
 
 #include "engine/pulleydata.h"
 #include "platform/scripteddialogs.h"
+#include "project/projectfile.h"
 #include "testsupport.h"
 #include "units/units.h"
 
@@ -435,6 +436,33 @@ TEST(Step3Entry, NegativeEntryIsRefusedByTheEntryRule) {
     EXPECT_EQ(d.seen[0].text, "Please, insert positive values.");
     EXPECT_EQ(p.power, 0);
     EXPECT_EQ(r.enteredText, "0.00");
+}
+
+// Text that is no number is refused in every box: the drive stays as it
+// was (nothing is derived from it), and the box keeps the focus.
+TEST(Step3Entry, LettersChangeNothing) {
+    RecordingDialogs d;
+    DriveProject p = LaidOutT5(d, 2);
+    OnInputzEnter(p, d, 2, "40");
+    d.seen.clear();
+    const std::string before = ProjectFile::write(p);
+    const Step3Focus boxes[] = {{Step3Box::InputN, 1}, {Step3Box::InputZ, 1}, {Step3Box::InputD, 2},
+                                {Step3Box::InputI, 2}, {Step3Box::Dato, 5},   {Step3Box::Dato, 6},
+                                {Step3Box::Dato, 7},   {Step3Box::Dato, 8}};
+    for (const Step3Focus& b : boxes) {
+        Step3Response r;
+        switch (b.box) {
+            case Step3Box::InputN: r = OnInputnEnter(p, d, b.index, "abc"); break;
+            case Step3Box::InputZ: r = OnInputzEnter(p, d, b.index, "abc"); break;
+            case Step3Box::InputD: r = OnInputdEnter(p, d, b.index, "abc"); break;
+            case Step3Box::InputI: r = OnInputiEnter(p, d, b.index, "abc"); break;
+            case Step3Box::Dato: r = OnDatoEnter(p, d, b.index, "abc"); break;
+        }
+        EXPECT_EQ(ProjectFile::write(p), before) << b.index;
+        EXPECT_EQ(r.focus, b);
+        EXPECT_FALSE(r.refresh);
+    }
+    EXPECT_EQ(d.messageTexts(), std::vector<std::string>(std::size(boxes), "Please, insert a number."));
 }
 
 TEST(Step3Entry, FocusMovesToTheNextEnabledBox) {

@@ -300,6 +300,35 @@ TEST(ProjectFileWrite, TextsAreWindows1252AndCannotBreakTheirQuotes) {
               "\xe2\x82\xac ?");
 }
 
+// Two files hold the same project when only the last digits of a number
+// differ (the design computed again); any other difference counts.
+TEST(ProjectFileWrite, SameProjectDespiteTheLastDigits) {
+    DriveProject p = populated();
+    const std::string file = ProjectFile::write(p, "STEP5");
+    EXPECT_FALSE(ProjectFile::sameProject(file, ProjectFile::write(p, "STEP1")));  // record 1 is a text
+    struct Case {
+        const char* what;
+        void (*change)(DriveProject&);
+        bool same;
+    };
+    const Case cases[] = {
+        {"nothing", [](DriveProject&) {}, true},
+        {"the 15th digit of an arc", [](DriveProject& q) { q.pulleyArcOfContact[3] *= 1 + 3e-15; }, true},
+        {"a tangent point near 0", [](DriveProject& q) { q.tangentPoint[0][3][0][0] += 4e-17; }, true},
+        {"a centre distance by 0.01 mm", [](DriveProject& q) { q.centreDistance += 1e-5; }, false},
+        {"a standard length by 0.01 mm at 100 m", [](DriveProject& q) { q.beltLength = 100.00001; }, false},
+        {"a text", [](DriveProject& q) { q.screen.remarks += "."; }, false},
+        {"a text with a comma", [](DriveProject& q) { q.screen.remarks = "a,b"; }, false},
+        {"a flag", [](DriveProject& q) { q.pulleyIsIdler[3] = belt::kTrue; }, false},
+        {"a sign", [](DriveProject& q) { q.pulleyPosition[1][3] = -q.pulleyPosition[1][3]; }, false},
+    };
+    for (const Case& c : cases) {
+        DriveProject q = p;
+        c.change(q);
+        EXPECT_EQ(ProjectFile::sameProject(file, ProjectFile::write(q, "STEP5")), c.same) << c.what;
+    }
+}
+
 TEST(ProjectFileText, ConversionBetweenUtf8AndWindows1252) {
     // Bytes Windows-1252 leaves undefined come back as they were.
     EXPECT_EQ(belt::Windows1252ToUtf8("\x81\x8d\x9f\xe9"), "\xc2\x81\xc2\x8d\xc5\xb8\xc3\xa9");

@@ -66,11 +66,12 @@ TEST(UnitTables, ResetKeepsTheChoice) {
 }
 
 // Enter stores the value in internal units and rewrites the box; a negative
-// value is refused where negatives are not taken, and absurd or unholdable
-// values with the limit in the box's unit, the target keeping what it held
-// (77 here).
+// value is refused where negatives are not taken, and text that is no
+// number, absurd or unholdable values (with the limit in the box's unit) and
+// a factor that is not above zero, the target keeping what it held (77 here).
 TEST(NumericEntry, EnterStoresInternalValueOrRefusesAndRewritesTheBox) {
     const char* const kNotNegative = "Please, insert positive values.";
+    const char* const kNotANumber = "Please, insert a number.";
     struct Case {
         const char* typed;
         int quantity;
@@ -79,11 +80,16 @@ TEST(NumericEntry, EnterStoresInternalValueOrRefusesAndRewritesTheBox) {
         double stored;
         const char* text;
         const char* message;  // nullptr: taken
+        bool positiveOnly = false;
     };
     const Case cases[] = {
         {"2,5", kLength, 1, false, 0.0025, "2.50", nullptr},
         {"2.5", kLength, 1, false, 0.0025, "2.50", nullptr},
-        {"abc", kLength, 1, false, 0, "0.00", nullptr},
+        // Letters once stored 0 without a word.
+        {"abc", kLength, 1, false, 77, "77000.00", kNotANumber},
+        {"-", kPlainNumber, 1, true, 77, "77.00", kNotANumber},
+        {",", kForce, 1, false, 77, "77.00", kNotANumber},
+        {"", kLength, 1, false, 0, "0.00", nullptr},  // a blank box reads as 0
         {"-3", kLength, 1, false, 0, "0.00", kNotNegative},
         {"-3", kLength, 1, true, -0.003, "-3.00", nullptr},
         {"10", kForce, 2, false, 98.0665, "10.00", nullptr},
@@ -107,16 +113,26 @@ TEST(NumericEntry, EnterStoresInternalValueOrRefusesAndRewritesTheBox) {
         {"1e7", kTorque, 1, false, 77, "77.00", "Please, insert values up to 1000000 [N m]."},
         {"100", kPlainNumber, 1, false, 100, "100.00", nullptr},
         {"1e30", kPlainNumber, 1, false, 77, "77.00", "Please, insert values up to 100."},
+        // A factor: 0 once designed for no load at all.
+        {"1,4", kPlainNumber, 1, false, 1.4, "1.40", nullptr, true},
+        {"0", kPlainNumber, 1, false, 77, "77.00", kNotNegative, true},
+        {"0.004", kPlainNumber, 1, false, 77, "77.00", kNotNegative, true},  // shows as 0.00
+        {"-2", kPlainNumber, 1, false, 77, "77.00", kNotNegative, true},
+        {"abc", kPlainNumber, 1, false, 77, "77.00", kNotANumber, true},
+        {"", kPlainNumber, 1, false, 77, "77.00", kNotNegative, true},
+        {"1e400", kPlainNumber, 1, false, 77, "77.00", "Please, insert values up to 100.", true},
     };
     for (const auto& c : cases) {
         DriveProject p = StartedProject();
         ChooseUnit(p, c.quantity, c.unit);
         ScriptedDialogs d;
         double target = 77;
-        NumericEntry r = AcceptNumericInput(p, d, c.typed, target, c.quantity, "###0.00", c.allowNegative);
+        NumericEntry r = AcceptNumericInput(p, d, c.typed, target, c.quantity, "###0.00", c.allowNegative,
+                                            std::nullopt, c.positiveOnly);
         EXPECT_NEAR(target, c.stored, 1e-9) << c.typed;
         EXPECT_EQ(r.text, c.text) << c.typed;
         EXPECT_EQ(r.refused, c.message != nullptr) << c.typed;
+        EXPECT_EQ(r.kept, c.message != nullptr && c.stored == 77) << c.typed;
         if (c.message) {
             ASSERT_EQ(d.seen.size(), 1U) << c.typed;
             EXPECT_EQ(d.seen[0].text, c.message);
