@@ -18,6 +18,7 @@
 #include "app/filecommands.h"
 #include "app/filedialogs.h"
 #include "app/mainwindow.h"
+#include "engine/layout.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "screens/menuactions.h"
@@ -30,6 +31,26 @@
 #include "units/units.h"
 
 namespace belt::test {
+
+// Three pulleys of 100 mm on a triangle, the third an idler, the belt on
+// the first feasible path.
+inline DriveProject TriangleLayout() {
+    DriveProject p;
+    InitUnitTables(p);
+    p.beltFamily = "ORVANTO";
+    p.pulleyCount = 3;
+    const double at[4][2] = {{0, 0}, {0, 0}, {0.3, 0}, {0.15, 0.26}};
+    for (int k = 1; k <= 3; ++k) {
+        p.pulleyPosition[0][k] = at[k][0];
+        p.pulleyPosition[1][k] = at[k][1];
+        p.pulleyDiameter[k] = 0.1;
+        p.pulleyTeeth[k] = 31;
+    }
+    p.pulleyIsIdler[3] = kTrue;
+    ComputeBeltPaths(p);
+    p.beltPathTable[0][1] = 1;
+    return p;
+}
 
 // Types text into a box and presses Enter, which is when the box acts.
 inline void EnterText(NumericBox* box, const QString& text) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "drawing/layoutdrawing.h"
+#include "guitestsupport.h"
 #include "engine/layout.h"
 #include "project/driveproject.h"
 #include "units/units.h"
@@ -20,26 +21,6 @@
 using namespace belt;
 
 namespace {
-
-// Three pulleys of 100 mm on a triangle, the third an idler, the belt on
-// the first feasible path.
-DriveProject Triangle() {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltFamily = "ORVANTO";
-    p.pulleyCount = 3;
-    const double at[4][2] = {{0, 0}, {0, 0}, {0.3, 0}, {0.15, 0.26}};
-    for (int k = 1; k <= 3; ++k) {
-        p.pulleyPosition[0][k] = at[k][0];
-        p.pulleyPosition[1][k] = at[k][1];
-        p.pulleyDiameter[k] = 0.1;
-        p.pulleyTeeth[k] = 31;
-    }
-    p.pulleyIsIdler[3] = kTrue;
-    ComputeBeltPaths(p);
-    p.beltPathTable[0][1] = 1;
-    return p;
-}
 
 // Thick lines, so a pixel on a line has the line's colour despite smoothing.
 LayoutDrawingStyle ThickStyle() {
@@ -108,7 +89,7 @@ void TestLayoutDrawing::squareOfTheExampleLayoutFitsTheTarget() {
 }
 
 void TestLayoutDrawing::pulleysIdlersAndBeltInTheirColours() {
-    const DriveProject p = Triangle();
+    const DriveProject p = belt::test::TriangleLayout();
     QVERIFY(p.beltPathTable[0][0] > 0);
     const LayoutDrawingStyle s = ThickStyle();
     const QRectF target(0, 0, 500, 400);
@@ -142,7 +123,7 @@ void TestLayoutDrawing::pulleysIdlersAndBeltInTheirColours() {
 void TestLayoutDrawing::pulleysStayRoundUnderAStretchedWindow() {
     // A page window of 200 x 100 units on a square device: the target's
     // units are twice as tall as wide, the circles must not be.
-    const DriveProject p = Triangle();
+    const DriveProject p = belt::test::TriangleLayout();
     const LayoutDrawingStyle s = ThickStyle();
     QImage image(400, 400, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -159,7 +140,7 @@ void TestLayoutDrawing::pulleysStayRoundUnderAStretchedWindow() {
 }
 
 void TestLayoutDrawing::svgIsVectorWithTheScaleAsText() {
-    const DriveProject p = Triangle();
+    const DriveProject p = belt::test::TriangleLayout();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -183,7 +164,7 @@ void TestLayoutDrawing::svgIsVectorWithTheScaleAsText() {
 // A coordinate typed as 1e300 mm: hundreds of digits per label, none of
 // which may spill over the widgets beside the drawing.
 void TestLayoutDrawing::absurdLayoutStaysInsideTheTarget() {
-    DriveProject p = Triangle();
+    DriveProject p = belt::test::TriangleLayout();
     p.pulleyPosition[0][2] = 1e297;
     ComputeBeltPaths(p);
     QImage image(700, 400, QImage::Format_RGB32);

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "drawing/layoutdrawing.h"
+#include "guitestsupport.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/pulleydrawings.h"
 #include "engine/layout.h"
@@ -51,23 +52,6 @@ protected:
 private:
     Paint paint_;
 };
-
-// Three pulleys on a triangle, the belt on its first path.
-DriveProject Triangle() {
-    DriveProject p;
-    InitUnitTables(p);
-    p.beltFamily = "ORVANTO";
-    p.pulleyCount = 3;
-    const double at[4][2] = {{0, 0}, {0, 0}, {0.3, 0}, {0.15, 0.26}};
-    for (int k = 1; k <= 3; ++k) {
-        p.pulleyPosition[0][k] = at[k][0];
-        p.pulleyPosition[1][k] = at[k][1];
-        p.pulleyDiameter[k] = 0.1;
-    }
-    ComputeBeltPaths(p);
-    p.beltPathTable[0][1] = 1;
-    return p;
-}
 
 // The rectangle, in the image's logical units, of the pixels of one colour.
 QRectF Extent(const QImage& image, const QColor& colour) {
@@ -138,7 +122,7 @@ void TestScaledScreens::theScaleIsSet() {
 // 150 % it once came out half as large again and was cut off at the right
 // and the bottom.
 void TestScaledScreens::layoutFillsItsSquare() {
-    const DriveProject p = Triangle();
+    const DriveProject p = belt::test::TriangleLayout();
     LayoutDrawingStyle style = LayoutDrawingStyle::Screen(96);
     style.background = Qt::black;
     style.frame = QColor(255, 0, 255);
