@@ -1,6 +1,7 @@
 // The program's colours and the texts of the core as Qt strings: the part
-// of the screen style (screenstyle.h) that needs no widgets, for the
-// painters and printed pages that also run without any.
+// of the screen style (screens/screenstyle.h) that needs no widgets. It
+// lives with the painters, the lowest layer that paints, so that the
+// pictures, the printed pages and the screens share one set.
 #pragma once
 
 #include <QColor>
