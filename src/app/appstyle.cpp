@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QStyleOption>
 
-#include "screens/stylecolours.h"
+#include "drawing/stylecolours.h"
 
 namespace belt {
 

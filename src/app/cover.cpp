@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "drawing/stylecolours.h"
 #include "screens/logowidget.h"
 #include "screens/placeform.h"
 
@@ -64,7 +65,7 @@ Cover::Cover(QWidget* parent) : QWidget(parent) {
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setAutoFillBackground(true);
     QPalette linePal = Line1->palette();
-    linePal.setColor(QPalette::Window, QColor(230, 180, 60));
+    linePal.setColor(QPalette::Window, style::kCoverRule);
     Line1->setPalette(linePal);
 
     START = new QPushButton(QStringLiteral("START"), this);
@@ -77,16 +78,21 @@ Cover::Cover(QWidget* parent) : QWidget(parent) {
         b->setAutoDefault(true);  // Enter presses the button with the focus, as Space does
     }
     setTabOrder(START, bINFO);
-    START->setStyleSheet(QStringLiteral(
-        "QPushButton { background: #c8321f; color: white; border: 2px solid #f3c04a; border-radius: 10px;"
-        " font-weight: bold; }"
-        "QPushButton:hover { background: #de4a33; }"
-        "QPushButton:focus { border-color: white; }"));
-    bINFO->setStyleSheet(QStringLiteral(
-        "QPushButton { background: #eef2f7; color: #12345a; border: 2px solid #9fb3c8; border-radius: 10px;"
-        " font-weight: bold; }"
-        "QPushButton:hover { background: white; }"
-        "QPushButton:focus { border-color: #f3c04a; }"));
+    START->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: %2; border: 2px solid %3; border-radius: 10px;"
+                       " font-weight: bold; }"
+                       "QPushButton:hover { background: %4; }"
+                       "QPushButton:focus { border-color: %2; }")
+            .arg(style::Css(style::kStartButton), style::Css(style::kWhite), style::Css(style::kGoldRim),
+                 style::Css(style::kStartButtonHover)));
+    bINFO->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: %2; border: 2px solid %3; border-radius: 10px;"
+                       " font-weight: bold; }"
+                       "QPushButton:hover { background: %4; }"
+                       "QPushButton:focus { border-color: %5; }")
+            .arg(style::Css(style::kAboutButton), style::Css(style::kAboutButtonText),
+                 style::Css(style::kAboutButtonBorder), style::Css(style::kWhite),
+                 style::Css(style::kGoldRim)));
 
     setLabelFontSize(Titolo, 8);
     setLabelFontSize(BYEMSG[0], 22);
@@ -174,10 +180,10 @@ void Cover::fitPending() {
 
 void Cover::setClosingLook(bool closing) {
     closing_ = closing;
-    const QColor text = closing ? QColor(255, 255, 0) : QColor(255, 255, 255);
+    const QColor text = closing ? style::kYellow : style::kCaption;
     for (QLabel* l : {Titolo, BYEMSG[0], BYEMSG[1], BYEMSG[2], BYEMSG[3]}) {
         QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, l == BYEMSG[3] && !closing ? QColor(200, 214, 230) : text);
+        pal.setColor(QPalette::WindowText, l == BYEMSG[3] && !closing ? style::kCoverSmallPrint : text);
         l->setPalette(pal);
         applyFont(l);
     }
@@ -187,13 +193,13 @@ void Cover::setClosingLook(bool closing) {
 void Cover::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (closing_) {
-        p.fillRect(rect(), Qt::black);
+        p.fillRect(rect(), style::kCoverClosing);
         return;
     }
     QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(10, 32, 62));
-    g.setColorAt(0.6, QColor(22, 70, 118));
-    g.setColorAt(1, QColor(12, 40, 74));
+    g.setColorAt(0, style::kCoverTop);
+    g.setColorAt(0.6, style::kCoverMiddle);
+    g.setColorAt(1, style::kCoverBottom);
     p.fillRect(rect(), g);
 }
 

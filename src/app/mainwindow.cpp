@@ -28,6 +28,7 @@
 #include "app/tuneplayer.h"
 #include "app/whenshown.h"
 #include "drawing/logo.h"
+#include "drawing/stylecolours.h"
 #include "engine/navigation.h"
 #include "project/driveproject.h"
 #include "screens/placeform.h"
@@ -89,7 +90,7 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
     stack_ = new QStackedWidget(this);
     cover_ = new Cover(stack_);
     mdi_ = new QMdiArea(stack_);
-    mdi_->setBackground(QColor(60, 66, 76));
+    mdi_->setBackground(style::kWorkspace);
     stack_->addWidget(cover_);
     stack_->addWidget(mdi_);
     setCentralWidget(stack_);

@@ -11,14 +11,13 @@
 
 #include "drawing/beltshapes.h"
 #include "drawing/logo.h"
+#include "drawing/stylecolours.h"
 
 namespace belt {
 
 namespace {
 
-// Polyurethane, its edge, the steel cords, cast metal.
-const QColor kUrethane(238, 229, 196);
-const QColor kUrethaneEdge(150, 128, 78);
+// The steel cords, cast metal.
 const QColor kCord(120, 120, 126);
 const QColor kSteel(196, 202, 212);
 const QColor kAluminium(214, 218, 224);
@@ -244,17 +243,17 @@ void drawProduction(QPainter& p) {
     p.setBrush(QColor(70, 140, 200, 150));
     p.drawRect(QRectF(62, 55, 28, 9));
     const QPointF drum(114, 50);
-    p.setPen(QPen(kUrethaneEdge, 0.3));
-    p.setBrush(kUrethane);
+    p.setPen(QPen(style::kAboutBeltEdge, 0.3));
+    p.setBrush(style::kBelt);
     p.drawRect(QRectF(58, 55, 56 - 13.5 + 1, 2));
-    p.setPen(QPen(kUrethane.darker(120), 0.6));
+    p.setPen(QPen(style::kBelt.darker(120), 0.6));
     for (double x = 59; x < 100; x += 2.2) p.drawLine(QPointF(x, 57), QPointF(x, 58));
     // Winder frame and drum.
     p.setPen(QPen(QColor(60, 64, 72), 1.6));
     p.drawLine(drum, QPointF(104, 72));
     p.drawLine(drum, QPointF(124, 72));
-    p.setPen(QPen(kUrethaneEdge, 0.3));
-    p.setBrush(kUrethane);
+    p.setPen(QPen(style::kAboutBeltEdge, 0.3));
+    p.setBrush(style::kBelt);
     p.drawEllipse(drum, 15, 15);
     p.setBrush(Qt::NoBrush);
     for (double r = 5; r < 15; r += 1.3) p.drawEllipse(drum, r, r);
@@ -278,7 +277,7 @@ void drawEndlessBelts(QPainter& p) {
         {{128, 38}, {166, 44}, 12, 40},
     };
     for (const Loop& l : loops) {
-        QColor c = kUrethane;
+        QColor c = style::kBelt;
         c.setAlpha(235);
         beltRing(p, l.a, l.r, l.b, l.r, 4.5, c, l.teeth);
         // The cords show through the clear polyurethane.
@@ -325,9 +324,9 @@ void drawLinearDrive(QPainter& p) {
     path.arcTo(QRectF(right.x() - r - 1, right.y() - r - 1, 2 * r + 2, 2 * r + 2), -90, 180);
     path.lineTo(114, right.y() - r - 1);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kUrethaneEdge, 2.6, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(style::kAboutBeltEdge, 2.6, Qt::SolidLine, Qt::FlatCap));
     p.drawPath(path);
-    p.setPen(QPen(kUrethane, 1.8, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(style::kBelt, 1.8, Qt::SolidLine, Qt::FlatCap));
     p.drawPath(path);
 
     // The carriage with its clamping plates and a load.
@@ -362,8 +361,8 @@ void drawLongLength(QPainter& p) {
     for (const double x : {10.0, 35.0, 60.0}) p.drawRect(QRectF(x, 86, 6, 5));
     shadow(p, QRectF(6, 76, 64, 10));
     const QPointF coil(38, 52);
-    p.setPen(QPen(kUrethaneEdge, 0.3));
-    p.setBrush(kUrethane);
+    p.setPen(QPen(style::kAboutBeltEdge, 0.3));
+    p.setBrush(style::kBelt);
     p.drawEllipse(coil, 30, 30);
     p.setBrush(Qt::NoBrush);
     for (double r = 9; r < 30; r += 1.4) p.drawEllipse(coil, r, r);
@@ -371,14 +370,14 @@ void drawLongLength(QPainter& p) {
     p.drawEllipse(coil, 9, 9);
 
     // The free end runs to a conveyor that carries parcels.
-    p.setPen(QPen(kUrethaneEdge, 0.3));
-    p.setBrush(kUrethane);
+    p.setPen(QPen(style::kAboutBeltEdge, 0.3));
+    p.setBrush(style::kBelt);
     p.drawPolygon(QPolygonF({{38, 82}, {74, 66}, {74, 68}, {40, 82}}));
     p.setPen(QPen(QColor(70, 74, 82), 0.5));
     p.setBrush(QColor(110, 116, 126));
     p.drawRect(QRectF(72, 64, 54, 5));
     for (const double x : {76.0, 122.0}) p.drawLine(QPointF(x, 69), QPointF(x, 90));
-    p.setBrush(kUrethane);
+    p.setBrush(style::kBelt);
     p.drawRect(QRectF(72, 62, 54, 2));
     p.setBrush(kSteel);
     p.drawEllipse(QPointF(73, 66.5), 2.5, 2.5);
@@ -416,8 +415,8 @@ void drawMultiRib(QPainter& p) {
              << QPointF(left + (i + 1) * pitch - 1, top - 1.5);
     }
     belt << QPointF(left + ribs * pitch, top - 12);
-    p.setPen(QPen(kUrethaneEdge, 0.4));
-    p.setBrush(kUrethane);
+    p.setPen(QPen(style::kAboutBeltEdge, 0.4));
+    p.setBrush(style::kBelt);
     p.drawPolygon(belt);
     p.setBrush(kCord);
     p.setPen(Qt::NoPen);
@@ -425,8 +424,8 @@ void drawMultiRib(QPainter& p) {
 
     // Side view: a drive of a household machine.
     const QPointF big(140, 58), small(178, 28);
-    beltRing(p, big, 26, small, 8, 3, kUrethane, 0);
-    p.setPen(QPen(kUrethaneEdge, 0.25));
+    beltRing(p, big, 26, small, 8, 3, style::kBelt, 0);
+    p.setPen(QPen(style::kAboutBeltEdge, 0.25));
     p.setBrush(Qt::NoBrush);
     p.drawPath(BeltLoopPath(big, 27.5, small, 9.5));
     for (const auto& [c, r] : {std::pair{big, 26.0}, std::pair{small, 8.0}}) {
@@ -551,7 +550,7 @@ void drawTensionMeter(QPainter& p) {
     span.moveTo(a.x(), a.y() - 9);
     span.quadTo(QPointF((a.x() + b.x()) / 2, a.y() - 12), QPointF(b.x(), b.y() - 9));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kUrethane.darker(110), 1.8));
+    p.setPen(QPen(style::kBelt.darker(110), 1.8));
     p.drawPath(span);
     p.setPen(QPen(QColor(255, 255, 255, 140), 0.4, Qt::DashLine));
     QPainterPath swing;

@@ -8,10 +8,10 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/stylecolours.h"
 #include "engine/checks.h"
 #include "engine/layout.h"
 #include "project/driveproject.h"
-#include "screens/stylecolours.h"
 
 namespace belt {
 

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "drawing/profilepictures.h"
+#include "drawing/stylecolours.h"
 
 namespace belt {
 
@@ -20,8 +21,6 @@ constexpr double kPiD = 3.141592654;
 constexpr int kQvp = 5;
 constexpr int kTrapezoid = 0;
 
-const QColor kBelt(238, 229, 196);
-const QColor kBeltEdge(120, 104, 60);
 const QColor kInk(20, 35, 70);
 
 QFont textFont(double px, bool bold = false) {
@@ -119,8 +118,8 @@ void beltOnPulley(QPainter& painter, const QRectF& rect) {
     painter.setBrush(QColor(60, 64, 72));
     painter.drawEllipse(QPointF(0, 0), R * 0.16, R * 0.16);
     // Belt.
-    painter.setPen(QPen(kBeltEdge, 0.15));
-    painter.setBrush(kBelt);
+    painter.setPen(QPen(style::kBeltEdge, 0.15));
+    painter.setBrush(style::kBelt);
     painter.drawPath(backing.united(teeth).united(spans));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(105, 112, 122));
@@ -162,8 +161,8 @@ void flankComparison(QPainter& painter, const QRectF& rect) {
         painter.setPen(QPen(QColor(90, 96, 106), 0.08));
         painter.setBrush(QColor(180, 186, 196));
         painter.drawPath(rim.subtracted(grooves));
-        painter.setPen(QPen(kBeltEdge, 0.1));
-        painter.setBrush(kBelt);
+        painter.setPen(QPen(style::kBeltEdge, 0.1));
+        painter.setBrush(style::kBelt);
         painter.drawPath(beltPath);
         // The flank in contact, drawn strong.
         painter.setPen(QPen(QColor(200, 30, 30), 0.3));
@@ -235,8 +234,8 @@ void beltStructure(QPainter& painter, const QRectF& rect) {
     body.addRect(QRectF(0, -back, teeth * pitch, back));
     for (int i = 0; i < teeth; ++i)
         body = body.united(ProfileToothPath(kQvp).translated(pitch / 2 + i * pitch, 0));
-    painter.setPen(QPen(kBeltEdge, 0.12));
-    painter.setBrush(kBelt);
+    painter.setPen(QPen(style::kBeltEdge, 0.12));
+    painter.setBrush(style::kBelt);
     painter.drawPath(body);
     // Fabric on the teeth (NFT) on the right half, on the back (NFB) on the left.
     painter.setPen(QPen(QColor(30, 110, 60), 0.45));
@@ -290,17 +289,17 @@ void linearDrive(QPainter& painter, const QRectF& rect) {
     painter.setTransform(t, true);
     const double r = 9;
     const QPointF a(16, 20), b(104, 20);
-    painter.setPen(QPen(kBeltEdge, 0.5));
+    painter.setPen(QPen(style::kBeltEdge, 0.5));
     painter.setBrush(Qt::NoBrush);
     // Lower span and the arcs.
     painter.drawLine(QPointF(a.x(), a.y() + r + 1), QPointF(b.x(), b.y() + r + 1));
     painter.drawArc(QRectF(a.x() - r - 1, a.y() - r - 1, 2 * r + 2, 2 * r + 2), 90 * 16, 180 * 16);
     painter.drawArc(QRectF(b.x() - r - 1, b.y() - r - 1, 2 * r + 2, 2 * r + 2), -90 * 16, 180 * 16);
     // Upper span ends at the carriage.
-    painter.setPen(QPen(kBeltEdge, 1.6));
+    painter.setPen(QPen(style::kBeltEdge, 1.6));
     painter.drawLine(QPointF(a.x(), a.y() - r - 1), QPointF(48, a.y() - r - 1));
     painter.drawLine(QPointF(72, b.y() - r - 1), QPointF(b.x(), b.y() - r - 1));
-    painter.setPen(QPen(kBeltEdge, 1.6));
+    painter.setPen(QPen(style::kBeltEdge, 1.6));
     painter.drawLine(QPointF(a.x(), a.y() + r + 1), QPointF(b.x(), b.y() + r + 1));
     for (const QPointF& c : {a, b}) {
         QRadialGradient steel(c - QPointF(r * 0.3, r * 0.3), r * 1.4);

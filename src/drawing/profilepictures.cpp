@@ -12,14 +12,13 @@
 #include <vector>
 
 #include "drawing/profiledrawings.h"
+#include "drawing/stylecolours.h"
 #include "project/driveproject.h"
 
 namespace belt {
 
 namespace {
 
-const QColor kPolyurethane(238, 229, 196);
-const QColor kPolyurethaneEdge(120, 104, 60);
 const QColor kCord(105, 112, 122);
 
 // The tooth groups of pictures 0..5 drawn with the data sheet's tooth of a
@@ -116,9 +115,9 @@ void drawTimingBelt(QPainter& painter, const QRectF& area, int index) {
     painter.drawPath(rim);
 
     QLinearGradient body(QPointF(0, -t.back), QPointF(0, t.toothHeight));
-    body.setColorAt(0, kPolyurethane.lighter(106));
-    body.setColorAt(1, kPolyurethane.darker(108));
-    painter.setPen(QPen(kPolyurethaneEdge, 0.12));
+    body.setColorAt(0, style::kBelt.lighter(106));
+    body.setColorAt(1, style::kBelt.darker(108));
+    painter.setPen(QPen(style::kBeltEdge, 0.12));
     painter.setBrush(body);
     painter.drawPath(belt);
     // Tension cords in the back.
@@ -194,7 +193,7 @@ void drawRibSection(QPainter& painter, const QRectF& area, int index) {
     QLinearGradient body(QPointF(0, 0), QPointF(0, r.thickness));
     body.setColorAt(0, QColor(236, 214, 150));
     body.setColorAt(1, QColor(214, 184, 110));
-    painter.setPen(QPen(kPolyurethaneEdge, 0.04));
+    painter.setPen(QPen(style::kBeltEdge, 0.04));
     painter.setBrush(body);
     painter.drawPath(section);
     painter.setPen(Qt::NoPen);

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "drawing/stylecolours.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
 #include "print/detailspages.h"
 #include "print/pagecanvas.h"
 #include "print/pageheading.h"
 #include "project/driveproject.h"
-#include "screens/stylecolours.h"
 
 namespace belt {
 

@@ -12,9 +12,9 @@
 
 #include "catalogue/feasibility.h"
 #include "drawing/logo.h"
+#include "drawing/stylecolours.h"
 #include "print/pagecanvas.h"
 #include "project/driveproject.h"
-#include "screens/stylecolours.h"
 
 namespace belt {
 

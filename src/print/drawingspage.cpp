@@ -7,11 +7,11 @@
 #include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/pulleydrawings.h"
+#include "drawing/stylecolours.h"
 #include "engine/datasheet.h"
 #include "print/pagecanvas.h"
 #include "print/pageheading.h"
 #include "project/driveproject.h"
-#include "screens/stylecolours.h"
 #include "units/units.h"
 
 namespace belt {

@@ -4,9 +4,9 @@
 
 #include "catalogue/maker.h"
 #include "drawing/logo.h"
+#include "drawing/stylecolours.h"
 #include "engine/report.h"
 #include "print/pagecanvas.h"
-#include "screens/stylecolours.h"
 
 namespace belt {
 

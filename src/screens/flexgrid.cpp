@@ -8,14 +8,14 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+#include "drawing/stylecolours.h"
+
 namespace belt {
 
 namespace {
 
 constexpr int kTextRole = Qt::UserRole + 1;     // the cell's own text
 constexpr int kRotatedRole = Qt::UserRole + 2;  // drawn turned a quarter left
-
-const QColor kFixedBack(212, 208, 200);
 
 // Draws cells of rotated rows with their text running bottom to top.
 class GridDelegate : public QStyledItemDelegate {
@@ -114,7 +114,7 @@ void FlexGrid::setCell(int row, int col, const QString& text, const QString& sho
     auto* item = new QStandardItem(shown.isNull() ? text : shown);
     item->setData(text, kTextRole);
     item->setTextAlignment(Qt::AlignCenter);
-    item->setBackground(row < fixedRows_ || col < fixedCols_ ? kFixedBack : QColor(Qt::white));
+    item->setBackground(row < fixedRows_ || col < fixedCols_ ? style::kGridFixedCell : style::kGridCell);
     item->setData(model_->data(model_->index(row, col), kRotatedRole), kRotatedRole);
     model_->setItem(row, col, item);
 }

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "screens/stylecolours.h"
+#include "drawing/stylecolours.h"
 
 namespace belt {
 

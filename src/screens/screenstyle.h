@@ -1,6 +1,7 @@
 // The program's one look: the colours of the screens, the printed pages and
-// the about page (stylecolours.h), and the small widget makers every screen
-// uses. A screen that needs a colour or a caption label takes it from here.
+// the about page (drawing/stylecolours.h), and the small widget makers
+// every screen uses. A screen that needs a colour or a caption label takes
+// it from here.
 #pragma once
 
 #include <QColor>
@@ -15,7 +16,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "screens/stylecolours.h"
+#include "drawing/stylecolours.h"
 
 namespace belt::style {
 

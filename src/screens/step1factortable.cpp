@@ -67,13 +67,12 @@ void Step1Screen::setTabellaCaptions() {
         // The values take the keyboard; a header picks the same value.
         c->setChoosable(i >= 7);
         if (i == 0 || i == 6) {
-            c->setStyleSheet(
-                QStringLiteral("background: rgb(200, 215, 240); color: rgb(0, 0, 128);"
-                               " border: 1px solid rgb(0, 0, 80);"));
+            c->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid %3;")
+                                 .arg(Css(kTableHeading), Css(kTableText), Css(kTableBorder)));
             SetFontSize(c, 11, true);
         } else if (i <= 5) {
-            c->setStyleSheet(
-                QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
+            c->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid %3;")
+                                 .arg(Css(kTableCell), Css(kTableText), Css(kTableBorder)));
             SetFontSize(c, i == 5 ? 12 : 11);
             c->setAlignment(Qt::AlignCenter);
             c->setCursor(Qt::PointingHandCursor);
@@ -107,10 +106,10 @@ void Step1Screen::applyTabellaColours() {
     MakeTabStop({tabella_[7], tabella_[8], tabella_[9], tabella_[10], tabella_[11]}, chosen);
     for (int i = 7; i <= 11; ++i) {
         const auto ii = static_cast<std::size_t>(i);
-        tabella_[ii]->setStyleSheet(
-            QStringLiteral("background: %1; color: %2; border: 1px solid rgb(0, 0, 80);")
-                .arg(fromLong(project_.screen.tabellaBackColor[ii]).name(),
-                     fromLong(project_.screen.tabellaForeColor[ii]).name()));
+        tabella_[ii]->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid %3;")
+                                        .arg(fromLong(project_.screen.tabellaBackColor[ii]).name(),
+                                             fromLong(project_.screen.tabellaForeColor[ii]).name(),
+                                             Css(kTableBorder)));
     }
 }
 
@@ -118,7 +117,8 @@ void Step1Screen::styleTabellaFive(bool characteristicsPanel) {
     ClickLabel* c = tabella_[5];
     if (characteristicsPanel) {
         // Transparent, no border, yellow text, size 9, left aligned.
-        c->setStyleSheet(QStringLiteral("background: transparent; color: rgb(255, 255, 0); border: none;"));
+        c->setStyleSheet(
+            QStringLiteral("background: transparent; color: %1; border: none;").arg(Css(kYellow)));
         SetFontSize(c, 9);
         c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         c->setWordWrap(false);
@@ -127,8 +127,8 @@ void Step1Screen::styleTabellaFive(bool characteristicsPanel) {
         PlaceForm(c, 31, 32.5, 67, 46);
     } else {
         // Opaque, single border, dark blue text, size 12, centred.
-        c->setStyleSheet(
-            QStringLiteral("background: white; color: rgb(0, 0, 128); border: 1px solid rgb(0, 0, 80);"));
+        c->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid %3;")
+                             .arg(Css(kTableCell), Css(kTableText), Css(kTableBorder)));
         SetFontSize(c, 12);
         c->setAlignment(Qt::AlignCenter);
         c->setWordWrap(true);

@@ -63,8 +63,8 @@ protected:
         symbolFont.setBold(false);
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const QRectF cell(boxes[i].topLeft(), QSizeF(boxes[i].height(), boxes[i].height()));
-            painter.fillRect(cell, Qt::white);
-            painter.setPen(Qt::black);
+            painter.fillRect(cell, kGridCell);
+            painter.setPen(kGridText);
             painter.setFont(symbolFont);
             painter.drawText(cell, Qt::AlignCenter, GridSymbol(kFeasibilityLegend[i].symbol));
             painter.setPen(kCaption);

@@ -4,19 +4,14 @@
 #pragma once
 
 #include <QAction>
-#include <QColor>
 #include <QFontMetrics>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
-#include <cstdint>
+
+#include "drawing/stylecolours.h"
 
 namespace belt::step1 {
-
-// The colours the project keeps as one number, red in the lowest byte.
-inline QColor fromLong(std::int32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 
 // The feasibility grid ends where its legend begins, at the foot of the page.
 inline constexpr double kFeasibilityLegendTop = 94;
@@ -28,8 +23,8 @@ inline void setShown(QAction* a, bool visible) {
 // Light text on the screen's dark background, leaving the control's own look.
 inline void whiteText(QWidget* w) {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    pal.setColor(QPalette::ButtonText, Qt::white);
+    pal.setColor(QPalette::WindowText, style::kCaption);
+    pal.setColor(QPalette::ButtonText, style::kCaption);
     w->setPalette(pal);
 }
 

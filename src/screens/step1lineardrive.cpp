@@ -27,7 +27,7 @@ void Step1Screen::makeLinearDriveControls() {
     optionContainer_->setObjectName(QStringLiteral("OptionContainer"));
     optionContainer_->setFrameShape(QFrame::Box);
     optionContainer_->setStyleSheet(
-        QStringLiteral("#OptionContainer { border: 1px solid rgb(150,170,210); }"));
+        QStringLiteral("#OptionContainer { border: 1px solid %1; }").arg(Css(kOptionFrame)));
     inputGroup_ = new QButtonGroup(this);
     for (std::size_t i = 0; i < optionInput_.size(); ++i) {
         auto* b = new QRadioButton(qs(kInputModeCaptions[i]), optionContainer_);
@@ -58,7 +58,7 @@ void Step1Screen::makeLinearDriveControls() {
     for (std::size_t i = 0; i < printed_.size(); ++i) {
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("DatiLabel%1").arg(i));
-        l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Css(kCaption)));
         SetFontSize(l, kCaptionPoints);
         printed_[i] = l;
         dati_[i]->setCaptionLabels({l});

@@ -22,12 +22,12 @@ using namespace step1;
 NewsPage::NewsPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("QVPNews"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("#QVPNews { background: rgb(246, 248, 252); }"));
+    setStyleSheet(QStringLiteral("#QVPNews { background: %1; }").arg(Css(kNewsPage)));
     for (std::size_t i = 0; i < infotext_.size(); ++i) {
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("infotext%1").arg(i));
         l->setWordWrap(true);
-        l->setStyleSheet(QStringLiteral("color: rgb(20, 35, 70);"));
+        l->setStyleSheet(QStringLiteral("color: %1;").arg(Css(kNewsText)));
         infotext_[i] = l;
     }
     SetFontSize(infotext_[0], 18, true);

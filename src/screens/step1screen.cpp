@@ -49,7 +49,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     titolo_ = new QLabel(this);
     titolo_->setObjectName(QStringLiteral("Titolo"));
     titolo_->setAlignment(Qt::AlignCenter);
-    titolo_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    titolo_->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Css(kCaption)));
     SetFontSize(titolo_, kTitlePoints, true);
 
     makeProfilePictures();
@@ -57,7 +57,7 @@ Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     for (std::size_t i = 0; i < testo_.size(); ++i) {
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("Testo%1").arg(i));
-        l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Css(kCaption)));
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         testo_[i] = l;
@@ -166,14 +166,15 @@ void Step1Screen::resizeEvent(QResizeEvent* event) {
     // Narrow forms (a screen scaled by 2) keep less room around the captions.
     const int tabPadding = std::clamp(width() / 200, 2, 6);
     beltType_->setStyleSheet(
-        QStringLiteral(
-            "QTabBar::tab { height: %1px; padding: 0 %2px; margin: 6px 1px 0 1px;"
-            " background: rgb(196, 210, 236); color: rgb(16, 32, 72); border: 1px solid rgb(8, 16, 40);"
-            " border-bottom: none; border-top-left-radius: 6px; border-top-right-radius: 6px; }"
-            "QTabBar::tab:selected { background: white; color: rgb(0, 0, 160); }"
-            "QTabBar::tab:hover:!selected { background: rgb(230, 236, 250); }")
+        QStringLiteral("QTabBar::tab { height: %1px; padding: 0 %2px; margin: 6px 1px 0 1px;"
+                       " background: %3; color: %4; border: 1px solid %5;"
+                       " border-bottom: none; border-top-left-radius: 6px; border-top-right-radius: 6px; }"
+                       "QTabBar::tab:selected { background: %6; color: %7; }"
+                       "QTabBar::tab:hover:!selected { background: %8; }")
             .arg(tabHeight)
-            .arg(tabPadding));
+            .arg(tabPadding)
+            .arg(Css(kTab), Css(kTabText), Css(kTabBorder), Css(kTabChosen), Css(kTabChosenText),
+                 Css(kTabHover)));
     // All ten tabs stay in sight on a small screen; the scroll arrows would
     // hide the last ones. A screen scaled by 2 has the pixels for a smaller
     // size, where the captions would otherwise shorten.
@@ -252,7 +253,7 @@ void Step1Screen::hidePage() {
     setShown(menus_.mPrinter2, false);
     for (auto* l : printed_) l->hide();  // the text printed on the form
     SetFontSize(testo_[0], 10);
-    testo_[0]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    testo_[0]->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Css(kCaption)));
     // The captions start each page at their own size: one page's fitting
     // (the SELKIRA carriage caption on a small screen) must not shrink the
     // same label on the next.

@@ -27,12 +27,15 @@ namespace {
 
 // The pitch labels; the chosen one stands out until another value is typed.
 const QString kPitchButtonStyle = QStringLiteral(
-    "QLabel { color: #10204a; background: rgba(255,255,255,230); border: 2px solid #10204a;"
-    " border-radius: 4px; padding: 1px 6px; font-weight: bold; }"
-    "QLabel:hover { background: #ffff80; }");
-const QString kChosenPitchButtonStyle = QStringLiteral(
-    "QLabel { color: #10204a; background: #ffff00; border: 3px solid #c00000;"
-    " border-radius: 4px; padding: 0px 5px; font-weight: bold; }");
+                                      "QLabel { color: %1; background: %2; border: 2px solid %1;"
+                                      " border-radius: 4px; padding: 1px 6px; font-weight: bold; }"
+                                      "QLabel:hover { background: %3; }")
+                                      .arg(Css(kPitchLabelText), Css(kPitchLabel), Css(kPitchLabelHover));
+const QString kChosenPitchButtonStyle =
+    QStringLiteral(
+        "QLabel { color: %1; background: %2; border: 3px solid %3;"
+        " border-radius: 4px; padding: 0px 5px; font-weight: bold; }")
+        .arg(Css(kPitchLabelText), Css(kPitchLabelChosen), Css(kPitchLabelChosenFrame));
 
 }  // namespace
 
@@ -49,7 +52,7 @@ void Indicator::setFillColor(const QColor& c) {
 void Indicator::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(160, 0, 0), 1.5));
+    painter.setPen(QPen(kIndicatorEdge, 1.5));
     painter.setBrush(fill_);
     const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
     if (width() * 3 < height())
@@ -83,7 +86,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     titolo_->setObjectName(QStringLiteral("Titolo"));
     titolo_->setAlignment(Qt::AlignCenter);
     titolo_->setTextFormat(Qt::PlainText);
-    titolo_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    titolo_->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Css(kCaption)));
 
     for (std::size_t i = 0; i < scelta_.size(); ++i) {
         auto* b = new PitchButton(this);
@@ -106,7 +109,7 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         auto* l = new QLabel(QString::fromLatin1(names[i]), this);
         l->setObjectName(QStringLiteral("NomeDato%1").arg(i));
         l->setTextFormat(Qt::PlainText);
-        l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Css(kCaption)));
         QFont f = l->font();
         f.setPointSize(i == 3 ? 9 : kDataPoints);
         f.setBold(i != 3);

@@ -39,8 +39,8 @@ QString Colour(const QColor& c) {
 // values it used, the catalogue rows and its result; a message the design
 // showed stands out as a warning.
 QString DetailsHtml(const DriveProject& p, const std::vector<DetailEntry>& entries) {
-    const QString warning = QStringLiteral("#ff9a70");
-    const QString source = QStringLiteral("#a8bce4");
+    const QString warning = Colour(style::kDetailsWarning);
+    const QString source = Colour(style::kDetailsSource);
     QString h;
     QString step;
     for (const DetailEntry& e : entries) {
@@ -84,10 +84,12 @@ QString DetailsHtml(const DriveProject& p, const std::vector<DetailEntry>& entri
 
 QString DetailsButtonStyle() {
     return QStringLiteral(
-        "QPushButton { background: #14245e; color: #ffffff; border: 1px solid #6e8cc8; border-radius: 4px;"
-        " padding: 2px 10px; }"
-        "QPushButton:hover { background: #1e3478; }"
-        "QPushButton:focus { border: 2px solid #ffff00; }");
+               "QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 4px;"
+               " padding: 2px 10px; }"
+               "QPushButton:hover { background: %4; }"
+               "QPushButton:focus { border: 2px solid %5; }")
+        .arg(Colour(style::kButton), Colour(style::kButtonText), Colour(style::kButtonBorder),
+             Colour(style::kButtonHover), Colour(style::kYellow));
 }
 
 // ---------------------------------------------------------------------------
@@ -119,7 +121,7 @@ RatingChartStyle RatingChartWidget::chartStyle() const {
     s.curve = style::kCyan;
     s.operating = style::kRed;
     s.service = style::kYellow;
-    s.rating = QColor(0, 230, 120);
+    s.rating = style::kRatingLine;
     s.fontFamily = QString::fromLatin1(kFontFamily);
     s.textSize = textSize_;
     s.lineWidth = std::max(1.0, textSize_ / 12);

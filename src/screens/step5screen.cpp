@@ -247,7 +247,7 @@ PhonePicture::PhonePicture(QWidget* parent) : QWidget(parent) {
 
 void PhonePicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    DrawPhone(p, QRectF(rect()), QColor(255, 255, 0), kPageBackground);
+    DrawPhone(p, QRectF(rect()), style::kYellow, kPageBackground);
 }
 
 // ---------------------------------------------------------------------------
@@ -279,10 +279,12 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
 
     Remarks = new QPlainTextEdit(ContInfo);
     Remarks->setObjectName(QStringLiteral("Remarks"));
-    Remarks->setStyleSheet(QStringLiteral(
-        "QPlainTextEdit#Remarks { background: #14245e; color: #ffffff; border: 1px solid #6e8cc8;"
-        " border-radius: 4px; }"
-        "QPlainTextEdit#Remarks:focus { border: 2px solid #ff8c00; }"));
+    Remarks->setStyleSheet(
+        QStringLiteral("QPlainTextEdit#Remarks { background: %1; color: %2; border: 1px solid %3;"
+                       " border-radius: 4px; }"
+                       "QPlainTextEdit#Remarks:focus { border: 2px solid %4; }")
+            .arg(style::Css(style::kButton), style::Css(style::kButtonText), style::Css(style::kButtonBorder),
+                 style::Css(style::kFocusFrame)));
     Remarks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Tab leaves the remarks for the next control instead of being typed.
     Remarks->setTabChangesFocus(true);

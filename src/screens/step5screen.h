@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "drawing/stylecolours.h"
 #include "screens/stepscreen.h"
 
 class QComboBox;
@@ -129,8 +130,8 @@ public:
     CalculationDetailsView* Details = nullptr;
 
     // The two colours the belt code blinks between.
-    static QColor blinkDark() { return QColor(192, 0, 0); }
-    static QColor blinkLight() { return QColor(255, 224, 192); }
+    static QColor blinkDark() { return style::kBlinkDark; }
+    static QColor blinkLight() { return style::kBlinkLight; }
     QColor beltCodeColour() const;
 
     // The event handlers, callable by tests as the user would trigger them.

@@ -170,7 +170,7 @@ void Step6Screen::DrawProfileDataSheet() {
         const auto row = static_cast<std::size_t>(r);
         for (int c = 0; c < kPulleyDataCols; ++c) {
             DatiPulegge->setCell(r, c, cell(s.pulleyData[row][static_cast<std::size_t>(c)]));
-            if (s.titleRow[row]) DatiPulegge->setCellColours(r, c, style::kRed, Qt::white);
+            if (s.titleRow[row]) DatiPulegge->setCellColours(r, c, style::kRed, style::kWhite);
         }
     }
     for (int r = 0; r < kPulleyDataRows; r += 3) DatiPulegge->mergeRow(r, 0);

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "app/appstyle.h"
-#include "screens/stylecolours.h"
+#include "drawing/stylecolours.h"
 
 using namespace belt;
 

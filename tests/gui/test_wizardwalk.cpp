@@ -12,12 +12,12 @@
 #include <functional>
 
 #include "app/cover.h"
+#include "drawing/stylecolours.h"
 #include "guitestsupport.h"
 #include "screens/numericbox.h"
 #include "screens/step1screen.h"
 #include "screens/step2screen.h"
 #include "screens/step3screen.h"
-#include "screens/stylecolours.h"
 
 using namespace belt;
 using belt::test::EnterText;
