@@ -179,15 +179,14 @@ bool TipoDenteClick(DriveProject& p, int tab, int k, ProfileSelection* shown) {
 ProfileSelection SelectToothProfile(DriveProject& p, int tab, int k) {
     ProfileSelection s;
     p.beltType.clear();
-    switch (tab) {
-        case kTabOrvanto:
-        case kTabSelkira:
-        case kTabTavoren:
-        case kTabRubber:
+    const BeltFamilyTraits* family = FamilyOfStep1Tab(tab);
+    if (!family) return s;  // the information pages choose no belt
+    switch (family->kind) {
+        case BeltKind::Toothed:
             p.beltType = std::string(beltTypeOf(tab, k));
             s.description = std::string(ProfileDescription(tab, k));
             break;
-        case kTabQuindel:
+        case BeltKind::MultiRib:
             for (const auto& r : kRibSections) {
                 if (r.picture != k) continue;
                 p.beltType = std::string(r.type);
@@ -196,14 +195,12 @@ ProfileSelection SelectToothProfile(DriveProject& p, int tab, int k) {
                 p.beltName = p.beltType;
             }
             break;
-        case kTabFendaro:
+        case BeltKind::Flat:
             if (const FlatBeltGroup* g = FlatBeltGroupOfPicture(k)) {
                 s.flatGroup = g;
                 s.description = std::string(ProfileDescription(tab, k));
                 s.listIndex = FlatBeltListIndex(p, *g);
             }
-            break;
-        default:
             break;
     }
     return s;

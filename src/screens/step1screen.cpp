@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "catalogue/beltids.h"
 #include "catalogue/belttraits.h"
 #include "catalogue/calculationtables.h"
 #include "catalogue/feasibility.h"
@@ -200,8 +201,10 @@ void Step1Screen::Form_Resize() {
         beltType_->setCurrentIndex(currentTab());
     }
     BeltType_Click(currentTab());
-    if (project_.beltType.rfind("ORVANTO", 0) == 0) testo_[0]->show();
-    if (project_.beltType.rfind("FENDARO", 0) == 0) {
+    // The chosen belt's caption (and a flat belt's list of types) stay shown.
+    const BeltFamilyTraits* chosen = FindBeltFamily(FamilyFromType(project_.beltType));
+    if (chosen && chosen->tab == kTabOrvanto) testo_[0]->show();
+    if (chosen && chosen->kind == BeltKind::Flat) {
         proprieta_->show();
         testo_[0]->show();
     }

@@ -18,6 +18,7 @@
 #include <csignal>
 
 #include "guitestsupport.h"
+#include "catalogue/belttraits.h"
 #include "project/projectfile.h"
 #include "units/units.h"
 #include "screens/step1screen.h"
@@ -74,6 +75,7 @@ private slots:
     void cancelInTheOpenDialogKeepsTheProject();
     void damagedFileSaysWhereAndKeepsWhatWasRead();
     void unreadableFileKeepsTheProject();
+    void unknownFamilyOpensOnItsPage();
     void failedSaveKeepsTheOldFileAndTheProject_data();
     void failedSaveKeepsTheOldFileAndTheProject();
     void emptyProjectIsNotSaved();
@@ -292,6 +294,20 @@ void TestFileCommands::unreadableFileKeepsTheProject() {
                                          f.path("missing.dat").toStdString() + ": No such file or directory");
     QCOMPARE(records(f.project), before);
     QCOMPARE(f.w.fileCommands().fileName(), QFileInfo(kDemoFile).absoluteFilePath());
+}
+
+// A file naming a belt family the program does not have opens on the page
+// it was saved with, as any file does; the page chooses its own belt, and Go
+// On carries no unknown family into the design.
+void TestFileCommands::unknownFamilyOpensOnItsPage() {
+    Files f;
+    f.openThroughTheMenu(QStringLiteral(BELT_TEST_DATA_DIR "/unknown-family.dat"));
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
+    QCOMPARE(f.step1()->beltType()->currentIndex(), int(kTabOrvanto));
+    QVERIFY(f.dialogs.seen.empty());
+    f.w.mGoon_Click();
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP2"));
+    QVERIFY(FindBeltFamily(f.project.beltFamily));
 }
 
 void TestFileCommands::failedSaveKeepsTheOldFileAndTheProject_data() {
