@@ -103,6 +103,8 @@ belt_page_test(drawing_flat_belt EXIT 0
   ARGS "drawing|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--pdf|@PDF@|${date}"
   TEXT "FENDARO 1477 +FXA3 40@@Belt profile@@W .mm. +40.00@@T .mm. +1.10@@T tol. .mm. +±0.05@@d .mm. +B .mm. +h .mm. +X .mm. +Y .mm.@@driver pulley +100.00 +51.00 +0.30 +0.00 +0.00@@driven pulley +200.00 +51.00 +0.60 +500.38 +0.00"
   ABSENT "dmax@@ribs")
+belt_page_test(drawing_refuses_details EXIT 2
+  ARGS "drawing|${data}/two-pulley-design.dat|--pdf|@PDF@|--details" STDERR "--details belongs to calc and report")
 belt_page_test(drawing_stopped_calculation EXIT 1
   ARGS "drawing|${data}/overlapping-layout.dat|--length|standard|--pdf|@PDF@"
   STDERR "This configuration is not possible !!!")

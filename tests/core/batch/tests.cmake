@@ -229,8 +229,6 @@ endforeach()
 # very value, for one design of each family, four pulleys and an omega drive.
 add_test(NAME batch_calc_details
          COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_details.py $<TARGET_FILE:beltcalc-batch> ${data})
-belt_batch_test(drawing_refuses_details EXIT 2
-  ARGS "drawing|${data}/two-pulley-design.dat|--pdf|x.pdf|--details" STDERR "--details belongs to calc and report")
 
 # The command line: "--" ends the options, a word with "-" is an option,
 # errors name their own command, an extra word is named.
