@@ -8,6 +8,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "catalogue/belttraits.h"
 #include "project/filereplace.h"
 #include "units/units.h"
 
@@ -163,8 +164,11 @@ int OpenProject(const Invocation& call, const std::string& path, DriveProject& p
     partial = false;
     if (path == "-") return call.fail("a project is read from a file, not from standard input (\"-\")");
     const OpenResult r = ProjectFile::open(path, p);
+    if (!r.ok && r.line == 0) return call.fail("cannot read the project file " + PlainText(r.message));
+    // Every calculation and page asks the belt's family what it is.
+    if (const std::string family = BeltFamilyError(p); !family.empty())
+        return call.fail(PlainText(path + ": " + family));
     if (r.ok) return kExitOk;
-    if (r.line == 0) return call.fail("cannot read the project file " + PlainText(r.message));
     partial = true;
     return call.fail(PlainText(path) + " is damaged or incomplete: " + PlainText(r.message));
 }

@@ -100,11 +100,12 @@ std::string ApplyUnitList(DriveProject& p, std::string_view list);
 // "--units LIST" paragraph for the commands' help texts.
 std::string UnitListHelp();
 
-// Opens a project for a command. A file that cannot be read, or a damaged
-// one (naming the line and what was expected), ends the command through
-// call.fail; the values read before the damage stay in p. Returns kExitOk,
-// or kExitError with `partial` telling whether p holds anything worth
-// showing.
+// Opens a project for a command. A file that cannot be read, one that names
+// a belt family the catalogue does not have ("FILE: Unknown belt family
+// "WORD""), or a damaged one (naming the line and what was expected), ends
+// the command through call.fail; the values read before the damage stay in
+// p. Returns kExitOk, or kExitError with `partial` telling whether p holds
+// anything worth showing.
 int OpenProject(const Invocation& call, const std::string& path, DriveProject& p, bool& partial);
 
 // Opens a project for a command that works on its drive (paths, layout): fills

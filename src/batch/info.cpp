@@ -6,6 +6,7 @@
 
 #include "batch/command.h"
 #include "batch/projectjson.h"
+#include "catalogue/belttraits.h"
 #include "units/units.h"
 
 namespace belt::batch {
@@ -38,7 +39,7 @@ std::string driveText(const DriveProject& p) {
         default:
             return "not chosen yet";
     }
-    if (p.beltFamily == "SELKIRA") {
+    if (IsLinearDriveBelt(p)) {
         constexpr const char* kLinear[3] = {"open end belt", "omega drive", "joined belt"};
         if (p.linearDriveType >= 0 && p.linearDriveType <= 2)
             text += std::string(", ") + kLinear[p.linearDriveType];
@@ -52,8 +53,8 @@ std::string pulleyRole(const DriveProject& p, int k) {
 }
 
 void writeSummary(std::ostream& out, const DriveProject& p) {
-    const bool multiRib = p.beltFamily == "QUINDEL" || p.beltKindCode == 1;
-    const bool linear = p.beltFamily == "SELKIRA" || p.beltFamily == "TAVOREN";
+    const bool multiRib = IsMultiRibBelt(p) || p.beltKindCode == 1;
+    const bool linear = TakesCarriageData(p);
 
     out << "Belt and drive\n";
     row(out, "Belt",

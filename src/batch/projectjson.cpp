@@ -262,7 +262,7 @@ ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
     BELT_FIELD(minIdlerDiameterInside);
     BELT_FIELD(minIdlerDiameterOutside);
     // A multi-rib pulley has no face width.
-    j["pulleyFaceWidth"] = p.beltFamily == kQuindel ? ordered_json() : ToJson(p.pulleyFaceWidth);
+    j["pulleyFaceWidth"] = IsMultiRibBelt(p) ? ordered_json() : ToJson(p.pulleyFaceWidth);
     j["teethInMesh"] = IsToothedBelt(p) ? ordered_json(p.teethInMesh) : ordered_json();
 #undef BELT_FIELD
     j["pulleys"] = PulleysJson(p);

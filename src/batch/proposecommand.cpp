@@ -8,6 +8,7 @@
 #include "batch/command.h"
 #include "batch/projectjson.h"
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "catalogue/calculationtables.h"
 #include "catalogue/loadfactors.h"
 #include "engine/proposals.h"
@@ -186,9 +187,12 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
         std::string item;
         while (std::getline(list, item, ',')) {
             const std::string family = Upper(item);
-            if (std::find(kBeltFamilies.begin(), kBeltFamilies.end(), family) == kBeltFamilies.end())
-                return "--families: unknown family \"" + PlainText(item) +
-                       "\"; choose from ORVANTO, SELKIRA, TAVOREN, RUBBER, QUINDEL, FENDARO";
+            if (!FindBeltFamily(family)) {
+                std::string names;
+                for (const BeltFamilyTraits& f : BeltFamilyTable())
+                    names += (names.empty() ? "" : ", ") + std::string(f.name);
+                return "--families: unknown family \"" + PlainText(item) + "\"; choose from " + names;
+            }
             if (std::find(o.families.begin(), o.families.end(), family) == o.families.end())
                 o.families.push_back(family);
         }
@@ -242,7 +246,7 @@ std::string PulleyText(const DriveProject& p, const DriveProposal& r, int i) {
 }
 
 std::string WidthText(const DriveProject& p, const DriveProposal& r) {
-    if (r.beltFamily == kQuindel) return Fixed(r.beltWidth, 0) + " ribs";
+    if (WidthInRibs(r)) return Fixed(r.beltWidth, 0) + " ribs";
     return Shown(p, kLength, r.beltWidth, 2);
 }
 

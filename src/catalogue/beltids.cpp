@@ -1,6 +1,9 @@
 #include "catalogue/beltids.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "catalogue/belttraits.h"
 
 namespace belt {
 
@@ -128,8 +131,10 @@ bool startsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
+// Multi-rib and flat belts: rated per rib or per width, their name is their type.
 bool ratedPerRibOrWidth(std::string_view family) {
-    return family == kQuindel || family == kFendaro;
+    const BeltFamilyTraits* t = FindBeltFamily(family);
+    return t && t->kind != BeltKind::Toothed;
 }
 
 }  // namespace
@@ -182,6 +187,16 @@ double ProfilePitchMm(std::string_view beltFamily, std::string_view beltPitchCod
     return row ? row->pitchMm : 0.0;
 }
 
+bool IsInchProfile(std::string_view code) {
+    return code == "XL" || code == "L" || code == "H" || code == "XH";
+}
+
+bool IsInchPitch(double pitch) {
+    for (double inch : {0.002032, 0.00508, 0.009525, 0.0127, 0.022225})
+        if (std::abs(pitch - inch) < 1e-9) return true;
+    return false;
+}
+
 const ToothLoadCoefficients* FindToothLoadCoefficients(std::string_view beltFamily,
                                                        std::string_view beltPitchCode) {
     if (ratedPerRibOrWidth(beltFamily)) return nullptr;
@@ -206,7 +221,7 @@ void LoadProfileRatingData(DriveProject& p) {
                 p.ribFlatRatingTable[i][1] = rating->at25mm[i];
                 p.ribFlatRatingTable[i][2] = rating->atReference[i];
             }
-        } else if (p.beltFamily == kFendaro) {
+        } else if (BeltFamilyTraitsOf(p.beltFamily).kind == BeltKind::Flat) {
             p.ribFlatRatingTable[0][0] = kNoRatingData;
         }
         return;

@@ -50,6 +50,12 @@ std::string DoubleSidedSuffix(std::string_view beltFamily, std::string_view belt
 // standard lengths read as mm); 0 for a code the family does not know.
 double ProfilePitchMm(std::string_view beltFamily, std::string_view beltPitchCode);
 
+// The inch profiles XL, L, H, XH, which carry their widths in hundredths of
+// an inch (MXL, an inch pitch too, is named by the callers that include it).
+bool IsInchProfile(std::string_view beltPitchCode);
+// Whether a pitch in m is one of the inch pitches (MXL, XL, L, H, XH).
+bool IsInchPitch(double pitch);
+
 // Rating coefficients c0..c6 of a timing belt profile: c0..c4 give the
 // admissible specific tooth load over the speed of the smallest pulley, c5 is
 // the speed in rpm below which the linear formula applies, c6 the highest

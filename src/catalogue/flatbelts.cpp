@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "project/step1tab.h"
+
 namespace belt {
 
 namespace {
@@ -519,7 +521,7 @@ std::optional<std::string> ChooseFlatBeltType(DriveProject& p, const FlatBeltGro
 
 std::string_view ProfileDescription(int tab, int picture) {
     switch (tab) {
-        case 0:  // ORVANTO
+        case kTabOrvanto:
             switch (picture) {
                 case 0:
                     return "T BELT: Transmittable power up to 30 kW; rpm max up to 40000; peripheral speed "
@@ -539,7 +541,7 @@ std::string_view ProfileDescription(int tab, int picture) {
                 default:
                     return {};
             }
-        case 5:  // RUBBER
+        case kTabRubber:
             switch (picture) {
                 case 3:
                     return "\rCLASSICAL SYNCHRONOUS BELT: trapezoidal tooth profile; polychloroprene teeth "
@@ -554,7 +556,7 @@ std::string_view ProfileDescription(int tab, int picture) {
                 default:
                     return {};
             }
-        case 4:  // FENDARO
+        case kTabFendaro:
             for (std::size_t i = 0; i < kFlatBeltGroups.size(); ++i)
                 if (kFlatBeltGroups[i].picture == picture) return kFlatGroupTexts[i];
             return {};

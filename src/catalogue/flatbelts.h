@@ -57,8 +57,8 @@ std::string FlatBeltCharacteristics(const DriveProject& p, int row);
 std::optional<std::string> ChooseFlatBeltType(DriveProject& p, const FlatBeltGroup& g, int listIndex);
 
 // Description shown in STEP1.Testo(0) for profile picture `picture` on family
-// tab `tab` (0 ORVANTO pictures 0..2, 5 RUBBER pictures 3 and 5, 4 FENDARO
-// pictures 9..11); empty where the page shows none. "\r" breaks lines, "Ø" is UTF-8.
+// tab `tab` (ORVANTO pictures 0..2, RUBBER pictures 3 and 5, FENDARO pictures
+// 9..11); empty where the page shows none. "\r" breaks lines, "Ø" is UTF-8.
 std::string_view ProfileDescription(int tab, int picture);
 
 // The QUINDEL page's product text (Testo(0)).

@@ -1,5 +1,6 @@
 #include "catalogue/loadfactors.h"
 
+#include "catalogue/belttraits.h"
 #include "units/units.h"
 
 namespace belt {
@@ -158,19 +159,8 @@ std::vector<std::string> CaricaLoadFactor() {
 }
 
 std::optional<FactorTableKind> FactorTableForTab(int tab) {
-    switch (tab) {
-        case 0:
-        case 5:
-            return FactorTableKind::OperationTime;
-        case 1:
-        case 2:
-            return FactorTableKind::OperatingConditions;
-        case 3:
-        case 4:
-            return FactorTableKind::Duty;
-        default:
-            return std::nullopt;
-    }
+    if (const BeltFamilyTraits* family = FamilyOfStep1Tab(tab)) return family->factorTable;
+    return std::nullopt;
 }
 
 const FactorTable& FactorTableOf(FactorTableKind kind) {

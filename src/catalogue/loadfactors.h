@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/belttraits.h"
 #include "project/driveproject.h"
 
 namespace belt {
@@ -37,15 +38,11 @@ void DatiLoadFactorC3(DriveProject& p);
 // CaricaLoadFactor: the 63 list texts in order, leading blanks included.
 std::vector<std::string> CaricaLoadFactor();
 
-// Which factor table a family tab shows in STEP1.Tabella.
-enum class FactorTableKind {
-    OperationTime,        // ORVANTO and RUBBER: correction by daily operation time
-    OperatingConditions,  // SELKIRA and TAVOREN: load factor by operating conditions
-    Duty,                 // QUINDEL and FENDARO: service factor by duty
-};
+// FactorTableKind (catalogue/belttraits.h): which of the tables below a
+// family's page shows.
 
-// Tab index of STEP1.BeltType (0 ORVANTO, 1 SELKIRA, 2 TAVOREN, 3 QUINDEL,
-// 4 FENDARO, 5 RUBBER) to its table; none for the information tabs.
+// The table of the family whose STEP1.BeltType page is `tab` (its traits);
+// none for the information tabs.
 std::optional<FactorTableKind> FactorTableForTab(int tab);
 
 // Captions of Tabella(0..11) for a table: 0 header title, 1..5 column

@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "catalogue/pulleytabledata.h"
 #include "units/units.h"
 
@@ -24,11 +26,6 @@ struct ToothDimensionRow {
     float height;
     float tip;
 };
-
-constexpr std::string_view kOrvanto = "ORVANTO";
-constexpr std::string_view kSelkira = "SELKIRA";
-constexpr std::string_view kTavoren = "TAVOREN";
-constexpr std::string_view kRubber = "RUBBER";
 
 using enum PulleyTableId;
 constexpr ToothDimensionRow kToothDimensions[] = {
@@ -186,15 +183,17 @@ void PuleggeFlat(DriveProject& p) {
 }
 
 void LoadPulleyTable(DriveProject& p) {
-    if (p.beltFamily == "FENDARO") {
+    // A word no family has finds no table of its profile either.
+    const BeltFamilyTraits* family = FindBeltFamily(p.beltFamily);
+    if (family && family->kind == BeltKind::Flat) {
         PuleggeFlat(p);
         return;
     }
-    if (p.beltFamily == "QUINDEL") {
+    if (family && family->kind == BeltKind::MultiRib) {
         p.beltPitch = 0.001;
         return;
     }
-    const bool rubber = p.beltFamily == "RUBBER";
+    const bool rubber = p.beltFamily == kRubber;
     struct Choice {
         std::string_view code;
         void (*load)(DriveProject&);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 
 namespace belt {
 
@@ -158,9 +159,8 @@ void LoadStandardLengths(DriveProject& p) {
     } else if (p.beltFamily == kTavoren) {
         p.minBeltLength = kTavorenShortest;
         p.maxBeltLength = kTavorenLongest;
-    } else if (p.beltFamily == kOrvanto || p.beltFamily == kRubber || p.beltFamily == kQuindel ||
-               p.beltFamily == kFendaro) {
-        // The count may come from a project file: one outside the table's
+    } else if (FindBeltFamily(p.beltFamily)) {
+        // Every other family has its range in its list. The count may come from a project file: one outside the table's
         // bounds yields an empty range rather than a read past its end.
         const int n = p.standardLengths[0];
         const bool valid = n >= 1 && n < static_cast<int>(p.standardLengths.size());

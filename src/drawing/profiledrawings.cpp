@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/belttraits.h"
 #include "catalogue/flatbelts.h"
 #include "catalogue/pulleytables.h"
 #include "catalogue/ribgrooves.h"
@@ -406,14 +407,15 @@ DriveProject SampleDrawingProject(int code) {
     const Sample& s = kSamples[static_cast<std::size_t>(std::clamp(code, 0, 12))];
     DriveProject p;
     p.pulleyCount = 2;
-    if (s.family == "QUINDEL") {
+    const BeltKind kind = BeltFamilyTraitsOf(s.family).kind;
+    if (kind == BeltKind::MultiRib) {
         const int picture = s.pitchCode == "ZB2" ? 6 : s.pitchCode == "H" ? 7 : 8;
         SelectToothProfile(p, kTabQuindel, picture);
         p.beltFamily = s.family;
         LoadPulleyTable(p);
         p.beltWidth = 6;
         p.pulleyDiameter[1] = 0.06;
-    } else if (s.family == "FENDARO") {
+    } else if (kind == BeltKind::Flat) {
         DatiFlatBelt(p);
         ChooseFlatBeltType(p, kFlatBeltGroups[0], 0);
         p.beltFamily = s.family;
@@ -463,7 +465,7 @@ BeltSection BeltSectionOf(const DriveProject& p) {
              : (code == 7 || code == 8) ? ToothForm::Parabolic
                                         : ToothForm::Trapezoid;
     s.doubleSided = code == 1 || code == 5 || code == 8;
-    s.rubber = code == 4 || code == 5 || p.beltFamily == "RUBBER";
+    s.rubber = code == 4 || code == 5 || HasRubberBody(p);
     s.pitch = Mm(p.beltPitch);
     s.back = Mm(dim[0]);
     s.toothHeight = Mm(dim[1]);

@@ -1,5 +1,6 @@
 #include "engine/applicationdata.h"
 
+#include "catalogue/belttraits.h"
 #include "catalogue/loadfactors.h"
 #include "engine/pulleydata.h"
 #include "units/units.h"
@@ -33,13 +34,6 @@ constexpr std::array<std::string_view, kStep1TabCount> kTabTitles = {
     "VESTRANO IDLER MINIMUM DIAMETER",
     "",
 };
-
-constexpr std::array<int, 3> kOrvantoPictures = {0, 1, 2};
-constexpr std::array<int, 5> kSelkiraPictures = {0, 1, 3, 4, 5};
-constexpr std::array<int, 4> kTavorenPictures = {0, 1, 3, 5};
-constexpr std::array<int, 3> kQuindelPictures = {6, 7, 8};
-constexpr std::array<int, 3> kFendaroPictures = {9, 10, 11};
-constexpr std::array<int, 2> kRubberPictures = {3, 5};
 
 // beltType of each picture on a timing belt tab ("" = not offered there).
 std::string_view beltTypeOf(int tab, int k) {
@@ -153,41 +147,13 @@ std::string_view Step1TabTitle(int tab) {
 }
 
 std::span<const int> Step1TabPictures(int tab) {
-    switch (tab) {
-        case kTabOrvanto:
-            return kOrvantoPictures;
-        case kTabSelkira:
-            return kSelkiraPictures;
-        case kTabTavoren:
-            return kTavorenPictures;
-        case kTabQuindel:
-            return kQuindelPictures;
-        case kTabFendaro:
-            return kFendaroPictures;
-        case kTabRubber:
-            return kRubberPictures;
-        default:
-            return {};
-    }
+    const BeltFamilyTraits* family = FamilyOfStep1Tab(tab);
+    return family ? family->pictures : std::span<const int>();
 }
 
 std::int32_t Step1HighlightColour(int tab) {
-    switch (tab) {
-        case kTabOrvanto:
-            return Rgb(0, 0, 255);
-        case kTabSelkira:
-            return Rgb(255, 0, 0);
-        case kTabTavoren:
-            return Rgb(255, 224, 192);
-        case kTabQuindel:
-            return Rgb(255, 255, 0);
-        case kTabFendaro:
-            return Rgb(0, 255, 0);
-        case kTabRubber:
-            return Rgb(0, 255, 255);
-        default:
-            return 0;
-    }
+    const BeltFamilyTraits* family = FamilyOfStep1Tab(tab);
+    return family ? family->highlightColour : 0;
 }
 
 void ForgetBeltChoice(DriveProject& p) {
@@ -213,16 +179,14 @@ bool TipoDenteClick(DriveProject& p, int tab, int k, ProfileSelection* shown) {
 ProfileSelection SelectToothProfile(DriveProject& p, int tab, int k) {
     ProfileSelection s;
     p.beltType.clear();
-    switch (tab) {
-        case kTabOrvanto:
-        case kTabSelkira:
-        case kTabTavoren:
-        case kTabRubber:
+    const BeltFamilyTraits* family = FamilyOfStep1Tab(tab);
+    if (!family) return s;  // the information pages choose no belt
+    switch (family->kind) {
+        case BeltKind::Toothed:
             p.beltType = std::string(beltTypeOf(tab, k));
-            if (tab == kTabOrvanto || tab == kTabRubber)
-                s.description = std::string(ProfileDescription(tab, k));
+            s.description = std::string(ProfileDescription(tab, k));
             break;
-        case kTabQuindel:
+        case BeltKind::MultiRib:
             for (const auto& r : kRibSections) {
                 if (r.picture != k) continue;
                 p.beltType = std::string(r.type);
@@ -231,14 +195,12 @@ ProfileSelection SelectToothProfile(DriveProject& p, int tab, int k) {
                 p.beltName = p.beltType;
             }
             break;
-        case kTabFendaro:
+        case BeltKind::Flat:
             if (const FlatBeltGroup* g = FlatBeltGroupOfPicture(k)) {
                 s.flatGroup = g;
                 s.description = std::string(ProfileDescription(tab, k));
                 s.listIndex = FlatBeltListIndex(p, *g);
             }
-            break;
-        default:
             break;
     }
     return s;
@@ -250,7 +212,8 @@ const std::array<std::string_view, 4> kInputModeCaptions = {"Mass of carriage", 
                                                             "Power and belt speed", "Torque"};
 
 bool ChooseLinearDrive(DriveProject& p, int tab, int i) {
-    if (tab != kTabSelkira || i < 0 || i > 2) return false;
+    const BeltFamilyTraits* family = FamilyOfStep1Tab(tab);
+    if (!family || !family->linearDrive || i < 0 || i > 2) return false;
     p.linearDriveType = i;
     const bool omega = i == 1;
     setStep3Idler(p, 2, omega);

@@ -14,29 +14,16 @@
 #include "catalogue/flatbelts.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
+#include "project/step1tab.h"
 
 namespace belt {
-
-// Tabs of STEP1.BeltType.
-enum Step1Tab : int {
-    kTabOrvanto = 0,
-    kTabSelkira = 1,
-    kTabTavoren = 2,
-    kTabQuindel = 3,
-    kTabFendaro = 4,
-    kTabRubber = 5,
-    kTabNews = 6,
-    kTabFeasibility = 7,
-    kTabIdler = 8,
-    kTabClear = 9,
-};
-inline constexpr int kStep1TabCount = 10;
 
 // Caption of tab t (the news tab names the parabolic profile range).
 std::string_view Step1TabCaption(int tab);
 // Titolo caption of tab t ("" for the news tab and the empty tab).
 std::string_view Step1TabTitle(int tab);
-// Profile pictures a family tab shows, in order, side by side.
+// Profile pictures a family tab shows, in order, side by side (the family's
+// traits); none on the other tabs.
 std::span<const int> Step1TabPictures(int tab);
 // Colour of the highlight frame on a family tab, as r + 256 g + 65536 b.
 std::int32_t Step1HighlightColour(int tab);
@@ -65,10 +52,10 @@ extern const std::array<std::string_view, 3> kLinearDriveCaptions;
 // Captions of STEP1.OptionInput(0..3).
 extern const std::array<std::string_view, 4> kInputModeCaptions;
 
-// OptionDriver_Click(i) on the SELKIRA tab: linearDriveType := i, the step 3
-// idler boxes of pulleys 2 and 3 ticked for an omega drive and cleared
-// otherwise. Returns false on other tabs (nothing happens there; the ORVANTO
-// and RUBBER look-up is LookUpLoadFactor).
+// OptionDriver_Click(i) on the page of a linear drive family (SELKIRA):
+// linearDriveType := i, the step 3 idler boxes of pulleys 2 and 3 ticked for
+// an omega drive and cleared otherwise. Returns false on other tabs (nothing
+// happens there; the ORVANTO and RUBBER look-up is LookUpLoadFactor).
 bool ChooseLinearDrive(DriveProject& p, int tab, int i);
 // Whether Dati(9) (carriage length) and Dati(10) (stroke) take input for the
 // project's linear drive type.

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/details.h"
 #include "units/units.h"
 
@@ -46,8 +47,8 @@ std::string InchWidth(double widthM) {
     return Format(widthM / 0.000254, "000");
 }
 
-// SELKIRA writes the curvilinear profiles without their "QXD".
-std::string SelkiraProfilePart(const std::string& code) {
+// Open-end belts write the curvilinear profiles without their "QXD".
+std::string OpenEndProfilePart(const std::string& code) {
     return StartsWith(code, "QXD") ? code.substr(3) : code;
 }
 
@@ -83,15 +84,12 @@ std::string TimingBeltCode(const DriveProject& p) {
 
 }  // namespace
 
-bool IsInchProfile(const std::string& code) {
-    return code == "XL" || code == "L" || code == "H" || code == "XH";
-}
-
 CodeWidthStep CodeWidthStepOf(const DriveProject& p) {
     const std::string& code = p.beltPitchCode;
-    if (p.beltFamily == kQuindel) return {1, "whole ribs"};
-    if (p.beltFamily == kFendaro) return {};
-    const bool inch = p.beltFamily == kSelkira ? !IsMetricProfile(code) : IsInchProfile(code) || code == "MXL";
+    const BeltFamilyTraits& family = BeltFamilyTraitsOf(p.beltFamily);
+    if (family.kind == BeltKind::MultiRib) return {1, "whole ribs"};
+    if (family.kind == BeltKind::Flat) return {};
+    const bool inch = family.linearDrive ? !IsMetricProfile(code) : IsInchProfile(code) || code == "MXL";
     if (inch) return {0.000254, "hundredths of an inch"};
     return {};
 }
@@ -105,13 +103,13 @@ double CodedBeltWidth(const DriveProject& p, double width) {
 
 void RecordBeltCode(const DriveProject& p, Dialogs& d) {
     using namespace detail_units;
-    const bool quindel = p.beltFamily == kQuindel;
+    const bool quindel = IsMultiRibBelt(p);
     Record(d, DetailStep::BeltCode, [&] {
         DetailEntry e;
         e.what = "Belt code";
         if (quindel)
             e.formula = "length (mm), profile, ribs";
-        else if (p.beltFamily == kFendaro)
+        else if (IsFlatBelt(p))
             e.formula = "length (mm), profile, width (mm)";
         else if (IsInchProfile(p.beltPitchCode) || p.beltPitchCode == "MXL")
             e.formula = "length code of the teeth, profile, width in hundredths of an inch";
@@ -132,8 +130,8 @@ void RecordBeltCode(const DriveProject& p, Dialogs& d) {
 }
 
 int BeltKindCode(const DriveProject& p) {
-    if (p.beltFamily == kFendaro) return 2;
-    if (p.beltFamily == kQuindel) return 1;
+    if (IsFlatBelt(p)) return 2;
+    if (IsMultiRibBelt(p)) return 1;
     return 0;
 }
 
@@ -141,7 +139,7 @@ int ProfileDrawingCode(const DriveProject& p) {
     const std::string& type = p.beltType;
     const std::string& code = p.beltPitchCode;
     const bool sided = !p.beltSideSuffix.empty();
-    if (p.beltFamily == kFendaro) return 12;
+    if (IsFlatBelt(p)) return 12;
     if (type == "QUINDEL H") return 11;
     if (type == "QUINDEL J") return 10;
     if (type == "QUINDEL ZB2") return 9;
@@ -158,29 +156,31 @@ int ProfileDrawingCode(const DriveProject& p) {
 void BuildBeltCode(DriveProject& p) {
     const std::string& code = p.beltPitchCode;
     const double lengthMm = p.beltLength * 1000.0;
-    const bool selkira = p.beltFamily == kSelkira;
+    const BeltFamilyTraits& family = BeltFamilyTraitsOf(p.beltFamily);
+    // Open-end belts are ordered by width, profile and length.
+    const bool openEnd = family.linearDrive;
 
-    if (p.beltFamily == kQuindel) {
+    if (family.kind == BeltKind::MultiRib) {
         p.beltCode = Whole(lengthMm) + "  " + code + " " + Str(p.beltWidth);
-    } else if (p.beltFamily == kFendaro) {
+    } else if (family.kind == BeltKind::Flat) {
         p.beltCode = Whole(lengthMm) + "  " + code + " " + MetricWidth(p.beltWidth);
-    } else if (selkira) {
+    } else if (openEnd) {
         const std::string width = IsMetricProfile(code) ? MetricWidth(p.beltWidth) : InchWidth(p.beltWidth);
-        p.beltCode = width + " " + SelkiraProfilePart(code) + " - " + Format(lengthMm, "####0");
+        p.beltCode = width + " " + OpenEndProfilePart(code) + " - " + Format(lengthMm, "####0");
         if (p.linearDriveType == 2) p.beltCode += " - J";
     } else {
         p.beltCode = TimingBeltCode(p);
     }
 
     std::string profilePart;
-    if (selkira)
-        profilePart = SelkiraProfilePart(code);
-    else if (p.beltFamily == kOrvanto || p.beltFamily == kRubber || p.beltFamily == kTavoren)
+    if (openEnd)
+        profilePart = OpenEndProfilePart(code);
+    else if (family.kind == BeltKind::Toothed)
         profilePart = code;
     const std::string face = IsInchProfile(code) && BeltKindCode(p) == 0 ? InchWidth(p.pulleyFaceWidth)
                                                                          : MetricWidth(p.pulleyFaceWidth);
     // A multi-rib pulley has no face width to write.
-    p.beltCodeDetail = p.beltFamily == kQuindel ? std::string() : face + " " + profilePart + " ";
+    p.beltCodeDetail = family.kind == BeltKind::MultiRib ? std::string() : face + " " + profilePart + " ";
 
     p.beltKindCode = BeltKindCode(p);
     p.profileDrawingCode = ProfileDrawingCode(p);

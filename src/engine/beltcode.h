@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "catalogue/beltids.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
 
@@ -25,8 +26,6 @@ int BeltKindCode(const DriveProject& p);
 // profileDrawingCode when no class fits the belt.
 int ProfileDrawingCode(const DriveProject& p);
 
-// Inch profiles (XL, L, H, XH) carry their widths in hundredths of an inch.
-bool IsInchProfile(const std::string& beltPitchCode);
 
 // The steps in which the belt code writes the width: whole ribs (QUINDEL),
 // whole mm, or hundredths of an inch (in m).

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/layout.h"
 
 namespace belt {
@@ -133,7 +134,7 @@ void NextBeltPath(DriveProject& p, Dialogs& d) {
     }
     if (table[0][1] > table[0][0]) table[0][1] = 1;
 
-    if (p.beltFamily != kFendaro && PulleyCountOf(p) > 2) CheckBeltSides(p);
+    if (!IsFlatBelt(p) && PulleyCountOf(p) > 2) CheckBeltSides(p);
 
     SetIdlerDiameters(p);
     if (table[0][0] > 0 && table[0][1] > table[0][0]) table[0][1] = 1;

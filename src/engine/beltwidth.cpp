@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/beltcode.h"
 #include "engine/checks.h"
 #include "engine/report.h"
@@ -33,10 +34,11 @@ constexpr double kSameWidth = 1e-9;
 constexpr double kWholeMmSlack = 1e-7;
 
 bool IsRibOrFlat(const DriveProject& p) {
-    return p.beltFamily == kQuindel || p.beltFamily == kFendaro;
+    return !IsToothedBelt(p);
 }
-bool IsSelkira(const DriveProject& p) {
-    return p.beltFamily == kSelkira;
+// Open-end belts carry a pull of their own on top of the rating.
+bool IsOpenEnd(const DriveProject& p) {
+    return IsLinearDriveBelt(p);
 }
 
 void RefuseInputData(DriveProject& p, Dialogs& d) {
@@ -68,7 +70,7 @@ double FaceWidthForOwnWidth(double widthM) {
 // the catalogue (its grooves follow from the ribs): 0, where the width in
 // ribs would otherwise be taken for metres.
 double FaceWidthRibFlat(const DriveProject& p) {
-    if (p.beltFamily == kQuindel) return 0;
+    if (IsMultiRibBelt(p)) return 0;
     return (Int(p.beltWidth * 1000.0 + kWholeMmSlack) + 11.0) / 1000.0;
 }
 
@@ -99,7 +101,7 @@ double ToCodedWidth(const DriveProject& p, Dialogs& d, double width) {
     if (coded == width) return width;
     // Said in the code's own steps, whatever the display unit.
     const CodeWidthStep step = CodeWidthStepOf(p);
-    std::string shown = Format(coded / step.step, "####0") + (p.beltFamily == kQuindel ? " ribs" : " mm");
+    std::string shown = Format(coded / step.step, "####0") + (IsMultiRibBelt(p) ? " ribs" : " mm");
     if (step.step == 0.000254) shown = Format(coded / 0.0254, "##0.00") + " in";
     d.message("The belt code gives the width in " + std::string(step.words) +
                   ":\rthe belt width is rounded up to " + shown + ".",
@@ -110,11 +112,11 @@ double ToCodedWidth(const DriveProject& p, Dialogs& d, double width) {
 // A width beyond 100 m (QUINDEL: 10000 ribs) is a slip of the keyboard, and
 // its rating would overflow: refused with a message that names the limit.
 double WidthLimit(const DriveProject& p) {
-    return p.beltFamily == kQuindel ? kTeethEntryLimit : EntryLimit(kLength);
+    return IsMultiRibBelt(p) ? kTeethEntryLimit : EntryLimit(kLength);
 }
 bool RefuseWidthBeyondLimit(const DriveProject& p, Dialogs& d, double value) {
     if (value <= WidthLimit(p)) return false;
-    d.message(LimitMessage(p, p.beltFamily == kQuindel ? kPlainNumber : kLength, WidthLimit(p)), kWarningTitle,
+    d.message(LimitMessage(p, IsMultiRibBelt(p) ? kPlainNumber : kLength, WidthLimit(p)), kWarningTitle,
               MsgIcon::Warning);
     return true;
 }
@@ -175,19 +177,10 @@ double RubberQvpLengthFactor(const std::string& code, double L) {
     return f;
 }
 
-// Teeth in mesh counted for the rating, by family and linear drive kind.
-int TeethInMeshCap(const DriveProject& p) {
-    if (IsSelkira(p)) return p.linearDriveType < 2 ? 12 : 6;
-    if (p.beltFamily == kOrvanto) return 15;
-    if (p.beltFamily == kRubber) return 6;
-    if (p.beltFamily == kTavoren) return 12;
-    return 1 << 30;
-}
-
 // The width kept, with its pulley face width and, for SELKIRA, its loads.
 void RecordChosenWidth(const DriveProject& p, Dialogs& d, const std::string& faceSource) {
     using namespace detail_units;
-    const bool quindel = p.beltFamily == kQuindel;
+    const bool quindel = IsMultiRibBelt(p);
     Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "Belt width chosen";
@@ -201,12 +194,12 @@ void RecordChosenWidth(const DriveProject& p, Dialogs& d, const std::string& fac
         else if (!faceSource.empty())
             e.formula = "the face width of the standard width";
         else
-            e.formula = p.beltFamily == kFendaro ? "B = Int(w) + 11 mm" : "B = Int(w) + 10 mm";
+            e.formula = IsFlatBelt(p) ? "B = Int(w) + 11 mm" : "B = Int(w) + 10 mm";
         if (quindel) return e.isText("B", "none");
         if (faceSource.empty()) e.in("w", p.beltWidth, kLength);
         return e.from(faceSource).is("B", p.pulleyFaceWidth, kLength).stores("pulleyFaceWidth");
     });
-    if (!IsSelkira(p)) return;
+    if (!IsOpenEnd(p)) return;
     const char* names[] = {"Admissible pull of the open-end belt", "Admissible pull of the joined belt",
                            "Third load value of the width"};
     const double loads[] = {p.maxTractionLoad1, p.maxTractionLoad2, p.maxTractionLoad3};
@@ -251,7 +244,7 @@ void RecordSafety(const DriveProject& p, Dialogs& d) {
 // endless families.
 double TimingSpecificLoad(const DriveProject& p, double n) {
     double P = SpecificToothLoad(p, n * 30.0 / kPi);
-    if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsSelkira(p)) P *= n < 52.33 ? 0.85 : 0.9;
+    if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsOpenEnd(p)) P *= n < 52.33 ? 0.85 : 0.9;
     return P;
 }
 
@@ -269,7 +262,7 @@ DetailEntry ToothLoadEntry(const DriveProject& p, double n, double rpm, double P
         e.formula = "P = 100 (c2 (n / 1000)^c4 - c3 n^2)   (n from c5 rpm)";
         e.in("c2", c[2], kNone).in("c3", c[3], kNone).in("c4", c[4], kNone).in("c5", c[5], kNone);
     }
-    if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsSelkira(p))
+    if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsOpenEnd(p))
         e.formula += n < 52.33 ? ", x 0.85 (AT profile below 500 rpm)" : ", x 0.9 (AT profile from 500 rpm)";
     e.from(p.beltName + " tooth load coefficients c0..c6 (n in rpm, P per cm of width and tooth)");
     e.is("P", P, kNewtonPerCm);
@@ -277,7 +270,7 @@ DetailEntry ToothLoadEntry(const DriveProject& p, double n, double rpm, double P
 }
 
 std::string TeethInMeshCapSource(const DriveProject& p) {
-    if (IsSelkira(p)) return p.linearDriveType < 2 ? "open-end belts: at most 12" : "joined belts: at most 6";
+    if (IsOpenEnd(p)) return p.linearDriveType < 2 ? "open-end belts: at most 12" : "joined belts: at most 6";
     return p.beltFamily + " belts: at most " + std::to_string(TeethInMeshCap(p));
 }
 
@@ -331,7 +324,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
 
     double pull = 0;  // SELKIRA: pull the chosen width must carry
     BeginDetails(d, DetailStep::Width);
-    if (IsSelkira(p)) {
+    if (IsOpenEnd(p)) {
         // The peripheral force of a linear drive already holds the carriage
         // acceleration; no pulley inertia is added.
         p.maxEffectivePull = F;
@@ -411,7 +404,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             kz = 0.8;
 
         const std::string& code = p.beltPitchCode;
-        const bool rubber = p.beltFamily == kRubber;
+        const bool widthFits = BeltFamilyTraitsOf(p.beltFamily).widthFits;
         // The RUBBER width fits take a width factor x and give the width in mm.
         auto recordFit = [&](const char* formula, double x, double f) {
             Record(d, DetailStep::Width, [&] {
@@ -443,7 +436,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
                     .is("P", P, kNewtonPerCm);
             });
         };
-        if (rubber && (code == "XL" || code == "L" || code == "H" || code == "XH")) {
+        if (widthFits && IsInchProfile(code)) {
             const double x = sf * F / (kz * P);
             const double mm = RubberInchWidthMm(x);
             if (!(mm > 0) || !(RubberInchWidthSlope(x) > 0)) {
@@ -454,7 +447,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             p.beltWidthCalculated = mm / 1000.0;
             P = sf * F / (teeth * p.beltWidthCalculated);
             recordFit("wc = 0.0806 x^3 - 0.0023 x^4 - 1.1321 x^2 + 24.526 x + 1.9607 (mm)", x, 0);
-        } else if (rubber && (code == "QVP5" || code == "QVP8" || code == "QVP14")) {
+        } else if (widthFits && (code == "QVP5" || code == "QVP8" || code == "QVP14")) {
             const double f = RubberQvpLengthFactor(code, p.beltLength);
             const double x = sf * F / (kz * P) / f;
             double mm = 0;
@@ -506,7 +499,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     int standard = -1;
     for (int i = 0; i <= last; ++i) {
         if (StandardWidth(p, i) < p.beltWidthCalculated) continue;
-        if (IsSelkira(p)) {
+        if (IsOpenEnd(p)) {
             const double carried =
                 i < 8 ? (p.linearDriveType == 2 ? p.admissiblePullJoined[static_cast<std::size_t>(i)]
                                                 : p.admissiblePullOpen[static_cast<std::size_t>(i)])
@@ -517,7 +510,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         standard = i;
         break;
     }
-    if (standard < 0 && IsSelkira(p) && StandardWidth(p, last) >= p.beltWidthCalculated) {
+    if (standard < 0 && IsOpenEnd(p) && StandardWidth(p, last) >= p.beltWidthCalculated) {
         // Wide enough, but no width of the table carries the pull, and an
         // open-end belt is not made wider than its widest standard width.
         d.message(kAvailableTooSmall, kWarningTitle, MsgIcon::Warning);
@@ -528,10 +521,10 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         DetailEntry e;
         if (standard >= 0) {
             e.what = "Standard belt width proposed";
-            e.formula = IsSelkira(p) ? "the first standard width w >= wc whose admissible pull exceeds T"
+            e.formula = IsOpenEnd(p) ? "the first standard width w >= wc whose admissible pull exceeds T"
                                      : "the first standard width w >= wc";
             e.in("wc", p.beltWidthCalculated, kLength);
-            if (IsSelkira(p)) e.in("T", pull, kForce);
+            if (IsOpenEnd(p)) e.in("T", pull, kForce);
             e.from(p.beltName + " standard widths, row " + std::to_string(standard + 1) + " of " +
                    std::to_string(last + 1));
         } else {
@@ -568,10 +561,10 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         if (standard >= 0) {
             p.pulleyFaceWidth = p.widthTableA[static_cast<std::size_t>(standard)] / 1000.0;
             faceSource = p.beltName + " pulley face widths, row " + std::to_string(standard + 1);
-            if (IsSelkira(p)) SetSelkiraLoads(p, standard);
+            if (IsOpenEnd(p)) SetSelkiraLoads(p, standard);
         } else {
             p.pulleyFaceWidth = FaceWidthForOwnWidth(p.beltWidth);
-            if (IsSelkira(p)) SetSelkiraLoads(p, -1);
+            if (IsOpenEnd(p)) SetSelkiraLoads(p, -1);
         }
     } else {
         if (value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
@@ -579,7 +572,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         p.pulleyFaceWidth = FaceWidthForOwnWidth(value);
         // The loads shown and used later must belong to this width: those of
         // the table when it is a standard width, none otherwise.
-        if (IsSelkira(p)) SetSelkiraLoads(p, StandardWidthIndex(p, value));
+        if (IsOpenEnd(p)) SetSelkiraLoads(p, StandardWidthIndex(p, value));
     }
     p.powerRatingWithWidth = p.beltSpeed * P * teeth * p.beltWidth;
     RecordChosenWidth(p, d, faceSource);
@@ -625,7 +618,7 @@ RibFlatRatingAtSpeed RibFlatRatingAt(const DriveProject& p, double v, double dia
     const double u = (v - t[r.lo][0]) / span;
     r.P1 = t[r.lo][1] + u * (t[r.hi][1] - t[r.lo][1]);
     r.P2 = t[r.lo][2] + u * (t[r.hi][2] - t[r.lo][2]);
-    const double dref = p.beltFamily == kQuindel ? 0.075 : 0.1;
+    const double dref = BeltFamilyTraitsOf(p.beltFamily).ratingReferenceDiameter;
     r.P = r.P1 + (r.P2 - r.P1) * (dia - 0.025) / (dref - 0.025);
     r.known = true;
     return r;
@@ -633,7 +626,7 @@ RibFlatRatingAtSpeed RibFlatRatingAt(const DriveProject& p, double v, double dia
 
 void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
     using namespace detail_units;
-    const bool quindel = p.beltFamily == kQuindel;
+    const bool quindel = IsMultiRibBelt(p);
     const bool rated = p.ribFlatRatingTable[0][0] != kNoRatingData;
     const double factor = CurrentFactor(p, kLength);
     const std::string unit = CurrentLabel(p, kLength);
@@ -871,8 +864,8 @@ void ComputeBeltWidth(DriveProject& p, Dialogs& d) {
 
 std::vector<std::string> BeltWidthChoices(const DriveProject& p) {
     std::vector<std::string> items;
-    if (p.beltFamily == kFendaro) return items;
-    if (p.beltFamily == kQuindel) {
+    if (IsFlatBelt(p)) return items;
+    if (IsMultiRibBelt(p)) {
         for (int ribs = 1; ribs <= 10; ++ribs) items.push_back(Format(ribs, "####0") + " ribs");
         return items;
     }
@@ -883,7 +876,7 @@ std::vector<std::string> BeltWidthChoices(const DriveProject& p) {
 }
 
 bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
-    const bool quindel = p.beltFamily == kQuindel;
+    const bool quindel = IsMultiRibBelt(p);
     const double typed = Val(WithCommaAsPoint(std::string(text)));
     double value = quindel ? typed : typed * CurrentFactor(p, kLength);
     // A standard width picked from the list (or typed as the list shows it)
@@ -914,7 +907,7 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
     value = ToCodedWidth(p, d, value);
     // Narrower than the design needs: said as the width question says it,
     // and taken all the same.
-    const bool rated = !(p.beltFamily == kFendaro && p.ribFlatRatingTable[0][0] == kNoRatingData);
+    const bool rated = !(IsFlatBelt(p) && p.ribFlatRatingTable[0][0] == kNoRatingData);
     if (rated && value < p.beltWidthCalculated) d.message(kTooSmall, kWarningTitle, MsgIcon::Warning);
 
     const double before = p.beltWidth;
@@ -922,11 +915,12 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
     p.powerRatingWithWidth = p.powerRatingWithWidth * value / p.beltWidth;
     p.beltWidth = value;
 
-    if (p.beltFamily == kOrvanto || p.beltFamily == kRubber) {
+    const FaceWidthRule faceRule = BeltFamilyTraitsOf(p.beltFamily).faceWidth;
+    if (faceRule == FaceWidthRule::StandardOrOwnWidth) {
         const int i = StandardWidthIndex(p, value);
         p.pulleyFaceWidth =
             i >= 0 ? p.widthTableA[static_cast<std::size_t>(i)] / 1000.0 : FaceWidthForOwnWidth(value);
-    } else if (p.beltFamily == kSelkira || p.beltFamily == kTavoren) {
+    } else if (faceRule == FaceWidthRule::NextStandardWidth) {
         const int last = LastWidthIndex(p);
         int i = last;
         for (int j = 0; j < last; ++j) {
@@ -949,7 +943,7 @@ bool ChangeBeltWidth(DriveProject& p, Dialogs& d, std::string_view text) {
     RecordChosenWidth(p, d, faceSource);
     Record(d, DetailStep::WidthChosen, [&] {
         using namespace detail_units;
-        const DetailUnit unit = p.beltFamily == kQuindel ? kRibs : kLength;
+        const DetailUnit unit = IsMultiRibBelt(p) ? kRibs : kLength;
         DetailEntry e;
         e.what = "Power rating with the belt width changed on the results page";
         e.formula = "Pr = Pr0 w / w0";

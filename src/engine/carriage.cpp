@@ -3,13 +3,14 @@
 #include <cmath>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 
 namespace belt {
 
 namespace {
 
 bool CarriageFamily(const DriveProject& p) {
-    return p.beltFamily == kSelkira || p.beltFamily == kTavoren;
+    return TakesCarriageData(p);
 }
 
 // d1 + d2 over 2, with pulley 2 taken as pulley 1 until it is chosen.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 
 namespace belt {
 
@@ -116,7 +117,7 @@ void CheckInputData(DriveProject& p, Dialogs& d) {
         // than the tolerance itself.
         const double rounding = 8 * std::numeric_limits<double>::epsilon() * std::abs(p.power);
         bool consistent = std::abs(p.power - p.beltSpeed * p.peripheralForce) <= kTolerance + rounding;
-        const bool toothed = p.beltFamily != kQuindel && p.beltFamily != kFendaro;
+        const bool toothed = IsToothedBelt(p);
         for (int k = 1; k <= n; ++k) {
             if (IsIdler(p, k)) {
                 if (p.pulleyDiameter[k] == 0) p.pulleyDiameter[k] = p.minIdlerDiameterInside;
@@ -163,26 +164,17 @@ void CheckSmallestPulleyTeeth(DriveProject& p) {
 
 void CheckBeltSpeed(DriveProject& p, Dialogs& d) {
     p.calcState = 0;
-    if (p.beltFamily == kRubber || p.beltFamily == kOrvanto) {
+    const BeltFamilyTraits& family = BeltFamilyTraitsOf(p.beltFamily);
+    if (family.smallestPulleyCheck) {
         CheckSmallestPulleyTeeth(p);
         if (p.calcState == 1)
             d.message("Expected belt life reduction !!\rPlease contact VESTRANO Technical Staff.",
                       "Warning !!!", MsgIcon::Warning);
-        // The polyurethane and rubber timing belts have a speed limit of their
-        // own besides the pulley size; it warns but does not stop the design.
-        if (p.beltSpeed > 28)
-            d.message("Critical pulley speed over 28 m/s !\rPlease contact VESTRANO Technical Staff.",
-                      "Warning !!!", MsgIcon::Warning);
-        return;
     }
-    if (p.beltSpeed > 15 && (p.beltFamily == kTavoren || p.beltFamily == kSelkira)) {
-        d.message(
-            "Belt speed greater than 15 m/s !\rExpected noise drive !!\rPlease contact VESTRANO "
-            "Technical Staff.",
-            "Warning !!!", MsgIcon::Warning);
-    } else if (p.beltSpeed > 60 && (p.beltFamily == kFendaro || p.beltFamily == kQuindel)) {
-        p.calcState = 1;
-        d.message("Belt speed is too high !!", "Warning !!!", MsgIcon::Error);
+    const SpeedLimit& limit = family.speedLimit;
+    if (p.beltSpeed > limit.metresPerSecond) {
+        if (limit.stops) p.calcState = 1;
+        d.message(std::string(limit.message), "Warning !!!", limit.stops ? MsgIcon::Error : MsgIcon::Warning);
     }
 }
 

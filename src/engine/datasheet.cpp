@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/belttraits.h"
 #include "catalogue/ribgrooves.h"
 #include "engine/checks.h"
 #include "engine/report.h"
@@ -31,11 +32,11 @@ std::string UnitSuffix(const DriveProject& p) {
 void FillToothData(const DriveProject& p, ProfileDataSheet& s) {
     auto& t = s.toothData;
     const auto& dim = p.toothDimensions;
-    if (p.beltFamily == "FENDARO") {
+    if (IsFlatBelt(p)) {
         t[0] = {"W", Length(p, p.beltWidth)};
         t[1] = {"T", Length(p, dim[0])};
         t[2] = {"T tol.", std::string(kPlusMinus) + Length(p, dim[1])};
-    } else if (p.beltFamily == "QUINDEL") {
+    } else if (IsMultiRibBelt(p)) {
         t[0] = {"P", Length(p, dim[2])};
         t[1] = {"h1", Length(p, dim[0])};
         t[2] = {"h2", Length(p, dim[1])};
@@ -52,7 +53,7 @@ void FillPulley(const DriveProject& p, int k, ProfileDataSheet& s) {
     auto& symbols = s.pulleyData[static_cast<std::size_t>(a + 1)];
     auto& values = s.pulleyData[static_cast<std::size_t>(a + 2)];
     const auto ks = static_cast<std::size_t>(k);
-    const bool quindel = p.beltFamily == "QUINDEL";
+    const bool quindel = IsMultiRibBelt(p);
     const RibGroove* groove = quindel ? FindRibGroove(p.beltName) : nullptr;
 
     std::string title = GetPulleyLabel(p, k);
@@ -70,7 +71,7 @@ void FillPulley(const DriveProject& p, int k, ProfileDataSheet& s) {
     if (k > 1 && p.pulleyIsIdler[ks] != 0) {
         symbols = {std::string(kDiameterSign), "X", "Y", "", "", ""};
         values = {d, x, y, "", "", ""};
-    } else if (p.beltFamily == "FENDARO") {
+    } else if (IsFlatBelt(p)) {
         const double crown = p.pulleyCrownHeight[ks];
         symbols = {"d", "h", "X", "Y", "", ""};
         values = {d, crown != 0 ? Length(p, crown) : "", x, y, "", ""};
@@ -106,7 +107,7 @@ ProfileDataSheet BuildProfileDataSheet(const DriveProject& p) {
     s.maker = std::string(kMakerName);
     s.beltLine =
         p.beltName + ";  length = " + Length(p, p.beltLength) + u + ";  width = " +
-        (p.beltFamily == "QUINDEL" ? Format(p.beltWidth, "##0") + " ribs" : Length(p, p.beltWidth) + u);
+        (IsMultiRibBelt(p) ? Format(p.beltWidth, "##0") + " ribs" : Length(p, p.beltWidth) + u);
     FillToothData(p, s);
     const int count = std::clamp(p.pulleyCount, 0, 4);
     for (int k = 1; k <= count; ++k) FillPulley(p, k, s);
@@ -118,8 +119,8 @@ PulleyTable BuildPulleyTable(const DriveProject& p) {
     PulleyTable t;
     const std::string unit = " " + CurrentLabel(p, kLength);
     const std::string none = "-";
-    const bool quindel = p.beltFamily == "QUINDEL";
-    const bool fendaro = p.beltFamily == "FENDARO";
+    const bool quindel = IsMultiRibBelt(p);
+    const bool fendaro = IsFlatBelt(p);
     const RibGroove* groove = quindel ? FindRibGroove(p.beltName) : nullptr;
     if (fendaro)
         t.headings = {"d", "B", "h", "X", "Y"};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/beltcode.h"
 #include "engine/beltpaths.h"
 #include "engine/beltwidth.h"
@@ -34,7 +35,7 @@ void RecordApplicationData(const DriveProject& p, Dialogs& d) {
     using namespace detail_units;
     if (!d.details()) return;
     const DetailStep step = DetailStep::ApplicationData;
-    const bool carriage = (p.beltFamily == kSelkira || p.beltFamily == kTavoren) && p.screen.optionInput[0];
+    const bool carriage = TakesCarriageData(p) && p.screen.optionInput[0];
     const bool fromCarriage = carriage && CarriageForce(p) == p.peripheralForce;
     if (fromCarriage)
         Record(d, step, [&] {
@@ -93,7 +94,7 @@ void RecordApplicationData(const DriveProject& p, Dialogs& d) {
             .in("d1", p.pulleyDiameter[1], kLength)
             .is("T", p.peripheralForce * p.pulleyDiameter[1] / 2, kTorque);
     });
-    const bool toothed = p.beltFamily != kQuindel && p.beltFamily != kFendaro;
+    const bool toothed = IsToothedBelt(p);
     const int n = std::clamp(p.pulleyCount, 2, 4);
     for (int k = 1; k <= n; ++k) {
         const bool idler = k > 1 && p.pulleyIsIdler[k] != 0;
@@ -136,7 +137,7 @@ void RecordApplicationData(const DriveProject& p, Dialogs& d) {
 // The stroke an open-end drive's carriage travels, as the results show it.
 void RecordStroke(const DriveProject& p, Dialogs& d, DetailStep step) {
     using namespace detail_units;
-    if (p.beltFamily != kSelkira || p.pulleyCount != 2 || p.linearDriveType != 0) return;
+    if (!IsLinearDriveBelt(p) || p.pulleyCount != 2 || p.linearDriveType != 0) return;
     Record(d, step, [&] {
         DetailEntry e;
         e.what = "Stroke of the carriage";
@@ -211,6 +212,13 @@ NextStep TwoPulleysFromStep3(DriveProject& p, Dialogs& d) {
 }  // namespace
 
 NextStep GoOnFromStep3(DriveProject& p, Dialogs& d) {
+    // Everything the design asks of the belt is its family's: a project file
+    // that names no family of the catalogue (or none at all) is refused here.
+    if (!FindBeltFamily(p.beltFamily)) {
+        p.calcState = 1;
+        Refuse(d, UnknownBeltFamilyText(p.beltFamily).c_str());
+        return NextStep::Stay;
+    }
     BeginDetails(d, DetailStep::ApplicationData);
     RecordApplicationData(p, d);
     CheckInputData(p, d);

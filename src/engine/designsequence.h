@@ -21,7 +21,8 @@ enum class NextStep {
 
 // Go On from STEP3. Two pulleys: geometry, standard length, width and code
 // (ShowStep5 when all were accepted). Three or four pulleys: the belt paths
-// and the first (or next) path, then ShowStep4.
+// and the first (or next) path, then ShowStep4. A beltFamily that no family
+// has (also "") is refused first: "Unknown belt family "WORD"", calcState 1.
 NextStep GoOnFromStep3(DriveProject& p, Dialogs& d);
 
 // Go On from STEP4. Reads p.screen.layoutDrawn for "the belt is drawn".

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/layout.h"
 
 namespace belt {
@@ -59,7 +60,7 @@ void ComputeCentreDistance(DriveProject& p, Dialogs& d, int force) {
         p.centreDistance = solved.x;
     }
 
-    const bool sloped = p.beltFamily == kTavoren || p.beltFamily == kSelkira;
+    const bool sloped = TakesCarriageData(p);
     const double angle = sloped ? p.slopeAngle * kPi / 180 : 0.0;
     p.pulleyPosition[0][1] = 0;
     p.pulleyPosition[1][1] = 0;

@@ -84,10 +84,10 @@ AitkenResult SolveAitken(double x0, LengthAt&& lengthAt, double target) {
 double CentreDistanceStep(DriveProject& p, double& C, double q, double r, double R);
 
 // Solves centreDistance from beltLength (force = 1 or twoPulleyMode 2),
-// places pulley 2 (along slopeAngle for "TAVOREN" and "SELKIRA"), computes
-// the belt paths and selects path 1. When no centre distance is found:
-// calcState = 1, "I can't find the pulley position !!!" with the mode's hint,
-// and the drive is left as it was.
+// places pulley 2 (along slopeAngle for the families that take carriage
+// data), computes the belt paths and selects path 1. When no centre distance
+// is found: calcState = 1, "I can't find the pulley position !!!" with the
+// mode's hint, and the drive is left as it was.
 void ComputeCentreDistance(DriveProject& p, Dialogs& d, int force);
 
 }  // namespace belt

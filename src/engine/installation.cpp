@@ -4,19 +4,13 @@
 #include <cmath>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/checks.h"
 #include "units/units.h"
 
 namespace belt {
 
 namespace {
-
-// Pitches of the inch profiles (MXL, XL, L, H, XH) in m.
-bool HasInchPitch(double pitch) {
-    for (double inch : {0.002032, 0.00508, 0.009525, 0.0127, 0.022225})
-        if (std::abs(pitch - inch) < 1e-9) return true;
-    return false;
-}
 
 ReportLine Item(std::string label, std::string value, std::string unit) {
     ReportLine l;
@@ -38,16 +32,18 @@ ReportLine Force(const DriveProject& p, std::string label, double newtons) {
     return Item(std::move(label), Format(ToDisplay(p, kForce, newtons), "###0.0"), CurrentLabel(p, kForce));
 }
 
-void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSink* sink) {
+void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<ReportLine>& out,
+                     DetailSink* sink) {
     using namespace detail_units;
     constexpr DetailStep step = DetailStep::Installation;
     const int n = std::clamp(p.pulleyCount, 2, 4);
     const double F = p.peripheralForce;
-    const bool selkira = p.beltFamily == kSelkira;
+    // An open-end belt is pre-tensioned with the whole peripheral force.
+    const bool openEnd = rule == InstallationRule::OpenEnd;
 
     double T0 = F;
     const double teeth = p.beltPitch > 0 ? p.beltLength / p.beltPitch : 0;
-    if (!selkira && n == 2) {
+    if (!openEnd && n == 2) {
         if (teeth < 60)
             T0 = F / 3;
         else if (teeth < 150)
@@ -59,7 +55,7 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out, Detail
     Record(sink, step, [&] {
         DetailEntry e;
         e.what = "Span pre-tension";
-        if (!selkira && n == 2) {
+        if (!openEnd && n == 2) {
             e.formula = "T0 = F / 3 below 60 teeth of belt, F / 2 below 150, 2 F / 3 from 150";
             e.in("F", F, kForce).in("zb", teeth, kTeeth);
         } else {
@@ -82,7 +78,7 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out, Detail
     }
     out.push_back(Blank());
 
-    if ((p.beltFamily == kOrvanto || p.beltFamily == kRubber) && !HasInchPitch(p.beltPitch)) {
+    if (rule == InstallationRule::TimingWithTestLoad && !IsInchPitch(p.beltPitch)) {
         const double ft = F * 0.0339292006632 + TestLoadBase(p.beltPitchCode) * p.beltWidth;
         Record(sink, step, [&] {
             DetailEntry e;
@@ -122,7 +118,7 @@ void TimingBeltLines(const DriveProject& p, std::vector<ReportLine>& out, Detail
         }
     }
 
-    if (selkira && n == 2 && p.linearDriveType != 2 && p.maxTractionLoad1 != 0) {
+    if (openEnd && n == 2 && p.linearDriveType != 2 && p.maxTractionLoad1 != 0) {
         const double freeLength = p.beltLength - kPi * p.pulleyDiameter[1] / 2 - p.carriageLength;
         const double elongation = 4 * freeLength * F / p.maxTractionLoad1;
         out.push_back(Item("Max. elongation", Format(elongation, "###0.0"), "[mm]"));
@@ -221,13 +217,19 @@ std::vector<ReportLine> InstallationDataLines(const DriveProject& p, DetailSink*
     out.push_back(Blank());
 
     if (sink) sink->begin(DetailStep::Installation);
-    if (p.beltFamily == kQuindel)
-        MultiRibLines(p, out, sink);
-    else if (p.beltFamily == kFendaro)
-        FlatBeltLines(p, out, sink);
-    else if (p.beltFamily == kOrvanto || p.beltFamily == kRubber || p.beltFamily == kTavoren ||
-             p.beltFamily == kSelkira)
-        TimingBeltLines(p, out, sink);
+    switch (const InstallationRule rule = BeltFamilyTraitsOf(p.beltFamily).installation) {
+        case InstallationRule::MultiRib:
+            MultiRibLines(p, out, sink);
+            break;
+        case InstallationRule::Flat:
+            FlatBeltLines(p, out, sink);
+            break;
+        case InstallationRule::TimingWithTestLoad:
+        case InstallationRule::Timing:
+        case InstallationRule::OpenEnd:
+            TimingBeltLines(p, rule, out, sink);
+            break;
+    }
     return out;
 }
 

@@ -15,7 +15,9 @@ namespace belt {
 
 // The "INSTALLATION DATA" title, a blank line and the section's lines, in
 // the current force unit; lengths of this section are always in mm. With a
-// sink, every figure is also recorded in the calculation details.
+// sink, every figure is also recorded in the calculation details. The
+// family's installation rule chooses the lines; a beltFamily that is no
+// family throws UnknownBeltFamily.
 std::vector<ReportLine> InstallationDataLines(const DriveProject& p, DetailSink* sink = nullptr);
 
 // Test load B of a metric ORVANTO or RUBBER profile, N per m of belt width;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/checks.h"
 #include "units/units.h"
 
@@ -164,12 +165,12 @@ bool WrapIsUsable(const DriveProject& p, int j, int prev, int tPrev, int tNext, 
     const Pt b = Tangent(p, tNext, j, 0);
     const double c = Dist(a, b) / p.pulleyDiameter[j];
 
-    // Open-end belts may leave a pulley at any chord. Only SELKIRA belts run
-    // open-ended: a linear drive type left over from the SELKIRA tab does not
-    // exempt another family's belt.
-    if (p.beltFamily != kSelkira && (c > 1.0001 || c < 1e-4)) return false;
+    // Open-end belts may leave a pulley at any chord. Only the linear drive
+    // families run open-ended: a linear drive type left over from their tab
+    // does not exempt another family's belt.
+    if (!IsLinearDriveBelt(p) && (c > 1.0001 || c < 1e-4)) return false;
 
-    if (p.beltFamily != kQuindel && p.beltFamily != kFendaro && !IsIdler(p, j) && !inMesh(c)) return false;
+    if (IsToothedBelt(p) && !IsIdler(p, j) && !inMesh(c)) return false;
 
     // The belt must not turn back on itself at the pulley.
     const Pt prevStart = Tangent(p, tPrev, prev, 0);
@@ -252,7 +253,7 @@ double ArcSin(double x) {
 }
 
 bool IsOmegaDrive(const DriveProject& p) {
-    return p.beltFamily == kSelkira && p.linearDriveType == 1;
+    return IsLinearDriveBelt(p) && p.linearDriveType == 1;
 }
 
 void ComputeBeltPaths(DriveProject& p) {
@@ -500,7 +501,7 @@ std::vector<BeltLine> LayoutBeltLines(const DriveProject& p) {
         const Pt from = ClampSide(p, 3);
         lines.push_back({BeltLine::Kind::ClampRun, 0, from.x, from.y, Sgn(from.x) * p.stroke / 2, from.y});
     }
-    if (p.beltFamily == kSelkira && p.linearDriveType == 0 && n == 2) {
+    if (IsLinearDriveBelt(p) && p.linearDriveType == 0 && n == 2) {
         const Pt s = Tangent(p, (*row)[2], 2, 0);
         const Pt e = Tangent(p, (*row)[2], 2, 1);
         const Pt d = s - e;

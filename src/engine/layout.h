@@ -19,7 +19,7 @@ namespace belt {
 // ratios at or beyond +-1 (rounding on a tangent chord) never give NaN.
 double ArcSin(double x);
 
-// "SELKIRA" with linearDriveType 1: the span from pulley 2 runs to the belt clamp.
+// A linear drive belt (SELKIRA) with linearDriveType 1: the span from pulley 2 runs to the belt clamp.
 bool IsOmegaDrive(const DriveProject& p);
 
 // Below this diameter (0.1 mm) a pulley has no belt path.

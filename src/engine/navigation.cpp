@@ -1,6 +1,7 @@
 #include "engine/navigation.h"
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/carriage.h"
 
 namespace belt {
@@ -8,14 +9,21 @@ namespace belt {
 namespace {
 
 constexpr const char* kRefusalTitle = "I can't proceed";
-// The STEP1 family tabs whose belts run as linear drives and carry a load.
-constexpr int kTabSelkira = 1;
-constexpr int kTabTavoren = 2;
-constexpr int kTabQuindel = 3;
-constexpr int kTabFendaro = 4;
 
-void refuse(Dialogs& d, const char* text) {
+void refuse(Dialogs& d, const std::string& text) {
     d.message(text, kRefusalTitle, MsgIcon::Warning, MsgButtons::Ok);
+}
+
+// beltFamily from beltType, once the catalogue has that family; a project
+// file may name any word.
+bool setFamilyFromType(DriveProject& p, Dialogs& d) {
+    std::string family = FamilyFromType(p.beltType);
+    if (!FindBeltFamily(family)) {
+        refuse(d, UnknownBeltFamilyText(family));
+        return false;
+    }
+    p.beltFamily = std::move(family);
+    return true;
 }
 
 // Peripheral force and belt speed from the data of the chosen input mode.
@@ -44,9 +52,10 @@ bool GoOnFromStep1(DriveProject& p, Dialogs& d) {
         refuse(d, "Choose the belt !!!");
         return false;
     }
-    p.beltFamily = FamilyFromType(p.beltType);
-    const int tab = p.screen.beltTypeTab;
-    if (tab == kTabSelkira || tab == kTabTavoren) {
+    if (!setFamilyFromType(p, d)) return false;
+    // The page shown decides, as on the screen: it took the carriage data.
+    const BeltFamilyTraits* page = FamilyOfStep1Tab(p.screen.beltTypeTab);
+    if (page && page->carriageData) {
         if ((p.beltType == "TAVOREN QVP" || p.beltType == "SELKIRA QVP") && p.linearDriveType == 2) {
             refuse(d, "Joined QVP are not available!!!");
             return false;
@@ -79,8 +88,7 @@ bool ChooseDriveConfiguration(DriveProject& p, Dialogs& d, int pulleyCount, int 
             refuse(d, "Choose the belt !!!");
             return false;
         }
-        p.beltFamily = FamilyFromType(p.beltType);
-        return true;
+        return setFamilyFromType(p, d);
     }
     if (p.beltName.empty()) {
         refuse(d, "Choose the belt pitch!!!");
@@ -93,8 +101,9 @@ std::string GoBackTarget(const DriveProject& p, const std::string& activeForm) {
     if (activeForm == "STEP1") return "MAIN";
     if (activeForm == "STEP2") return "STEP1";
     if (activeForm == "STEP3") {
-        const int tab = p.screen.beltTypeTab;
-        return (tab == kTabQuindel || tab == kTabFendaro) ? "STEP1" : "STEP2";
+        // Multi-rib and flat belts have no pitch chart: step 2 was skipped.
+        const BeltFamilyTraits* page = FamilyOfStep1Tab(p.screen.beltTypeTab);
+        return page && page->kind != BeltKind::Toothed ? "STEP1" : "STEP2";
     }
     if (activeForm == "STEP4") return "STEP3";
     if (activeForm == "STEP5") return p.pulleyCount > 2 ? "STEP4" : "STEP3";

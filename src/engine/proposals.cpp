@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "catalogue/pulleytabledata.h"
 #include "catalogue/ribgrooves.h"
 #include "engine/beltwidth.h"
@@ -130,8 +131,8 @@ void SelectBelt(DriveProject& p, const ProposalBelt& belt) {
     p.beltPitchCode = belt.beltPitchCode;
     p.beltName = ComposeBeltName(p.beltFamily, p.beltType, p.beltPitchCode);
     p.beltSideSuffix.clear();
-    if (p.beltFamily == kFendaro) {
-        const auto types = FamilyProfiles(kFendaro);
+    if (IsFlatBelt(p)) {
+        const auto types = FamilyProfiles(p.beltFamily);
         const auto it = std::find(types.begin(), types.end(), p.beltPitchCode);
         p.flatBeltIndex = it == types.end() ? 0 : static_cast<int>(it - types.begin()) + 1;
     }
@@ -167,7 +168,7 @@ void ClearPulleyData(DriveProject& p) {
 }
 
 void ApplyFactors(DriveProject& p, const DutyFactors& f) {
-    if (p.beltFamily == kOrvanto || p.beltFamily == kRubber) {
+    if (BeltFamilyTraitsOf(p.beltFamily).factorTable == FactorTableKind::OperationTime) {
         p.loadFactor = f.loadFactor;
         p.loadFactorSecond = f.operationTime;
     } else {
@@ -205,7 +206,7 @@ std::vector<PulleyPair> PulleyPairs(const DriveProject& p, const ProposalDuty& d
         for (int r = 1; r <= rows; ++r) sizes.push_back(p.pulleyTable[static_cast<std::size_t>(r)][0]);
     } else {
         double smallest = 0;
-        if (p.beltFamily == kFendaro && p.flatBeltIndex >= 1 && p.flatBeltIndex <= 16)
+        if (IsFlatBelt(p) && p.flatBeltIndex >= 1 && p.flatBeltIndex <= 16)
             smallest = Val(p.flatBeltTable[9][static_cast<std::size_t>(p.flatBeltIndex)]) / 1000.0;
         for (const IsoPulley& iso : kIsoPulleys)
             if (iso.diameterMm / 1000.0 >= smallest) sizes.push_back(iso.diameterMm / 1000.0);
@@ -400,7 +401,10 @@ std::optional<DutyProblem> CheckProposalDuty(const ProposalDuty& duty) {
 std::vector<ProposalBelt> ProposalBeltsOfType(std::string_view beltType) {
     std::vector<ProposalBelt> belts;
     const std::string family = FamilyFromType(beltType);
-    if (family == kQuindel || family == kFendaro) {
+    // A multi-rib or flat type is one belt; a timing belt type offers the
+    // pitches of its chart.
+    const BeltFamilyTraits* traits = FindBeltFamily(family);
+    if (traits && traits->kind != BeltKind::Toothed) {
         const std::string_view code = beltType.substr(std::min(beltType.size(), family.size() + 1));
         const auto codes = FamilyProfiles(family);
         if (std::find(codes.begin(), codes.end(), code) != codes.end())
@@ -416,7 +420,7 @@ std::vector<ProposalBelt> ProposalBeltsOfType(std::string_view beltType) {
 std::vector<ProposalBelt> ProposalBeltsOfFamilies(std::span<const std::string> families) {
     std::vector<ProposalBelt> belts;
     for (const std::string& family : families) {
-        if (family == kQuindel || family == kFendaro) {
+        if (BeltFamilyTraitsOf(family).kind != BeltKind::Toothed) {
             for (std::string_view code : FamilyProfiles(family))
                 belts.push_back({family + " " + std::string(code), std::string(code)});
             continue;
@@ -431,8 +435,9 @@ std::vector<ProposalBelt> ProposalBeltsOfFamilies(std::span<const std::string> f
 
 std::vector<std::string> DefaultProposalFamilies() {
     std::vector<std::string> families;
-    for (std::string_view f : kBeltFamilies)
-        if (f != kSelkira) families.emplace_back(f);
+    // Linear drives move a carriage: they are designed from step 1's carriage data.
+    for (const BeltFamilyTraits& f : BeltFamilyTable())
+        if (!f.linearDrive) families.emplace_back(f.name);
     return families;
 }
 
@@ -448,7 +453,7 @@ ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
         belt = base;
         SelectBelt(belt, b);
         // A joined belt is not made with a parabolic profile (step 1 refuses it).
-        if (belt.beltFamily == kSelkira && belt.linearDriveType == 2 && belt.beltType == "SELKIRA QVP")
+        if (IsLinearDriveBelt(belt) && belt.linearDriveType == 2 && belt.beltType == "SELKIRA QVP")
             continue;
         ApplyFactors(belt, duty.factors);
         belt.power = duty.power;
@@ -494,7 +499,7 @@ ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
                 continue;
             }
             DriveProposal row = chosen == &shorter ? std::move(shorterRow) : std::move(longerRow);
-            if (duty.maxWidth > 0 && row.beltFamily != kQuindel && row.beltWidth > duty.maxWidth + 1e-12) {
+            if (duty.maxWidth > 0 && !WidthInRibs(row) && row.beltWidth > duty.maxWidth + 1e-12) {
                 ++dropped[std::string(kTooWide)];
                 continue;
             }
@@ -568,6 +573,10 @@ void ApplyProposal(DriveProject& p, Dialogs& d, const DriveProposal& proposal) {
     PrepareStep3(p, d);
     PulleyPair pair{proposal.teeth[0], proposal.teeth[1], proposal.diameter[0], proposal.diameter[1]};
     EnterPulleys(p, d, pair, proposal.typedCentreDistance);
+}
+
+bool WidthInRibs(const DriveProposal& row) {
+    return BeltFamilyTraitsOf(row.beltFamily).kind == BeltKind::MultiRib;
 }
 
 }  // namespace belt

@@ -65,7 +65,8 @@ struct ProposalBelt {
 
 // Every belt of the given families in catalogue order (each timing belt
 // pitch of each profile group, each rib section, each flat belt type).
-// SELKIRA belts are designed as the open-end belts of the family.
+// SELKIRA belts are designed as the open-end belts of the family. A word
+// that is no family throws UnknownBeltFamily.
 std::vector<ProposalBelt> ProposalBeltsOfFamilies(std::span<const std::string> families);
 // The pitches of one profile group ("ORVANTO T": T2.5, T5, T10), or the one
 // belt a QUINDEL or FENDARO type names.
@@ -118,6 +119,9 @@ struct DriveProposal {
     PickAnswer pickAnswer = PickAnswer::NotAsked;
     std::vector<ProposalWarning> warnings;
 };
+
+// Whether the row's beltWidth counts ribs (a multi-rib belt) rather than metres.
+bool WidthInRibs(const DriveProposal& row);
 
 // How the proposals are ranked.
 enum class ProposalRanking {

@@ -109,10 +109,6 @@ bool ValidPulley(int k) {
 
 }  // namespace
 
-bool IsToothedBelt(const DriveProject& p) {
-    return p.beltFamily != kQuindel && p.beltFamily != kFendaro;
-}
-
 bool Step3BoxVisible(const DriveProject& p, Step3Box box, int index) {
     if (box == Step3Box::Dato) return index >= 5 && index <= 9 && Step3PanelVisible(p, index);
     if (!ValidPulley(index) || index > PulleyCountOf(p)) return false;
@@ -270,14 +266,14 @@ Step3Focus PulleyDiameterEntered(DriveProject& p, Dialogs& d, int k) {
     if (!ValidPulley(k)) return {};
     double& dk = p.pulleyDiameter[k];
 
-    if (p.beltFamily == kQuindel) {
+    if (IsMultiRibBelt(p)) {
         const std::optional<double> min = MultiRibMinimumDiameter(p.beltName);
         if (min && dk < *min &&
             Ask(d, "Minimum allowed diameter is " + InUnit(p, kLength, *min, "###0.00") + "\r" +
                        kChangeQuestion))
             dk = *min;
         ModificaI(p, d, k);
-    } else if (p.beltFamily == kFendaro) {
+    } else if (IsFlatBelt(p)) {
         const double iso = LookupIsoDiameter(p, k);
         if (dk != iso && Ask(d, "For " + GetPulleyLabel(p, k) + " ISO standard diameter is " +
                                     InUnit(p, kLength, iso, "###0.00") + "\r" + kChangeQuestion))
@@ -408,25 +404,12 @@ Step3Titles TitoloBox(const DriveProject& p) {
     const std::string& t = p.beltPitchCode;
     const std::string sf = "Service factor: " + Format(p.loadFactorSecond, "###0.0");
     const std::string sfLf = sf + "    Load factor: " + Format(p.loadFactor, "###0.0");
-    const std::string& f = p.beltFamily;
-    if (f == kOrvanto) return {"ORVANTO PU Endless Timing Belt: Size " + t, sfLf};
-    if (f == kSelkira) {
-        switch (p.linearDriveType) {
-            case 0:
-                return {"SELKIRA PU Open End Timing Belt: Size " + t, sf};
-            case 1:
-                return {"SELKIRA PU Omega Drive Timing Belt: Size " + t, sf};
-            case 2:
-                return {"SELKIRA PU Joined Timing Belt: Size " + t, sf};
-            default:
-                return {};
-        }
-    }
-    if (f == kTavoren) return {"TAVOREN PU Endless Timing Belt: Size " + t, sf};
-    if (f == kQuindel) return {"QUINDEL PU Endless Multirib Belt: Type " + t, sf};
-    if (f == kFendaro) return {"FENDARO Endless Flat Belt: Type " + t, sf};
-    if (f == kRubber) return {"RUBBER Timing Belt: Size " + t, sfLf};
-    return {};
+    if (p.beltFamily.empty()) return {};
+    const BeltFamilyTraits& family = BeltFamilyTraitsOf(p.beltFamily);
+    const int title = family.linearDrive ? p.linearDriveType : 0;
+    if (title < 0 || title > 2) return {};
+    return {std::string(family.pulleyDataTitle[static_cast<std::size_t>(title)]) + t,
+            family.factorTable == FactorTableKind::OperationTime ? sfLf : sf};
 }
 
 PulleyDataTexts ShowPulleyData(const DriveProject& p) {

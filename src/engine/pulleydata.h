@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/belttraits.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
 
@@ -36,9 +37,6 @@ struct Step3Response {
     Step3Focus focus;
     bool refresh = true;
 };
-
-// Timing belts: every family except "QUINDEL" and "FENDARO".
-bool IsToothedBelt(const DriveProject& p);
 
 // Whether a box of STEP3 is visible (inputz only for timing belts; the boxes
 // of pulleys beyond pulleyCount are on hidden panels) and enabled (n, z and i
@@ -81,8 +79,9 @@ void OnCheckIdlerClick(DriveProject& p, int k, bool checked);
 // focus then goes to Dato(5).
 Step3Focus PrepareStep3(DriveProject& p, Dialogs& d);
 
-// Screen title TitoloBox(0) and service factor line Sottotitolo by family;
-// the title is also the belt title of the results page and the report.
+// Screen title TitoloBox(0) and service factor line Sottotitolo by family
+// (its traits); the title is also the belt title of the results page and the
+// report. Both empty before a belt family is chosen.
 struct Step3Titles {
     std::string title;
     std::string subtitle;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "engine/carriage.h"
 #include "engine/checks.h"
 #include "engine/installation.h"
@@ -70,12 +71,6 @@ private:
     const DriveProject& p_;
 };
 
-bool IsInchPitch(double pitch) {
-    for (double inch : {0.002032, 0.00508, 0.009525, 0.0127, 0.022225})
-        if (std::abs(pitch - inch) < 1e-9) return true;
-    return false;
-}
-
 // a / b, or nothing when the quotient is not a number.
 bool Quotient(double a, double b, double& out) {
     if (b == 0) return false;
@@ -97,7 +92,7 @@ std::string CapitalisedPulleyLabel(const DriveProject& p, int k) {
 }
 
 std::optional<double> NewSafetyFactor(const DriveProject& p) {
-    if (p.beltFamily == kFendaro && p.ribFlatRatingTable[0][0] == kNoRatingData) return std::nullopt;
+    if (IsFlatBelt(p) && p.ribFlatRatingTable[0][0] == kNoRatingData) return std::nullopt;
     double safety = 0;
     if (!Quotient(p.powerRatingWithWidth, p.power, safety)) return std::nullopt;
     return safety;
@@ -105,11 +100,11 @@ std::optional<double> NewSafetyFactor(const DriveProject& p) {
 
 std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
     Writer w(p);
-    const std::string& family = p.beltFamily;
-    const bool quindel = family == kQuindel;
-    const bool fendaro = family == kFendaro;
-    const bool selkira = family == kSelkira;
-    const bool timing = !quindel && !fendaro;
+    const BeltFamilyTraits& family = BeltFamilyTraitsOf(p.beltFamily);
+    const bool quindel = family.kind == BeltKind::MultiRib;
+    const bool fendaro = family.kind == BeltKind::Flat;
+    const bool linear = family.linearDrive;
+    const bool timing = family.kind == BeltKind::Toothed;
     const bool flatWithoutRating = fendaro && p.ribFlatRatingTable[0][0] == kNoRatingData;
     const int n = std::clamp(p.pulleyCount, 2, 4);
     // Whole millimetres are exact enough; a whole inch or foot is not.
@@ -119,18 +114,17 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
 
     // Belt block.
     w.section = ReportSection::Belt;
-    w.item("Belt made in", family == kRubber ? "POLYCHLOROPRENE" : "POLYURETHANE");
-    std::string tensile = "Steel";
-    if (p.beltName == "SELKIRA QXD14M" || p.beltName == "SELKIRA QXD8M") tensile = "HP";
-    if (family == kRubber) tensile = "FIBERGLASS";
+    w.item("Belt made in", std::string(MaterialText(family.material)));
+    std::string tensile(family.tensileMember);
+    if (tensile == "Steel" && (p.beltName == "SELKIRA QXD14M" || p.beltName == "SELKIRA QXD8M"))
+        tensile = "HP";
     if (fendaro) tensile = FlatBeltText(p, 2);
-    if (quindel) tensile = "POLYESTER";
     w.item("Tensile member", tensile);
     if (fendaro) {
         w.item("Coating material", FlatBeltText(p, p.flatBeltInfoColumn));
         w.lines.back().valueColour = kReportGreen;
     }
-    if (selkira) {
+    if (linear) {
         if (p.linearDriveType == 0)
             w.lone("Open end belt", w.colour);
         else if (p.linearDriveType == 1)
@@ -206,12 +200,7 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
     if (timing) {
         w.blank();
         w.item("Min. number of teeth in mesh", Format(p.teethInMesh, "####0"));
-        int cap = 12;
-        if (family == kOrvanto)
-            cap = 15;
-        else if (family == kRubber || (selkira && p.linearDriveType == 2))
-            cap = 6;
-        w.item("Max. num. of teeth in mesh for calc.", Format(cap, "####0"));
+        w.item("Max. num. of teeth in mesh for calc.", Format(TeethInMeshCap(p), "####0"));
     }
 
     // Motion and forces.
@@ -219,16 +208,16 @@ std::vector<ReportLine> BuildResultsReport(const DriveProject& p) {
     w.blank();
     w.quantity("Belt speed", kVelocity, p.beltSpeed, "###0.0");
     if (n == 2) w.quantity("Centre distance", kLength, p.centreDistance, "###0.00");
-    if ((family == kOrvanto || family == kRubber) && n == 2)
+    if (family.dinCentreDistanceTolerance && n == 2)
         w.lone("(toler. range according to DIN 7721-1)", w.colour);
-    if (selkira) {
+    if (linear) {
         if (n == 2 && p.linearDriveType == 0)
             w.quantity("Stroke", kLength, StrokeOfOpenEndDrive(p), "###0.0");
         else if (p.linearDriveType == 1)
             w.quantity("Stroke", kLength, p.stroke, "###0.0");
     }
     w.quantity("Peripheral force", kForce, p.peripheralForce, "###0.0");
-    if (selkira) {
+    if (linear) {
         const double pull = p.maxEffectivePull;
         w.quantity("Max. effective pull", kForce, pull, "###0.0");
         w.quantity("Max. pull force", kForce, ((Int(pull / 10.0) + 1.0) * 10.0 + pull) * p.loadFactorSecond,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue/belttraits.h"
 #include "catalogue/standardlengths.h"
 #include "engine/details.h"
 #include "engine/geometry.h"
@@ -23,10 +24,6 @@ std::string Mm(double metres) {
 }
 std::string MmExact(double metres) {
     return Format(metres * 1000.0, "###0.00");
-}
-
-bool HasStandardTable(const std::string& family) {
-    return family == "ORVANTO" || family == "RUBBER" || family == "QUINDEL";
 }
 
 }  // namespace
@@ -68,8 +65,10 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
         p.calcState = 1;
         return;
     }
-    const std::string& family = p.beltFamily;
-    const bool ribOrFlat = family == "QUINDEL" || family == "FENDARO";
+    const BeltFamilyTraits& family = BeltFamilyTraitsOf(p.beltFamily);
+    // Multi-rib and flat belts are made to the whole millimetre.
+    const bool ribOrFlat = family.kind != BeltKind::Toothed;
+    const bool fromList = family.standardLengths == StandardLengthKind::List;
     const double pitch = p.beltPitch;
     if (!ribOrFlat && !(pitch > 0 && std::isfinite(pitch))) {
         // Without a pitch there are no whole-pitch neighbours to offer.
@@ -100,7 +99,7 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
 
     const int n = std::clamp(p.standardLengths[0], 0, 65);
     auto entry = [&](int j) { return p.standardLengths[static_cast<std::size_t>(j)] * pitch; };
-    if (HasStandardTable(family) && n >= 1) {
+    if (fromList && n >= 1) {
         bool found = false;
         for (int j = 2; j <= n; ++j) {
             if (L < entry(j)) {
@@ -114,7 +113,7 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
             shorter = entry(n);
             longer = 0;
         }
-    } else if (family == "FENDARO" && n >= 2) {
+    } else if (family.standardLengths == StandardLengthKind::Range && n >= 2) {
         if (upper < entry(1)) {
             shorter = 0;
             longer = entry(1);
@@ -125,7 +124,7 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
         }
     }
 
-    const bool fromTable = HasStandardTable(family) && n >= 1;
+    const bool fromTable = fromList && n >= 1;
     Record(d, DetailStep::StandardLength, [&] {
         DetailEntry e;
         e.what = "Standard lengths beside the calculated length";
@@ -151,7 +150,7 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
         return;
     }
 
-    if (HasStandardTable(family)) {
+    if (fromList) {
         const MsgAnswer a = d.message(StandardLengthFirstBoxText(shorter, L, longer, lower, upper),
                                       p.beltName, MsgIcon::None, MsgButtons::YesNoCancel, MsgAnswer::Yes);
         if (a == MsgAnswer::Cancel) {

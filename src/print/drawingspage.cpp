@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "catalogue/belttraits.h"
 #include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/pulleydrawings.h"
@@ -74,8 +75,8 @@ void CellText(PageCanvas& c, const QRectF& cell, const QString& text, double poi
 }
 
 QString ProfileCaption(const DriveProject& p) {
-    if (p.beltFamily == "QUINDEL") return QStringLiteral("Ribs profile");
-    if (p.beltFamily == "FENDARO") return QStringLiteral("Belt profile");
+    if (IsMultiRibBelt(p)) return QStringLiteral("Ribs profile");
+    if (IsFlatBelt(p)) return QStringLiteral("Belt profile");
     return QStringLiteral("Tooth profile");
 }
 
@@ -83,7 +84,7 @@ QString ProfileCaption(const DriveProject& p) {
 // timing belt, whose fourth row holds text only when the profile has one.
 void PaintProfileTable(PageCanvas& c, const DriveProject& p) {
     const ProfileDataSheet sheet = BuildProfileDataSheet(p);
-    const bool timing = p.beltFamily != "QUINDEL" && p.beltFamily != "FENDARO";
+    const bool timing = IsToothedBelt(p);
     const int rows = timing ? kToothDataRows : kToothDataRows - 1;
     const double bottom = kProfileTableTop + rows * kProfileRowHeight;
     c.rectangle(QRectF(QPointF(kProfileTableLeft, kProfileTableTop), QPointF(kProfileTableRight, bottom)));

@@ -17,7 +17,7 @@ using Arr2 = std::array<std::array<T, M>, N>;
 // Control values that belong to the project rather than to a widget: the
 // project file saves them and the screens restore themselves from them.
 struct ScreenState {
-    int beltTypeTab = 0;                 // STEP1.BeltType.Tab, 0..8
+    int beltTypeTab = 0;                 // STEP1.BeltType.Tab: a Step1Tab (project/step1tab.h)
     Arr<bool, 3> optionDriver{};         // STEP1.OptionDriver(0..2)
     Arr<bool, 4> optionInput{};          // STEP1.OptionInput(0..3)
     // STEP1.Tabella(7..11) colours as r + 256 g + 65536 b; indices 7..11 used.

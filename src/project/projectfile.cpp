@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "project/filereplace.h"
+#include "project/step1tab.h"
 
 namespace belt {
 
@@ -197,17 +198,51 @@ std::string FormatFileNumber(double value, int significantDigits) {
 
 namespace {
 
+// The page of STEP1.BeltType as the file numbers it. The numbers belong to
+// the format and never change, whatever the order of the tabs on the screen.
+struct SavedTab {
+    Step1Tab tab;
+    int number;
+};
+constexpr std::array<SavedTab, kStep1TabCount> kSavedTabs = {{
+    {kTabOrvanto, 0},
+    {kTabSelkira, 1},
+    {kTabTavoren, 2},
+    {kTabQuindel, 3},
+    {kTabFendaro, 4},
+    {kTabRubber, 5},
+    {kTabNews, 6},
+    {kTabFeasibility, 7},
+    {kTabIdler, 8},
+    {kTabClear, 9},
+}};
+
+int SavedTabNumber(int tab) {
+    for (const SavedTab& t : kSavedTabs)
+        if (t.tab == tab) return t.number;
+    return SavedTabNumber(kTabClear);
+}
+
+// A number that names no page opens the empty page, as the screen always
+// showed it.
+int TabOfSavedNumber(int number) {
+    for (const SavedTab& t : kSavedTabs)
+        if (t.number == number) return t.tab;
+    return kTabClear;
+}
+
 // ---------------------------------------------------------------------------
 // The records, in file order. One description serves the writer and the
 // reader, so the two cannot drift apart. Io provides str, integer, dbl, sgl,
 // boolean (a Boolean control value), flag (an Integer flag written as a
-// Boolean) and end (end of record).
+// Boolean), tab (the step 1 page, by its number in the file) and end (end of
+// record).
 
 template <class Io, class Project, class Text>
 void Records(Io& io, Project& p, Text& savedScreen) {
     auto& s = p.screen;
     io.str(savedScreen), io.end();
-    io.integer(s.beltTypeTab), io.end();
+    io.tab(s.beltTypeTab), io.end();
     io.integer(p.profileButtonIndex), io.integer(p.profileDrawingCode), io.integer(p.beltKindCode), io.end();
     io.str(p.beltType), io.end();
     io.integer(p.flatBeltIndex), io.end();
@@ -307,6 +342,7 @@ public:
         out_ += v ? "#TRUE#" : "#FALSE#";
     }
     void flag(int v) { boolean(v != 0); }
+    void tab(int v) { integer(SavedTabNumber(v)); }
     void end() {
         out_ += "\r\n";
         first_ = true;
@@ -370,6 +406,11 @@ public:
     void flag(int& v) {
         const Item it = next("#TRUE# or #FALSE#");
         v = readBoolean(it) ? kTrue : 0;
+    }
+    void tab(int& v) {
+        int number = 0;
+        integer(number);
+        v = TabOfSavedNumber(number);
     }
     void end() {
         skipBlanks();
@@ -542,6 +583,7 @@ public:
     void sgl(auto& v) { add(&v); }
     void boolean(auto& v) { add(&v); }
     void flag(auto& v) { add(&v); }
+    void tab(auto& v) { add(&v); }
     void end() { ++record_; }
     const std::vector<Field>& fields() const { return fields_; }
 

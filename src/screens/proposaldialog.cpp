@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "platform/dialogs.h"
 #include "project/driveproject.h"
 #include "screens/screenstyle.h"
@@ -39,7 +40,7 @@ ProposalDuty ProjectDuty(const DriveProject& p) {
     duty.driverSpeed = p.pulleySpeed[1];
     // Only the parts of the family's own tab count (the width sizing reads
     // the project's other factors as it finds them).
-    if (p.beltFamily == kOrvanto || p.beltFamily == kRubber)
+    if (BeltFamilyTraitsOf(p.beltFamily).factorTable == FactorTableKind::OperationTime)
         duty.factors = {p.loadFactor, p.loadFactorSecond, 1.0F};
     else
         duty.factors = {1.0F, 0.0F, p.loadFactorSecond};
@@ -262,8 +263,8 @@ void ProposalDialog::fillTable() {
     const DriveProject& p = project_;
     int row = 0;
     for (const DriveProposal& r : result_.proposals) {
-        const QString width = r.beltFamily == kQuindel ? qs(Format(r.beltWidth, "####0")) + QStringLiteral(" ribs")
-                                                       : InUnit(p, kLength, r.beltWidth, "###0.00");
+        const QString width = WidthInRibs(r) ? qs(Format(r.beltWidth, "####0")) + QStringLiteral(" ribs")
+                                             : InUnit(p, kLength, r.beltWidth, "###0.00");
         // A rounded zero carries no sign.
         QString error = qs(Format(r.ratioError * 100, "+###0.0"));
         if (error == QLatin1String("+0.0") || error == QLatin1String("-0.0")) error = QStringLiteral("0.0");

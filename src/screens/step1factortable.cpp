@@ -1,6 +1,7 @@
 // STEP1: the service factor table (Tabella) of the family pages, its cells
 // and their click.
 
+#include "catalogue/belttraits.h"
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
@@ -32,8 +33,8 @@ void Step1Screen::makeFactorTable() {
 void Step1Screen::showTable(bool withTitleAndFive, int lastHeader) {
     // The linear drive pages fill their lower half with data: the table goes
     // under the pictures there.
-    const int tab = currentTab();
-    const double top = (tab == kTabSelkira || tab == kTabTavoren) ? 30.5 : kTableTop;
+    const BeltFamilyTraits* family = FamilyOfStep1Tab(currentTab());
+    const double top = family && family->carriageData ? 30.5 : kTableTop;
     const double titleWidth = 19;
     const double cellWidth = 15;
     PlaceForm(tabella_[0], 1, top, titleWidth, 6);

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QRadioButton>
 
+#include "catalogue/belttraits.h"
 #include "catalogue/loadfactors.h"
 #include "engine/applicationdata.h"
 #include "project/driveproject.h"
@@ -103,7 +104,7 @@ void Step1Screen::SelkiraTavoren() {
     for (int i = 0; i <= 8; ++i) dati_[static_cast<std::size_t>(i)]->show();
     for (auto* b : optionInput_) b->show();
     optionContainer_->show();
-    if (tab == kTabSelkira) {
+    if (const BeltFamilyTraits* family = FamilyOfStep1Tab(tab); family && family->linearDrive) {
         dati_[9]->show();
         dati_[10]->show();
         for (auto* b : optionDriver_) b->show();
@@ -121,7 +122,7 @@ void Step1Screen::OptionInput_Click(int index) {
 void Step1Screen::updateDatiEnabled() {
     const std::array<bool, 9> enabled = InputModeEnabled(SelectedInputMode(project_));
     for (std::size_t i = 0; i < enabled.size(); ++i) dati_[i]->setEnabled(enabled[i]);
-    if (currentTab() == kTabSelkira) {
+    if (const BeltFamilyTraits* family = FamilyOfStep1Tab(currentTab()); family && family->linearDrive) {
         dati_[9]->setEnabled(CarriageLengthEnabled(project_));
         dati_[10]->setEnabled(StrokeEnabled(project_));
     }

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <vector>
 
+#include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "catalogue/calculationtables.h"
 #include "catalogue/feasibility.h"
 #include "catalogue/flatbelts.h"
@@ -112,19 +114,14 @@ void Step1Screen::applyMenus() {
     for (QAction* a : {menus_.mFile, menus_.mGoBack, menus_.mUnit, menus_.mInt}) setShown(a, true);
     const int tab = currentTab();
     setShown(menus_.mPrinter2, tab == kTabFeasibility || tab == kTabIdler);
+    // Timing belts go on to the pitch chart, the others straight to the pulleys.
+    if (const BeltFamilyTraits* family = FamilyOfStep1Tab(tab)) {
+        const bool toothed = family->kind == BeltKind::Toothed;
+        setShown(menus_.mGoon, toothed);
+        setShown(menus_.mGoon2, !toothed);
+        return;
+    }
     switch (tab) {
-        case kTabOrvanto:
-        case kTabSelkira:
-        case kTabTavoren:
-        case kTabRubber:
-            setShown(menus_.mGoon, true);
-            setShown(menus_.mGoon2, false);
-            break;
-        case kTabQuindel:
-        case kTabFendaro:
-            setShown(menus_.mGoon, false);
-            setShown(menus_.mGoon2, true);
-            break;
         case kTabNews:
         case kTabFeasibility:
         case kTabIdler:
@@ -140,10 +137,11 @@ void Step1Screen::refresh() {
     // The data fields show units on the SELKIRA page and on the TAVOREN page
     // alike; both must follow a unit change, or a typed value would be read
     // in a unit its label does not name.
-    if (currentTab() == kTabSelkira || currentTab() == kTabTavoren) ShowApplicationData();
+    const BeltFamilyTraits* family = FamilyOfStep1Tab(currentTab());
+    if (family && family->carriageData) ShowApplicationData();
     // An opened project sets its load factor after the page was laid out, so
     // the box shows the value the design will use, not the one the page had.
-    if ((currentTab() == kTabOrvanto || currentTab() == kTabRubber) && !loadFactorBox_->isPending())
+    if (family && family->factorTable == FactorTableKind::OperationTime && !loadFactorBox_->isPending())
         loadFactorBox_->showValue();
 }
 
@@ -224,8 +222,10 @@ void Step1Screen::Form_Resize() {
         beltType_->setCurrentIndex(currentTab());
     }
     BeltType_Click(currentTab());
-    if (project_.beltType.rfind("ORVANTO", 0) == 0) testo_[0]->show();
-    if (project_.beltType.rfind("FENDARO", 0) == 0) {
+    // The chosen belt's caption (and a flat belt's list of types) stay shown.
+    const BeltFamilyTraits* chosen = FindBeltFamily(FamilyFromType(project_.beltType));
+    if (chosen && chosen->tab == kTabOrvanto) testo_[0]->show();
+    if (chosen && chosen->kind == BeltKind::Flat) {
         proprieta_->show();
         testo_[0]->show();
     }
@@ -266,7 +266,7 @@ void Step1Screen::BeltType_Click(int previousTab) {
     if (changed) ForgetBeltChoice(project_);
     hidePage();
     const bool demo = project_.demoRunning != 0;
-    if (tab >= kTabOrvanto && tab <= kTabRubber) {
+    if (FamilyOfStep1Tab(tab)) {
         const QColor c = fromLong(Step1HighlightColour(tab));
         evidenziatore_->setStyleSheet(
             QStringLiteral("#Evidenziatore { border: 4px solid %1; background: transparent; }")
@@ -389,7 +389,7 @@ void Step1Screen::setTesto0(const std::string& text) {
 void Step1Screen::OptionDriver_Click(int index) {
     for (int i = 0; i < 3; ++i) project_.screen.optionDriver[static_cast<std::size_t>(i)] = i == index;
     const int tab = currentTab();
-    if (tab == kTabOrvanto || tab == kTabRubber) {
+    if (FactorTableForTab(tab) == FactorTableKind::OperationTime) {
         if (auto text = LookUpLoadFactor(project_)) loadFactorBox_->setText(qs(*text));
     } else if (ChooseLinearDrive(project_, tab, index)) {
         updateDatiEnabled();
@@ -402,7 +402,7 @@ void Step1Screen::Proprieta_Click() {
     if (row < 0) return;
     project_.screen.proprietaListIndex = row;
     const int tab = currentTab();
-    if (tab == kTabOrvanto || tab == kTabRubber) {
+    if (FactorTableForTab(tab) == FactorTableKind::OperationTime) {
         if (auto text = LookUpLoadFactor(project_)) loadFactorBox_->setText(qs(*text));
     } else if (tab == kTabFendaro) {
         const FlatBeltGroup* g = FlatBeltGroupOfCaption(testo_[0]->text().toStdString());

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue/belttraits.h"
 #include "catalogue/maker.h"
 #include "drawing/logo.h"
 #include "engine/beltwidth.h"
@@ -530,7 +531,7 @@ void Step5Screen::CambiaCinghia_LostFocus() {
 }
 
 void Step5Screen::ContInfo_MouseUp() {
-    if (project_.beltFamily != "FENDARO") return;
+    if (!IsFlatBelt(project_)) return;
     project_.flatBeltInfoColumn = project_.flatBeltInfoColumn + 1;
     if (project_.flatBeltInfoColumn > 23) project_.flatBeltInfoColumn = 21;
     ShowResultsReport();

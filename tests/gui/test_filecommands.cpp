@@ -19,6 +19,7 @@
 
 #include "app/demonstration.h"
 #include "guitestsupport.h"
+#include "catalogue/belttraits.h"
 #include "project/projectfile.h"
 #include "units/units.h"
 #include "screens/step1screen.h"
@@ -76,6 +77,7 @@ private slots:
     void cancelInTheOpenDialogKeepsTheProject();
     void damagedFileSaysWhereAndKeepsWhatWasRead();
     void unreadableFileKeepsTheProject();
+    void unknownFamilyOpensOnItsPage();
     void failedSaveKeepsTheOldFileAndTheProject_data();
     void failedSaveKeepsTheOldFileAndTheProject();
     void emptyProjectIsNotSaved();
@@ -294,6 +296,20 @@ void TestFileCommands::unreadableFileKeepsTheProject() {
                                          f.path("missing.dat").toStdString() + ": No such file or directory");
     QCOMPARE(records(f.project), before);
     QCOMPARE(f.w.fileCommands().fileName(), QFileInfo(kDemoFile).absoluteFilePath());
+}
+
+// A file naming a belt family the program does not have opens on the page
+// it was saved with, as any file does; the page chooses its own belt, and Go
+// On carries no unknown family into the design.
+void TestFileCommands::unknownFamilyOpensOnItsPage() {
+    Files f;
+    f.openThroughTheMenu(QStringLiteral(BELT_TEST_DATA_DIR "/unknown-family.dat"));
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
+    QCOMPARE(f.step1()->beltType()->currentIndex(), int(kTabOrvanto));
+    QVERIFY(f.dialogs.seen.empty());
+    f.w.mGoon_Click();
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP2"));
+    QVERIFY(FindBeltFamily(f.project.beltFamily));
 }
 
 void TestFileCommands::failedSaveKeepsTheOldFileAndTheProject_data() {

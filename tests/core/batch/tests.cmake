@@ -44,6 +44,13 @@ belt_batch_test(info_damaged_file EXIT 2
   STDERR "damaged.dat is damaged or incomplete: line 38: expected a number, found .abc.\n"
   STDOUT "Belt +ORVANTO T10@@Torque +27.06 .N m.\n@@Power +0.00 .kW.\n@@Belt length +0.00 .mm.\n")
 
+# A project of a belt family the program does not have: refused by name.
+belt_batch_test(info_unknown_family EXIT 2
+  ARGS "info|${data}/unknown-family.dat" STDERR "unknown-family.dat: Unknown belt family .ACME.\n")
+belt_batch_test(calc_unknown_family EXIT 2
+  ARGS "calc|${data}/unknown-family.dat|--length|standard"
+  STDERR "unknown-family.dat: Unknown belt family .ACME.\n")
+
 belt_batch_test(info_missing_file EXIT 2
   ARGS "info|${data}/no such file.dat"
   STDERR "cannot read the project file .*no such file.dat: No such file or directory")

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
 #include "catalogue/flatbelts.h"
 #include "engine/applicationdata.h"
+#include "engine/pitchguide.h"
 #include "platform/scripteddialogs.h"
 #include "units/units.h"
 
@@ -258,6 +261,32 @@ TEST_F(ApplicationDataTest, TabsAndPictures) {
               (std::vector<int>{0, 1, 3, 4, 5}));
     EXPECT_TRUE(Step1TabPictures(kTabClear).empty());
     EXPECT_EQ(Step1HighlightColour(kTabTavoren), 255 + 256 * 224 + 65536 * 192);
+}
+
+// Every family has its page: the tab names it, and every picture on it
+// chooses a belt type of the family (a flat belt picture lists the types of
+// its group); a timing belt type has its pitch chart on step 2.
+TEST_F(ApplicationDataTest, EveryFamilyHasItsStep1Page) {
+    for (const BeltFamilyTraits& family : BeltFamilyTable()) {
+        SCOPED_TRACE(std::string(family.name));
+        EXPECT_EQ(Step1TabCaption(family.tab).substr(0, family.name.size()), family.name);
+        EXPECT_EQ(Step1TabTitle(family.tab).substr(0, family.name.size()), family.name);
+        EXPECT_NE(Step1HighlightColour(family.tab), 0);
+        ASSERT_FALSE(Step1TabPictures(family.tab).empty());
+        for (int picture : Step1TabPictures(family.tab)) {
+            SCOPED_TRACE(picture);
+            DriveProject q = p;
+            q.profileButtonIndex = -1;
+            ProfileSelection shown;
+            EXPECT_TRUE(TipoDenteClick(q, family.tab, picture, &shown));
+            if (family.kind == BeltKind::Flat) {
+                ASSERT_NE(shown.flatGroup, nullptr);
+                continue;
+            }
+            EXPECT_EQ(FamilyFromType(q.beltType), family.name) << q.beltType;
+            if (family.kind == BeltKind::Toothed) EXPECT_NE(FindPitchGroup(q.beltType), nullptr) << q.beltType;
+        }
+    }
 }
 
 }  // namespace

@@ -237,6 +237,25 @@ TEST(GoOnFromStep3, RefusedInputDataStaysBeforeAnyGeometry) {
     EXPECT_EQ(p.beltPathTable[0][0], 0);
 }
 
+// A project file may name any family, or none: the design does not start
+// on a belt the catalogue does not have, and says which word it refused.
+TEST(GoOnFromStep3, AnUnknownFamilyIsRefusedWithItsName) {
+    for (const char* family : {"ACME", "", "orvanto"}) {
+        SCOPED_TRACE(family);
+        DriveProject p = TwoPulleys();
+        p.beltFamily = family;
+        ScriptedDialogs d;
+        EXPECT_EQ(GoOnFromStep3(p, d), NextStep::Stay);
+        ASSERT_EQ(d.seen.size(), 1u);
+        EXPECT_EQ(d.seen[0].text, "Unknown belt family \"" + std::string(family) + "\"");
+        EXPECT_EQ(d.seen[0].title, kRefusal);
+        EXPECT_EQ(d.seen[0].icon, MsgIcon::Warning);
+        EXPECT_EQ(p.calcState, 1);
+        EXPECT_EQ(p.pulleyPosition[0][2], 0);  // no geometry
+        EXPECT_TRUE(p.beltCode.empty());
+    }
+}
+
 TEST(GoOnFromStep3, EachPassStepsToTheNextBeltPathAndWraps) {
     DriveProject p = Demonstration();
     ScriptedDialogs d;

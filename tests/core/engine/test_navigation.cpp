@@ -40,6 +40,19 @@ TEST(GoOnFromStep1, RefusesWithoutABelt) {
     EXPECT_EQ(p.beltFamily, "");
 }
 
+// A belt type from a project file whose first word no family has: refused
+// with that word, and the family chosen before stays.
+TEST(GoOnFromStep1, RefusesAnUnknownFamilyWithItsName) {
+    DriveProject p = LinearDrive(0);
+    p.beltType = "ACME T";
+    p.beltFamily = "SELKIRA";
+    ScriptedDialogs d;
+    EXPECT_FALSE(GoOnFromStep1(p, d));
+    ExpectOneRefusal(d, "Unknown belt family \"ACME\"");
+    EXPECT_EQ(p.beltFamily, "SELKIRA");
+    EXPECT_EQ(p.peripheralForce, 0);
+}
+
 TEST(GoOnFromStep1, EndlessBeltSetsTheFamilyAndDerivesNothing) {
     DriveProject p;
     p.beltType = "ORVANTO T";
@@ -249,6 +262,7 @@ TEST(ChooseDriveConfiguration, SetsTheConfigurationEvenWhenRefused) {
         {2, 2, true, "", "", false, "Choose the belt !!!"},
         {3, 0, false, "ORVANTO T", "ORVANTO T10", true, ""},
         {4, 0, false, "ORVANTO T", "", false, "Choose the belt pitch!!!"},
+        {3, 0, true, "ACME T", "", false, "Unknown belt family \"ACME\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.pulleys << "/" << c.mode);
