@@ -11,17 +11,16 @@
 #include <algorithm>
 #include <string>
 
-#include "app/mainwindow.h"
 #include "catalogue/maker.h"
 #include "drawing/aboutillustrations.h"
 #include "drawing/logo.h"
 #include "project/driveproject.h"
+#include "project/formnames.h"
 #include "screens/logowidget.h"
 #include "screens/menuactions.h"
 #include "screens/photowidget.h"
 #include "screens/placeform.h"
 #include "screens/screenstyle.h"
-#include "screens/stepscreen.h"
 #include "units/units.h"
 
 namespace belt {
@@ -151,11 +150,11 @@ QString makerNameText(double points) {
 
 }  // namespace
 
-AboutScreen::AboutScreen(MainWindow& main, DriveProject& project)
-    : QMainWindow(&main, Qt::Window), main_(main), project_(project) {
-    setObjectName(QStringLiteral("STEP0"));
+AboutScreen::AboutScreen(AboutScreenHost& main, DriveProject& project)
+    : QMainWindow(&main.frame(), Qt::Window), main_(main), project_(project) {
+    setObjectName(QLatin1String(form::kStep0));
     setWindowTitle(QStringLiteral("VESTRANO BELT CALCULATION [Info]"));
-    setWindowIcon(main.windowIcon());
+    setWindowIcon(main.frame().windowIcon());
 
     mClose = menuBar()->addAction(QStringLiteral("&Close"));
     mClose->setObjectName(QStringLiteral("mClose"));
@@ -226,13 +225,7 @@ void AboutScreen::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The main window's bar shows only Close while the page is up, unless
     // the demonstration has its own.
-    if (project_.demoRunning == 0) {
-        MenuActions& m = main_.menus();
-        for (QAction* a : {m.mStopDemo, m.mDemo, m.mLoopDemo, m.mFile, m.mGoBack, m.mGoon, m.mGoon2, m.mUnit,
-                           m.mPrinter, m.mPrinter2, m.mInt})
-            if (a) a->setVisible(false);
-        if (m.mClose) m.mClose->setVisible(true);
-    }
+    if (project_.demoRunning == 0) main_.showMenus(MenuPlace::About);
 }
 
 void AboutScreen::placeOnPage(QWidget* item, double left, double top, double width, double height) {
@@ -335,12 +328,7 @@ void AboutScreen::mClose_Click() {
         project_.demoStep = 10;
         return;
     }
-    // The main window gets back the menus of its active screen, which are
-    // the ones that screen sets for itself.
-    if (StepScreen* s = main_.activeScreen())
-        s->applyMenus();
-    else
-        main_.showCover();
+    main_.returnFromAbout();
 }
 
 void AboutScreen::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <array>
 
+#include "screens/menuactions.h"
+
 class QLabel;
 class QScrollBar;
 
@@ -15,12 +17,26 @@ namespace belt {
 
 struct DriveProject;
 class LogoWidget;
-class MainWindow;
+
+// What the about page needs of the main window.
+class AboutScreenHost {
+public:
+    // The window the page stands over.
+    virtual QWidget& frame() = 0;
+    // Sets the window's menu bar as the table says for place.
+    virtual void showMenus(MenuPlace place) = 0;
+    // The page has closed: the window's bar becomes again the one of the
+    // screen active there, or of the cover.
+    virtual void returnFromAbout() = 0;
+
+protected:
+    ~AboutScreenHost() = default;
+};
 
 class AboutScreen : public QMainWindow {
     Q_OBJECT
 public:
-    AboutScreen(MainWindow& main, DriveProject& project);
+    AboutScreen(AboutScreenHost& main, DriveProject& project);
 
     // Shown maximised with the page at its top: modal from the cover and
     // from "?", modeless while Loop Demo scrolls it.
@@ -64,7 +80,7 @@ private:
     double labelHeight(QLabel* label, double width) const;
     void applyFonts();
 
-    MainWindow& main_;
+    AboutScreenHost& main_;
     DriveProject& project_;
     QWidget* form_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "drawing/stylecolours.h"
 #include "screens/logowidget.h"
@@ -18,6 +19,8 @@ namespace {
 // a 1280 x 1024 screen (0.85 of its height).
 constexpr double kReferenceHeight = 870.0;
 constexpr double kReferenceWidth = 1267.0;
+constexpr int kAnimationTick = 50;
+constexpr int kClosingTick = 2000;
 const char* const kAutoProperty = "belt_coverAutoSize";
 const char* const kPointsProperty = "belt_coverPoints";
 const char* const kAnchorProperty = "belt_coverAnchor";
@@ -100,6 +103,30 @@ Cover::Cover(QWidget* parent) : QWidget(parent) {
     setLabelFontSize(BYEMSG[2], 14);
     setLabelFontSize(BYEMSG[3], 9);
     setClosingLook(false);
+
+    connect(START, &QPushButton::clicked, this, &Cover::startClicked);
+    connect(bINFO, &QPushButton::clicked, this, &Cover::infoClicked);
+
+    flash_ = new QTimer(this);
+    flash_->setObjectName(QStringLiteral("FLASH"));
+    flash_->setInterval(kAnimationTick);
+    connect(flash_, &QTimer::timeout, this, &Cover::FLASH_Timer);
+
+    // MDIForm_Initialize's layout: the logo waits above the cover, the
+    // first and third texts just left of it, the second just right of it,
+    // the last below it.
+    PlaceForm(LOGO, 45, -53, 15, 35);
+    PlaceForm(Titolo, 1, 34, 98, 20);
+    placeAuto(BYEMSG[0], 0, 62, Anchor::Right);
+    placeAuto(BYEMSG[1], 102, 69);
+    placeAuto(BYEMSG[2], 0, 80, Anchor::Right);
+    placeAuto(BYEMSG[3], 10, 105);
+    PlaceForm(START, 72, 79, 23, 18);
+    PlaceForm(bINFO, 48, 79, 23, 18);
+    PlaceForm(Line1, 5, 52.85, 90, 0.3);
+    Line1->show();
+    START->hide();
+    bINFO->hide();
 }
 
 void Cover::setLabelFontSize(QLabel* label, double points) {
@@ -225,6 +252,105 @@ void Cover::showEvent(QShowEvent* event) {
 void Cover::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     emit gotFocus();
+}
+
+// ---------------------------------------------------------------------------
+// The animation
+
+void Cover::moveTo(QWidget* w, double left, double top) {
+    const QRectF r = LogicalRect(w);
+    PlaceForm(w, left, top, r.width(), r.height());
+}
+
+void Cover::startAnimation() {
+    flash_->start();
+}
+
+void Cover::stopAnimation() {
+    flash_->stop();
+}
+
+bool Cover::animationDone() const {
+    return START->isVisibleTo(this);
+}
+
+void Cover::finishAnimation() {
+    setLabelFontSize(Titolo, 50);
+    moveTo(LOGO, 45, 1);
+    for (int i = 0; i < 4; ++i) moveTo(BYEMSG[i], 5, LogicalRect(BYEMSG[i]).top());
+    moveTo(BYEMSG[3], 5, 90);
+    START->show();
+    bINFO->show();
+}
+
+void Cover::FLASH_Timer() {
+    if (flash_->interval() == kClosingTick) {
+        ++closingTicks_;
+        if (closingTicks_ == 1)
+            BYEMSG[0]->show();
+        else if (closingTicks_ == 2)
+            BYEMSG[1]->show();
+        else if (closingTicks_ >= 3) {
+            flash_->stop();
+            emit closingMessageDone();
+        }
+        return;
+    }
+
+    const double size = labelFontSize(Titolo);
+    if (size < 50) setLabelFontSize(Titolo, size + 2);
+
+    const double logoTop = LogicalRect(LOGO).top();
+    if (logoTop < 1) {
+        moveTo(LOGO, 45, logoTop + 2);
+        return;
+    }
+    const QRectF b0 = LogicalRect(BYEMSG[0]);
+    if (b0.left() < 5) {
+        moveTo(BYEMSG[0], b0.left() + 1, b0.top());
+        return;
+    }
+    // BYEMSG(1) and then BYEMSG(2) close in on the left edge of the text
+    // above and snap to it once they are within 2 units.
+    const QRectF b1 = LogicalRect(BYEMSG[1]);
+    if (b1.left() != b0.left()) {
+        moveTo(BYEMSG[1], std::abs(b1.left() - b0.left()) <= 2 ? b0.left() : b1.left() - 2, b1.top());
+        return;
+    }
+    const QRectF b2 = LogicalRect(BYEMSG[2]);
+    if (b2.left() != b1.left()) {
+        moveTo(BYEMSG[2], std::abs(b2.left() - b1.left()) <= 2 ? b1.left() : b2.left() + 1, b2.top());
+        return;
+    }
+    const QRectF b3 = LogicalRect(BYEMSG[3]);
+    if (b3.top() > 90) {
+        moveTo(BYEMSG[3], b2.left(), b3.top() - 1);
+        return;
+    }
+    if (Line1->isVisibleTo(this)) {
+        bINFO->show();
+        START->show();
+        flash_->stop();
+    }
+}
+
+void Cover::showClosingMessage() {
+    closingTicks_ = 0;
+    flash_->stop();
+    START->hide();
+    bINFO->hide();
+    Titolo->hide();
+    setClosingLook(true);
+    flash_->setInterval(kClosingTick);
+    moveTo(LOGO, 45, 5);
+    BYEMSG[0]->setText(QStringLiteral("Thank you ..."));
+    BYEMSG[1]->setText(QStringLiteral("to have chosen VESTRANO belts."));
+    setLabelFontSize(BYEMSG[0], 18);
+    setLabelFontSize(BYEMSG[1], 18);
+    for (QLabel* l : BYEMSG) l->hide();
+    placeAuto(BYEMSG[0], 50, 60, Anchor::Centre);
+    placeAuto(BYEMSG[1], 68, 70, Anchor::Centre);
+    flash_->start();
 }
 
 }  // namespace belt

@@ -1,6 +1,7 @@
 // The start picture (COVER) of the main window: logo, title, the four cover
 // texts, the rule and the two buttons, all placed in the cover's own 100 x 100
-// units. The main window's FLASH timer animates it (MainWindow::FLASH_Timer).
+// units. Its FLASH timer animates it at start-up and plays the closing
+// message at the end.
 #pragma once
 
 #include <QLabel>
@@ -11,14 +12,18 @@
 #include "screens/logowidget.h"
 
 class QFrame;
+class QTimer;
 
 namespace belt {
 
 class Cover : public QWidget {
     Q_OBJECT
 public:
+    // Laid out for the start of its animation (MDIForm_Initialize); the
+    // animation starts with startAnimation().
     explicit Cover(QWidget* parent = nullptr);
 
+    // The controls by their names, as the animation moves them.
     LogoWidget* LOGO = nullptr;
     QLabel* Titolo = nullptr;
     std::array<QLabel*, 4> BYEMSG{};
@@ -46,8 +51,27 @@ public:
     void setClosingLook(bool closing);
     bool closingLook() const { return closing_; }
 
+    // --- The animation -----------------------------------------------------------
+    // FLASH: every 50 ms the start-up animation, every 2000 ms the closing message.
+    QTimer* flashTimer() const { return flash_; }
+    void startAnimation();
+    // One tick of FLASH.
+    void FLASH_Timer();
+    // START and "about" are there: the animation has reached its end.
+    bool animationDone() const;
+    // Brings the cover to the end state of its animation at once.
+    void finishAnimation();
+    // Stops FLASH where it stands.
+    void stopAnimation();
+    // The closing message: the texts say goodbye on the first two ticks of
+    // a 2-second FLASH, and closingMessageDone follows on the third.
+    void showClosingMessage();
+
 signals:
     void gotFocus();
+    void startClicked();
+    void infoClicked();
+    void closingMessageDone();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,8 +86,12 @@ private:
     void fitPending();
     bool canBeSeen(const QLabel* label) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Moves a placed control, keeping its size.
+    static void moveTo(QWidget* w, double left, double top);
     bool closing_ = false;
     bool fitQueued_ = false;
+    QTimer* flash_ = nullptr;
+    int closingTicks_ = 0;
 };
 
 }  // namespace belt

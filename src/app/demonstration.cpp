@@ -7,8 +7,6 @@
 #include <array>
 
 #include "app/aboutscreen.h"
-#include "app/filecommands.h"
-#include "app/mainwindow.h"
 #include "engine/beltpaths.h"
 #include "engine/designsequence.h"
 #include "engine/details.h"
@@ -16,6 +14,7 @@
 #include "engine/layouteditor.h"
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
+#include "project/formnames.h"
 #include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/step1screen.h"
@@ -47,7 +46,7 @@ constexpr double kPulley2AtStandardLength = 0.600055668906588;
 const char* const kRemarks = "This is an example of VESTRANO BELT DRIVE Calculation";
 
 template <typename Screen>
-Screen* loaded(MainWindow& w, const char* form) {
+Screen* loaded(DemonstrationHost& w, const char* form) {
     return qobject_cast<Screen*>(w.loadedScreen(QString::fromLatin1(form)));
 }
 
@@ -125,8 +124,8 @@ bool designTheExample(DriveProject& p, DesignDetails& details) {
 
 }  // namespace
 
-Demonstration::Demonstration(MainWindow& window, DriveProject& project)
-    : QObject(&window), window_(window), project_(project) {
+Demonstration::Demonstration(DemonstrationHost& window, DriveProject& project, QObject* parent)
+    : QObject(parent), window_(window), project_(project) {
     setObjectName(QStringLiteral("Demonstration"));
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("DemoFlash"));
@@ -134,40 +133,21 @@ Demonstration::Demonstration(MainWindow& window, DriveProject& project)
     connect(timer_, &QTimer::timeout, this, &Demonstration::DemoFlash_Timer);
 }
 
-bool Demonstration::resetFirst() {
-    if (window_.fileCommands().projectChanged()) {
-        const MsgAnswer a = window_.askToSave();
-        if (a == MsgAnswer::Cancel) return false;
-        if (a == MsgAnswer::Yes && !window_.fileCommands().Salva()) return false;
-    }
-    project_.beltType.clear();
-    window_.Resetta();
-    return true;
-}
-
-void Demonstration::showDemoMenus() {
-    MenuActions& m = window_.menus();
-    for (QAction* a : {m.mDemo, m.mLoopDemo, m.mClose, m.mFile, m.mGoBack, m.mGoon, m.mGoon2, m.mUnit,
-                       m.mPrinter, m.mPrinter2, m.mInt})
-        if (a) a->setVisible(false);
-    if (m.mStopDemo) m.mStopDemo->setVisible(true);
-}
-
 void Demonstration::start(int firstStep, int mode) {
     project_.demoStep = firstStep;
     project_.demoRunning = mode;
-    showDemoMenus();
+    window_.showMenus(MenuPlace::Demo);
     timer_->start();
 }
 
 void Demonstration::mDemo_Click() {
-    if (project_.demoRunning != 0 || !resetFirst()) return;
+    if (project_.demoRunning != 0 || !window_.resetProject()) return;
     start(11, 1);
-    if (StepScreen* s = window_.showScreen(QStringLiteral("STEP1"))) s->setBlinking(true);
+    if (StepScreen* s = window_.showScreen(QLatin1String(form::kStep1))) s->setBlinking(true);
 }
 
 void Demonstration::mLoopDemo_Click() {
-    if (project_.demoRunning != 0 || !resetFirst()) return;
+    if (project_.demoRunning != 0 || !window_.resetProject()) return;
     start(0, 2);
     window_.aboutScreen().showModeless();
 }
@@ -178,13 +158,13 @@ void Demonstration::mStopDemo_Click() {
     window_.Resetta();
     project_.demoRunning = 0;
     if (window_.aboutScreen().isVisible()) window_.aboutScreen().mClose_Click();
-    ShowCoverMenus(window_.menus());
+    window_.showMenus(MenuPlace::Cover);
 }
 
 void Demonstration::finish() {
     project_.demoRunning = 0;
     timer_->stop();
-    ShowCoverMenus(window_.menus());
+    window_.showMenus(MenuPlace::Cover);
 }
 
 void Demonstration::DemoFlash_Timer() {
@@ -199,7 +179,7 @@ void Demonstration::DemoFlash_Timer() {
 
 void Demonstration::performStep(int step) {
     DriveProject& p = project_;
-    MainWindow& w = window_;
+    DemonstrationHost& w = window_;
     auto blink = [&w](const char* form, bool on) {
         if (StepScreen* s = w.loadedScreen(QString::fromLatin1(form))) s->setBlinking(on);
     };
@@ -208,10 +188,10 @@ void Demonstration::performStep(int step) {
         w.hideScreen(QString::fromLatin1(from));
         w.showScreen(QString::fromLatin1(to));
     };
-    auto* step1 = loaded<Step1Screen>(w, "STEP1");
-    auto* step2 = loaded<Step2Screen>(w, "STEP2");
-    auto* step3 = loaded<Step3Screen>(w, "STEP3");
-    auto* step4 = loaded<Step4Screen>(w, "STEP4");
+    auto* step1 = loaded<Step1Screen>(w, form::kStep1);
+    auto* step2 = loaded<Step2Screen>(w, form::kStep2);
+    auto* step3 = loaded<Step3Screen>(w, form::kStep3);
+    auto* step4 = loaded<Step4Screen>(w, form::kStep4);
     auto drawLayout = [&p, step4] {
         MarkLayoutDrawn(p);
         if (step4) step4->refresh();
@@ -228,8 +208,8 @@ void Demonstration::performStep(int step) {
     switch (step) {
         case 10:
             if (w.aboutScreen().isVisible()) w.aboutScreen().mClose_Click();
-            w.showScreen(QStringLiteral("STEP1"));
-            blink("STEP1", true);
+            w.showScreen(QLatin1String(form::kStep1));
+            blink(form::kStep1, true);
             break;
         case 11:
             if (step1) step1->setBeltTypeTab(0);
@@ -248,10 +228,10 @@ void Demonstration::performStep(int step) {
             p.loadFactorSecond = 0.2F;
             break;
         case 16:
-            move("STEP1", "STEP2");
+            move(form::kStep1, form::kStep2);
             break;
         case 17:
-            blink("STEP2", true);
+            blink(form::kStep2, true);
             p.power = kDemoPower;
             if (step2) {
                 step2->typeIntoDato(0, QStringLiteral("3.40"));
@@ -271,7 +251,7 @@ void Demonstration::performStep(int step) {
             break;
         case 19:
             setBelt(p);
-            move("STEP2", "STEP3");
+            move(form::kStep2, form::kStep3);
             setDriverPulley(p);
             break;
         case 20:
@@ -325,7 +305,7 @@ void Demonstration::performStep(int step) {
             p.pulleyFlangeDiameter[1] = 0.076;
             p.pulleyFlangeDiameter[3] = 0.131;
             p.pulleyFlangeDiameter[4] = 0.198;
-            move("STEP3", "STEP4");
+            move(form::kStep3, form::kStep4);
             break;
         case 25:
         case 26:
@@ -359,20 +339,20 @@ void Demonstration::performStep(int step) {
             break;
         case 36:
             designTheExample(p, w.designDetails());
-            w.hideScreen(QStringLiteral("STEP4"));
+            w.hideScreen(QLatin1String(form::kStep4));
             p.screen.remarks = kRemarks;
-            w.showScreen(QStringLiteral("STEP5"));
-            blink("STEP5", true);
+            w.showScreen(QLatin1String(form::kStep5));
+            blink(form::kStep5, true);
             break;
         case 37:
         case 38:
         case 39:
         case 40:
-            if (auto* step5 = loaded<Step5Screen>(w, "STEP5"))
+            if (auto* step5 = loaded<Step5Screen>(w, form::kStep5))
                 step5->ScrollInfo->setValue(kResultsScroll[static_cast<std::size_t>(step - 37)]);
             break;
         case 41:
-            move("STEP5", "STEP6");
+            move(form::kStep5, form::kStep6);
             break;
         case 42:
             w.Resetta();

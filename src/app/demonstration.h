@@ -5,13 +5,47 @@
 #pragma once
 
 #include <QObject>
+#include <array>
+
+#include "platform/dialogs.h"
+#include "screens/menuactions.h"
 
 class QTimer;
 
 namespace belt {
 
 struct DriveProject;
-class MainWindow;
+class AboutScreen;
+class StepScreen;
+class DesignDetails;
+
+// What the demonstration needs of the main window.
+class DemonstrationHost {
+public:
+    // File > Reset: the save question for a project in progress, then the
+    // reset. False when the user kept the project (Cancel, or a save that
+    // did not happen).
+    virtual bool resetProject() = 0;
+    // Clears the project, unloads the screens and shows the cover, asking nothing.
+    virtual void Resetta() = 0;
+    virtual StepScreen* loadedScreen(const QString& formName) const = 0;
+    virtual StepScreen* showScreen(const QString& formName) = 0;
+    virtual void hideScreen(const QString& formName) = 0;
+    // Go On, and the drive configurations of the second Go On menu, with
+    // their questions put to answers.
+    virtual void goOn(Dialogs& answers) = 0;
+    virtual void chooseDriveConfiguration(int pulleyCount, int twoPulleyMode, Dialogs& answers) = 0;
+    // Shows the units chosen in the project: the Unit menu's checks and the
+    // active screen.
+    virtual void ChangeUnit() = 0;
+    virtual AboutScreen& aboutScreen() = 0;
+    // Sets the menu bar as the table says for place.
+    virtual void showMenus(MenuPlace place) = 0;
+    virtual DesignDetails& designDetails() = 0;
+
+protected:
+    ~DemonstrationHost() = default;
+};
 
 class Demonstration : public QObject {
     Q_OBJECT
@@ -21,7 +55,7 @@ public:
     // The script's last step.
     static constexpr int kLastStep = 43;
 
-    Demonstration(MainWindow& window, DriveProject& project);
+    Demonstration(DemonstrationHost& window, DriveProject& project, QObject* parent);
 
     QTimer* DemoFlash() const { return timer_; }
 
@@ -35,13 +69,11 @@ public:
     void DemoFlash_Timer();
 
 private:
-    bool resetFirst();
     void start(int firstStep, int mode);
-    void showDemoMenus();
     void finish();
     void performStep(int step);
 
-    MainWindow& window_;
+    DemonstrationHost& window_;
     DriveProject& project_;
     QTimer* timer_ = nullptr;
 };

@@ -10,9 +10,10 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
-#include "app/mainwindow.h"
 #include "project/driveproject.h"
+#include "project/formnames.h"
 #include "project/projectfile.h"
 #include "screens/screenstyle.h"
 #include "screens/step1screen.h"
@@ -38,7 +39,7 @@ std::string recordsOf(const DriveProject& p) {
     DriveProject compared = p;
     compared.pitchRangeFirst = 0;
     compared.pitchRangeLast = 0;
-    return ProjectFile::write(compared, "STEP1");
+    return ProjectFile::write(compared, form::kStep1);
 }
 
 using style::qs;
@@ -60,17 +61,17 @@ QString droppedProjectFile(const QMimeData* mime) {
 
 }  // namespace
 
-FileCommands::FileCommands(MainWindow& window, DriveProject& project, Dialogs& dialogs)
-    : QObject(&window),
+FileCommands::FileCommands(FileCommandsHost& window, DriveProject& project, Dialogs& dialogs)
+    : QObject(&window.frame()),
       window_(window),
       project_(project),
       dialogs_(dialogs),
       fileDialogs_(std::make_unique<QtFileDialogs>()),
-      baseTitle_(window.windowTitle()) {
+      baseTitle_(window.frame().windowTitle()) {
     setObjectName(QStringLiteral("FileCommands"));
-    window.setAcceptDrops(true);
-    window.installEventFilter(this);
-    window.setWindowTitle(baseTitle_ + QStringLiteral("[*]"));
+    window.frame().setAcceptDrops(true);
+    window.frame().installEventFilter(this);
+    window.frame().setWindowTitle(baseTitle_ + QStringLiteral("[*]"));
     changeCheck_ = new QTimer(this);
     changeCheck_->setSingleShot(true);
     changeCheck_->setInterval(kChangeCheckMs);
@@ -90,7 +91,7 @@ QString FileCommands::startFolder() const {
 }
 
 QString FileCommands::chooseFile(const FileDialogRequest& request) {
-    return fileDialogs_->chooseFile(&window_, request);
+    return fileDialogs_->chooseFile(&window_.frame(), request);
 }
 
 FileDialogRequest FileCommands::request(bool save) const {
@@ -111,15 +112,15 @@ void FileCommands::setFile(const QString& path) {
     fileName_ = QFileInfo(path).absoluteFilePath();
     savedRecords_ = recordsOf(project_);
     QSettings().setValue(QLatin1String(kLastFolderKey), QFileInfo(fileName_).absolutePath());
-    window_.setWindowTitle(baseTitle_ + QStringLiteral(" - ") + QFileInfo(fileName_).fileName() +
-                           QStringLiteral("[*]"));
+    window_.frame().setWindowTitle(baseTitle_ + QStringLiteral(" - ") + QFileInfo(fileName_).fileName() +
+                                   QStringLiteral("[*]"));
     showChanged();
 }
 
 void FileCommands::forgetFile() {
     fileName_.clear();
     savedRecords_.clear();
-    window_.setWindowTitle(baseTitle_ + QStringLiteral("[*]"));
+    window_.frame().setWindowTitle(baseTitle_ + QStringLiteral("[*]"));
     showChanged();
 }
 
@@ -129,7 +130,7 @@ bool FileCommands::projectChanged() const {
 }
 
 void FileCommands::showChanged() {
-    window_.setWindowModified(projectChanged());
+    window_.frame().setWindowModified(projectChanged());
 }
 
 void FileCommands::checkChangedSoon() {
@@ -141,7 +142,7 @@ bool FileCommands::Salva() {
     if (project_.beltType.empty()) return true;
     // The file must hold what the boxes show.
     if (StepScreen* s = window_.activeScreen(); s && !s->entriesConfirmed()) return false;
-    const QString path = fileDialogs_->chooseFile(&window_, request(true));
+    const QString path = fileDialogs_->chooseFile(&window_.frame(), request(true));
     if (path.isEmpty()) return false;
     const SaveResult saved =
         ProjectFile::save(project_, localPath(path), window_.activeFormName().toStdString());
@@ -166,7 +167,7 @@ void FileCommands::Apri() {
     if (!askToSaveFirst()) return;
     // The project is reset only once a file has been chosen: Cancel in the
     // dialog leaves everything as it was.
-    const QString path = fileDialogs_->chooseFile(&window_, request(false));
+    const QString path = fileDialogs_->chooseFile(&window_.frame(), request(false));
     if (path.isEmpty()) return;
     openFile(path);
 }
@@ -209,7 +210,7 @@ void FileCommands::applyFile(const DriveProject& read, const OpenResult& result)
     project_.beltType = read.beltType;
     project_.flatBeltIndex = read.flatBeltIndex;
     // Laying STEP1 out selects the tab and the profile, as a click does.
-    auto* step1 = qobject_cast<Step1Screen*>(window_.showScreen(QStringLiteral("STEP1")));
+    auto* step1 = qobject_cast<Step1Screen*>(window_.showScreen(QLatin1String(form::kStep1)));
 
     ScreenState& s = project_.screen;
     const ScreenState& f = read.screen;
@@ -253,7 +254,7 @@ bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    if (watched == &window_) {
+    if (watched == &window_.frame()) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDragMoveEvent*>(event);
             if (project_.demoRunning == 0 && !window_.closingMessageShown() &&

@@ -11,20 +11,42 @@
 #include <string>
 
 #include "app/filedialogs.h"
+#include "platform/dialogs.h"
 
 class QTimer;
+class QWidget;
 
 namespace belt {
 
 struct DriveProject;
 struct OpenResult;
-class Dialogs;
-class MainWindow;
+class StepScreen;
+
+// What the file commands need of the window they serve.
+class FileCommandsHost {
+public:
+    // The window: its title names the project's file, a project file may be
+    // dropped on it, and the file dialogs sit on it.
+    virtual QWidget& frame() = 0;
+    virtual StepScreen* activeScreen() const = 0;
+    // The active form's name, which Save writes into the file.
+    virtual QString activeFormName() const = 0;
+    // The save question.
+    virtual MsgAnswer askToSave() = 0;
+    // Clears the project, unloads the screens and shows the cover.
+    virtual void Resetta() = 0;
+    virtual StepScreen* showScreen(const QString& formName) = 0;
+    // Nothing opens while the program says goodbye.
+    virtual bool closingMessageShown() const = 0;
+
+protected:
+    ~FileCommandsHost() = default;
+};
 
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(MainWindow& window, DriveProject& project, Dialogs& dialogs);
+    FileCommands(FileCommandsHost& window, DriveProject& project, Dialogs& dialogs);
     ~FileCommands() override;
 
     // Tests put a scripted chooser in place of the desktop's dialogs.
@@ -80,7 +102,7 @@ private:
     void setFile(const QString& path);
     FileDialogRequest request(bool save) const;
 
-    MainWindow& window_;
+    FileCommandsHost& window_;
     DriveProject& project_;
     Dialogs& dialogs_;
     std::unique_ptr<FileDialogs> fileDialogs_;

@@ -1,6 +1,8 @@
-// MAIN: the program's frame. It owns the menu bar, the cover with its
-// animation and tune, the help viewer and the wizard navigation, and hosts the
-// step screens STEP1..STEP6 one at a time, maximised in its MDI area.
+// MAIN: the program's frame. It hosts the step screens STEP1..STEP6 one at a
+// time, maximised in its MDI area, or the cover, and switches between them as
+// the menu commands ask; the menu bar (menubar.h), the cover's animation
+// (cover.h), the help (helpviewer.h), the file commands, the about page and the
+// demonstration are parts of their own.
 #pragma once
 
 #include <QHash>
@@ -10,6 +12,10 @@
 #include <functional>
 #include <memory>
 
+#include "app/aboutscreen.h"
+#include "app/demonstration.h"
+#include "app/filecommands.h"
+#include "app/helpviewer.h"
 #include "app/printing.h"
 #include "engine/designsequence.h"
 #include "engine/details.h"
@@ -26,17 +32,14 @@ namespace belt {
 
 struct DriveProject;
 class StepScreen;
-class AboutScreen;
 class Cover;
-class Demonstration;
-class FileCommands;
 class TunePlayer;
 
-// Help context number for the active form: 0 for the cover ("MAIN"), 1..6 for
-// STEP1..STEP6; any other window (the about screen) keeps the previous one.
-int HelpContextFor(const QString& activeForm, int previous);
-
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow,
+                   public MenuCommands,
+                   public FileCommandsHost,
+                   public AboutScreenHost,
+                   public DemonstrationHost {
     Q_OBJECT
 public:
     using ScreenFactory = std::function<StepScreen*(DriveProject&, Dialogs&, MenuActions&, QWidget*)>;
@@ -53,17 +56,17 @@ public:
     void setScreenFactory(const QString& formName, ScreenFactory factory);
     bool hasScreenFactory(const QString& formName) const;
     // The screen if it is loaded, else nullptr.
-    StepScreen* loadedScreen(const QString& formName) const;
+    StepScreen* loadedScreen(const QString& formName) const override;
     // Loads the screen if needed and shows it maximised (the cover is hidden);
     // sets its menus unless the demonstration runs. nullptr without factory.
-    StepScreen* showScreen(const QString& formName);
-    void hideScreen(const QString& formName);
+    StepScreen* showScreen(const QString& formName) override;
+    void hideScreen(const QString& formName) override;
     // Unloads every step screen, STEP6 down to STEP1.
     void unloadScreens();
     void showCover();
     // "STEP1".."STEP6", or "MAIN" while only the cover is shown.
-    QString activeFormName() const;
-    StepScreen* activeScreen() const;
+    QString activeFormName() const override;
+    StepScreen* activeScreen() const override;
 
     DriveProject& project() { return project_; }
     MenuActions& menus() { return menus_; }
@@ -71,7 +74,7 @@ public:
     // File > Open and File > Save, the command line's and a dropped file.
     FileCommands& fileCommands() const { return *files_; }
     // The about screen STEP0, loaded the first time it is asked for.
-    AboutScreen& aboutScreen();
+    AboutScreen& aboutScreen() override;
     // Demo and Loop Demo with their DemoFlash timer.
     Demonstration& demonstration() const { return *demo_; }
     QMdiArea* mdiArea() const { return mdi_; }
@@ -82,7 +85,7 @@ public:
     // The calculation details of the design in progress: what Go On's
     // design sequence computed (and the width changed on STEP5), shown on
     // STEP5 and printed with the report. Cleared with the project.
-    DesignDetails& designDetails() { return details_; }
+    DesignDetails& designDetails() override { return details_; }
 
     // What ends the program on the closing message's third tick (tests
     // replace it).
@@ -91,62 +94,65 @@ public:
     // Where Print sends its page: the print preview unless a test replaces it.
     void setPrintHandler(std::function<void(const PrintJob&)> print) { print_ = std::move(print); }
 
-    // --- Cover and closing message ------------------------------------------------
-    QTimer* flashTimer() const { return flash_; }
+    // --- Cover and closing message (the cover's FLASH timer) ------------------------
+    QTimer* flashTimer() const;
+    void FLASH_Timer();
     bool coverAnimationDone() const;
     // Brings the cover to the end state of its animation at once.
     void finishCoverAnimation();
-    bool closingMessageShown() const { return closing_; }
+    bool closingMessageShown() const override { return closing_; }
 
     // --- Help ------------------------------------------------------------------
     int helpContext() const { return helpContext_; }
-    QTextBrowser* helpBrowser() const { return helpBrowser_; }
+    QTextBrowser* helpBrowser() const { return help_.browser(); }
 
     // The save question: "Data will be lost" + CR + "Do you want to save?".
-    MsgAnswer askToSave();
+    MsgAnswer askToSave() override;
+
+    // --- What the file commands, the about page and the demonstration ask -------------
+    QWidget& frame() override { return *this; }
+    void showMenus(MenuPlace place) override;
+    void returnFromAbout() override;
+    bool resetProject() override;
+    void goOn(Dialogs& answers) override;
+    void chooseDriveConfiguration(int pulleyCount, int twoPulleyMode, Dialogs& answers) override;
 
 public slots:
     // Menu commands, by the names of their menu items.
-    void mGoon_Click();
-    void mGoBack_Click();
-    void mCentreDistance_Click();
-    void mBeltLength_Click();
-    void m3Pulleys_Click();
-    void m4Pulleys_Click();
-    void mOpen_Click();
-    void mSave_Click();
-    void mExportLayout_Click();
-    void mReset_Click();
-    void mExit_Click();
-    void mHelp_Click();
-    void mInfo_Click();
-    void mPrinter_Click();
-    void mPrinter2_Click();
-    void mDemo_Click();
-    void mLoopDemo_Click();
-    void mStopDemo_Click();
+    void mGoon_Click() override;
+    void mGoBack_Click() override;
+    void mCentreDistance_Click() override;
+    void mBeltLength_Click() override;
+    void m3Pulleys_Click() override;
+    void m4Pulleys_Click() override;
+    void mOpen_Click() override;
+    void mSave_Click() override;
+    void mExportLayout_Click() override;
+    void mReset_Click() override;
+    void mExit_Click() override;
+    void mClose_Click() override;
+    void mHelp_Click() override;
+    void mInfo_Click() override;
+    void mPrinter_Click() override;
+    void mPrinter2_Click() override;
+    void mDemo_Click() override;
+    void mLoopDemo_Click() override;
+    void mStopDemo_Click() override;
     // L_Click, V_Click, ...: quantity q (0..7) and the item index u (1..n).
-    void unitClick(int quantity, int u);
-    void ChangeUnit();
+    void unitClick(int quantity, int u) override;
+    // Checks the units chosen in the Unit menu and shows them on the active screen.
+    void ChangeUnit() override;
     // Clears the project, unloads the screens and shows the cover (no question).
-    void Resetta();
-    // The 50 ms cover animation, or the 2000 ms closing message.
-    void FLASH_Timer();
+    void Resetta() override;
     void COVER_GotFocus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenus();
-    // Alt and the underlined letter: the item of that letter shown on the bar.
-    void pressBarLetter(const QKeySequence& letter);
-    void initialiseCover();  // MDIForm_Initialize's cover layout
     void startClosingMessage();
     void setBlinking(const QString& formName, bool on);
     void goToStep3From(const QString& formName);
-    void chooseDriveConfiguration(int count, int mode);
     // False (after saying which box waits) while the active screen holds a
     // number typed and not confirmed with Enter.
     bool entriesConfirmed();
@@ -161,7 +167,6 @@ private:
     AboutScreen* about_ = nullptr;
     Demonstration* demo_ = nullptr;
     QMdiArea* mdi_ = nullptr;
-    QTimer* flash_ = nullptr;
     QHash<QString, ScreenFactory> factories_;
     QHash<QString, QPointer<QMdiSubWindow>> subWindows_;
     QPointer<StepScreen> active_;
@@ -170,10 +175,9 @@ private:
     std::function<void()> quit_;
     std::function<void(const PrintJob&)> print_;
     std::unique_ptr<TunePlayer> tune_;
-    QTextBrowser* helpBrowser_ = nullptr;
+    HelpViewer help_;
     int helpContext_ = 0;
     bool closing_ = false;
-    int closingTicks_ = 0;
 };
 
 // Registers the step screens built into the program.

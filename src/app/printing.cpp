@@ -10,12 +10,13 @@
 #include "print/cataloguetables.h"
 #include "print/drawingspage.h"
 #include "project/driveproject.h"
+#include "project/formnames.h"
 
 namespace belt {
 
 bool PrinterPage(const QString& activeForm, const DriveProject& p, PrintJob& job,
                  const DesignDetails* details) {
-    if (activeForm == QLatin1String("STEP5")) {
+    if (activeForm == QLatin1String(form::kStep5)) {
         // The page reads the project when it is painted: the preview
         // repaints it at every zoom and once more for the printer.
         job = {QStringLiteral("Calculation report"),
@@ -32,7 +33,7 @@ bool PrinterPage(const QString& activeForm, const DriveProject& p, PrintJob& job
         }
         return true;
     }
-    if (activeForm == QLatin1String("STEP6")) {
+    if (activeForm == QLatin1String(form::kStep6)) {
         job = {QStringLiteral("Drawings"),
                [&p](QPainter& painter, const QRectF& page) {
                    PaintDrawingsPage(painter, page, p, QDate::currentDate());

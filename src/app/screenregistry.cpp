@@ -2,6 +2,7 @@
 // being listed here; the main window loads it the first time it is shown.
 #include "app/mainwindow.h"
 
+#include "project/formnames.h"
 #include "screens/step1screen.h"
 #include "screens/step2screen.h"
 #include "screens/step3screen.h"
@@ -21,19 +22,19 @@ MainWindow::ScreenFactory factoryOf() {
 }  // namespace
 
 void RegisterBuiltInScreens(MainWindow& window) {
-    window.setScreenFactory(QStringLiteral("STEP1"), factoryOf<Step1Screen>());
-    window.setScreenFactory(QStringLiteral("STEP2"), factoryOf<Step2Screen>());
-    window.setScreenFactory(QStringLiteral("STEP3"), factoryOf<Step3Screen>());
-    window.setScreenFactory(QStringLiteral("STEP4"), factoryOf<Step4Screen>());
+    window.setScreenFactory(QLatin1String(form::kStep1), factoryOf<Step1Screen>());
+    window.setScreenFactory(QLatin1String(form::kStep2), factoryOf<Step2Screen>());
+    window.setScreenFactory(QLatin1String(form::kStep3), factoryOf<Step3Screen>());
+    window.setScreenFactory(QLatin1String(form::kStep4), factoryOf<Step4Screen>());
     // The results show the details of the design the window keeps.
     window.setScreenFactory(
-        QStringLiteral("STEP5"),
+        QLatin1String(form::kStep5),
         [&window](DriveProject& p, Dialogs& d, MenuActions& m, QWidget* parent) -> StepScreen* {
             auto* screen = new Step5Screen(p, d, m, parent);
             screen->setDesignDetails(&window.designDetails());
             return screen;
         });
-    window.setScreenFactory(QStringLiteral("STEP6"), factoryOf<Step6Screen>());
+    window.setScreenFactory(QLatin1String(form::kStep6), factoryOf<Step6Screen>());
 }
 
 }  // namespace belt

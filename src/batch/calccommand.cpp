@@ -19,6 +19,7 @@
 #include "engine/proposals.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
+#include "project/formnames.h"
 #include "project/projectfile.h"
 #include "units/units.h"
 
@@ -231,7 +232,7 @@ int Calculate(const Invocation& call, DriveProject& p, Dialogs& d, const CalcOpt
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
 
     if (step == NextStep::ShowStep4) {
-        run.screen = "STEP4";
+        run.screen = form::kStep4;
         const int paths = p.beltPathTable[0][0];
         if (o.path > paths)
             return call.fail("--path " + std::to_string(o.path) + ": the layout has " +
@@ -264,7 +265,7 @@ int Calculate(const Invocation& call, DriveProject& p, Dialogs& d, const CalcOpt
         }
     }
     run.done = step == NextStep::ShowStep5;
-    if (run.done) run.screen = "STEP5";
+    if (run.done) run.screen = form::kStep5;
     return kExitOk;
 }
 

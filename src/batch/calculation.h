@@ -13,6 +13,7 @@
 #include "engine/details.h"
 #include "engine/layouteditor.h"
 #include "project/driveproject.h"
+#include "project/formnames.h"
 
 namespace belt::batch {
 
@@ -39,7 +40,7 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::st
 // Where the calculation ended and how.
 struct CalcRun {
     bool done = false;
-    std::string screen = "STEP3";
+    std::string screen = form::kStep3;
     // What the design computed, step by step (engine/details.h).
     DesignDetails details;
 };

@@ -8,6 +8,7 @@
 
 #include "catalogue/beltids.h"
 #include "catalogue/belttraits.h"
+#include "engine/beltspeed.h"
 
 namespace belt {
 
@@ -124,7 +125,7 @@ void CheckInputData(DriveProject& p, Dialogs& d) {
                 continue;
             }
             // Every non-idler has a non-zero speed here, the driver included.
-            if (std::abs(p.beltSpeed - p.pulleyDiameter[k] * p.pulleySpeed[k] / 2) > kTolerance)
+            if (std::abs(p.beltSpeed - BeltSpeed(p.pulleySpeed[k], p.pulleyDiameter[k])) > kTolerance)
                 consistent = false;
             if (std::abs(p.pulleyRatio[k] - p.pulleySpeed[1] / p.pulleySpeed[k]) > kTolerance)
                 consistent = false;

@@ -2,7 +2,9 @@
 
 #include "catalogue/beltids.h"
 #include "catalogue/belttraits.h"
+#include "engine/beltspeed.h"
 #include "engine/carriage.h"
+#include "project/formnames.h"
 
 namespace belt {
 
@@ -34,10 +36,10 @@ void deriveLoad(DriveProject& p) {
         p.peripheralForce = CarriageForce(p);
         p.beltSpeed = p.peripheralForce != 0 ? p.power / p.peripheralForce : 0;
     } else if (mode[1]) {  // power and rpm
-        p.beltSpeed = p.pulleySpeed[1] * p.pulleyDiameter[1] / 2;
-        if (p.beltSpeed != 0) p.peripheralForce = p.power / p.beltSpeed;
+        p.beltSpeed = BeltSpeed(p.pulleySpeed[1], p.pulleyDiameter[1]);
+        if (p.beltSpeed != 0) p.peripheralForce = PeripheralForce(p.power, p.beltSpeed);
     } else if (mode[2]) {  // power and belt speed
-        if (p.beltSpeed != 0) p.peripheralForce = p.power / p.beltSpeed;
+        if (p.beltSpeed != 0) p.peripheralForce = PeripheralForce(p.power, p.beltSpeed);
     } else if (mode[3]) {  // torque
         if (p.pulleyDiameter[1] != 0) p.peripheralForce = 2 * p.torque / p.pulleyDiameter[1];
         p.power = 0;
@@ -98,16 +100,16 @@ bool ChooseDriveConfiguration(DriveProject& p, Dialogs& d, int pulleyCount, int 
 }
 
 std::string GoBackTarget(const DriveProject& p, const std::string& activeForm) {
-    if (activeForm == "STEP1") return "MAIN";
-    if (activeForm == "STEP2") return "STEP1";
-    if (activeForm == "STEP3") {
+    if (activeForm == form::kStep1) return form::kMain;
+    if (activeForm == form::kStep2) return form::kStep1;
+    if (activeForm == form::kStep3) {
         // Multi-rib and flat belts have no pitch chart: step 2 was skipped.
         const BeltFamilyTraits* page = FamilyOfStep1Tab(p.screen.beltTypeTab);
-        return page && page->kind != BeltKind::Toothed ? "STEP1" : "STEP2";
+        return page && page->kind != BeltKind::Toothed ? form::kStep1 : form::kStep2;
     }
-    if (activeForm == "STEP4") return "STEP3";
-    if (activeForm == "STEP5") return p.pulleyCount > 2 ? "STEP4" : "STEP3";
-    if (activeForm == "STEP6") return "STEP5";
+    if (activeForm == form::kStep4) return form::kStep3;
+    if (activeForm == form::kStep5) return p.pulleyCount > 2 ? form::kStep4 : form::kStep3;
+    if (activeForm == form::kStep6) return form::kStep5;
     return "";
 }
 

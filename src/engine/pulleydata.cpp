@@ -6,6 +6,7 @@
 #include "catalogue/beltids.h"
 #include "catalogue/calculationtables.h"
 #include "catalogue/pulleytables.h"
+#include "engine/beltspeed.h"
 #include "engine/carriage.h"
 #include "engine/checks.h"
 #include "units/units.h"
@@ -48,6 +49,10 @@ double Finite(double x) {
 }
 double Quotient(double num, double den) {
     return den != 0 ? Finite(num / den) : 0.0;
+}
+// The force that carries the power at the belt speed; none without a speed.
+double ForceFor(double power, double beltSpeed) {
+    return beltSpeed != 0 ? Finite(PeripheralForce(power, beltSpeed)) : 0.0;
 }
 
 std::string InUnit(const DriveProject& p, int quantity, double value, std::string_view pattern) {
@@ -154,11 +159,11 @@ void ModificaD(DriveProject& p, Dialogs& d, int k) {
 void ModificaI(DriveProject& p, Dialogs& d, int k) {
     if (!ValidPulley(k)) return;
     if (p.beltSpeed == 0) {
-        p.beltSpeed = Finite(p.pulleySpeed[k] * p.pulleyDiameter[k] / 2);
+        p.beltSpeed = Finite(BeltSpeed(p.pulleySpeed[k], p.pulleyDiameter[k]));
         if (p.beltSpeed != 0) ModificaV(p, d);
     }
     if (p.power != 0)
-        p.peripheralForce = Quotient(p.power, p.beltSpeed);
+        p.peripheralForce = ForceFor(p.power, p.beltSpeed);
     else
         p.power = Finite(p.beltSpeed * p.peripheralForce);
 
@@ -178,16 +183,16 @@ void ModificaN(DriveProject& p, Dialogs& d, int k) {
     double& n = p.pulleySpeed[k];
     double& dk = p.pulleyDiameter[k];
     if (p.beltSpeed == 0) {
-        p.beltSpeed = Finite(n * dk / 2);
+        p.beltSpeed = Finite(BeltSpeed(n, dk));
         ModificaV(p, d);
     } else if (dk != 0 || n == 0) {
         // Exact comparison: retyping the speed the pulley already has asks nothing.
-        if (n != 0 && dk != 0 && n * dk / 2 != p.beltSpeed) {
+        if (n != 0 && dk != 0 && BeltSpeed(n, dk) != p.beltSpeed) {
             const std::string q =
                 "Do you want to change the belt speed v = " + InUnit(p, kVelocity, p.beltSpeed, "###0.0") +
                 " ?";
             if (Ask(d, q)) {
-                p.beltSpeed = Finite(n * dk / 2);
+                p.beltSpeed = Finite(BeltSpeed(n, dk));
                 ModificaV(p, d);
             } else if (n != 0) {
                 dk = Quotient(2 * p.beltSpeed, n);
@@ -334,7 +339,7 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             if (v == 0 && F != 0)
                 v = Quotient(P, F);
             else if (v != 0)
-                F = Quotient(P, v);
+                F = ForceFor(P, v);
             ModificaV(p, d);
             r.focus = {Step3Box::Dato, 6};
             break;
@@ -350,7 +355,7 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             break;
         case 7:
             if (P != 0)
-                F = Quotient(P, v);
+                F = ForceFor(P, v);
             else
                 P = Finite(v * F);
             ModificaV(p, d);

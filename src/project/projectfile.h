@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "project/driveproject.h"
+#include "project/formnames.h"
 
 namespace belt {
 
@@ -59,7 +60,7 @@ struct ProjectFile {
     // ignores it. The File menu's rule that an empty project (beltType "")
     // is not saved is the caller's.
     static SaveResult save(const DriveProject& p, const std::string& path,
-                           const std::string& activeScreen = "STEP5");
+                           const std::string& activeScreen = form::kStep5);
 
     // Resets the project and reads the file over it in record order. A
     // damaged or short file keeps the values read before the damage (the
@@ -70,7 +71,7 @@ struct ProjectFile {
     static OpenResult open(const std::string& path, DriveProject& p);
 
     // The same on text in memory: the file's exact bytes (Windows-1252, CR LF).
-    static std::string write(const DriveProject& p, const std::string& activeScreen = "STEP5");
+    static std::string write(const DriveProject& p, const std::string& activeScreen = form::kStep5);
     static OpenResult read(std::string_view content, DriveProject& p);
 
     // Whether two files' contents hold the same project: the same records,

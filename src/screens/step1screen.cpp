@@ -35,7 +35,7 @@ using namespace step1;
 
 Step1Screen::Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
     : StepScreen(project, dialogs, menus, parent) {
-    setObjectName(QStringLiteral("STEP1"));
+    setObjectName(QLatin1String(form::kStep1));
     setWindowTitle(QStringLiteral("APPLICATION DATA"));
 
     beltType_ = new QTabBar(this);

@@ -39,7 +39,7 @@ class Step1Screen : public StepScreen {
 public:
     Step1Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr);
 
-    QString formName() const override { return QStringLiteral("STEP1"); }
+    QString formName() const override { return QLatin1String(form::kStep1); }
     void applyMenus() override;
     // The Unit menu's redraw: the SELKIRA page's data in the new units.
     void refresh() override;

@@ -77,7 +77,7 @@ void PitchChartView::paintEvent(QPaintEvent*) {
 
 Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
     : StepScreen(project, dialogs, menus, parent) {
-    setObjectName(QStringLiteral("STEP2"));
+    setObjectName(QLatin1String(form::kStep2));
     setWindowTitle(QStringLiteral("BELT PITCH SELECTION GUIDE"));
     setAutoFillBackground(false);
 

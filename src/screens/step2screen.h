@@ -56,7 +56,7 @@ class Step2Screen : public StepScreen {
 public:
     Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr);
 
-    QString formName() const override { return QStringLiteral("STEP2"); }
+    QString formName() const override { return QLatin1String(form::kStep2); }
     void applyMenus() override;
     // The Unit menu's redraw: ShowStep2Data.
     void refresh() override;

@@ -38,7 +38,7 @@ constexpr double kCaptionHeight = 7.5;
 
 Step3Screen::Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
     : StepScreen(project, dialogs, menus, parent) {
-    setObjectName(QStringLiteral("STEP3"));
+    setObjectName(QLatin1String(form::kStep3));
     setWindowTitle(QStringLiteral("INPUT DATA"));
     setAutoFillBackground(true);
     SetColour(this, QPalette::Window, kBackground);

@@ -24,7 +24,7 @@ class Step3Screen : public StepScreen {
 public:
     Step3Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr);
 
-    QString formName() const override { return QStringLiteral("STEP3"); }
+    QString formName() const override { return QLatin1String(form::kStep3); }
     void applyMenus() override;
     // ShowPulleyData.
     void refresh() override;

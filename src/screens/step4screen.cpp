@@ -81,7 +81,7 @@ void LayoutCanvas::mouseReleaseEvent(QMouseEvent* event) {
 
 Step4Screen::Step4Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
     : StepScreen(project, dialogs, menus, parent) {
-    setObjectName(QStringLiteral("STEP4"));
+    setObjectName(QLatin1String(form::kStep4));
     setWindowTitle(QStringLiteral("PULLEY LAYOUT"));
     setAutoFillBackground(true);
     SetColour(this, QPalette::Window, kBackground);

@@ -50,7 +50,7 @@ class Step4Screen : public StepScreen {
 public:
     Step4Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr);
 
-    QString formName() const override { return QStringLiteral("STEP4"); }
+    QString formName() const override { return QLatin1String(form::kStep4); }
     void applyMenus() override;
     // ShowLayoutLabels and the drawing again, in the current unit.
     void refresh() override;

@@ -256,7 +256,7 @@ void PhonePicture::paintEvent(QPaintEvent*) {
 
 Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
     : StepScreen(project, dialogs, menus, parent) {
-    setObjectName(QStringLiteral("STEP5"));
+    setObjectName(QLatin1String(form::kStep5));
     setWindowTitle(QStringLiteral("OUTPUT DATA: RESULTS"));
     setAutoFillBackground(true);
     QPalette pal = palette();

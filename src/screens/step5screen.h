@@ -95,7 +95,7 @@ class Step5Screen : public StepScreen {
 public:
     Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr);
 
-    QString formName() const override { return QStringLiteral("STEP5"); }
+    QString formName() const override { return QLatin1String(form::kStep5); }
     void applyMenus() override;
     // ShowResultsReport.
     void refresh() override;

@@ -90,7 +90,7 @@ void DataSheetPicture::paintEvent(QPaintEvent*) {
 
 Step6Screen::Step6Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent)
     : StepScreen(project, dialogs, menus, parent) {
-    setObjectName(QStringLiteral("STEP6"));
+    setObjectName(QLatin1String(form::kStep6));
     setWindowTitle(QStringLiteral("OUTPUT DATA: LAYOUT"));
     setAutoFillBackground(true);
     style::SetColour(this, QPalette::Window, style::kBackground);

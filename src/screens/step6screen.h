@@ -38,7 +38,7 @@ class Step6Screen : public StepScreen {
 public:
     Step6Screen(DriveProject& project, Dialogs& dialogs, MenuActions& menus, QWidget* parent = nullptr);
 
-    QString formName() const override { return QStringLiteral("STEP6"); }
+    QString formName() const override { return QLatin1String(form::kStep6); }
     void applyMenus() override;
     // The page is rebuilt: the unit may have changed.
     void refresh() override;

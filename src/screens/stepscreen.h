@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "project/formnames.h"
+
 namespace belt {
 
 class NumericBox;
