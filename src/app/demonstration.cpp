@@ -1,126 +1,184 @@
 #include "app/demonstration.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
-#include <array>
+#include <deque>
+#include <string>
 
 #include "app/aboutscreen.h"
-#include "engine/beltpaths.h"
-#include "engine/designsequence.h"
-#include "engine/details.h"
-#include "engine/layout.h"
+#include "engine/pitchguide.h"
 #include "engine/layouteditor.h"
-#include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "project/formnames.h"
-#include "screens/menuactions.h"
 #include "screens/numericbox.h"
 #include "screens/step1screen.h"
 #include "screens/step2screen.h"
-#include "screens/step3screen.h"
 #include "screens/step4screen.h"
 #include "screens/step5screen.h"
+#include "units/units.h"
 
 namespace belt {
 
+// What one step of the script does, on the screen that is shown.
+enum class DemoAct {
+    ScrollAbout,     // the about page's top to value (screen units)
+    LeaveAbout,      // closes the about page and shows STEP1, blinking
+    ChooseTab,       // STEP1: the belt family tab number value
+    ChooseProfile,   // STEP1: the profile picture number value
+    ChooseDriver,    // STEP1: the driver class number value
+    ChooseMachine,   // STEP1: the driven machine on line value of the list
+    ChooseFactor,    // STEP1: the factor cell Tabella(value)
+    GoOn,            // Go On; text answers its questions, in order: 'y' Yes, 'n' No; an input box keeps its proposal
+    Type,            // types text into the box named box on form and presses Enter; the box keeps the focus
+    Mark,            // STEP2: the operating point drawn at left value, top value2
+    ChoosePitch,     // STEP2: the pitch label text
+    ChooseDrive,     // the second Go On menu: value pulleys
+    CheckIdler,      // STEP3: the idler box of pulley value
+    Move,            // hides form and shows text
+    Draw,            // STEP4: DRAW, the next belt path; text answers its questions, as for GoOn
+    FitPulley,       // STEP4: a left click on pulley value, which moves it to the standard length
+    Focus,           // the box named box on form takes the focus
+    Remarks,         // STEP5: text typed as the remarks
+    ScrollResults,   // STEP5: the results scrolled to value
+    Reset,           // Resetta
+    End,             // Demo ends; Loop Demo starts again with the about page
+};
+
+struct DemoStep {
+    int step;
+    DemoAct act;
+    const char* form = nullptr;
+    const char* box = nullptr;
+    const char* text = nullptr;
+    double value = 0;
+    double value2 = 0;
+};
+
+// The script's answers: the questions it expects at a step, in order, and
+// the proposal of every input box (the width). Anything else, a notice or a
+// question it does not expect, is a surprise that ends the demonstration:
+// the example no longer runs as it should.
+class DemoAnswers : public Dialogs {
+public:
+    bool surprised = false;
+    std::string surprise;
+
+    // answers: 'y' Yes, 'n' No, in the order they come.
+    void expect(const char* answers) {
+        for (const char* a = answers ? answers : ""; *a; ++a) answers_.push_back(*a == 'y' ? MsgAnswer::Yes : MsgAnswer::No);
+    }
+
+    MsgAnswer message(const std::string& text, const std::string& title, MsgIcon /*icon*/, MsgButtons buttons,
+                      MsgAnswer defaultButton) override {
+        if (buttons != MsgButtons::Ok && !answers_.empty()) {
+            const MsgAnswer a = answers_.front();
+            answers_.pop_front();
+            return a;
+        }
+        note(title + ": " + text);
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultButton;
+    }
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override {
+        // A proposal refused is asked for again: the second time, Cancel.
+        if (++inputs_ > 1) {
+            note(title + ": " + prompt);
+            return {};
+        }
+        return defaultText;
+    }
+    void setBusy(bool /*busy*/) override {}
+
+private:
+    void note(const std::string& what) {
+        if (!surprised) surprise = what;
+        surprised = true;
+    }
+
+    std::deque<MsgAnswer> answers_;
+    int inputs_ = 0;
+};
+
 namespace {
 
-// Steps 0 to 9: where the about page's top stands, in the screen's units.
-constexpr std::array<double, 10> kAboutPageTops = {-97, -190, -285, -360, -410, -479, -549, -619, -679, -749};
-// Steps 37 to 40: how far the results page is scrolled.
-constexpr std::array<int, 4> kResultsScroll = {66, 151, 213, 300};
-
-// The operating time picked at step 15: navy with yellow figures, as the
-// project keeps colours (r + 256 g + 65536 b).
-constexpr int kChosenCellBack = 128 * 65536;
-constexpr int kChosenCellFore = 255 + 255 * 256;
-
-// The example: 1200 rpm on a 23-tooth T10 pulley, 3.4 kW.
-constexpr double kDriverSpeed = 125.66370616;  // rad/s
-constexpr double kDemoPower = 3400;                // W
-// Y of pulley 2 at which the layout has a standard length.
-constexpr double kPulley2AtStandardLength = 0.600055668906588;
-
-const char* const kRemarks = "This is an example of VESTRANO BELT DRIVE Calculation";
-
-template <typename Screen>
-Screen* loaded(DemonstrationHost& w, const char* form) {
-    return qobject_cast<Screen*>(w.loadedScreen(QString::fromLatin1(form)));
+constexpr DemoStep Do(int step, DemoAct act, double value = 0) {
+    return {step, act, nullptr, nullptr, nullptr, value};
+}
+constexpr DemoStep Say(int step, DemoAct act, const char* text) {
+    return {step, act, nullptr, nullptr, text};
+}
+constexpr DemoStep TypeInto(int step, const char* form, const char* box, const char* text) {
+    return {step, DemoAct::Type, form, box, text};
+}
+constexpr DemoStep FocusOn(int step, const char* form, const char* box) {
+    return {step, DemoAct::Focus, form, box};
+}
+constexpr DemoStep MarkAt(int step, double left, double top) {
+    return {step, DemoAct::Mark, nullptr, nullptr, nullptr, left, top};
+}
+constexpr DemoStep MoveFrom(int step, const char* from, const char* to) {
+    return {step, DemoAct::Move, from, nullptr, to};
 }
 
-// The script types into the boxes as a user would, without pressing Enter:
-// the values themselves are set in the project.
-void typeInto(NumericBox* box, const char* text, bool focus = false) {
-    if (!box) return;
-    if (focus) box->setFocus(Qt::OtherFocusReason);
-    box->setText(QString::fromLatin1(text));
-}
+using enum DemoAct;
+using form::kStep2;
+using form::kStep3;
+using form::kStep4;
 
-void setBelt(DriveProject& p) {
-    p.beltFamily = "ORVANTO";
-    p.beltPitchCode = "T10";
-    p.beltName = "ORVANTO T10";
-    p.beltSuffixAvailable = "DL";
-}
-
-void setDriverPulley(DriveProject& p) {
-    p.power = kDemoPower;
-    p.pulleySpeed[1] = kDriverSpeed;
-    p.pulleyTeeth[1] = 23;
-    p.pulleyDiameter[1] = 0.23 / kPi;
-    p.beltSpeed = p.pulleyDiameter[1] * p.pulleySpeed[1] / 2;
-    p.peripheralForce = p.power / p.beltSpeed;
-}
-
-void setPulley4(DriveProject& p) {
-    p.pulleySpeed[4] = 2890.26524168 / 61;
-    p.pulleyTeeth[4] = 61;
-    p.pulleyDiameter[4] = 0.61 / kPi;
-    p.pulleyRatio[4] = 61.0 / 23;
-}
-
-void placePulleys(DriveProject& p, double pulley2Y) {
-    p.pulleyPosition[0][2] = 0.2;
-    p.pulleyPosition[1][2] = pulley2Y;
-    p.pulleyPosition[0][3] = 0.38;
-    p.pulleyPosition[1][3] = 0.35;
-    p.pulleyPosition[0][4] = 0.45;
-    p.pulleyPosition[1][4] = -0.1;
-}
-
-// Step 36: the layout the script has placed, designed as Go On designs it,
-// with the questions answered as the example implies: the second belt path,
-// no double-sided belt, the length rounded to whole teeth (the longer of the
-// two, 2190 mm) and the proposed width, its details kept in details. True
-// when the results are there.
-bool designTheExample(DriveProject& p, DesignDetails& details) {
-    ScriptedDialogs scripted;
-    scripted.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
-    scripted.acceptInputDefaults = true;
-    RecordingDialogs answers(scripted, details);
-    try {
-        placePulleys(p, kPulley2AtStandardLength);
-        ComputeBeltPaths(p);
-        // DRAW from the first path shows the second.
-        p.beltPathTable[0][1] = 1;
-        NextBeltPath(p, answers);
-        MarkLayoutDrawn(p);
-        // Go On takes the standard length; pulley 2, moved up or down as a
-        // left click on it moves it, gives the layout exactly that length;
-        // Go On then sizes the belt.
-        for (int pass = 0; pass < 3; ++pass) {
-            const NextStep next = GoOnFromStep4(p, answers);
-            if (next == NextStep::ShowStep5) return true;
-            if (next != NextStep::ShowAdjustHint) return false;
-            if (p.layoutNeedsAdjust != 0 && !AdjustPulley(p, answers, 2, kAxisY)) return false;
-        }
-    } catch (const UnexpectedDialog&) {
-        // A question the example does not expect: no results to show.
-    }
-    return false;
-}
+// The script, in the units the program starts with. Steps 0 to 10 are
+// played by Loop Demo only; Demo starts at step 11.
+constexpr DemoStep kScript[] = {
+    // The about page, scrolled a little further on every tick.
+    Do(0, ScrollAbout, -97), Do(1, ScrollAbout, -190), Do(2, ScrollAbout, -285), Do(3, ScrollAbout, -360),
+    Do(4, ScrollAbout, -410), Do(5, ScrollAbout, -479), Do(6, ScrollAbout, -549), Do(7, ScrollAbout, -619),
+    Do(8, ScrollAbout, -679), Do(9, ScrollAbout, -749),
+    Do(10, LeaveAbout),
+    // STEP1: the ORVANTO T belt, a driver of the second class, the eighth
+    // driven machine, 16-24 hours a day.
+    Do(11, ChooseTab, 0),
+    Do(12, ChooseProfile, 0),
+    Do(13, ChooseDriver, 1),
+    Do(14, ChooseMachine, 6),
+    Do(15, ChooseFactor, 9),
+    Say(16, GoOn, ""),
+    // STEP2: 3.4 kW at 1200 rpm, the operating point on the chart; the T10
+    // pitch and a drive of four pulleys.
+    TypeInto(17, kStep2, "Dato0", "3.40"), MarkAt(17, 7, 47.6),
+    TypeInto(18, kStep2, "Dato1", "1200"), MarkAt(18, 49, 47.6),
+    Say(19, ChoosePitch, "T10"), Do(19, ChooseDrive, 4),
+    // STEP3: 23 teeth on the driver pulley, pulley 2 an idler of 60 mm,
+    // 40 and 61 teeth on pulleys 3 and 4.
+    TypeInto(20, kStep3, "inputz1", "23"),
+    Do(21, CheckIdler, 2), TypeInto(21, kStep3, "inputd2", "60"),
+    TypeInto(22, kStep3, "inputz3", "40"),
+    TypeInto(23, kStep3, "inputz4", "61"),
+    MoveFrom(24, kStep3, kStep4),
+    // STEP4: the pulleys placed, then the belt paths the layout allows,
+    // in turn, and back to the second.
+    TypeInto(25, kStep4, "Px2", "200.00"),
+    TypeInto(26, kStep4, "Py2", "600.00"),
+    TypeInto(27, kStep4, "Px3", "380.00"),
+    TypeInto(28, kStep4, "Py3", "350.00"),
+    TypeInto(29, kStep4, "Px4", "450.00"),
+    TypeInto(30, kStep4, "Py4", "-100.00"),
+    Say(31, Draw, "n"), Say(32, Draw, "n"), Say(33, Draw, "n"), Say(34, Draw, "n"),
+    // Go On offers the standard lengths: no standard length, the longer of
+    // the two lengths of whole teeth (2190 mm); the idler, moved up, gives
+    // the layout that length.
+    Say(35, GoOn, "nn"), Do(35, FitPulley, 2), FocusOn(35, kStep4, "Py2"),
+    // Go On sizes the belt with the width proposed: the results.
+    Say(36, GoOn, ""), Say(36, Remarks, "This is an example of VESTRANO BELT DRIVE Calculation"),
+    Do(37, ScrollResults, 66), Do(38, ScrollResults, 151), Do(39, ScrollResults, 213),
+    Do(40, ScrollResults, 300),
+    Say(41, GoOn, ""),
+    Do(42, Reset),
+    Do(Demonstration::kLastStep, End),
+};
 
 }  // namespace
 
@@ -137,7 +195,17 @@ void Demonstration::start(int firstStep, int mode) {
     project_.demoStep = firstStep;
     project_.demoRunning = mode;
     window_.showMenus(MenuPlace::Demo);
+    for (int q = 0; q < 8; ++q) {
+        userUnits_[static_cast<std::size_t>(q)] = CurrentUnit(project_, q);
+        ChooseUnit(project_, q, 1);
+    }
+    window_.ChangeUnit();
     timer_->start();
+}
+
+void Demonstration::restoreUnits() {
+    for (int q = 0; q < 8; ++q) ChooseUnit(project_, q, userUnits_[static_cast<std::size_t>(q)]);
+    window_.ChangeUnit();
 }
 
 void Demonstration::mDemo_Click() {
@@ -153,18 +221,21 @@ void Demonstration::mLoopDemo_Click() {
 }
 
 void Demonstration::mStopDemo_Click() {
+    const bool running = project_.demoRunning != 0;
     timer_->stop();
     // Still marked running: Reset asks nothing.
     window_.Resetta();
     project_.demoRunning = 0;
     if (window_.aboutScreen().isVisible()) window_.aboutScreen().mClose_Click();
     window_.showMenus(MenuPlace::Cover);
+    if (running) restoreUnits();
 }
 
 void Demonstration::finish() {
     project_.demoRunning = 0;
     timer_->stop();
     window_.showMenus(MenuPlace::Cover);
+    restoreUnits();
 }
 
 void Demonstration::DemoFlash_Timer() {
@@ -174,198 +245,121 @@ void Demonstration::DemoFlash_Timer() {
     }
     const int step = project_.demoStep;
     project_.demoStep = step + 1;
-    performStep(step);
+    // The screens' questions come to the script while it plays its step.
+    DemoAnswers answers;
+    window_.answerWith(&answers);
+    for (const DemoStep& s : kScript)
+        if (s.step == step) perform(s, answers);
+    window_.answerWith(nullptr);
+    if (answers.surprised) {
+        qWarning("The demonstration stops at step %d: %s", step, answers.surprise.c_str());
+        mStopDemo_Click();
+    }
 }
 
-void Demonstration::performStep(int step) {
-    DriveProject& p = project_;
-    DemonstrationHost& w = window_;
-    auto blink = [&w](const char* form, bool on) {
-        if (StepScreen* s = w.loadedScreen(QString::fromLatin1(form))) s->setBlinking(on);
-    };
-    auto move = [&w, &blink](const char* from, const char* to) {
-        blink(from, false);
-        w.hideScreen(QString::fromLatin1(from));
-        w.showScreen(QString::fromLatin1(to));
-    };
-    auto* step1 = loaded<Step1Screen>(w, form::kStep1);
-    auto* step2 = loaded<Step2Screen>(w, form::kStep2);
-    auto* step3 = loaded<Step3Screen>(w, form::kStep3);
-    auto* step4 = loaded<Step4Screen>(w, form::kStep4);
-    auto drawLayout = [&p, step4] {
-        MarkLayoutDrawn(p);
-        if (step4) step4->refresh();
-    };
+void Demonstration::typeInto(const DemoStep& s) {
+    StepScreen* screen = window_.loadedScreen(QLatin1String(s.form));
+    NumericBox* box = screen ? screen->findChild<NumericBox*>(QLatin1String(s.box)) : nullptr;
+    if (!box) return;
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    box->insert(QString::fromLatin1(s.text));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(box, &enter);
+    box->setFocus(Qt::OtherFocusReason);
+}
 
-    if (step >= 0 && step <= 9) {
-        // Never past the end of the page: its texts and pictures are this
-        // program's own, and its length follows them.
-        AboutScreen& about = w.aboutScreen();
-        const double top = kAboutPageTops[static_cast<std::size_t>(step)];
-        about.setPageTop(std::max(top, -double(about.ScrollInfo->maximum())));
-        return;
-    }
-    switch (step) {
-        case 10:
-            if (w.aboutScreen().isVisible()) w.aboutScreen().mClose_Click();
-            w.showScreen(QLatin1String(form::kStep1));
-            blink(form::kStep1, true);
-            break;
-        case 11:
-            if (step1) step1->setBeltTypeTab(0);
-            break;
-        case 12:
-            if (step1) step1->SelectToothProfile(0);
-            break;
-        case 13:
-            if (step1) step1->setOptionDriver(1);
-            break;
-        case 14:
-            if (step1) step1->setProprietaListIndex(6);
-            break;
-        case 15:
-            if (step1) step1->setTabellaColours(9, kChosenCellBack, kChosenCellFore);
-            p.loadFactorSecond = 0.2F;
-            break;
-        case 16:
-            move(form::kStep1, form::kStep2);
-            break;
-        case 17:
-            blink(form::kStep2, true);
-            p.power = kDemoPower;
-            if (step2) {
-                step2->typeIntoDato(0, QStringLiteral("3.40"));
-                step2->placeIndicator(7, 47.6, 2, 3);
-            }
-            break;
-        case 18:
-            p.pulleySpeed[1] = kDriverSpeed;
-            if (step2) {
-                step2->typeIntoDato(1, QStringLiteral("1200"));
-                step2->placeIndicator(49, 47.6, 2, 3);
-                step2->setTitolo(QStringLiteral("Belt pitch selection guide: ORVANTO T10"), 18);
-            }
-            p.beltPitch = 0.01;
-            p.pulleyCount = 4;
-            setBelt(p);
-            break;
-        case 19:
-            setBelt(p);
-            move(form::kStep2, form::kStep3);
-            setDriverPulley(p);
-            break;
-        case 20:
-            p.pulleyRatio[1] = 1;
-            if (step3) {
-                typeInto(step3->inputz[1], "23", true);
-                typeInto(step3->inputd[1], "73.21");
-                typeInto(step3->inputi[1], "1.0");
-                typeInto(step3->Dato[6], "739.13");
-                typeInto(step3->Dato[7], "4.60");
-            }
-            break;
-        case 21:
-            if (step3 && step3->checkidler[2]) {
-                step3->checkidler[2]->setChecked(true);
-                step3->checkidler_Click(2);
-                step3->inputd[2]->setFocus(Qt::OtherFocusReason);
-            }
-            p.pulleyDiameter[2] = 0.06;
-            break;
-        case 22:
-            p.pulleySpeed[3] = 72.256631042;  // 690 rpm
-            p.pulleyDiameter[3] = 0.4 / kPi;
-            p.pulleyTeeth[3] = 40;
-            p.pulleyRatio[3] = 40.0 / 23;
-            setPulley4(p);
-            if (step3) {
-                typeInto(step3->inputz[3], "40", true);
-                typeInto(step3->inputn[3], "690.0");
-                typeInto(step3->inputd[3], "127.32");
-                typeInto(step3->inputi[3], "1.7");
-            }
-            break;
-        case 23:
-            if (step3) {
-                typeInto(step3->inputz[4], "61", true);
-                typeInto(step3->inputn[4], "452.5");
-                typeInto(step3->inputd[4], "194.17");
-                typeInto(step3->inputi[4], "2.7");
-            }
-            break;
-        case 24:
-            setDriverPulley(p);
-            setPulley4(p);
-            p.pulleyMaxBore[1] = 0.06;
-            p.pulleyMaxBore[3] = 0.11;
-            p.pulleyMaxBore[4] = 0.164;
-            p.pulleyOutsideDiameter[1] = 0.07135;
-            p.pulleyOutsideDiameter[3] = 0.12545;
-            p.pulleyOutsideDiameter[4] = 0.1923;
-            p.pulleyFlangeDiameter[1] = 0.076;
-            p.pulleyFlangeDiameter[3] = 0.131;
-            p.pulleyFlangeDiameter[4] = 0.198;
-            move(form::kStep3, form::kStep4);
-            break;
-        case 25:
-        case 26:
-        case 27:
-        case 28:
-        case 29:
-        case 30: {
-            // Px(2), Py(2), Px(3), Py(3), Px(4), Py(4).
-            static const char* const texts[] = {"200.00", "600.00", "380.00", "350.00", "450.00", "-100.00"};
-            const int i = step - 25;
-            const auto k = static_cast<std::size_t>(2 + i / 2);
-            if (step4) typeInto(i % 2 == 0 ? step4->Px[k] : step4->Py[k], texts[i], true);
-            if (step == 30) placePulleys(p, 0.6);
+void Demonstration::perform(const DemoStep& s, DemoAnswers& answers) {
+    auto* step1 = qobject_cast<Step1Screen*>(window_.loadedScreen(QLatin1String(form::kStep1)));
+    auto* step2 = qobject_cast<Step2Screen*>(window_.loadedScreen(QLatin1String(form::kStep2)));
+    auto* step4 = qobject_cast<Step4Screen*>(window_.loadedScreen(QLatin1String(form::kStep4)));
+    auto* step5 = qobject_cast<Step5Screen*>(window_.loadedScreen(QLatin1String(form::kStep5)));
+    const int index = static_cast<int>(s.value);
+    switch (s.act) {
+        case ScrollAbout: {
+            // Never past the end of the page: its texts and pictures are
+            // this program's own, and its length follows them.
+            AboutScreen& about = window_.aboutScreen();
+            about.setPageTop(std::max(s.value, -double(about.ScrollInfo->maximum())));
             break;
         }
-        case 31:
-            ComputeBeltPaths(p);
-            p.beltPathTable[0][1] = 1;
-            drawLayout();
+        case LeaveAbout:
+            if (window_.aboutScreen().isVisible()) window_.aboutScreen().mClose_Click();
+            if (StepScreen* screen = window_.showScreen(QLatin1String(form::kStep1))) screen->setBlinking(true);
             break;
-        case 32:
-        case 33:
-        case 34:
-            // The other path and back: the alternatives the layout allows.
-            p.beltPathTable[0][1] = step == 33 ? 1 : 2;
-            drawLayout();
+        case ChooseTab:
+            if (step1) step1->setBeltTypeTab(index);
             break;
-        case 35:
-            p.pulleyPosition[1][2] = kPulley2AtStandardLength;
-            if (step4) typeInto(step4->Py[2], "600.06", true);
+        case ChooseProfile:
+            if (step1) step1->SelectToothProfile(index);
             break;
-        case 36:
-            designTheExample(p, w.designDetails());
-            w.hideScreen(QLatin1String(form::kStep4));
-            p.screen.remarks = kRemarks;
-            w.showScreen(QLatin1String(form::kStep5));
-            blink(form::kStep5, true);
+        case ChooseDriver:
+            if (step1) step1->setOptionDriver(index);
             break;
-        case 37:
-        case 38:
-        case 39:
-        case 40:
-            if (auto* step5 = loaded<Step5Screen>(w, form::kStep5))
-                step5->ScrollInfo->setValue(kResultsScroll[static_cast<std::size_t>(step - 37)]);
+        case ChooseMachine:
+            if (step1) step1->setProprietaListIndex(index);
             break;
-        case 41:
-            move(form::kStep5, form::kStep6);
+        case ChooseFactor:
+            if (step1) step1->Tabella_Click(index);
             break;
-        case 42:
-            w.Resetta();
+        case GoOn:
+            answers.expect(s.text);
+            window_.goOn(answers);
             break;
-        case kLastStep:
-            if (p.demoRunning != 1) {
-                p.demoStep = 0;
-                w.aboutScreen().showModeless();
+        case Type:
+            typeInto(s);
+            break;
+        case Mark:
+            if (step2) step2->placeIndicator(s.value, s.value2, 2, 3);
+            break;
+        case ChoosePitch:
+            if (step2) step2->Scelta_Click(PitchButtonIndex(project_.beltType, s.text));
+            break;
+        case ChooseDrive:
+            window_.chooseDriveConfiguration(index, 0, answers);
+            break;
+        case CheckIdler:
+            if (StepScreen* screen = window_.loadedScreen(QLatin1String(form::kStep3)))
+                if (auto* box = screen->findChild<QAbstractButton*>(QStringLiteral("checkidler%1").arg(index)))
+                    box->click();
+            break;
+        case Move:
+            if (StepScreen* from = window_.loadedScreen(QLatin1String(s.form))) from->setBlinking(false);
+            window_.hideScreen(QLatin1String(s.form));
+            window_.showScreen(QLatin1String(s.text));
+            break;
+        case Draw:
+            answers.expect(s.text);
+            if (step4) step4->Draw_Click();
+            break;
+        case FitPulley:
+            answers.expect(s.text);
+            if (step4) {
+                step4->Layout_MouseMove(project_.pulleyPosition[kAxisX][static_cast<std::size_t>(index)],
+                                        project_.pulleyPosition[kAxisY][static_cast<std::size_t>(index)]);
+                step4->Layout_MouseUp(Qt::LeftButton);
+            }
+            break;
+        case Focus:
+            if (StepScreen* screen = window_.loadedScreen(QLatin1String(s.form)))
+                if (auto* box = screen->findChild<NumericBox*>(QLatin1String(s.box))) box->setFocus(Qt::OtherFocusReason);
+            break;
+        case Remarks:
+            if (step5) step5->Remarks->setPlainText(QString::fromLatin1(s.text));
+            break;
+        case ScrollResults:
+            if (step5) step5->ScrollInfo->setValue(index);
+            break;
+        case Reset:
+            window_.Resetta();
+            break;
+        case End:
+            if (project_.demoRunning != 1) {
+                project_.demoStep = 0;
+                window_.aboutScreen().showModeless();
             } else {
                 finish();
             }
-            break;
-        default:
             break;
     }
 }

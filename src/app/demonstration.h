@@ -2,6 +2,12 @@
 // T10 belt carrying 3.4 kW at 1200 rpm, played through the real screens one
 // step per tick of DemoFlash. Demo plays it once from STEP1; Loop Demo starts
 // with the about page scrolling and plays it until Stop Demo.
+//
+// The script does what a user does: it clicks the choices, types into the
+// boxes and presses Enter, and gives the menu commands; the screens and the
+// calculation do the rest, as for a user, and the script answers their
+// questions. It plays in the units the program starts with, in which its
+// texts are typed; the units chosen before come back when it ends.
 #pragma once
 
 #include <QObject>
@@ -17,7 +23,8 @@ namespace belt {
 struct DriveProject;
 class AboutScreen;
 class StepScreen;
-class DesignDetails;
+struct DemoStep;
+class DemoAnswers;
 
 // What the demonstration needs of the main window.
 class DemonstrationHost {
@@ -41,7 +48,9 @@ public:
     virtual AboutScreen& aboutScreen() = 0;
     // Sets the menu bar as the table says for place.
     virtual void showMenus(MenuPlace place) = 0;
-    virtual DesignDetails& designDetails() = 0;
+    // Puts the questions of the screens and the calculation to answers
+    // (nullptr: back to the user).
+    virtual void answerWith(Dialogs* answers) = 0;
 
 protected:
     ~DemonstrationHost() = default;
@@ -71,11 +80,15 @@ public:
 private:
     void start(int firstStep, int mode);
     void finish();
-    void performStep(int step);
+    void restoreUnits();
+    void perform(const DemoStep& step, DemoAnswers& answers);
+    void typeInto(const DemoStep& step);
 
     DemonstrationHost& window_;
     DriveProject& project_;
     QTimer* timer_ = nullptr;
+    // The units the user had chosen, for while the script plays in the start-up units.
+    std::array<int, 8> userUnits_{};
 };
 
 }  // namespace belt

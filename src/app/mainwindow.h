@@ -20,6 +20,7 @@
 #include "engine/designsequence.h"
 #include "engine/details.h"
 #include "platform/dialogs.h"
+#include "platform/standindialogs.h"
 #include "screens/menuactions.h"
 
 class QMdiArea;
@@ -85,7 +86,8 @@ public:
     // The calculation details of the design in progress: what Go On's
     // design sequence computed (and the width changed on STEP5), shown on
     // STEP5 and printed with the report. Cleared with the project.
-    DesignDetails& designDetails() override { return details_; }
+    void answerWith(Dialogs* answers) override { dialogs_.setStandIn(answers); }
+    DesignDetails& designDetails() { return details_; }
 
     // What ends the program on the closing message's third tick (tests
     // replace it).
@@ -159,7 +161,8 @@ private:
     void applyMenusOf(StepScreen* screen);
 
     DriveProject& project_;
-    Dialogs& dialogs_;
+    // The user's dialogs, which the demonstration stands in for while it plays.
+    StandInDialogs dialogs_;
     MenuActions menus_;
     QStackedWidget* stack_ = nullptr;
     Cover* cover_ = nullptr;

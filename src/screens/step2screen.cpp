@@ -340,12 +340,6 @@ void Step2Screen::Flash_Timer() {
     indicatore_->setFillColor(indicatore_->fillColor() == kYellow ? kLightGrey : kYellow);
 }
 
-void Step2Screen::typeIntoDato(int index, const QString& text) {
-    if (index < 0 || index > 2) return;
-    dato_[static_cast<std::size_t>(index)]->setFocus();
-    dato_[static_cast<std::size_t>(index)]->setText(text);
-}
-
 void Step2Screen::datoEntered(int index) {
     const Step2Entry entry = Step2DataEntered(project_, index);
     if (entry.title) setTitolo(qs(entry.title->caption), entry.title->fontSize);

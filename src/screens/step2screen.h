@@ -72,11 +72,8 @@ public:
     // and opens step 3 (2 Pulleys, Centre Distance) with its data typed in.
     void proposeDrives();
 
-    // What the demonstration does to the screen: types into a box (with the
-    // focus), places the indicator, writes the title.
-    void typeIntoDato(int index, const QString& text);
+    // The demonstration's pointer at the operating point it has typed.
     void placeIndicator(double left, double top, double width, double height);
-    void setTitolo(const QString& caption, int pointSize);
 
     QLabel* titolo() const { return titolo_; }
     PitchButton* scelta(int i) const { return scelta_[static_cast<std::size_t>(i)]; }
@@ -95,6 +92,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void setTitolo(const QString& caption, int pointSize);
     void datoEntered(int index);
     void placePitchButtons();
     // Marks the chosen pitch's label; shows the hint while none is chosen.

@@ -17,6 +17,7 @@
 #include "screens/step4screen.h"
 #include "screens/step5details.h"
 #include "screens/step6screen.h"
+#include "units/units.h"
 
 using namespace belt;
 using belt::test::MainWindowFixture;
@@ -59,6 +60,7 @@ class TestDemonstration : public QObject {
 private slots:
     void demoPlaysTheExampleToItsEnd();
     void stopDemoMidway();
+    void theExamplePlaysInTheStartUpUnitsAndTheUsersComeBack();
     void loopDemoScrollsTheAboutPageAndComesRound();
     void closingTheAboutPageEarlyGoesOnAtStep10();
     void aProjectInProgressIsAskedFor();
@@ -94,6 +96,9 @@ void TestDemonstration::demoPlaysTheExampleToItsEnd() {
     QCOMPARE(LogicalRect(s2->indicatore()), QRectF(49, 47.6, 2, 3));
     QVERIFY(s2->indicatore()->isVisible());
     QCOMPARE(s2->titolo()->text(), QStringLiteral("Belt pitch selection guide: ORVANTO T10"));
+
+    // The pitch the guide advises and a drive of four pulleys.
+    f.tick();
     QCOMPARE(f.project.beltName, std::string("ORVANTO T10"));
     QCOMPARE(f.project.pulleyCount, 4);
 
@@ -180,6 +185,32 @@ void TestDemonstration::stopDemoMidway() {
     QCOMPARE(f.project.beltType, std::string());
     QCOMPARE(f.project.pulleyCount, 0);
     QCOMPARE(VisibleMenus(f.w.menus()), kCoverMenus);
+    QVERIFY(f.dialogs.seen.empty());
+}
+
+void TestDemonstration::theExamplePlaysInTheStartUpUnitsAndTheUsersComeBack() {
+    Demo f;
+    // The script's texts are millimetres, kW and rpm: typed into boxes that
+    // show inches and horsepower they would design another drive.
+    ChooseUnit(f.project, kLength, 3);
+    ChooseUnit(f.project, kPower, 2);
+    f.w.ChangeUnit();
+    f.w.mDemo_Click();
+    f.runThrough(36);
+    QCOMPARE(f.project.beltCode, std::string("85 T10-2190"));
+    QVERIFY(qAbs(f.project.beltLength - 2.19) < 1e-6);
+    QCOMPARE(CurrentUnit(f.project, kLength), 1);
+    f.runThrough(Demonstration::kLastStep);
+    QCOMPARE(f.project.demoRunning, 0);
+    QCOMPARE(CurrentUnit(f.project, kLength), 3);
+    QCOMPARE(CurrentUnit(f.project, kPower), 2);
+
+    // Stop Demo gives them back too.
+    f.w.mDemo_Click();
+    f.runThrough(20);
+    f.w.menus().mStopDemo->trigger();
+    QCOMPARE(CurrentUnit(f.project, kLength), 3);
+    QCOMPARE(CurrentUnit(f.project, kPower), 2);
     QVERIFY(f.dialogs.seen.empty());
 }
 
