@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "catalogue/belttraits.h"
 #include "project/driveproject.h"
 #include "project/formnames.h"
 #include "project/projectfile.h"
@@ -184,6 +185,13 @@ bool FileCommands::openFile(const QString& path) {
     if (!result.ok && result.record == 0) {
         dialogs_.message(std::string(kOpenImpossibleText) + " " + result.message,
                          std::string(kSaveQuestionTitle), MsgIcon::Warning);
+        return false;
+    }
+    // A belt family this catalogue does not have would be taken for the
+    // first belt of its page: the project on screen stays as it is.
+    if (const std::string unknown = BeltFamilyError(read); !unknown.empty()) {
+        dialogs_.message(std::string(kOpenImpossibleText) + " " + unknown, std::string(kSaveQuestionTitle),
+                         MsgIcon::Warning);
         return false;
     }
     applyFile(read, result);

@@ -77,7 +77,7 @@ private slots:
     void cancelInTheOpenDialogKeepsTheProject();
     void damagedFileSaysWhereAndKeepsWhatWasRead();
     void unreadableFileKeepsTheProject();
-    void unknownFamilyOpensOnItsPage();
+    void unknownFamilyIsRefusedByName();
     void failedSaveKeepsTheOldFileAndTheProject_data();
     void failedSaveKeepsTheOldFileAndTheProject();
     void emptyProjectIsNotSaved();
@@ -301,15 +301,18 @@ void TestFileCommands::unreadableFileKeepsTheProject() {
 // A file naming a belt family the program does not have opens on the page
 // it was saved with, as any file does; the page chooses its own belt, and Go
 // On carries no unknown family into the design.
-void TestFileCommands::unknownFamilyOpensOnItsPage() {
+void TestFileCommands::unknownFamilyIsRefusedByName() {
     Files f;
+    f.openThroughTheMenu(kDemoFile);
+    const std::string before = records(f.project);
+    const QString title = f.w.windowTitle();
     f.openThroughTheMenu(QStringLiteral(BELT_TEST_DATA_DIR "/unknown-family.dat"));
-    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
-    QCOMPARE(f.step1()->beltType()->currentIndex(), int(kTabOrvanto));
-    QVERIFY(f.dialogs.seen.empty());
-    f.w.mGoon_Click();
-    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP2"));
-    QVERIFY(FindBeltFamily(f.project.beltFamily));
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
+    QCOMPARE(f.dialogs.seen[0].text,
+             std::string("The project file could not be opened: Unknown belt family \"ACME\""));
+    // The project on screen and its file stay.
+    QCOMPARE(records(f.project), before);
+    QCOMPARE(f.w.windowTitle(), title);
 }
 
 void TestFileCommands::failedSaveKeepsTheOldFileAndTheProject_data() {
