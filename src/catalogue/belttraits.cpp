@@ -178,8 +178,12 @@ std::span<const BeltFamilyTraits> BeltFamilyTable() {
 }
 
 const BeltFamilyTraits* FindBeltFamily(std::string_view family) {
-    const auto it = std::find_if(kFamilyTraits.begin(), kFamilyTraits.end(),
-                                 [&](const BeltFamilyTraits& t) { return t.name == family; });
+    // Asked in the layout's inner loops: the first letter settles most rows
+    // without a call to compare the words.
+    if (family.empty()) return nullptr;
+    const auto it = std::find_if(kFamilyTraits.begin(), kFamilyTraits.end(), [&](const BeltFamilyTraits& t) {
+        return t.name.size() == family.size() && t.name.front() == family.front() && t.name == family;
+    });
     return it == kFamilyTraits.end() ? nullptr : &*it;
 }
 

@@ -158,19 +158,26 @@ private:
     double above_ = HUGE_VAL;
 };
 
+// What the belt's family asks of every wrap, looked up once per layout.
+struct WrapRules {
+    // Open-end belts may leave a pulley at any chord. Only the linear drive
+    // families run open-ended: a linear drive type left over from their tab
+    // does not exempt another family's belt.
+    bool anyChord = false;
+    bool toothed = false;
+    explicit WrapRules(const DriveProject& p) : anyChord(IsLinearDriveBelt(p)), toothed(IsToothedBelt(p)) {}
+};
+
 // Whether the belt can wrap pulley j arriving on span prev with tangent
 // choice tPrev and leaving on span j with choice tNext.
-bool WrapIsUsable(const DriveProject& p, int j, int prev, int tPrev, int tNext, const ToothInMesh& inMesh) {
+bool WrapIsUsable(const DriveProject& p, const WrapRules& rules, int j, int prev, int tPrev, int tNext,
+                  const ToothInMesh& inMesh) {
     const Pt a = Tangent(p, tPrev, prev, 1);
     const Pt b = Tangent(p, tNext, j, 0);
     const double c = Dist(a, b) / p.pulleyDiameter[j];
 
-    // Open-end belts may leave a pulley at any chord. Only the linear drive
-    // families run open-ended: a linear drive type left over from their tab
-    // does not exempt another family's belt.
-    if (!IsLinearDriveBelt(p) && (c > 1.0001 || c < 1e-4)) return false;
-
-    if (IsToothedBelt(p) && !IsIdler(p, j) && !inMesh(c)) return false;
+    if (!rules.anyChord && (c > 1.0001 || c < 1e-4)) return false;
+    if (rules.toothed && !IsIdler(p, j) && !inMesh(c)) return false;
 
     // The belt must not turn back on itself at the pulley.
     const Pt prevStart = Tangent(p, tPrev, prev, 0);
@@ -237,9 +244,10 @@ bool PathIsUsable(const DriveProject& p, const SpanChoices& choices, const Arr<i
     for (int k = 1; k <= n; ++k)
         if (row[static_cast<std::size_t>(k)] > choices[static_cast<std::size_t>(k)]) return false;
     if (OmegaLayout(p) && !OmegaSpanIsUsable(p, row[3])) return false;
+    const WrapRules rules(p);
     for (int j = 1; j <= n; ++j) {
         const int prev = j == 1 ? n : j - 1;
-        if (!WrapIsUsable(p, j, prev, row[prev], row[j], ToothInMesh(p.pulleyTeeth[j]))) return false;
+        if (!WrapIsUsable(p, rules, j, prev, row[prev], row[j], ToothInMesh(p.pulleyTeeth[j]))) return false;
     }
     return true;
 }
@@ -271,9 +279,10 @@ void ComputeBeltPaths(DriveProject& p) {
     std::memset(wrapUsable, kUntested, sizeof wrapUsable);
     ToothInMesh inMesh[5];
     for (int k = 1; k <= n; ++k) inMesh[k] = ToothInMesh(p.pulleyTeeth[k]);
+    const WrapRules rules(p);
     auto wrap = [&](int j, int prev, int tPrev, int tNext) {
         signed char& known = wrapUsable[j][tPrev][tNext];
-        if (known == kUntested) known = WrapIsUsable(p, j, prev, tPrev, tNext, inMesh[j]) ? 1 : 0;
+        if (known == kUntested) known = WrapIsUsable(p, rules, j, prev, tPrev, tNext, inMesh[j]) ? 1 : 0;
         return known == 1;
     };
     bool omegaUsable[5] = {};
