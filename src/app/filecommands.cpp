@@ -11,8 +11,11 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 
 #include "catalogue/belttraits.h"
+#include "catalogue/loadfactors.h"
+#include "engine/applicationdata.h"
 #include "project/driveproject.h"
 #include "project/formnames.h"
 #include "project/projectfile.h"
@@ -44,6 +47,21 @@ std::string recordsOf(const DriveProject& p) {
 }
 
 using style::qs;
+
+// Whether the project holds anything of the user's: a belt, or before one
+// is chosen what step 1 took all the same (a value typed in its boxes, a
+// driven machine or a factor picked in its tables). Its tabs and options
+// alone set only what every new project starts with.
+bool HoldsUserData(const DriveProject& p) {
+    if (!p.beltType.empty()) return true;
+    for (int i = 0; i < kDataFieldCount; ++i)
+        if (Step1DataValue(p, i) != 0) return true;
+    // Every page starts from a load factor of 1.0, a reset project from none.
+    if (p.loadFactor != 0 && p.loadFactor != 1.0F) return true;
+    if (p.screen.proprietaListIndex >= 0) return true;
+    return std::find(p.screen.tabellaBackColor.begin(), p.screen.tabellaBackColor.end(),
+                     kFactorCellSelectedBack) != p.screen.tabellaBackColor.end();
+}
 
 // File names as the file system spells them.
 std::string localPath(const QString& path) {
@@ -126,7 +144,7 @@ void FileCommands::forgetFile() {
 }
 
 bool FileCommands::projectChanged() const {
-    if (project_.beltType.empty() || project_.demoRunning != 0) return false;
+    if (!HoldsUserData(project_) || project_.demoRunning != 0) return false;
     return savedRecords_.empty() || !ProjectFile::sameProject(recordsOf(project_), savedRecords_);
 }
 
@@ -140,7 +158,7 @@ void FileCommands::checkChangedSoon() {
 
 bool FileCommands::Salva() {
     // Nothing to write for an empty project, and nothing to lose.
-    if (project_.beltType.empty()) return true;
+    if (!HoldsUserData(project_)) return true;
     // The file must hold what the boxes show.
     if (StepScreen* s = window_.activeScreen(); s && !s->entriesConfirmed()) return false;
     const QString path = fileDialogs_->chooseFile(&window_.frame(), request(true));

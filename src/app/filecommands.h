@@ -77,9 +77,10 @@ public:
 
     // Whether Save would write another project than the project's file
     // holds (ProjectFile::sameProject; for a project never saved: whether a
-    // belt has been chosen), so that Reset, Open, Exit and Demo ask to save
-    // only where something would be lost. The demonstration's project is
-    // never the user's: it counts as unchanged.
+    // belt has been chosen, or a value typed or picked on step 1), so that
+    // Reset, Open, Exit and Demo ask to save only where something would be
+    // lost. The demonstration's project is never the user's: it counts as
+    // unchanged.
     bool projectChanged() const;
     // Marks the window title ("[*]") as projectChanged() says. It follows
     // the user's keys and clicks by itself, a moment after the last one.

@@ -172,8 +172,10 @@ StepScreen* MainWindow::showScreen(const QString& formName) {
     active_ = screen;
     if (!fresh) screen->refresh();
     applyMenusOf(screen);
-    // A screen that put the focus in its first box keeps it there.
-    if (!screen->isAncestorOf(QApplication::focusWidget())) screen->setFocus();
+    // A screen that put the focus in its first box keeps it there, also
+    // while a dialog still holds the keyboard (a proposal taken leads to
+    // STEP3 from inside its dialog): the window's own focus is asked.
+    if (!screen->isAncestorOf(focusWidget())) screen->setFocus();
     return screen;
 }
 

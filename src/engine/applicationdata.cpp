@@ -292,6 +292,10 @@ double& Step1DataTarget(DriveProject& p, int i) {
     return dataTarget(p, i);
 }
 
+double Step1DataValue(const DriveProject& p, int i) {
+    return dataTarget(p, i);
+}
+
 std::string Step1DataLabel(const DriveProject& p, int i) {
     if (i < 0 || i > 8) return {};
     std::string label(kDataLabels[static_cast<std::size_t>(i)]);
@@ -309,14 +313,18 @@ std::string Step1DataText(const DriveProject& p, int i) {
     return Format(ToDisplay(p, f.quantity, dataTarget(p, i)), f.format);
 }
 
-std::string Step1DataEntered(DriveProject& p, Dialogs& d, int i, std::string_view text) {
-    // Any confirmed entry makes Go On derive the force again.
-    p.peripheralForce = 0;
+std::optional<std::string> Step1DataEntered(DriveProject& p, Dialogs& d, int i, std::string_view text) {
     std::string shown(text);
     if (i == 0 && (p.slopeAngle <= 0 || p.slopeAngle > 180)) {
-        shown = AcceptNumericInput(p, d, "0", p.slopeAngle, kPlainNumber, "####0").text;
         d.message("Slope must be included between 0\u00B0 and 180\u00B0.", "Warning", MsgIcon::Warning);
+        // Beyond 180 the drive would not be the one meant; 0, a level
+        // drive, is what was typed (negative slopes never get here).
+        if (p.slopeAngle > 180) return std::nullopt;
+        p.slopeAngle = 0;
+        shown = Format(p.slopeAngle, "####0");
     }
+    // Any confirmed entry makes Go On derive the force again.
+    p.peripheralForce = 0;
     if (i == 10) p.lastStandardLength = kNoStandardLength;
     return shown;
 }
@@ -324,10 +332,15 @@ std::string Step1DataEntered(DriveProject& p, Dialogs& d, int i, std::string_vie
 std::string Step1DataEntry(DriveProject& p, Dialogs& d, int i, std::string_view text) {
     if (i < 0 || i >= kDataFieldCount) return std::string(text);
     const DataField f = Step1DataField(i);
-    const NumericEntry entry =
-        AcceptNumericInput(p, d, text, Step1DataTarget(p, i), f.quantity, f.format, false, f.limit);
-    // A refusal that keeps the value changes nothing the rule could follow.
-    return entry.kept ? entry.text : Step1DataEntered(p, d, i, entry.text);
+    double& target = Step1DataTarget(p, i);
+    const double before = target;
+    const NumericEntry entry = AcceptNumericInput(p, d, text, target, f.quantity, f.format, false, f.limit);
+    // A refusal, or the value the box already showed, changes nothing the
+    // rule could follow.
+    if (entry.kept || entry.unchanged) return entry.text;
+    if (std::optional<std::string> shown = Step1DataEntered(p, d, i, entry.text)) return *shown;
+    target = before;
+    return Step1DataText(p, i);
 }
 
 }  // namespace belt

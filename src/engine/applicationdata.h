@@ -79,6 +79,7 @@ inline constexpr int kDataFieldCount = 11;
 DataField Step1DataField(int i);
 // The project variable of Dati(i), internal units.
 double& Step1DataTarget(DriveProject& p, int i);
+double Step1DataValue(const DriveProject& p, int i);
 // The label printed beside Dati(0..8), with the current unit.
 std::string Step1DataLabel(const DriveProject& p, int i);
 // Testo(2): the labels of Dati(9) and Dati(10), a blank line between them.
@@ -87,13 +88,15 @@ std::string CarriageAndStrokeCaption(const DriveProject& p);
 std::string Step1DataText(const DriveProject& p, int i);
 
 // Dati_KeyPress(i) with Enter: the value is taken, the force is derived
-// again on Go On, a slope outside (0, 180] is set back to 0 with a warning,
-// and a new stroke forgets the standard length; an entry refused with the
-// value kept changes nothing else. Returns the box's new text.
+// again on Go On, a slope of 0 is taken with a warning, and a new stroke
+// forgets the standard length. A refused entry (a slope beyond 180 with the
+// same warning, or one the entry rule refuses) changes nothing at all, nor
+// does Enter on the text the value already shows. Returns the box's new text.
 std::string Step1DataEntry(DriveProject& p, Dialogs& d, int i, std::string_view text);
 // The part of Dati_KeyPress after the value is stored (the screen's entry
-// box stores it itself, and runs this before it shows the value); returns
-// the box's new text when the rule rewrote it.
-std::string Step1DataEntered(DriveProject& p, Dialogs& d, int i, std::string_view text);
+// box stores it itself, and runs this before it shows the value): the box's
+// new text, or nothing when the slope rule refuses the value and the caller
+// must put the previous one back.
+std::optional<std::string> Step1DataEntered(DriveProject& p, Dialogs& d, int i, std::string_view text);
 
 }  // namespace belt

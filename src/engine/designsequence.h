@@ -38,7 +38,7 @@ void RereadCentreDistanceAndLength(DriveProject& p, Dialogs& d, std::string_view
                                    std::string_view beltLengthText);
 
 // The same without a screen: the boxes' texts are the current values in the
-// current length unit, formatted "###0.00".
+// current length unit, formatted "###0.00", which Enter keeps as they are.
 void RereadCentreDistanceAndLength(DriveProject& p, Dialogs& d);
 
 }  // namespace belt

@@ -325,19 +325,22 @@ double& Step2DataTarget(DriveProject& p, int index) {
     }
 }
 
+int Step2NextBox(int index) {
+    return index == 0 ? 1 : index == 1 ? 0 : -1;
+}
+
 Step2Entry Step2DataEntered(DriveProject& p, int index) {
     Step2Entry out;
     if (index < 0 || index > 2) return out;
     // A new value invalidates the chosen pitch.
     p.beltName.clear();
     p.beltPitchCode.clear();
+    out.focusNext = Step2NextBox(index);
     switch (index) {
         case 0:
-            out.focusNext = 1;
             if (p.power != 0) out.title = ConsigliaOrvantoRubber(p);
             break;
         case 1:
-            out.focusNext = 0;
             if (p.pulleySpeed[1] != 0) out.title = ConsigliaOrvantoRubber(p);
             break;
         default:
@@ -354,10 +357,18 @@ Step2Entry Step2DataEntered(DriveProject& p, int index) {
 Step2Entry Step2DataEntry(DriveProject& p, Dialogs& d, int index, std::string_view text) {
     if (index < 0 || index > 2) return {};
     const Step2Box box = Step2DataBox(index);
-    const std::string shown =
-        AcceptNumericInput(p, d, text, Step2DataTarget(p, index), box.quantity, box.format).text;
-    Step2Entry out = Step2DataEntered(p, index);
-    out.text = shown;
+    const NumericEntry e = AcceptNumericInput(p, d, text, Step2DataTarget(p, index), box.quantity, box.format);
+    Step2Entry out;
+    if (e.kept) {
+        out.text = e.text;
+        out.focusNext = index;
+        return out;
+    }
+    if (e.unchanged)
+        out.focusNext = Step2NextBox(index);
+    else
+        out = Step2DataEntered(p, index);
+    out.text = e.text;
     return out;
 }
 

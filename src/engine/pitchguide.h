@@ -141,6 +141,9 @@ struct Step2Entry {
 Step2Entry Step2DataEntry(DriveProject& p, Dialogs& d, int index, std::string_view text);
 // The same after the entry box has stored the value itself (text left empty).
 Step2Entry Step2DataEntered(DriveProject& p, int index);
+// The Dato index Enter in Dato(index) moves the focus to, -1 = stay; also
+// where Enter on a value left as it was goes, which changes nothing.
+int Step2NextBox(int index);
 // Dato(i): the variable, its unit quantity and the pattern Enter rewrites it with.
 struct Step2Box {
     int quantity;

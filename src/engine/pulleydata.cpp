@@ -83,13 +83,6 @@ Step3Response Refused(const NumericEntry& e, Step3Box box, int index) {
     return {e.text, {box, index}, false};
 }
 
-// Whether a length box still shows the value the program wrote into it. Enter
-// there keeps that value: read back from its text, rounded in inches or feet,
-// a standard length or a recommended diameter would move off its value.
-bool ShowsLength(const DriveProject& p, std::string_view text, double value) {
-    return text == Format(ToDisplay(p, kLength, value), "###0.00");
-}
-
 // The first enabled box of the pulleys after k; after the last pulley the
 // centre distance or belt length of a two-pulley drive, else the power.
 Step3Focus NextPulleyFocus(const DriveProject& p, int k) {
@@ -99,6 +92,50 @@ Step3Focus NextPulleyFocus(const DriveProject& p, int k) {
     if (p.pulleyCount == 2 && p.twoPulleyMode == 1) return {Step3Box::Dato, 8};
     if (p.pulleyCount == 2 && p.twoPulleyMode == 2) return {Step3Box::Dato, 9};
     return {Step3Box::Dato, 5};
+}
+
+// Inside an entry, a teeth number the pulley table refuses abandons the
+// whole entry once the user has been told: ModificaZ throws this, and
+// RunEntry puts the drive back as it was before the Enter.
+struct TeethRefused {};
+thread_local int entriesRunning = 0;
+
+// The text ShowPulleyData gives a box.
+std::string BoxText(const DriveProject& p, Step3Box box, int index) {
+    const PulleyDataTexts t = ShowPulleyData(p);
+    const auto i = static_cast<std::size_t>(std::clamp(index, 0, 9));
+    const auto k = std::min<std::size_t>(i, 4);
+    switch (box) {
+        case Step3Box::InputN: return t.inputn[k];
+        case Step3Box::InputZ: return t.inputz[k];
+        case Step3Box::InputD:
+            return t.inputd[k].value_or(Format(ToDisplay(p, kLength, p.pulleyDiameter[k]), "###0.00"));
+        case Step3Box::InputI: return t.inputi[k];
+        case Step3Box::Dato: return t.dato[i];
+    }
+    return {};
+}
+
+// One Enter on step 3. A refusal anywhere in what it sets off leaves every
+// value of the drive as it was, and the focus in the box for another try.
+template <typename Entry>
+Step3Response RunEntry(DriveProject& p, Step3Box box, int index, Entry&& entry) {
+    const DriveProject before = p;
+    ++entriesRunning;
+    try {
+        Step3Response r = entry();
+        --entriesRunning;
+        return r;
+    } catch (const TeethRefused&) {
+        --entriesRunning;
+        p = before;
+        return {BoxText(p, box, index), {box, index}, true};
+    }
+}
+
+// Enter on the text the value already shows: nothing to store or follow.
+Step3Response Unchanged(const DriveProject& p, Step3Box box, int index, std::string_view text) {
+    return {std::string(text), Step3FocusAfter(p, box, index), false};
 }
 
 void ClearPulley(DriveProject& p, int k) {
@@ -144,6 +181,7 @@ void ModificaZ(DriveProject& p, Dialogs& d, int k) {
     d.message("Requested teeth number for " + GetPulleyLabel(p, k) + " is too " +
                   (r == TeethLookup::kTooSmall ? "small" : "large") + " !" + "\r" + "Change n or belt speed.",
               kWarningTitle, MsgIcon::Error);
+    if (entriesRunning > 0) throw TeethRefused{};
     ClearPulley(p, k);
 }
 
@@ -222,49 +260,71 @@ void ModificaV(DriveProject& p, Dialogs& d) {
     }
 }
 
+Step3Focus Step3FocusAfter(const DriveProject& p, Step3Box box, int index) {
+    switch (box) {
+        case Step3Box::InputN:
+            return {Step3BoxVisible(p, Step3Box::InputZ, index) ? Step3Box::InputZ : Step3Box::InputD, index};
+        case Step3Box::InputZ: return {Step3Box::InputD, index};
+        case Step3Box::InputD:
+        case Step3Box::InputI: return NextPulleyFocus(p, index);
+        case Step3Box::Dato: break;
+    }
+    switch (index) {
+        case 5: return {Step3Box::Dato, 6};
+        case 6: return {Step3Box::Dato, 7};
+        case 7: return {Step3Box::InputN, 1};
+        default: return {Step3Box::Dato, 5};
+    }
+}
+
 Step3Response OnInputnEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
-    const KeepStroke keep(p);
-    Step3Response r;
-    if (!ValidPulley(k)) return r;
-    const NumericEntry e = Accept(p, d, text, p.pulleySpeed[k], kAngularVelocity, "###0.0");
-    if (e.kept) return Refused(e, Step3Box::InputN, k);
-    r.enteredText = e.text;
-    ModificaN(p, d, k);
-    r.focus = {Step3BoxVisible(p, Step3Box::InputZ, k) ? Step3Box::InputZ : Step3Box::InputD, k};
-    return r;
+    if (!ValidPulley(k)) return {};
+    return RunEntry(p, Step3Box::InputN, k, [&] {
+        const KeepStroke keep(p);
+        Step3Response r;
+        const NumericEntry e = Accept(p, d, text, p.pulleySpeed[k], kAngularVelocity, "###0.0");
+        if (e.kept) return Refused(e, Step3Box::InputN, k);
+        if (e.unchanged) return Unchanged(p, Step3Box::InputN, k, text);
+        r.enteredText = e.text;
+        ModificaN(p, d, k);
+        r.focus = Step3FocusAfter(p, Step3Box::InputN, k);
+        return r;
+    });
 }
 
 Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
-    const KeepStroke keep(p);
-    Step3Response r;
-    if (!ValidPulley(k)) return r;
-    // The teeth are a whole number: the entry is rounded (halves to even)
-    // as it is stored.
-    double z = p.pulleyTeeth[k];
-    if (const NumericEntry e = Accept(p, d, text, z, kPlainNumber, "####0", kTeethEntryLimit); e.kept)
-        return Refused(e, Step3Box::InputZ, k);
-    p.pulleyTeeth[k] = CInt(z);
-    r.enteredText = Format(p.pulleyTeeth[k], "####0");
-    ModificaZ(p, d, k);
-    r.focus = {Step3Box::InputD, k};
-    return r;
+    if (!ValidPulley(k)) return {};
+    return RunEntry(p, Step3Box::InputZ, k, [&] {
+        const KeepStroke keep(p);
+        Step3Response r;
+        // The teeth are a whole number: the entry is rounded (halves to even)
+        // as it is stored.
+        double z = p.pulleyTeeth[k];
+        const NumericEntry e = Accept(p, d, text, z, kPlainNumber, "####0", kTeethEntryLimit);
+        if (e.kept) return Refused(e, Step3Box::InputZ, k);
+        if (e.unchanged) return Unchanged(p, Step3Box::InputZ, k, text);
+        p.pulleyTeeth[k] = CInt(z);
+        r.enteredText = Format(p.pulleyTeeth[k], "####0");
+        ModificaZ(p, d, k);
+        r.focus = Step3FocusAfter(p, Step3Box::InputZ, k);
+        return r;
+    });
 }
 
 Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
-    const KeepStroke keep(p);
-    Step3Response r;
-    if (!ValidPulley(k)) return r;
-    double& dk = p.pulleyDiameter[k];
-    if (ShowsLength(p, text, dk)) {
-        r.enteredText = std::string(text);
-    } else {
+    if (!ValidPulley(k)) return {};
+    return RunEntry(p, Step3Box::InputD, k, [&] {
+        const KeepStroke keep(p);
+        Step3Response r;
+        double& dk = p.pulleyDiameter[k];
         const NumericEntry e = Accept(p, d, text, dk, kLength, "###0.00");
         if (e.kept) return Refused(e, Step3Box::InputD, k);
+        if (e.unchanged) return Unchanged(p, Step3Box::InputD, k, text);
         r.enteredText = e.text;
-    }
-    if (IsIdler(p, k)) p.screen.idlerDiameterTyped[k] = Val(r.enteredText) != 0;
-    r.focus = PulleyDiameterEntered(p, d, k);
-    return r;
+        if (IsIdler(p, k)) p.screen.idlerDiameterTyped[k] = Val(r.enteredText) != 0;
+        r.focus = PulleyDiameterEntered(p, d, k);
+        return r;
+    });
 }
 
 Step3Focus PulleyDiameterEntered(DriveProject& p, Dialogs& d, int k) {
@@ -298,28 +358,26 @@ Step3Focus PulleyDiameterEntered(DriveProject& p, Dialogs& d, int k) {
 }
 
 Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view text) {
-    const KeepStroke keep(p);
-    Step3Response r;
-    if (!ValidPulley(k)) return r;
-    r.focus = NextPulleyFocus(p, k);
-    const std::string shown = Format(p.pulleyRatio[k], "###0.0");
-    if (text == shown) {
-        // Leaving the box with Enter does not re-read a ratio shown rounded.
-        r.enteredText = shown;
-        r.refresh = false;
+    if (!ValidPulley(k)) return {};
+    return RunEntry(p, Step3Box::InputI, k, [&] {
+        const KeepStroke keep(p);
+        Step3Response r;
+        r.focus = Step3FocusAfter(p, Step3Box::InputI, k);
+        const NumericEntry e = Accept(p, d, text, p.pulleyRatio[k], kPlainNumber, "###0.0");
+        if (e.kept) return Refused(e, Step3Box::InputI, k);
+        if (e.unchanged) return Unchanged(p, Step3Box::InputI, k, text);
+        r.enteredText = e.text;
+        if (p.pulleyRatio[k] != 0) {
+            p.pulleySpeed[k] = Quotient(p.pulleySpeed[1], p.pulleyRatio[k]);
+            ModificaN(p, d, k);
+        }
         return r;
-    }
-    const NumericEntry e = Accept(p, d, text, p.pulleyRatio[k], kPlainNumber, "###0.0");
-    if (e.kept) return Refused(e, Step3Box::InputI, k);
-    r.enteredText = e.text;
-    if (p.pulleyRatio[k] != 0) {
-        p.pulleySpeed[k] = Quotient(p.pulleySpeed[1], p.pulleyRatio[k]);
-        ModificaN(p, d, k);
-    }
-    return r;
+    });
 }
 
-Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_view text) {
+namespace {
+
+Step3Response DatoEntry(DriveProject& p, Dialogs& d, int index, std::string_view text) {
     const KeepStroke keep(p);
     Step3Response r;
     double& P = p.power;
@@ -330,6 +388,7 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
         const int quantity = index == 5 ? kPower : index == 6 ? kForce : kVelocity;
         const NumericEntry e = Accept(p, d, text, target, quantity, "###0.00");
         if (e.kept) return Refused(e, Step3Box::Dato, index);
+        if (e.unchanged) return Unchanged(p, Step3Box::Dato, index, text);
         r.enteredText = e.text;
     }
     switch (index) {
@@ -341,7 +400,7 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             else if (v != 0)
                 F = ForceFor(P, v);
             ModificaV(p, d);
-            r.focus = {Step3Box::Dato, 6};
+            r.focus = Step3FocusAfter(p, Step3Box::Dato, index);
             break;
         case 6:
             if (P == 0)
@@ -351,7 +410,7 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             else
                 v = 0;
             ModificaV(p, d);
-            r.focus = {Step3Box::Dato, 7};
+            r.focus = Step3FocusAfter(p, Step3Box::Dato, index);
             break;
         case 7:
             if (P != 0)
@@ -359,18 +418,15 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             else
                 P = Finite(v * F);
             ModificaV(p, d);
-            r.focus = {Step3Box::InputN, 1};
+            r.focus = Step3FocusAfter(p, Step3Box::Dato, index);
             break;
         case 8:
         case 9: {
             double& length = index == 8 ? p.centreDistance : p.beltLength;
-            r.focus = {Step3Box::Dato, 5};
-            if (ShowsLength(p, text, length)) {
-                r.enteredText = std::string(text);
-                break;
-            }
             const NumericEntry e = Accept(p, d, text, length, kLength, "###0.00");
             if (e.kept) return Refused(e, Step3Box::Dato, index);
+            if (e.unchanged) return Unchanged(p, Step3Box::Dato, index, text);
+            r.focus = Step3FocusAfter(p, Step3Box::Dato, index);
             r.enteredText = e.text;
             // A new centre distance or length makes the standard length
             // accepted earlier meaningless.
@@ -382,6 +438,12 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             break;
     }
     return r;
+}
+
+}  // namespace
+
+Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_view text) {
+    return RunEntry(p, Step3Box::Dato, index, [&] { return DatoEntry(p, d, index, text); });
 }
 
 void OnCheckIdlerClick(DriveProject& p, int k, bool checked) {

@@ -57,12 +57,19 @@ void ModificaN(DriveProject& p, Dialogs& d, int k);  // speed of pulley k change
 void ModificaV(DriveProject& p, Dialogs& d);         // belt speed changed
 
 // Enter in inputn(k), inputz(k), inputd(k), inputi(k) and Dato(index) with
-// the box's current text.
+// the box's current text. The text the value already shows changes nothing
+// (the value keeps its full precision) and the focus moves on. A refused
+// value, by the entry rule or by the pulley table (a teeth number too small
+// or too large, wherever the entry leads to one), leaves every value of the
+// drive as it was: the box shows its old value and keeps the focus.
 Step3Response OnInputnEnter(DriveProject& p, Dialogs& d, int k, std::string_view text);
 Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view text);
 Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view text);
 Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view text);
 Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_view text);
+// Where the focus goes after a value entered in that box (also after Enter
+// on a box left as it was).
+Step3Focus Step3FocusAfter(const DriveProject& p, Step3Box box, int index);
 // The part of OnInputdEnter after the diameter of pulley k is stored: the
 // multi-rib minimum, the ISO diameter offer of flat belts, the idler advice
 // or the snap to whole teeth, and the propagation. Returns the next focus.

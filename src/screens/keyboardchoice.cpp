@@ -83,6 +83,13 @@ void FramedScrollBar::paintEvent(QPaintEvent* event) {
     PaintFocusFrame(painter, rect());
 }
 
+void FramedComboBox::paintEvent(QPaintEvent* event) {
+    QComboBox::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    PaintFocusFrame(painter, rect());
+}
+
 void PaintFocusFrame(QPainter& painter, const QRect& rect) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -4,6 +4,7 @@
 // or Enter chooses, and a frame shows which one has the focus.
 #pragma once
 
+#include <QComboBox>
 #include <QRect>
 #include <QScrollBar>
 #include <vector>
@@ -31,6 +32,16 @@ void PaintFocusFrame(QPainter& painter, const QRect& rect);
 class FramedScrollBar : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A list box that shows the focus frame when it has the focus: the style's
+// own mark is hard to see on the results page.
+class FramedComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

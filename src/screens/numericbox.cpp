@@ -49,22 +49,56 @@ void NumericBox::showValue() {
 }
 
 void NumericBox::accept() {
+    if (std::holds_alternative<std::monostate>(target_)) return;
+    // Nothing typed since the program wrote the box (or typed back to that):
+    // the value behind the text stands, whatever the digits shown.
+    if (!pending_ && text() == acceptedText_) {
+        emit accepted(false);
+        return;
+    }
     const std::string typed = text().toStdString();
     const std::string pattern = format_.toStdString();
     NumericEntry entry;
-    if (auto* d = std::get_if<double*>(&target_))
+    std::function<void()> restore;
+    if (auto* d = std::get_if<double*>(&target_)) {
+        restore = [target = *d, before = **d] { *target = before; };
         entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_, limit_,
                                    positiveOnly_);
-    else if (auto* f = std::get_if<float*>(&target_))
+    } else if (auto* f = std::get_if<float*>(&target_)) {
+        restore = [target = *f, before = **f] { *target = before; };
         entry = AcceptNumericInput(project_, dialogs_, typed, **f, quantity_, pattern, allowNegative_, limit_,
                                    positiveOnly_);
-    else
+    } else {
         return;
+    }
+    if (entry.kept) {
+        // The value stands as the program showed it (Esc's text).
+        showRefused(acceptedText_.isEmpty() ? QString::fromStdString(entry.text) : acceptedText_);
+        return;
+    }
     QString shown = QString::fromStdString(entry.text);
-    if (rule_ && !entry.kept) shown = rule_(shown);
+    if (rule_ && !entry.unchanged) {
+        const std::optional<QString> ruled = rule_(shown);
+        if (!ruled) {
+            restore();
+            showValue();
+            showRefused(text());
+            return;
+        }
+        shown = *ruled;
+    }
     setText(shown);
     setPending(false);
-    emit accepted();
+    emit accepted(!entry.unchanged);
+}
+
+void NumericBox::showRefused(const QString& kept) {
+    // The user corrects the value where it was refused.
+    setText(kept);
+    setModified(false);
+    setPending(false);
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
 }
 
 void NumericBox::keyPressEvent(QKeyEvent* event) {

@@ -40,11 +40,12 @@ public:
 
     // A rule of the screen's own that follows the entry rule, before the box
     // shows what Enter stored: it is given the text the box would show and
-    // returns the text to show (the slope rule sets a slope outside its range
-    // back to 0 and says why). Until it returns the box shows what was typed,
-    // so a value the rule refuses never appears in it. It does not run when
-    // the entry was refused and the variable kept its value.
-    using EntryRule = std::function<QString(const QString& shown)>;
+    // returns the text to show, or nothing when it refuses the value (the
+    // slope rule says why): the variable then goes back to its value before
+    // the Enter. Until it returns the box shows what was typed, so a value
+    // the rule refuses never appears in it. It does not run when the entry
+    // rule refused the value, nor when the box's text was the value's own.
+    using EntryRule = std::function<std::optional<QString>(const QString& shown)>;
     void setEntryRule(EntryRule rule) { rule_ = std::move(rule); }
 
     // Writes the bound variable into the box in its current unit and format.
@@ -71,11 +72,11 @@ public:
     const QString& format() const { return format_; }
 
 signals:
-    // Emitted after Enter stored the value and rewrote the box (also after a
-    // refused value: a negative one stores 0, one beyond the limit or text
-    // that is no number leaves the value as it was): the screen moves the
-    // focus on and recalculates.
-    void accepted();
+    // Emitted after Enter stored the value and rewrote the box: the screen
+    // moves the focus on and, when `changed`, recalculates. Enter on the
+    // text the value already shows changes nothing. A refused value is no
+    // entry: the box shows the value it kept, selected, and keeps the focus.
+    void accepted(bool changed);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -86,6 +87,7 @@ protected:
 private:
     void setPending(bool pending);
     void restoreAcceptedText();
+    void showRefused(const QString& kept);
 
     DriveProject& project_;
     Dialogs& dialogs_;

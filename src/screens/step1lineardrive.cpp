@@ -48,8 +48,10 @@ void Step1Screen::makeLinearDriveControls() {
         box->bind(&Step1DataTarget(project_, static_cast<int>(i)), f.quantity, qs(f.format), false, f.limit);
         box->setAlignment(Qt::AlignRight);
         SetFontSize(box, 10);
-        box->setEntryRule([this, i](const QString& shown) {
-            return qs(Step1DataEntered(project_, dialogs_, static_cast<int>(i), shown.toStdString()));
+        box->setEntryRule([this, i](const QString& shown) -> std::optional<QString> {
+            if (auto ruled = Step1DataEntered(project_, dialogs_, static_cast<int>(i), shown.toStdString()))
+                return qs(*ruled);
+            return std::nullopt;
         });
         connect(box, &NumericBox::accepted, this, [this, i] { datiEntered(static_cast<int>(i)); });
         dati_[i] = box;
@@ -141,6 +143,10 @@ void Step1Screen::ShowApplicationData() {
     testo_[2]->setText(Lines(CarriageAndStrokeCaption(project_)));
     for (int i = 1; i < kDataFieldCount; ++i)
         dati_[static_cast<std::size_t>(i)]->setText(qs(Step1DataText(project_, i)));
+    // The slope has no unit to follow, but an opened project brings its own:
+    // a box showing 0 over a slope of 30 would put 0 back with Enter. A slope
+    // being typed stays.
+    if (!dati_[0]->isPending()) dati_[0]->setText(qs(Step1DataText(project_, 0)));
     optionContainer_->update();
     fitDataCaptions();
 }

@@ -127,7 +127,10 @@ Step2Screen::Step2Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
         QFont f = box->font();
         f.setPointSize(12);
         box->setFont(f);
-        connect(box, &NumericBox::accepted, this, [this, i] { datoEntered(static_cast<int>(i)); });
+        connect(box, &NumericBox::accepted, this, [this, i](bool changed) {
+            if (changed) datoEntered(static_cast<int>(i));
+            else focusAfter(static_cast<int>(i));
+        });
         box->setCaptionLabels({nomeDato_[i]});
         dato_[i] = box;
     }
@@ -338,6 +341,15 @@ void Step2Screen::proposeDrives() {
 
 void Step2Screen::Flash_Timer() {
     indicatore_->setFillColor(indicatore_->fillColor() == kYellow ? kLightGrey : kYellow);
+}
+
+void Step2Screen::focusAfter(int index) {
+    // Enter on a value left as it was moves on as a new one does, and
+    // keeps the pitch chosen for it.
+    const int next = Step2NextBox(index);
+    if (next < 0) return;
+    dato_[static_cast<std::size_t>(next)]->setFocus(Qt::OtherFocusReason);
+    dato_[static_cast<std::size_t>(next)]->selectAll();
 }
 
 void Step2Screen::datoEntered(int index) {

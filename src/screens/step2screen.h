@@ -94,6 +94,7 @@ protected:
 private:
     void setTitolo(const QString& caption, int pointSize);
     void datoEntered(int index);
+    void focusAfter(int index);
     void placePitchButtons();
     // Marks the chosen pitch's label; shows the hint while none is chosen.
     void showChosenPitch();

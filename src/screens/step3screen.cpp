@@ -279,6 +279,12 @@ void Step3Screen::enter(Step3Box kind, int index) {
     NumericBox* b = box(kind, index);
     if (!b) return;
     const std::string text = b->text().toStdString();
+    if (!b->isPending()) {
+        // Nothing typed: the value behind the text stands, even where the
+        // text is not the value's own (an idler's recommended diameter).
+        applyResponse(kind, index, {text, Step3FocusAfter(project_, kind, index), false});
+        return;
+    }
     Step3Response r;
     switch (kind) {
         case Step3Box::InputN: r = OnInputnEnter(project_, dialogs_, index, text); break;

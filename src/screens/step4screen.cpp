@@ -168,6 +168,8 @@ void Step4Screen::Form_Resize() {
     Layout->update();
     const int n = PulleyCount(project_);
     for (int k = 1; k <= 4; ++k) Box[static_cast<std::size_t>(k)]->setVisible(k <= n);
+    // Arriving, the focus is in the first coordinate, in sight.
+    if (project_.demoRunning == 0) focusBox(2, kAxisX);
 }
 
 void Step4Screen::ShowLayoutLabels() {

@@ -302,19 +302,18 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     codePal.setColor(QPalette::WindowText, blinkDark());
     BeltCode->setPalette(codePal);
 
-    CambiaCinghia = new QComboBox(ContInfo);
+    CambiaCinghia = new FramedComboBox(ContInfo);
     CambiaCinghia->setObjectName(QStringLiteral("CambiaCinghia"));
     CambiaCinghia->setEditable(true);
     CambiaCinghia->setInsertPolicy(QComboBox::NoInsert);
     CambiaCinghia->installEventFilter(this);
     CambiaCinghia->lineEdit()->installEventFilter(this);
-    // Picking a width from the list ends the edit like Enter does. The list's
-    // popup holds the focus at that moment, so the list would not see the
-    // focus leave it: the change is made here.
-    connect(CambiaCinghia, &QComboBox::activated, this, [this] {
-        CambiaCinghia_LostFocus();
-        ContInfo->setFocus(Qt::OtherFocusReason);
-    });
+    // A width is taken only when the user chooses one: an entry of the open
+    // list (clicked, or Enter on it), or a typed width with Enter. The keys
+    // and the wheel that step through the closed list would choose too; the
+    // event filter keeps them from the list.
+    connect(CambiaCinghia, &QComboBox::activated, this,
+            [this](int index) { CambiaCinghia_Choose(CambiaCinghia->itemText(index)); });
 
     ShowDetails = new QPushButton(QStringLiteral("Calculation de&tails"), ContInfo);
     ShowDetails->setObjectName(QStringLiteral("ShowDetails"));
@@ -331,6 +330,10 @@ Step5Screen::Step5Screen(DriveProject& project, Dialogs& dialogs, MenuActions& m
     Flash->setObjectName(QStringLiteral("Flash"));
     Flash->setInterval(500);
     connect(Flash, &QTimer::timeout, this, &Step5Screen::Flash_Timer);
+
+    // The width first: digits typed on arrival are a width, never remarks
+    // that would go on the report.
+    ChainTabOrder({CambiaCinghia, Remarks, ShowDetails, ScrollInfo});
 
     connect(ScrollInfo, &QScrollBar::valueChanged, this, &Step5Screen::ScrollInfo_Change);
     connect(ContInfo, &ResultsPage::mouseReleased, this, &Step5Screen::ContInfo_MouseUp);
@@ -450,6 +453,11 @@ void Step5Screen::Form_Resize() {
     CambiaCinghia->show();
     ContInfo->lower();
     showChosenView();
+    // Arriving, the focus is where the user may act: the width list.
+    if (project_.demoRunning == 0 && !detailsShown_) {
+        CambiaCinghia->setFocus(Qt::OtherFocusReason);
+        CambiaCinghia->lineEdit()->selectAll();
+    }
 }
 
 void Step5Screen::setBeltCodeCaption() {
@@ -504,17 +512,22 @@ void Step5Screen::ShowResultsReport() {
     CambiaCinghia->blockSignals(true);
     CambiaCinghia->clear();
     for (const std::string& item : BeltWidthChoices(p)) CambiaCinghia->addItem(QString::fromStdString(item));
+    CambiaCinghia->blockSignals(false);
+    showWidthCaption();
+}
+
+void Step5Screen::showWidthCaption() {
+    const QSignalBlocker block(CambiaCinghia);
     CambiaCinghia->setCurrentIndex(-1);
     CambiaCinghia->setEditText(QString::fromLatin1(kChangeWidthCaption.data(),
                                                    static_cast<int>(kChangeWidthCaption.size())));
-    CambiaCinghia->blockSignals(false);
+    CambiaCinghia->lineEdit()->selectAll();
 }
 
-void Step5Screen::CambiaCinghia_LostFocus() {
-    QString text = CambiaCinghia->currentText();
+void Step5Screen::CambiaCinghia_Choose(const QString& chosen) {
+    QString text = chosen;
     text.replace(QLatin1Char(','), QLatin1Char('.'));
-    CambiaCinghia->setEditText(
-        QString::fromLatin1(kChangeWidthCaption.data(), static_cast<int>(kChangeWidthCaption.size())));
+    showWidthCaption();
     // The details of a recorded design follow the new width; an opened
     // project has none to follow.
     bool changed = false;
@@ -552,16 +565,37 @@ bool Step5Screen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == CambiaCinghia || watched == CambiaCinghia->lineEdit()) {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                ContInfo->setFocus(Qt::OtherFocusReason);
-                return true;
+            const bool plain = !(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+            switch (key->key()) {
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                    CambiaCinghia_Choose(CambiaCinghia->currentText());
+                    return true;
+                case Qt::Key_Escape:
+                    showWidthCaption();
+                    return true;
+                case Qt::Key_Up:
+                case Qt::Key_Down:
+                case Qt::Key_PageUp:
+                case Qt::Key_PageDown:
+                    // They would step through the closed list and take the
+                    // width they stop on; Alt+Down and F4 open it.
+                    if (plain) return true;
+                    break;
+                default:
+                    break;
             }
+        } else if (event->type() == QEvent::Wheel && watched == CambiaCinghia) {
+            // Turned over the closed list, the wheel would take a width.
+            event->ignore();
+            return true;
         } else if (event->type() == QEvent::FocusOut && watched == CambiaCinghia) {
-            // The list's own popup, a message box or another window takes
-            // the focus for a while; the user has not left the list.
+            // Text typed and left without Enter is no width; the list's own
+            // popup, a message box or another window only take the focus
+            // for a while.
             const auto* focus = static_cast<QFocusEvent*>(event);
             if (focus->reason() != Qt::PopupFocusReason && focus->reason() != Qt::ActiveWindowFocusReason)
-                CambiaCinghia_LostFocus();
+                showWidthCaption();
         }
     }
     return StepScreen::eventFilter(watched, event);

@@ -135,7 +135,9 @@ public:
     QColor beltCodeColour() const;
 
     // The event handlers, callable by tests as the user would trigger them.
-    void CambiaCinghia_LostFocus();
+    // The width chosen in CambiaCinghia: an entry of its list, or a typed
+    // width confirmed with Enter.
+    void CambiaCinghia_Choose(const QString& text);
     void ContInfo_MouseUp();
     void ScrollInfo_Change(int value);
     void Flash_Timer();
@@ -148,6 +150,8 @@ protected:
 private:
     void Form_Resize();
     void setBeltCodeCaption();
+    // CambiaCinghia shows its caption again, all of it selected.
+    void showWidthCaption();
     void placePage();
     // ScrollInfo's maximum: the page scrolls as far as its content goes.
     void fitScrollRange();

@@ -245,6 +245,12 @@ NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_vie
     const double x = read.value_or(0);
     const double most = limit.value_or(EntryLimit(quantity));
     NumericEntry r;
+    if (std::string_view(text) == Format(static_cast<double>(target) / factor, format)) {
+        r.unchanged = true;
+        r.stored = static_cast<double>(target);
+        r.text = std::string(text);
+        return r;
+    }
     const auto refuse = [&](const std::string& message) {
         dialogs.message(message, "Warning", MsgIcon::Warning);
         r.refused = true;
@@ -256,9 +262,7 @@ NumericEntry acceptImpl(const DriveProject& p, Dialogs& dialogs, std::string_vie
         // Shown as 0 in the box, a factor would be taken for 0 as well.
         refuse(std::string(kNotPositiveText));
     } else if (x < 0 && !allowNegative) {
-        dialogs.message(std::string(kNotPositiveText), "Warning", MsgIcon::Warning);
-        target = 0;
-        r.refused = true;
+        refuse(std::string(kNotPositiveText));
     } else if (const double value = x * factor;
                // The limit itself, typed in any unit, is taken despite the rounding of the factor.
                !(std::fabs(value) <= most * (1 + 1e-12)) || !std::isfinite(static_cast<T>(value))) {

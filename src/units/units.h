@@ -67,6 +67,9 @@ struct NumericEntry {
     std::string text;    // the box's new text
     bool refused = false;
     bool kept = false;   // refused, and the target holds what it held before
+    // The text is what the box shows for the target's value: nothing was
+    // typed, or exactly what is shown. The target keeps its full precision.
+    bool unchanged = false;
 };
 
 // The refusals of the entry rule, title "Warning".
@@ -74,8 +77,11 @@ inline constexpr std::string_view kNotPositiveText = "Please, insert positive va
 inline constexpr std::string_view kNotANumberText = "Please, insert a number.";
 
 // The one rule for every numeric entry box: "," reads as ".", the leading
-// number counts, and the box is rewritten from the stored value. Refused
-// (title "Warning", warning icon), the target keeping its previous value:
+// number counts, and the box is rewritten from the stored value. A text
+// that reads exactly as the target's value is shown in `format` stores
+// nothing (`unchanged`): Enter on a box showing "5.44" keeps the 5.4397 behind
+// it. Refused (title "Warning", warning icon), the target keeping its
+// previous value:
 // - text that does not start with a number ("abc"; a blank box reads as 0):
 //   "Please, insert a number.";
 // - a value beyond `limit` (EntryLimit(quantity) when not given), or one the
@@ -84,10 +90,9 @@ inline constexpr std::string_view kNotANumberText = "Please, insert a number.";
 //   allowed);
 // - where only positive values make sense (`positiveOnly`: a factor), a
 //   value that is not above zero in the box's format: "Please, insert
-//   positive values.".
-// Elsewhere a negative value is refused with "Please, insert positive
-// values." and stores 0, unless negatives are allowed (the layout
-// coordinates).
+//   positive values.";
+// - a negative value, unless negatives are allowed (the layout
+//   coordinates): "Please, insert positive values.".
 NumericEntry AcceptNumericInput(const DriveProject& p, Dialogs& dialogs, std::string_view text,
                                 double& target, int quantity, std::string_view format,
                                 bool allowNegative = false, std::optional<double> limit = std::nullopt,

@@ -81,6 +81,7 @@ private slots:
     void failedSaveKeepsTheOldFileAndTheProject_data();
     void failedSaveKeepsTheOldFileAndTheProject();
     void emptyProjectIsNotSaved();
+    void valuesTypedBeforeAProfileAreMarked();
     void openAsksToSaveAProjectInProgress();
     void titleAndFolderFollowTheFile();
     void changeMarkFollowsSaveOpenResetExitAndDemo();
@@ -373,6 +374,30 @@ void TestFileCommands::emptyProjectIsNotSaved() {
     f.w.mSave_Click();  // no dialog is expected
     QVERIFY(f.files->seen.empty());
     QVERIFY(f.dialogs.seen.empty());
+}
+
+// Before a profile is chosen, a value typed on step 1 is the user's work
+// all the same: the title marks it and Reset asks. The page alone is not.
+void TestFileCommands::valuesTypedBeforeAProfileAreMarked() {
+    Files f;
+    FileCommands& files = f.w.fileCommands();
+    f.step1()->setBeltTypeTab(kTabSelkira);
+    QVERIFY(!files.projectChanged());
+    for (const auto& [box, typed] : {std::pair{3, "1"}, {4, "10"}, {5, "10"}, {9, "200"}, {10, "1000"}}) {
+        EnterText(f.step1()->dati(box), QString::fromLatin1(typed));
+        QVERIFY2(files.projectChanged(), typed);
+        // Typed back to what a new project holds, nothing is left to lose.
+        EnterText(f.step1()->dati(box), QStringLiteral("0"));
+        QVERIFY2(!files.projectChanged(), typed);
+    }
+    EnterText(f.step1()->dati(0), QStringLiteral("30"));
+    QVERIFY(files.projectChanged());
+    EnterText(f.step1()->dati(5), QStringLiteral("10"));
+    QTRY_VERIFY(f.w.isWindowModified());
+    f.dialogs.answers = {MsgAnswer::Cancel};
+    f.w.mReset_Click();
+    QCOMPARE(f.dialogs.messageTexts().back(), std::string("Data will be lost\rDo you want to save?"));
+    QCOMPARE(f.project.carriageMass, 10.0);
 }
 
 void TestFileCommands::openAsksToSaveAProjectInProgress() {

@@ -40,7 +40,7 @@ void NumericBoxTest::enterStoresInTheCurrentUnit_data() {
     QTest::newRow("decimal comma in mm") << int(kLength) << 1 << "2,5" << false << 0.0025 << "2.50" << "";
     QTest::newRow("not a number") << int(kLength) << 1 << "abc" << false << 7.0 << "7000.00"
                                   << "Please, insert a number.";
-    QTest::newRow("negative refused") << int(kLength) << 1 << "-3" << false << 0.0 << "0.00" << positive;
+    QTest::newRow("negative refused") << int(kLength) << 1 << "-3" << false << 7.0 << "7000.00" << positive;
     QTest::newRow("negative coordinate") << int(kLength) << 1 << "-3" << true << -0.003 << "-3.00" << "";
     QTest::newRow("force in kgf") << int(kForce) << 2 << "10" << false << 98.0665 << "10.00" << "";
     QTest::newRow("length in ft") << int(kLength) << 5 << "1" << false << 0.3048 << "1.00" << "";
@@ -73,7 +73,10 @@ void NumericBoxTest::enterStoresInTheCurrentUnit() {
     QTest::keyClick(&box, Qt::Key_Return);
     QVERIFY(qAbs(target - stored) < 1e-9);
     QCOMPARE(box.text(), shown);
-    QCOMPARE(accepted.count(), 1);
+    // A refused value is no entry: the old one stands, selected for the
+    // correction, and the screen does not move on.
+    QCOMPARE(accepted.count(), message.isEmpty() ? 1 : 0);
+    if (!message.isEmpty()) QCOMPARE(box.selectedText(), shown);
     QCOMPARE(d.seen.size(), std::size_t(message.isEmpty() ? 0 : 1));
     if (!message.isEmpty()) {
         QCOMPARE(QString::fromStdString(d.seen[0].text), message);
@@ -226,22 +229,28 @@ void NumericBoxTest::screenRuleRunsBeforeTheValueShows() {
     QStringList shown;
     connect(&box, &QLineEdit::textChanged, &box, [&shown](const QString& t) { shown << t; });
     QStringList seenByRule;
-    box.setEntryRule([&](const QString& text) {
+    box.setEntryRule([&](const QString& text) -> std::optional<QString> {
         seenByRule << box.text() + " -> " + text;
-        if (slope > 180) slope = 0;
-        return QString::number(slope);
+        if (slope > 180) return std::nullopt;
+        return text;
     });
     QTest::keyClicks(&box, "1e400");
     QTest::keyClick(&box, Qt::Key_Return);
     QCOMPARE(seenByRule, QStringList({"1e400 -> 2E+308"}));
-    QCOMPARE(box.text(), QString("0"));
+    // Refused by the rule, the value before the Enter is back, selected.
+    QCOMPARE(slope, 30.0);
+    QCOMPARE(box.text(), QString("30"));
+    QCOMPARE(box.selectedText(), QString("30"));
     QVERIFY(!shown.contains("2E+308"));
-    // A refusal that keeps the value leaves the rule out.
-    box.selectAll();
-    QTest::keyClicks(&box, "abc");
-    QTest::keyClick(&box, Qt::Key_Return);
+    // A refusal of the entry rule leaves the screen's rule out, and so does
+    // Enter on the value shown.
+    for (const char* typed : {"abc", "30"}) {
+        box.selectAll();
+        QTest::keyClicks(&box, typed);
+        QTest::keyClick(&box, Qt::Key_Return);
+    }
     QCOMPARE(seenByRule.size(), 1);
-    QCOMPARE(box.text(), QString("0"));
+    QCOMPARE(box.text(), QString("30"));
     QCOMPARE(d.messageTexts(), std::vector<std::string>({"Please, insert a number."}));
 }
 

@@ -283,16 +283,22 @@ void TestStep1Screen::slopeEntryAndFocus() {
     QCOMPARE(f.screen->dati(0)->text(), QStringLiteral("0"));
     QVERIFY(!shown.contains(QStringLiteral("2E+308")));
     f.d.seen.clear();
+    f.enter(f.screen->dati(0), QStringLiteral("30"));
+    QCOMPARE(f.p.slopeAngle, 30.0);
+    // Refused, the slope and the force derived from it stand, and the box
+    // keeps the focus with the slope selected.
     f.p.peripheralForce = 250;
     f.enter(f.screen->dati(0), QStringLiteral("181"));
-    QCOMPARE(f.screen->dati(0)->text(), QStringLiteral("0"));
-    QCOMPARE(f.p.slopeAngle, 0.0);
-    QCOMPARE(f.p.peripheralForce, 0.0);
+    QCOMPARE(f.screen->dati(0)->text(), QStringLiteral("30"));
+    QCOMPARE(f.p.slopeAngle, 30.0);
+    QCOMPARE(f.p.peripheralForce, 250.0);
     QCOMPARE(f.d.messageTexts().size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(f.d.seen.back().text),
              QStringLiteral("Slope must be included between 0° and 180°."));
-    f.enter(f.screen->dati(0), QStringLiteral("30"));
-    QCOMPARE(f.p.slopeAngle, 30.0);
+    QCOMPARE(f.screen->focusWidget(), f.screen->dati(0));
+    QCOMPARE(f.screen->dati(0)->selectedText(), QStringLiteral("30"));
+    f.enter(f.screen->dati(0), QStringLiteral("45"));
+    QCOMPARE(f.p.slopeAngle, 45.0);
     // The focus moves to the next box that takes input: acceleration in the
     // "Mass of carriage" mode.
     QCOMPARE(f.screen->focusWidget(), f.screen->dati(3));

@@ -235,8 +235,10 @@ void TestStep2Screen::titleAfterARefusedSpeed() {
     QCOMPARE(f.screen->titolo()->text(), QStringLiteral("Belt pitch selection guide: ORVANTO T5"));
     f.enter(1, QStringLiteral("-1000"));
     QCOMPARE(f.d.messageTexts(), std::vector<std::string>{"Please, insert positive values."});
-    QCOMPARE(f.p.pulleySpeed[1], 0.0);
-    QCOMPARE(f.screen->titolo()->text(), QStringLiteral("BELT PITCH SELECTION GUIDE"));
+    // Refused, the speed and its recommendation stand.
+    QCOMPARE(f.p.pulleySpeed[1], 1000 * 6.283185308 / 60);
+    QCOMPARE(f.screen->titolo()->text(), QStringLiteral("Belt pitch selection guide: ORVANTO T5"));
+    QCOMPARE(f.screen->dato(1)->text(), QStringLiteral("1000"));
 }
 
 void TestStep2Screen::indicatorFollowsTheData() {

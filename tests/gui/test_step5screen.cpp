@@ -125,6 +125,8 @@ private slots:
     void pageFitsTheWindow();
     void widthFromTheList();
     void widthTypedWithEnter();
+    void widthLeftWithoutEnterIsNoWidth();
+    void widthListComesFirst();
     void widthEntriesThatChangeNothing_data();
     void widthEntriesThatChangeNothing();
     void inchWidthIsTheStandardWidth();
@@ -291,7 +293,40 @@ void TestStep5Screen::widthTypedWithEnter() {
     QCOMPARE(f.p.pulleyFaceWidth, 0.05);
     QCOMPARE(f.line("Belt width"), (QStringList{"Belt width", "40", "[mm]"}));
     QCOMPARE(s.CambiaCinghia->currentText(), QStringLiteral("Change the belt width"));
-    QCOMPARE(s.focusWidget(), s.ContInfo);
+    // The focus stays in the list, in sight, for another width.
+    QCOMPARE(s.focusWidget(), s.CambiaCinghia);
+}
+
+// Typed and left without Enter, or put back with Esc, a width is no width.
+void TestStep5Screen::widthLeftWithoutEnterIsNoWidth() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    const std::string code = f.p.beltCode;
+    for (const Qt::Key leave : {Qt::Key_Tab, Qt::Key_Escape}) {
+        s.CambiaCinghia->setFocus();
+        s.CambiaCinghia->lineEdit()->selectAll();
+        QTest::keyClicks(s.CambiaCinghia->lineEdit(), QStringLiteral("40"));
+        QTest::keyClick(s.CambiaCinghia, leave);
+        QCOMPARE(f.p.beltWidth, 0.025);
+        QCOMPARE(f.p.beltCode, code);
+        QCOMPARE(s.CambiaCinghia->currentText(), QStringLiteral("Change the belt width"));
+    }
+    QVERIFY(f.d.seen.empty());
+}
+
+// Arriving, the focus is in the width list, and Tab goes from there to the
+// remarks: digits typed first are a width, never remarks for the report.
+void TestStep5Screen::widthListComesFirst() {
+    Fixture f;
+    f.orvantoT10();
+    Step5Screen& s = f.show();
+    QCOMPARE(s.focusWidget(), s.CambiaCinghia);
+    QCOMPARE(s.CambiaCinghia->lineEdit()->selectedText(), QStringLiteral("Change the belt width"));
+    QTest::keyClick(s.CambiaCinghia, Qt::Key_Tab);
+    QCOMPARE(s.focusWidget(), s.Remarks);
+    QTest::keyClick(s.Remarks, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(s.focusWidget(), s.CambiaCinghia);
 }
 
 void TestStep5Screen::widthEntriesThatChangeNothing_data() {

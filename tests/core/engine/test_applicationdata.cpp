@@ -193,43 +193,44 @@ TEST_F(ApplicationDataTest, InputModeEnablesItsFields) {
 }
 
 TEST_F(ApplicationDataTest, SlopeMustLieInsideZeroTo180) {
+    const char* const kSlopeRule = "Slope must be included between 0\u00B0 and 180\u00B0.";
+    const char* const kNotNegative = "Please, insert positive values.";
     struct Case {
         const char* typed;
         double slope;
         const char* shown;
-        int warnings;
+        const char* warning;  // nullptr: none
+        double force;         // 0: Go On derives it again
     };
+    // From a slope of 45 and the force derived from it. A refused slope
+    // leaves both, and so does Enter on the slope shown.
     const Case cases[] = {
-        {"30", 30, "30", 0},
-        {"180", 180, "180", 0},
-        {"0", 0, "0", 1},
-        {"181", 0, "0", 1},
-        // A negative value is refused first, then the slope rule warns too.
-        {"-5", 0, "0", 2},
-        {"1e400", 0, "0", 1},
+        {"30", 30, "30", nullptr, 0},
+        {"180", 180, "180", nullptr, 0},
+        {"0", 0, "0", kSlopeRule, 0},
+        {"181", 45, "45", kSlopeRule, 500},
+        {"1e400", 45, "45", kSlopeRule, 500},
+        {"-5", 45, "45", kNotNegative, 500},
+        {"abc", 45, "45", "Please, insert a number.", 500},
+        {"45", 45, "45", nullptr, 500},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         ScriptedDialogs dialogs;
+        p.slopeAngle = 45;
         p.peripheralForce = 500;
         EXPECT_EQ(Step1DataEntry(p, dialogs, 0, c.typed), c.shown);
         EXPECT_EQ(p.slopeAngle, c.slope);
-        EXPECT_EQ(p.peripheralForce, 0);
-        ASSERT_EQ(static_cast<int>(dialogs.seen.size()), c.warnings);
-        if (c.warnings > 0) {
-            EXPECT_EQ(dialogs.seen.back().text, "Slope must be included between 0\u00B0 and 180\u00B0.");
+        EXPECT_EQ(p.peripheralForce, c.force);
+        if (c.warning) {
+            ASSERT_EQ(dialogs.seen.size(), 1U);
+            EXPECT_EQ(dialogs.seen.back().text, c.warning);
             EXPECT_EQ(dialogs.seen.back().title, "Warning");
             EXPECT_EQ(dialogs.seen.back().icon, MsgIcon::Warning);
+        } else {
+            EXPECT_TRUE(dialogs.seen.empty());
         }
     }
-    // Letters are refused: the slope and the force derived from it stand.
-    ScriptedDialogs dialogs;
-    Step1DataEntry(p, dialogs, 0, "30");
-    p.peripheralForce = 500;
-    EXPECT_EQ(Step1DataEntry(p, dialogs, 0, "abc"), "30");
-    EXPECT_EQ(p.slopeAngle, 30);
-    EXPECT_EQ(p.peripheralForce, 500);
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>({"Please, insert a number."}));
 }
 
 TEST_F(ApplicationDataTest, DataFieldsInTheirUnits) {

@@ -193,10 +193,13 @@ TEST(GoOnFromStep3, CancelledStandardLengthForgetsItAndRereadsTheBoxes) {
         EXPECT_EQ(p.lastStandardLength, kNoStandardLength);
         EXPECT_EQ(d.seen.size(), static_cast<std::size_t>(box + 1));
 
-        // The boxes show the centre distance and the calculated length.
+        // The boxes show the centre distance and the calculated length:
+        // read again unchanged, they keep all their digits.
+        const double calculated = p.beltLength;
+        EXPECT_NEAR(calculated, 0.90338, 5e-6);
         RereadCentreDistanceAndLength(p, d);
         EXPECT_DOUBLE_EQ(p.centreDistance, 0.3);
-        EXPECT_DOUBLE_EQ(p.beltLength, 0.90338);
+        EXPECT_EQ(p.beltLength, calculated);
         EXPECT_EQ(d.seen.size(), static_cast<std::size_t>(box + 1));
     }
 }
@@ -210,10 +213,11 @@ TEST(RereadCentreDistanceAndLength, ReadsTheBoxesInTheCurrentLengthUnit) {
     EXPECT_NEAR(p.centreDistance, 11.81 * 0.0254, 1e-12);
     EXPECT_NEAR(p.beltLength, 35.57 * 0.0254, 1e-12);
 
-    // Without a screen the current values go round through the same format.
+    // Without a screen the boxes show the current values, which stay as
+    // they are: nothing was typed.
     p.centreDistance = 0.3;
     RereadCentreDistanceAndLength(p, d);
-    EXPECT_NEAR(p.centreDistance, 11.81 * 0.0254, 1e-12);
+    EXPECT_EQ(p.centreDistance, 0.3);
     EXPECT_TRUE(d.seen.empty());
 }
 

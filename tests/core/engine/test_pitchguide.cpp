@@ -271,16 +271,25 @@ TEST_F(PitchGuideTest, DataEntryClearsThePitchAndRecommends) {
     ASSERT_TRUE(e.title);
     EXPECT_EQ(e.title->caption, "BELT PITCH SELECTION GUIDE");
 
-    // A refused speed stands as 0: the T5 of 1000 rpm is gone with it.
+    // A refused speed changes nothing: the 1000 rpm, its recommendation and
+    // the pitch chosen stand, and the box keeps the focus.
     e = Step2DataEntry(p, d, 0, "0,4");
     EXPECT_EQ(e.title->caption, "Belt pitch selection guide: ORVANTO T5");
+    Scelta_Click(p, 1);
     e = Step2DataEntry(p, d, 1, "-1000");
-    EXPECT_EQ(p.pulleySpeed[1], 0);
-    ASSERT_TRUE(e.title);
-    EXPECT_EQ(e.title->caption, "BELT PITCH SELECTION GUIDE");
+    EXPECT_NEAR(p.pulleySpeed[1], 1000 * 6.283185308 / 60, 1e-9);
+    EXPECT_FALSE(e.title);
+    EXPECT_EQ(e.text, "1000");
+    EXPECT_EQ(e.focusNext, 1);
+    EXPECT_EQ(ChosenPitchButton(p), 1);
+    // Enter on the speed shown changes nothing either, and moves on.
+    e = Step2DataEntry(p, d, 1, "1000");
+    EXPECT_FALSE(e.title);
+    EXPECT_EQ(e.focusNext, 0);
+    EXPECT_EQ(ChosenPitchButton(p), 1);
     d.seen.clear();
 
-    // A negative force is refused and stored as 0.
+    // A negative force is refused, the force (none here) kept.
     choose("SELKIRA T");
     e = Step2DataEntry(p, d, 2, "-5");
     EXPECT_EQ(p.peripheralForce, 0);

@@ -128,32 +128,60 @@ TEST(Step3Entry, RatioGivesSpeedAndSnappedDiameter) {
     EXPECT_EQ(again.enteredText, "2.0");
 }
 
-TEST(Step3Entry, TeethOutsideTheTableClearThePulley) {
+// A teeth number the pulley table does not hold is refused, whether typed
+// or reached from another box: the whole drive stays as it was, and the box
+// typed in keeps the focus with its old value.
+TEST(Step3Entry, TeethOutsideTheTableChangeNothing) {
     struct Case {
         const char* code;
+        Step3Focus box;
         const char* typed;
-        const char* size;
-    } cases[] = {{"T5", "251", "large"}, {"T10", "251", "large"}, {"MXL", "300", "large"},
-                 {"T10", "11", "small"}, {"AT10", "14", "small"}, {"T5", "0", "small"}};
+        const char* message;
+    } cases[] = {
+        {"T5", {Step3Box::InputZ, 2}, "251", "driven pulley is too large"},
+        {"T10", {Step3Box::InputZ, 2}, "251", "driven pulley is too large"},
+        {"MXL", {Step3Box::InputZ, 2}, "300", "driven pulley is too large"},
+        {"T10", {Step3Box::InputZ, 2}, "11", "driven pulley is too small"},
+        {"AT10", {Step3Box::InputZ, 2}, "14", "driven pulley is too small"},
+        {"T5", {Step3Box::InputZ, 2}, "0", "driven pulley is too small"},
+        {"T5", {Step3Box::InputZ, 1}, "0", "driver pulley is too small"},
+        {"T10", {Step3Box::InputD, 1}, "1", "driver pulley is too small"},
+        {"T10", {Step3Box::Dato, 7}, "900", "driver pulley is too large"},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.code) + " z = " + c.typed);
+        SCOPED_TRACE(std::string(c.code) + " box " + std::to_string(c.box.index) + " = " + c.typed);
         RecordingDialogs d;
         DriveProject p = Drive("ORVANTO", c.code);
+        p.pulleySpeed[1] = 1450 * kRpm;
         PrepareStep3(p, d);
-        p.pulleySpeed[2] = 100;
-        p.pulleyRatio[2] = 2;
-        p.pulleyDiameter[2] = 0.1;
-        const Step3Response r = OnInputzEnter(p, d, 2, c.typed);
+        OnInputzEnter(p, d, 1, "20");
+        OnInputzEnter(p, d, 2, "40");
+        ASSERT_TRUE(d.seen.empty());
+        const std::string before = ProjectFile::write(p);
+        const PulleyDataTexts shown = ShowPulleyData(p);
+        Step3Response r;
+        switch (c.box.box) {
+            case Step3Box::InputN: r = OnInputnEnter(p, d, c.box.index, c.typed); break;
+            case Step3Box::InputZ: r = OnInputzEnter(p, d, c.box.index, c.typed); break;
+            case Step3Box::InputD: r = OnInputdEnter(p, d, c.box.index, c.typed); break;
+            case Step3Box::InputI: r = OnInputiEnter(p, d, c.box.index, c.typed); break;
+            case Step3Box::Dato: r = OnDatoEnter(p, d, c.box.index, c.typed); break;
+        }
         ASSERT_EQ(d.seen.size(), 1u);
-        EXPECT_EQ(d.seen[0].text, std::string("Requested teeth number for driven pulley is too ") + c.size +
-                                      " !\rChange n or belt speed.");
+        EXPECT_EQ(d.seen[0].text,
+                  std::string("Requested teeth number for ") + c.message + " !\rChange n or belt speed.");
         EXPECT_EQ(d.seen[0].title, "Warning !!!");
         EXPECT_EQ(d.seen[0].icon, MsgIcon::Error);
-        EXPECT_EQ(p.pulleyTeeth[2], 0);
-        EXPECT_EQ(p.pulleySpeed[2], 0);
-        EXPECT_EQ(p.pulleyRatio[2], 0);
-        EXPECT_EQ(p.pulleyDiameter[2], 0);
-        EXPECT_EQ(r.focus, (Step3Focus{Step3Box::InputD, 2}));
+        EXPECT_EQ(ProjectFile::write(p), before);
+        EXPECT_EQ(r.focus, c.box);
+        const std::size_t k = static_cast<std::size_t>(c.box.index);
+        switch (c.box.box) {
+            case Step3Box::InputN: EXPECT_EQ(r.enteredText, shown.inputn[k]); break;
+            case Step3Box::InputZ: EXPECT_EQ(r.enteredText, shown.inputz[k]); break;
+            case Step3Box::InputD: EXPECT_EQ(r.enteredText, *shown.inputd[k]); break;
+            case Step3Box::InputI: EXPECT_EQ(r.enteredText, shown.inputi[k]); break;
+            case Step3Box::Dato: EXPECT_EQ(r.enteredText, shown.dato[k]); break;
+        }
     }
 }
 
@@ -431,11 +459,45 @@ TEST(Step3Entry, LengthShownUnchangedKeepsItsValue) {
 TEST(Step3Entry, NegativeEntryIsRefusedByTheEntryRule) {
     RecordingDialogs d;
     DriveProject p = LaidOutT5(d);
+    p.power = 2500;
     const Step3Response r = OnDatoEnter(p, d, 5, "-3");
     ASSERT_EQ(d.seen.size(), 1u);
     EXPECT_EQ(d.seen[0].text, "Please, insert positive values.");
-    EXPECT_EQ(p.power, 0);
-    EXPECT_EQ(r.enteredText, "0.00");
+    EXPECT_EQ(p.power, 2500);
+    EXPECT_EQ(r.enteredText, "2.50");
+    EXPECT_EQ(r.focus, (Step3Focus{Step3Box::Dato, 5}));
+}
+
+// Enter on what a box shows keeps the value behind it, derives nothing and
+// moves on: the belt speed shown as 2.42 stays 2.41667.
+TEST(Step3Entry, ShownValueKeepsItsPrecision) {
+    RecordingDialogs d;
+    DriveProject p = Drive("ORVANTO", "T5");
+    p.pulleyDiameter[1] = 0.0319;
+    p.pulleySpeed[1] = 1450 * kRpm;
+    PrepareStep3(p, d);
+    OnInputzEnter(p, d, 2, "45");
+    OnDatoEnter(p, d, 5, "0.5");
+    OnDatoEnter(p, d, 8, "300");
+    ASSERT_TRUE(d.seen.empty());
+    const std::string before = ProjectFile::write(p);
+    const PulleyDataTexts t = ShowPulleyData(p);
+    ASSERT_EQ(t.dato[7], "2.42");
+    ASSERT_NE(p.beltSpeed, 2.42);
+    for (int box = 5; box <= 8; ++box) {
+        const Step3Response r = OnDatoEnter(p, d, box, t.dato[static_cast<std::size_t>(box)]);
+        EXPECT_EQ(r.focus, Step3FocusAfter(p, Step3Box::Dato, box));
+        EXPECT_FALSE(r.refresh);
+    }
+    for (int k = 1; k <= 2; ++k) {
+        const auto ks = static_cast<std::size_t>(k);
+        OnInputnEnter(p, d, k, t.inputn[ks]);
+        OnInputzEnter(p, d, k, t.inputz[ks]);
+        OnInputdEnter(p, d, k, *t.inputd[ks]);
+        OnInputiEnter(p, d, k, t.inputi[ks]);
+    }
+    EXPECT_EQ(ProjectFile::write(p), before);
+    EXPECT_TRUE(d.seen.empty());
 }
 
 // Text that is no number is refused in every box: the drive stays as it
@@ -470,7 +532,7 @@ TEST(Step3Entry, FocusMovesToTheNextEnabledBox) {
     DriveProject p = Drive("ORVANTO", "T10", 4, 0);
     PrepareStep3(p, d);
     OnCheckIdlerClick(p, 2, true);
-    EXPECT_EQ(OnInputdEnter(p, d, 1, "0").focus, (Step3Focus{Step3Box::InputD, 2}));
+    EXPECT_EQ(OnInputdEnter(p, d, 1, "60").focus, (Step3Focus{Step3Box::InputD, 2}));
     d.seen.clear();
     EXPECT_EQ(OnInputiEnter(p, d, 3, "1").focus, (Step3Focus{Step3Box::InputN, 4}));
     EXPECT_EQ(OnInputiEnter(p, d, 4, "1").focus, (Step3Focus{Step3Box::Dato, 5}));

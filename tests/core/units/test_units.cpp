@@ -65,10 +65,11 @@ TEST(UnitTables, ResetKeepsTheChoice) {
     EXPECT_EQ(CurrentLabel(p, kPower), "[HP]");
 }
 
-// Enter stores the value in internal units and rewrites the box; a negative
-// value is refused where negatives are not taken, and text that is no
+// Enter stores the value in internal units and rewrites the box; refused,
+// the target keeping what it held (77 here): a negative value where
+// negatives are not taken, text that is no
 // number, absurd or unholdable values (with the limit in the box's unit) and
-// a factor that is not above zero, the target keeping what it held (77 here).
+// a factor that is not above zero.
 TEST(NumericEntry, EnterStoresInternalValueOrRefusesAndRewritesTheBox) {
     const char* const kNotNegative = "Please, insert positive values.";
     const char* const kNotANumber = "Please, insert a number.";
@@ -90,7 +91,7 @@ TEST(NumericEntry, EnterStoresInternalValueOrRefusesAndRewritesTheBox) {
         {"-", kPlainNumber, 1, true, 77, "77.00", kNotANumber},
         {",", kForce, 1, false, 77, "77.00", kNotANumber},
         {"", kLength, 1, false, 0, "0.00", nullptr},  // a blank box reads as 0
-        {"-3", kLength, 1, false, 0, "0.00", kNotNegative},
+        {"-3", kLength, 1, false, 77, "77000.00", kNotNegative},
         {"-3", kLength, 1, true, -0.003, "-3.00", nullptr},
         {"10", kForce, 2, false, 98.0665, "10.00", nullptr},
         {" 1 2", kPlainNumber, 1, false, 12, "12.00", nullptr},
@@ -150,6 +151,43 @@ TEST(NumericEntry, EnterStoresInternalValueOrRefusesAndRewritesTheBox) {
     AcceptNumericInput(p, d, "1e400", slope, kPlainNumber, "####0", false, kNoEntryLimit);
     EXPECT_EQ(slope, std::numeric_limits<double>::max());
     EXPECT_TRUE(d.seen.empty());
+}
+
+// Enter on the text the value already shows stores nothing: read back, the
+// rounded text would move the value (a belt speed of 5.4397 m/s shown as
+// "5.44"). Any other text is a new value, even one that reads the same.
+TEST(NumericEntry, TheShownTextKeepsTheValueBehindIt) {
+    struct Case {
+        const char* typed;
+        int quantity;
+        int unit;
+        double value;  // internal, before and after when unchanged
+        const char* format;
+        bool unchanged;
+        double stored;
+    };
+    const Case cases[] = {
+        {"5.44", kVelocity, 1, 5.4397, "###0.00", true, 5.4397},
+        {"5.440", kVelocity, 1, 5.4397, "###0.00", false, 5.44},
+        {"5,44", kVelocity, 1, 5.4397, "###0.00", false, 5.44},
+        {"1450.7", kAngularVelocity, 1, 151.92, "###0.0", true, 151.92},
+        {"1.26", kLength, 4, 0.032, "###0.00", true, 0.032},
+        {"45", kPlainNumber, 1, 45, "####0", true, 45},
+        {"-2.00", kLength, 1, -0.002, "###0.00", true, -0.002},
+        {"0.00", kLength, 1, 0.001, "###0.00", false, 0},
+    };
+    for (const auto& c : cases) {
+        DriveProject p = StartedProject();
+        ChooseUnit(p, c.quantity, c.unit);
+        ScriptedDialogs d;
+        double target = c.value;
+        const NumericEntry r = AcceptNumericInput(p, d, c.typed, target, c.quantity, c.format);
+        EXPECT_EQ(r.unchanged, c.unchanged) << c.typed;
+        EXPECT_DOUBLE_EQ(target, c.stored) << c.typed;
+        EXPECT_FALSE(r.refused) << c.typed;
+        if (c.unchanged) EXPECT_EQ(r.text, c.typed);
+        EXPECT_TRUE(d.seen.empty()) << c.typed;
+    }
 }
 
 TEST(NumericEntry, SingleTargetsNeverHoldInfinity) {
