@@ -88,6 +88,10 @@ void NumericBox::accept() {
         shown = *ruled;
     }
     setText(shown);
+    // The text typed may be the very text the box now shows, which sends no
+    // change: this is the text Esc and the next Enter compare with.
+    setModified(false);
+    acceptedText_ = shown;
     setPending(false);
     emit accepted(!entry.unchanged);
 }
@@ -96,6 +100,7 @@ void NumericBox::showRefused(const QString& kept) {
     // The user corrects the value where it was refused.
     setText(kept);
     setModified(false);
+    acceptedText_ = kept;
     setPending(false);
     setFocus(Qt::OtherFocusReason);
     selectAll();
