@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <streambuf>
@@ -14,6 +15,7 @@
 
 #include "batch/command.h"
 #include "platform/assetfile.h"
+#include "project/filereplace.h"
 
 namespace {
 
@@ -105,6 +107,24 @@ private:
     int error_ = 0;
 };
 
+// Ctrl-C, a terminal that hangs up or a kill while an output is written:
+// the temporary file goes, the old file stays, and the status is the one
+// shells give a program ended by that signal.
+extern "C" void EndOnSignal(int signal) {
+    belt::RemovePendingTemporary();
+    ::_exit(128 + signal);
+}
+
+// BELTCALC_BATCH_PAUSE_BEFORE_RENAME=SECONDS holds every output just before
+// it replaces its file, after saying so on stderr: the tests send their
+// signals there, the moment that matters.
+unsigned gPauseBeforeRename = 0;
+void PauseBeforeRename() {
+    static const char kSaid[] = "beltcalc-batch: pausing before the rename\n";
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, kSaid, sizeof kSaid - 1);
+    ::sleep(gPauseBeforeRename);
+}
+
 // Everything written to standard output has arrived; otherwise the reason
 // goes to standard error.
 bool Written(std::ostream& out, const StandardOutput& buffer) {
@@ -119,6 +139,11 @@ int main(int argc, char** argv) {
     // A file size limit then fails the write (and is reported) instead of
     // ending the program half way.
     std::signal(SIGXFSZ, SIG_IGN);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, EndOnSignal);
+    if (const char* pause = std::getenv("BELTCALC_BATCH_PAUSE_BEFORE_RENAME")) {
+        gPauseBeforeRename = static_cast<unsigned>(std::strtoul(pause, nullptr, 10));
+        if (gPauseBeforeRename > 0) belt::SetBeforeRenameHook(PauseBeforeRename);
+    }
     StandardOutput buffer;
     std::ostream out(&buffer);
     auto finish = [&](int status) {

@@ -95,7 +95,7 @@ int runPaths(const Invocation& call) {
     std::string error = ParseArgs(call.args, {}, {"--json"}, args);
     if (error.empty() && args.positional.empty()) error = "which project file? (paths FILE.dat)";
     if (error.empty() && args.positional.size() > 1)
-        error = "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
+        error = "one project file at a time: \"" + args.positional[1] + "\" is one too many";
     if (!error.empty()) return call.fail(error);
     DriveProject p;
     const int opened = OpenDrive(call, args.positional.front(), p);
