@@ -93,8 +93,7 @@ void RecordApplicationData(const DriveProject& p, Dialogs& d) {
         e.formula = "T = F d1 / 2";
         return e.in("F", p.peripheralForce, kForce)
             .in("d1", p.pulleyDiameter[1], kLength)
-            .is("T", TorqueOnPulley(p.peripheralForce, p.pulleyDiameter[1]), kTorque)
-            .stores("torque");
+            .is("T", TorqueOnPulley(p.peripheralForce, p.pulleyDiameter[1]), kTorque);
     });
     const bool toothed = IsToothedBelt(p);
     const int n = std::clamp(p.pulleyCount, 2, 4);
