@@ -221,6 +221,10 @@ int UnplacedPulley(const DriveProject& p) {
     return 0;
 }
 
+// How often --adjust-pulley moves its pulley before the run gives up: each
+// fit lands on a whole number of pitches, and a list length is in reach.
+constexpr int kMostFits = 5;
+
 // Go On on STEP3 and, for three and four pulleys, on STEP4 until the
 // results or a refusal; the pulley moves to the standard length as the
 // mouse would move it. Returns kExitError when --path asks for a path the
@@ -238,16 +242,24 @@ int Calculate(const Invocation& call, DriveProject& p, Dialogs& d, const CalcOpt
                              std::to_string(paths) + " feasible belt path" + (paths == 1 ? "" : "s"));
         // Showing STEP4 draws the layout.
         MarkLayoutDrawn(p);
-        bool adjusted = false;
-        for (int pass = 0; pass < 4; ++pass) {
+        int fits = 0;
+        for (int pass = 0; pass <= kMostFits + 1; ++pass) {
             // The layout waits for the click that fits it to the chosen
             // standard length: Go On would refuse until then. A project saved
-            // at that point waits for it before the first Go On.
-            if (p.layoutNeedsAdjust != 0 && !adjusted) {
+            // at that point waits for it before the first Go On. A fit may
+            // land on a whole number of pitches that the catalogue does not
+            // list: Go On then asks for the length again, and the same pulley
+            // moves again, as the user would click it again.
+            if (p.layoutNeedsAdjust != 0) {
                 if (o.adjustPulley == 0)
                     throw MissingAnswer("the layout must be fitted to the chosen belt length",
                                         "--adjust-pulley K --axis x|y");
-                adjusted = true;
+                if (fits == kMostFits)
+                    throw MissingAnswer("the layout has no standard length after " + std::to_string(kMostFits) +
+                                            " fits of pulley " + std::to_string(o.adjustPulley) +
+                                            ": fit another pulley or along the other axis",
+                                        "");
+                ++fits;
                 if (IsOmegaDrive(p)) {
                     // A left click anywhere changes the stroke; the other button does nothing.
                     OnLayoutMouseUp(p, d, o.axis == kAxisY);
@@ -437,6 +449,9 @@ const char* const kCalcAnswerOptionsHelp =
     "  --adjust-pulley K --axis x|y\n"
     "                             move pulley K (2..4) along X or Y until the layout\n"
     "                             has the chosen length (an omega drive changes its\n"
-    "                             stroke instead, with --axis y)\n";
+    "                             stroke instead, with --axis y); a fit that lands on\n"
+    "                             a length the catalogue does not list asks the\n"
+    "                             length questions again and fits again, up to 5\n"
+    "                             times (then status 2)\n";
 
 }  // namespace belt::batch
