@@ -279,6 +279,12 @@ foreach(section same-drive errors terminal nulls)
                    ${CMAKE_CURRENT_BINARY_DIR}/scripting/${section} ${section})
 endforeach()
 
+# The manual page describes every key of every command's JSON, and lists no
+# key that none writes.
+add_test(NAME batch_manpage_json_keys
+         COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_manpage_keys.py $<TARGET_FILE:beltcalc-batch>
+                 ${CMAKE_SOURCE_DIR}/packaging/beltcalc-batch.1.in ${data} ${CMAKE_SOURCE_DIR}/assets/examples/demo.dat)
+
 # The calculation details: every result of calc --json has its entry with the
 # very value, for one design of each family, four pulleys and an omega drive.
 add_test(NAME batch_calc_details
