@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "catalogue/beltids.h"
@@ -251,8 +252,9 @@ ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
     j["pitchRangeLast"] = p.pitchRangeLast;
     j["calcState"] = p.calcState;
     j["layoutNeedsAdjust"] = p.layoutNeedsAdjust;
-    // Application data; the program holds the slope in degrees.
-    j["slopeAngle"] = ToJson(p.slopeAngle * kPi / 180);
+    // Application data; the program holds the slope in degrees (and the
+    // conversion is ours, so exact).
+    j["slopeAngle"] = ToJson(p.slopeAngle * std::numbers::pi / 180);
     BELT_FIELD(carriageMass);
     BELT_FIELD(stroke);
     j["torque"] = ToJson(DriverTorque(p));

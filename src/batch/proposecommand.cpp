@@ -1,6 +1,7 @@
 // beltcalc-batch propose: the drives the catalogue offers for a duty,
 // designed as Go On designs them and ranked.
 #include <cstdio>
+#include <numbers>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -150,7 +151,10 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
     }
     // The values as the wizard's boxes take them in kW and rpm.
     duty.power = ToInternal(p, kPower, kw);
-    duty.driverSpeed = ToInternal(p, kAngularVelocity, rpm);
+    // The unit menu keeps the first version's 2 pi = 6.283185308; a speed
+    // given here is converted exactly.
+    constexpr double kRadPerSecondPerRpm = 2 * std::numbers::pi / 60;
+    duty.driverSpeed = rpm * kRadPerSecondPerRpm;
     duty.ratioTolerance = tolerance / 100;
     if (ratio) {
         error = Number(args, "--ratio", duty.ratio);
@@ -159,7 +163,7 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
         double driven = 0;
         error = Number(args, "--driven-rpm", driven);
         if (!error.empty()) return error;
-        if (!(driven > 0 && ToInternal(p, kAngularVelocity, driven) <= EntryLimit(kAngularVelocity)))
+        if (!(driven > 0 && driven * kRadPerSecondPerRpm <= EntryLimit(kAngularVelocity)))
             return "--driven-rpm: the speed of the driven pulley must be above 0 and at most 1000000 rpm.";
         duty.ratio = rpm / driven;
     }

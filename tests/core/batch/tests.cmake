@@ -169,6 +169,11 @@ belt_batch_test(propose_multi_rib_json EXIT 0
   ARGS "${known_duty}|--families|QUINDEL|--top|1|--json"
   CHECKS "proposals/0/beltName=QUINDEL H@@proposals/0/beltCode=1775  H  5@@proposals/0/beltWidth/value=5.0@@proposals/0/beltWidth/unit=ribs@@proposals/0/beltWidth/metres:0.0079999:0.0080001@@proposals/0/pulleys/0/teeth=null@@proposals/0/pulleys/0/diameter:0.19999:0.20001@@proposals/0/teethInMesh=null@@proposals/0/answers/pick=longer")
 
+# A speed given in rpm is converted exactly: 1200 rpm are 40 pi rad/s.
+belt_batch_test(propose_exact_speed EXIT 0
+  ARGS "${known_duty}|--top|1|--json"
+  CHECKS "duty/driverSpeed:125.663706143:125.663706144@@proposals/0/pulleys/0/speed:125.663706143:125.663706144")
+
 # The least over-designed drive first, as the table was ranked before.
 belt_batch_test(propose_known_duty_by_margin EXIT 0
   ARGS "${known_duty}|--top|1|--rank|margin|--json"
