@@ -33,10 +33,12 @@ void usage(std::ostream& os) {
         os << line << c.summary << "\n";
     }
     os << "\n"
-          "Arguments: \"--\" ends the options. An output option (--pdf, --svg, --dxf,\n"
-          "--save) given \"-\" writes to standard output. An output is written only\n"
-          "when it is complete, and only a file is replaced: a device, a pipe or a\n"
-          "folder of that name is refused.\n\n"
+          "Arguments: \"--\" ends the options; an option is given once at most, and\n"
+          "a number takes \".\" as its decimal point (a comma is refused). An output\n"
+          "option (--pdf, --svg, --dxf, --save) given \"-\" writes to standard output.\n"
+          "An output is written only when it is complete, and only a file the user\n"
+          "may write is replaced: a device, a pipe or a folder of that name is\n"
+          "refused.\n\n"
           "JSON (--json): one object with \"schema\": 1 and \"outcome\" (\"done\",\n"
           "\"stopped\" or \"error\"); every value in SI units (m, kg, s, N, W, N m,\n"
           "m/s, m/s^2, rad, rad/s); a width as {\"value\", \"unit\", \"metres\"}, in ribs\n"
@@ -47,7 +49,8 @@ void usage(std::ostream& os) {
           "  1  no result: the calculation stopped, the layout has no belt path or no\n"
           "     drive carries the duty (the message says why)\n"
           "  2  error: a wrong command line, a question no option answers, a project\n"
-          "     file missing or damaged, or an output that cannot be written\n";
+          "     file missing or damaged, or an output that cannot be written\n"
+          "  128 + N  ended by signal N (Ctrl-C: 130); no output was replaced\n";
 }
 
 // Where the bundled example is, so that an installed copy can be tried at once.
