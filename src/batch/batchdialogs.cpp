@@ -107,7 +107,7 @@ std::string BatchDialogs::inputBox(const std::string& prompt, const std::string&
         const std::string refused = seen_[seen_.size() - 2].answer;
         seen_.push_back(r);
         log(r, false);
-        throw MissingAnswer("the calculation refused the width \"" + PlainText(refused) + "\"",
+        throw MissingAnswer("the calculation refused the width \"" + refused + "\"",
                             "--width proposed|VALUE");
     }
     r.answer = *answers_.width == "proposed" ? defaultText : *answers_.width;

@@ -35,10 +35,8 @@ int PositiveInt(const std::string& text) {
     return std::atoi(text.c_str());
 }
 
-// A positive number with "." or "," as decimal point and nothing after it.
-bool PositiveNumber(std::string text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
+// A positive number with "." as decimal point and nothing after it.
+bool PositiveNumber(const std::string& text) {
     if (text.empty()) return false;
     char* end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
@@ -55,7 +53,7 @@ std::string Choice(const ParsedArgs& args, const std::string& name, const char* 
     } else if (it->second == no) {
         answer = false;
     } else {
-        return name + " takes " + yes + " or " + no + ", not \"" + PlainText(it->second) + "\"";
+        return name + " takes " + yes + " or " + no + ", not \"" + it->second + "\"";
     }
     return "";
 }
@@ -69,12 +67,13 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::st
                                           "--adjust-pulley", "--axis", "--units", "--save"};
     valueOptions.insert(valueOptions.end(), ownOptions.begin(), ownOptions.end());
     std::string error = ParseArgs(argv, valueOptions, {"--json", "--details"}, args);
+    if (error.empty()) error = RefuseDecimalCommas(args, {"--width", "--path", "--adjust-pulley"});
     if (!error.empty()) return error;
     for (const std::string& own : ownOptions)
         if (const auto it = args.values.find(own); it != args.values.end()) o.own[own] = it->second;
     if (args.positional.empty()) return "which project file? (" + command + " FILE.dat)";
     if (args.positional.size() > 1)
-        return "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
+        return "one project file at a time: \"" + args.positional[1] + "\" is one too many";
     o.file = args.positional.front();
     o.json = args.has("--json");
     o.details = args.has("--details");
@@ -89,13 +88,13 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::st
     if (const auto it = args.values.find("--width"); it != args.values.end()) {
         if (it->second != "proposed" && !PositiveNumber(it->second))
             return "--width takes \"proposed\" or a positive width in the length unit, not \"" +
-                   PlainText(it->second) + "\"";
+                   it->second + "\"";
         o.answers.width = it->second;
     }
     if (const auto it = args.values.find("--path"); it != args.values.end()) {
         o.path = PositiveInt(it->second);
         if (o.path == 0)
-            return "--path takes a belt path number from 1, not \"" + PlainText(it->second) + "\"";
+            return "--path takes a belt path number from 1, not \"" + it->second + "\"";
     }
     const auto pulley = args.values.find("--adjust-pulley");
     const auto axis = args.values.find("--axis");
@@ -103,13 +102,13 @@ std::string ParseCalcOptions(const std::vector<std::string>& argv, const std::st
         o.adjustPulley = PositiveInt(pulley->second);
         if (o.adjustPulley < 2 || o.adjustPulley > 4)
             return "--adjust-pulley takes the number of the pulley to move, 2 to 4, not \"" +
-                   PlainText(pulley->second) + "\"";
+                   pulley->second + "\"";
         if (axis == args.values.end()) return "--adjust-pulley needs --axis x or --axis y";
     }
     if (axis != args.values.end()) {
         if (pulley == args.values.end()) return "--axis goes with --adjust-pulley";
         if (axis->second != "x" && axis->second != "y")
-            return "--axis takes x or y, not \"" + PlainText(axis->second) + "\"";
+            return "--axis takes x or y, not \"" + axis->second + "\"";
         o.axis = axis->second == "x" ? kAxisX : kAxisY;
     }
     if (const auto it = args.values.find("--units"); it != args.values.end()) o.units = it->second;
@@ -222,6 +221,10 @@ int UnplacedPulley(const DriveProject& p) {
     return 0;
 }
 
+// How often --adjust-pulley moves its pulley before the run gives up: each
+// fit lands on a whole number of pitches, and a list length is in reach.
+constexpr int kMostFits = 5;
+
 // Go On on STEP3 and, for three and four pulleys, on STEP4 until the
 // results or a refusal; the pulley moves to the standard length as the
 // mouse would move it. Returns kExitError when --path asks for a path the
@@ -239,16 +242,24 @@ int Calculate(const Invocation& call, DriveProject& p, Dialogs& d, const CalcOpt
                              std::to_string(paths) + " feasible belt path" + (paths == 1 ? "" : "s"));
         // Showing STEP4 draws the layout.
         MarkLayoutDrawn(p);
-        bool adjusted = false;
-        for (int pass = 0; pass < 4; ++pass) {
+        int fits = 0;
+        for (int pass = 0; pass <= kMostFits + 1; ++pass) {
             // The layout waits for the click that fits it to the chosen
             // standard length: Go On would refuse until then. A project saved
-            // at that point waits for it before the first Go On.
-            if (p.layoutNeedsAdjust != 0 && !adjusted) {
+            // at that point waits for it before the first Go On. A fit may
+            // land on a whole number of pitches that the catalogue does not
+            // list: Go On then asks for the length again, and the same pulley
+            // moves again, as the user would click it again.
+            if (p.layoutNeedsAdjust != 0) {
                 if (o.adjustPulley == 0)
                     throw MissingAnswer("the layout must be fitted to the chosen belt length",
                                         "--adjust-pulley K --axis x|y");
-                adjusted = true;
+                if (fits == kMostFits)
+                    throw MissingAnswer("the layout has no standard length after " + std::to_string(kMostFits) +
+                                            " fits of pulley " + std::to_string(o.adjustPulley) +
+                                            ": fit another pulley or along the other axis",
+                                        "");
+                ++fits;
                 if (IsOmegaDrive(p)) {
                     // A left click anywhere changes the stroke; the other button does nothing.
                     OnLayoutMouseUp(p, d, o.axis == kAxisY);
@@ -280,7 +291,7 @@ int OpenAndCalculate(const Invocation& call, const CalcOptions& o, DriveProject&
     bool partial = false;
     if (OpenProject(call, o.file, p, partial) != kExitOk) return kExitError;
     if (p.pulleyCount < 2 || p.pulleyCount > 4 || p.beltName.empty() || p.beltPitchCode.empty())
-        return call.fail(PlainText(o.file) +
+        return call.fail(o.file +
                          " has no pulley data yet: it was saved before the belt and the drive were chosen");
     if ((o.path > 0 || o.adjustPulley > 0) && p.pulleyCount == 2)
         return call.fail(std::string(o.path > 0 ? "--path" : "--adjust-pulley") +
@@ -345,6 +356,8 @@ int runCalc(const Invocation& call) {
     // The project file or the report: standard output holds one of them.
     if (error.empty() && !o.save.empty() && o.json && IsStandardOutput(o.save))
         error = "--save to standard output leaves no room for --json";
+    if (error.empty() && !o.save.empty() && o.details && IsStandardOutput(o.save))
+        error = "--save to standard output leaves no room for --details";
     if (!error.empty()) return call.fail(error);
 
     DriveProject p;
@@ -436,6 +449,9 @@ const char* const kCalcAnswerOptionsHelp =
     "  --adjust-pulley K --axis x|y\n"
     "                             move pulley K (2..4) along X or Y until the layout\n"
     "                             has the chosen length (an omega drive changes its\n"
-    "                             stroke instead, with --axis y)\n";
+    "                             stroke instead, with --axis y); a fit that lands on\n"
+    "                             a length the catalogue does not list asks the\n"
+    "                             length questions again and fits again, up to 5\n"
+    "                             times (then status 2)\n";
 
 }  // namespace belt::batch

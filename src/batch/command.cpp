@@ -87,10 +87,13 @@ std::string ParseArgs(const std::vector<std::string>& args, const std::vector<st
             parsed.positional.push_back(a);
             continue;
         }
-        if (a[1] != '-') return "unknown option " + PlainText(a);
+        if (a[1] != '-') return "unknown option " + a;
         const std::size_t eq = a.find('=');
         const std::string name = a.substr(0, eq);
-        if (listed(valueOptions, name)) {
+        const bool value = listed(valueOptions, name);
+        if ((value && parsed.values.count(name) > 0) || (!value && parsed.has(name)))
+            return "option " + name + " is given twice";
+        if (value) {
             if (eq != std::string::npos) {
                 parsed.values[name] = a.substr(eq + 1);
             } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
@@ -102,8 +105,18 @@ std::string ParseArgs(const std::vector<std::string>& args, const std::vector<st
             if (eq != std::string::npos) return "option " + name + " takes no value";
             parsed.flags.push_back(name);
         } else {
-            return "unknown option " + PlainText(name);
+            return "unknown option " + name;
         }
+    }
+    return "";
+}
+
+std::string RefuseDecimalCommas(const ParsedArgs& parsed, const std::vector<std::string>& numericOptions) {
+    for (const std::string& name : numericOptions) {
+        const auto it = parsed.values.find(name);
+        if (it != parsed.values.end() && it->second.find(',') != std::string::npos)
+            return name + " takes a number with \".\" as its decimal point and no thousands separator, not \"" +
+                   it->second + "\"";
     }
     return "";
 }
@@ -164,13 +177,13 @@ int OpenProject(const Invocation& call, const std::string& path, DriveProject& p
     partial = false;
     if (path == "-") return call.fail("a project is read from a file, not from standard input (\"-\")");
     const OpenResult r = ProjectFile::open(path, p);
-    if (!r.ok && r.line == 0) return call.fail("cannot read the project file " + PlainText(r.message));
+    if (!r.ok && r.line == 0) return call.fail("cannot read the project file " + r.message);
     // Every calculation and page asks the belt's family what it is.
     if (const std::string family = BeltFamilyError(p); !family.empty())
-        return call.fail(PlainText(path + ": " + family));
+        return call.fail(path + ": " + family);
     if (r.ok) return kExitOk;
     partial = true;
-    return call.fail(PlainText(path) + " is damaged or incomplete: " + PlainText(r.message));
+    return call.fail(path + " is damaged or incomplete: " + r.message);
 }
 
 int OpenDrive(const Invocation& call, const std::string& path, DriveProject& p) {
@@ -178,7 +191,7 @@ int OpenDrive(const Invocation& call, const std::string& path, DriveProject& p) 
     bool partial = false;
     if (OpenProject(call, path, p, partial) != kExitOk) return kExitError;
     if (p.pulleyCount < 2 || p.pulleyCount > 4)
-        return call.fail(PlainText(path) +
+        return call.fail(path +
                          " has no drive yet: it was saved before the number of pulleys was chosen");
     return kExitOk;
 }
@@ -204,12 +217,14 @@ int WriteOutput(const Invocation& call, const std::string& path, std::string_vie
         return kExitOk;
     }
     const std::string failed = ReplaceFile(path, bytes);
-    if (!failed.empty()) return call.fail(PlainText(failed));
+    if (!failed.empty()) return call.fail(failed);
     return kExitOk;
 }
 
 int Invocation::fail(const std::string& message, int status) const {
-    err << prefix() << message << "\n";
+    // The terminal gets control characters escaped; JSON escapes them itself
+    // and so carries the real text (a file name as the system has it).
+    err << prefix() << PlainText(message) << "\n";
     if (failure_.empty()) failure_ = message;
     return status;
 }

@@ -44,7 +44,8 @@ struct Invocation {
     bool json = false;
 
     // Ends the run with a failure: the message goes to err after
-    // "beltcalc-batch COMMAND: ", and is kept for the JSON. Returns status.
+    // "beltcalc-batch COMMAND: " with its control characters escaped
+    // (PlainText), and is kept as it is for the JSON. Returns status.
     int fail(const std::string& message, int status = kExitError) const;
     // The message of the first failure, "" when there was none.
     const std::string& failure() const { return failure_; }
@@ -80,7 +81,8 @@ const Command* FindCommand(std::string_view name);
 // ends the options, and every word after it is positional. A word starting
 // with "-" (other than "-" itself) is an option, and one not in either list
 // is an error; so is a value option followed by another option ("--save
-// --json") instead of its value.
+// --json") instead of its value, and an option given twice (the second
+// would silently win, or the first be silently dropped).
 struct ParsedArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;  // "--units" -> "mm,rpm,..."
@@ -90,6 +92,12 @@ struct ParsedArgs {
 // Returns "" on success, else the error text.
 std::string ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
                       const std::vector<std::string>& flagOptions, ParsedArgs& parsed);
+
+// A number on the command line takes "." as its decimal point: "1,500" could
+// mean 1.5 or 1500, and a script must not get the one it did not mean.
+// Returns "" when no value of the numeric options given holds a comma, else
+// the error naming the option and its text.
+std::string RefuseDecimalCommas(const ParsedArgs& parsed, const std::vector<std::string>& numericOptions);
 
 // The --units list: up to eight unit names of the Unit menu separated by
 // commas, in the order length, angular velocity, mass, force, power,

@@ -7,6 +7,7 @@
 #include "batch/command.h"
 #include "batch/projectjson.h"
 #include "catalogue/belttraits.h"
+#include "catalogue/standardlengths.h"
 #include "units/units.h"
 
 namespace belt::batch {
@@ -66,7 +67,7 @@ void writeSummary(std::ostream& out, const DriveProject& p) {
 
     out << "\nApplication data\n";
     row(out, "Power", value(p, kPower, p.power));
-    row(out, "Torque", value(p, kTorque, p.torque));
+    row(out, "Torque", value(p, kTorque, DriverTorque(p)));
     row(out, "Belt speed", value(p, kVelocity, p.beltSpeed));
     row(out, "Peripheral force", value(p, kForce, p.peripheralForce));
     if (linear) {
@@ -114,7 +115,8 @@ void writeSummary(std::ostream& out, const DriveProject& p) {
     row(out, "Belt code", p.beltCode.empty() ? "not calculated yet" : PlainText(p.beltCode));
     row(out, "Service factor", Format(p.serviceFactor, "###0.00"));
     row(out, "Power rating", value(p, kPower, p.powerRatingWithWidth));
-    row(out, "Max. effective pull", value(p, kForce, p.maxEffectivePull));
+    // Only an open-end belt has a pull of its own.
+    if (IsLinearDriveBelt(p)) row(out, "Max. effective pull", value(p, kForce, p.maxEffectivePull));
     if (!multiRib) row(out, "Teeth in mesh", Format(p.teethInMesh, "####0"));
 
     if (!p.screen.remarks.empty()) {
@@ -128,7 +130,7 @@ int runInfo(const Invocation& call) {
     std::string error = ParseArgs(call.args, {"--units"}, {"--json"}, args);
     if (error.empty() && args.positional.empty()) error = "which project file? (info FILE.dat)";
     if (error.empty() && args.positional.size() > 1)
-        error = "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
+        error = "one project file at a time: \"" + args.positional[1] + "\" is one too many";
     DriveProject p;
     InitUnitTables(p);
     if (error.empty()) {
@@ -142,6 +144,9 @@ int runInfo(const Invocation& call) {
     bool partial = false;
     const int status = OpenProject(call, path, p, partial);
     if (status != kExitOk && (!partial || call.json)) return status;
+    // The file does not hold the belt's length range; calc has it from the
+    // catalogue, and so does what info tells of the file it saved.
+    if (!p.beltName.empty()) LoadStandardLengths(p);
 
     if (call.json) {
         nlohmann::ordered_json out;

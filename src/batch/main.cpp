@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <streambuf>
@@ -14,6 +15,7 @@
 
 #include "batch/command.h"
 #include "platform/assetfile.h"
+#include "project/filereplace.h"
 
 namespace {
 
@@ -31,10 +33,12 @@ void usage(std::ostream& os) {
         os << line << c.summary << "\n";
     }
     os << "\n"
-          "Arguments: \"--\" ends the options. An output option (--pdf, --svg, --dxf,\n"
-          "--save) given \"-\" writes to standard output. An output is written only\n"
-          "when it is complete, and only a file is replaced: a device, a pipe or a\n"
-          "folder of that name is refused.\n\n"
+          "Arguments: \"--\" ends the options; an option is given once at most, and\n"
+          "a number takes \".\" as its decimal point (a comma is refused). An output\n"
+          "option (--pdf, --svg, --dxf, --save) given \"-\" writes to standard output.\n"
+          "An output is written only when it is complete, and only a file the user\n"
+          "may write is replaced: a device, a pipe or a folder of that name is\n"
+          "refused.\n\n"
           "JSON (--json): one object with \"schema\": 1 and \"outcome\" (\"done\",\n"
           "\"stopped\" or \"error\"); every value in SI units (m, kg, s, N, W, N m,\n"
           "m/s, m/s^2, rad, rad/s); a width as {\"value\", \"unit\", \"metres\"}, in ribs\n"
@@ -45,7 +49,8 @@ void usage(std::ostream& os) {
           "  1  no result: the calculation stopped, the layout has no belt path or no\n"
           "     drive carries the duty (the message says why)\n"
           "  2  error: a wrong command line, a question no option answers, a project\n"
-          "     file missing or damaged, or an output that cannot be written\n";
+          "     file missing or damaged, or an output that cannot be written\n"
+          "  128 + N  ended by signal N (Ctrl-C: 130); no output was replaced\n";
 }
 
 // Where the bundled example is, so that an installed copy can be tried at once.
@@ -105,6 +110,24 @@ private:
     int error_ = 0;
 };
 
+// Ctrl-C, a terminal that hangs up or a kill while an output is written:
+// the temporary file goes, the old file stays, and the status is the one
+// shells give a program ended by that signal.
+extern "C" void EndOnSignal(int signal) {
+    belt::RemovePendingTemporary();
+    ::_exit(128 + signal);
+}
+
+// BELTCALC_BATCH_PAUSE_BEFORE_RENAME=SECONDS holds every output just before
+// it replaces its file, after saying so on stderr: the tests send their
+// signals there, the moment that matters.
+unsigned gPauseBeforeRename = 0;
+void PauseBeforeRename() {
+    static const char kSaid[] = "beltcalc-batch: pausing before the rename\n";
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, kSaid, sizeof kSaid - 1);
+    ::sleep(gPauseBeforeRename);
+}
+
 // Everything written to standard output has arrived; otherwise the reason
 // goes to standard error.
 bool Written(std::ostream& out, const StandardOutput& buffer) {
@@ -119,6 +142,11 @@ int main(int argc, char** argv) {
     // A file size limit then fails the write (and is reported) instead of
     // ending the program half way.
     std::signal(SIGXFSZ, SIG_IGN);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, EndOnSignal);
+    if (const char* pause = std::getenv("BELTCALC_BATCH_PAUSE_BEFORE_RENAME")) {
+        gPauseBeforeRename = static_cast<unsigned>(std::strtoul(pause, nullptr, 10));
+        if (gPauseBeforeRename > 0) belt::SetBeforeRenameHook(PauseBeforeRename);
+    }
     StandardOutput buffer;
     std::ostream out(&buffer);
     auto finish = [&](int status) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <numbers>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -62,7 +63,7 @@ void WriteText(std::ostream& out, const DriveProject& p, const std::vector<BeltP
         line << std::setw(10) << tangents << std::right << std::setw(16)
              << (path.measured() ? Format(path.length * 1000, "###0.00") : "-") << "  ";
         for (int k = 1; k <= n; ++k)
-            line << " " << Number(path.arcs[static_cast<std::size_t>(k)], 180 / kPi, "###0.00");
+            line << " " << Number(path.arcs[static_cast<std::size_t>(k)], 180 / std::numbers::pi, "###0.00");
         out << line.str() << "\n";
     }
 }
@@ -95,7 +96,7 @@ int runPaths(const Invocation& call) {
     std::string error = ParseArgs(call.args, {}, {"--json"}, args);
     if (error.empty() && args.positional.empty()) error = "which project file? (paths FILE.dat)";
     if (error.empty() && args.positional.size() > 1)
-        error = "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
+        error = "one project file at a time: \"" + args.positional[1] + "\" is one too many";
     if (!error.empty()) return call.fail(error);
     DriveProject p;
     const int opened = OpenDrive(call, args.positional.front(), p);

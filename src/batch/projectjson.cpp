@@ -2,9 +2,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "catalogue/beltids.h"
+#include "catalogue/belttraits.h"
+#include "engine/beltspeed.h"
 #include "catalogue/ribgrooves.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
@@ -93,7 +96,7 @@ ordered_json Metres(double v, double none) {
     return v == none ? ordered_json() : ToJson(v);
 }
 
-ordered_json PulleysJson(const DriveProject& p) {
+ordered_json PulleysJson(const DriveProject& p, bool calculated) {
     ordered_json out = ordered_json::array();
     const int count = p.pulleyCount >= 1 && p.pulleyCount <= 4 ? p.pulleyCount : 0;
     const bool toothed = IsToothedBelt(p);
@@ -109,6 +112,8 @@ ordered_json PulleysJson(const DriveProject& p) {
         f.ratio = p.pulleyRatio[i];
         f.arcOfContact = p.pulleyArcOfContact[i];
         ordered_json j = PulleyJson(f);
+        // A layout drawn before the calculation has its arcs already.
+        if (!calculated && f.arcOfContact == 0) j["arcOfContact"] = nullptr;
         j["outsideDiameter"] = ToJson(p.pulleyOutsideDiameter[i]);
         j["flangeDiameter"] = ToJson(p.pulleyFlangeDiameter[i]);
         j["maxBore"] = Metres(p.pulleyMaxBore[i], -1);
@@ -195,12 +200,30 @@ ordered_json DetailsJson(const std::vector<DetailEntry>& recorded) {
     return out;
 }
 
+bool DesignCalculated(const DriveProject& p) {
+    return !p.beltCode.empty();
+}
+
+double DriverTorque(const DriveProject& p) {
+    if (p.torque == 0 && p.peripheralForce != 0 && p.pulleyDiameter[1] != 0)
+        return TorqueOnPulley(p.peripheralForce, p.pulleyDiameter[1]);
+    return p.torque;
+}
+
 ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
     struct Counting {
         explicit Counting(int* counter) { tNonFinite = counter; }
         ~Counting() { tNonFinite = nullptr; }
     } counting(nonFinite);
     ordered_json j;
+    // A project saved before the calculation holds zeros where its results
+    // go: a script must not read them as a belt of no length that fails.
+    const bool calculated = DesignCalculated(p);
+    auto result = [calculated](ordered_json value) { return calculated ? value : ordered_json(); };
+    // Values that some modes take as input and others compute.
+    auto inputOrResult = [calculated](double v) { return calculated || v != 0 ? ToJson(v) : ordered_json(); };
+    // An open-end belt's own pull and loads; other belts have none.
+    const bool openEnd = IsLinearDriveBelt(p);
 #define BELT_FIELD(name) j[#name] = ToJson(p.name)
     // Belt selection.
     j["beltFamily"] = p.beltFamily;
@@ -209,8 +232,8 @@ ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
     j["beltName"] = p.beltName;
     j["beltSuffixAvailable"] = p.beltSuffixAvailable;
     j["beltSideSuffix"] = p.beltSideSuffix;
-    j["beltCode"] = p.beltCode;
-    j["beltCodeDetail"] = p.beltCodeDetail;
+    j["beltCode"] = result(p.beltCode);
+    j["beltCodeDetail"] = result(p.beltCodeDetail);
     // Rib sections and flat types carry a pitch of 1 mm only so that their
     // lengths read as mm: they have none.
     j["beltPitch"] = IsToothedBelt(p) ? ToJson(p.beltPitch) : ordered_json();
@@ -229,43 +252,45 @@ ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
     j["pitchRangeLast"] = p.pitchRangeLast;
     j["calcState"] = p.calcState;
     j["layoutNeedsAdjust"] = p.layoutNeedsAdjust;
-    // Application data; the program holds the slope in degrees.
-    j["slopeAngle"] = ToJson(p.slopeAngle * kPi / 180);
+    // Application data; the program holds the slope in degrees (and the
+    // conversion is ours, so exact).
+    j["slopeAngle"] = ToJson(p.slopeAngle * std::numbers::pi / 180);
     BELT_FIELD(carriageMass);
     BELT_FIELD(stroke);
-    BELT_FIELD(torque);
+    j["torque"] = ToJson(DriverTorque(p));
     BELT_FIELD(carriageLength);
     BELT_FIELD(acceleration);
     BELT_FIELD(beltSpeed);
     BELT_FIELD(frictionForce);
     BELT_FIELD(power);
     BELT_FIELD(peripheralForce);
-    BELT_FIELD(serviceFactor);
+    j["serviceFactor"] = result(ToJson(p.serviceFactor));
     BELT_FIELD(loadFactorSecond);
     BELT_FIELD(loadFactor);
     // Results.
-    BELT_FIELD(maxEffectivePull);
-    BELT_FIELD(centreDistance);
-    BELT_FIELD(beltLength);
+    j["maxEffectivePull"] = openEnd ? result(ToJson(p.maxEffectivePull)) : ordered_json();
+    j["centreDistance"] = inputOrResult(p.centreDistance);
+    j["beltLength"] = inputOrResult(p.beltLength);
     j["lastStandardLength"] = Metres(p.lastStandardLength, kNoStandardLength);
-    j["beltWidth"] = WidthJson(p.beltName, p.beltWidth);
-    j["beltWidthCalculated"] = WidthJson(p.beltName, p.beltWidthCalculated);
-    BELT_FIELD(maxTractionLoad1);
-    BELT_FIELD(maxTractionLoad2);
-    BELT_FIELD(maxTractionLoad3);
+    j["beltWidth"] = result(WidthJson(p.beltName, p.beltWidth));
+    j["beltWidthCalculated"] = result(WidthJson(p.beltName, p.beltWidthCalculated));
+    j["maxTractionLoad1"] = openEnd ? result(ToJson(p.maxTractionLoad1)) : ordered_json();
+    j["maxTractionLoad2"] = openEnd ? result(ToJson(p.maxTractionLoad2)) : ordered_json();
+    j["maxTractionLoad3"] = openEnd ? result(ToJson(p.maxTractionLoad3)) : ordered_json();
     BELT_FIELD(maxBeltWidth);
-    BELT_FIELD(maxBeltLength);
-    BELT_FIELD(minBeltLength);
-    j["powerRating"] = ToJson(p.powerRatingWithWidth);
+    // The catalogue's range of the belt, once a belt is chosen.
+    j["maxBeltLength"] = p.maxBeltLength != 0 ? ToJson(p.maxBeltLength) : ordered_json();
+    j["minBeltLength"] = p.maxBeltLength != 0 ? ToJson(p.minBeltLength) : ordered_json();
+    j["powerRating"] = result(ToJson(p.powerRatingWithWidth));
     const std::optional<double> safety = NewSafetyFactor(p);
-    j["safetyFactor"] = safety ? ToJson(*safety) : ordered_json();
+    j["safetyFactor"] = calculated && safety ? ToJson(*safety) : ordered_json();
     BELT_FIELD(minIdlerDiameterInside);
     BELT_FIELD(minIdlerDiameterOutside);
     // A multi-rib pulley has no face width.
-    j["pulleyFaceWidth"] = IsMultiRibBelt(p) ? ordered_json() : ToJson(p.pulleyFaceWidth);
-    j["teethInMesh"] = IsToothedBelt(p) ? ordered_json(p.teethInMesh) : ordered_json();
+    j["pulleyFaceWidth"] = IsMultiRibBelt(p) ? ordered_json() : result(ToJson(p.pulleyFaceWidth));
+    j["teethInMesh"] = IsToothedBelt(p) ? result(p.teethInMesh) : ordered_json();
 #undef BELT_FIELD
-    j["pulleys"] = PulleysJson(p);
+    j["pulleys"] = PulleysJson(p, calculated);
     j["beltPath"] = BeltPathJson(p);
     j["remarks"] = JsonText(p.screen.remarks);
     return j;

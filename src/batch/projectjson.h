@@ -23,7 +23,20 @@ namespace belt::batch {
 // out. Numbers that are not finite become null, as do values that do not
 // apply (the teeth of a flat belt pulley); `nonFinite`, when given, counts
 // the former.
+//
+// The results (belt code, length, width, service factor, rating, ...) are
+// null until the design was calculated (DesignCalculated): a project saved
+// at step 3 holds zeros there that no script may take for a result.
 nlohmann::ordered_json ProjectToJson(const DriveProject& p, int* nonFinite = nullptr);
+
+// Whether the project holds a calculated design: the belt code is its last
+// result, and the results screen shows it.
+bool DesignCalculated(const DriveProject& p);
+
+// The torque on the driver pulley: the torque of step 1 when the project
+// holds one, else (a drive given by its power or its carriage) from the
+// peripheral force on the driver, once the drive has one.
+double DriverTorque(const DriveProject& p);
 
 // A number; null when it is not finite. A Single is written with the
 // digits it holds (1.6, not 1.600000023841858).

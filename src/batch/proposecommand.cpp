@@ -1,6 +1,7 @@
 // beltcalc-batch propose: the drives the catalogue offers for a duty,
 // designed as Go On designs them and ranked.
 #include <cstdio>
+#include <numbers>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -38,7 +39,7 @@ std::string Number(const ParsedArgs& args, const std::string& name, double& valu
     const auto it = args.values.find(name);
     if (it == args.values.end()) return "";
     const std::optional<double> v = ParseDutyNumber(it->second);
-    if (!v) return name + " takes a number, not \"" + PlainText(it->second) + "\"";
+    if (!v) return name + " takes a number, not \"" + it->second + "\"";
     value = *v;
     return "";
 }
@@ -97,19 +98,19 @@ std::string Factors(const ParsedArgs& args, DriveProject& p, DutyFactors& f) {
     if (driver != args.values.end()) {
         const std::string& d = driver->second;
         if (d != "0" && d != "1" && d != "2")
-            return "--driver takes the driver class 0, 1 or 2, not \"" + PlainText(d) + "\"";
+            return "--driver takes the driver class 0, 1 or 2, not \"" + d + "\"";
         const std::string& m = machine->second;
         const std::optional<double> row = ParseDutyNumber(m);
         if (!row || *row < 0 || *row >= kDrivenMachineCount || *row != std::floor(*row))
             return "--machine takes the row of the driven machine list, 0 to " +
-                   std::to_string(kDrivenMachineCount - 1) + ", not \"" + PlainText(m) + "\"";
+                   std::to_string(kDrivenMachineCount - 1) + ", not \"" + m + "\"";
         LookUpLoadFactor(p, static_cast<int>(*row), d[0] - '0');
     }
     if (hours != args.values.end()) {
         const auto it = std::find(kHours.begin(), kHours.end(), hours->second);
         if (it == kHours.end())
             return "--hours takes 8-10, 10-16, 16-24, intermittent or seasonal, not \"" +
-                   PlainText(hours->second) + "\"";
+                   hours->second + "\"";
         PickFactorCell(p, FactorTableKind::OperationTime, static_cast<int>(it - kHours.begin()) + 1);
     }
     f.loadFactor = p.loadFactor;
@@ -125,9 +126,13 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
                                    "--centre", "--service-factor", "--driver", "--machine", "--hours",
                                    "--families", "--max-width", "--max-diameter", "--top", "--rank"},
                                   {"--json"}, args);
+    if (error.empty())
+        error = RefuseDecimalCommas(args, {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance",
+                                           "--centre", "--service-factor", "--driver", "--machine", "--max-width",
+                                           "--max-diameter", "--top"});
     if (!error.empty()) return error;
     if (!args.positional.empty())
-        return "unexpected argument \"" + PlainText(args.positional.front()) +
+        return "unexpected argument \"" + args.positional.front() +
                "\": the duty is given by options";
     o.json = args.has("--json");
     for (const char* required : {"--power", "--rpm", "--centre"})
@@ -146,7 +151,10 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
     }
     // The values as the wizard's boxes take them in kW and rpm.
     duty.power = ToInternal(p, kPower, kw);
-    duty.driverSpeed = ToInternal(p, kAngularVelocity, rpm);
+    // The unit menu keeps the first version's 2 pi = 6.283185308; a speed
+    // given here is converted exactly.
+    constexpr double kRadPerSecondPerRpm = 2 * std::numbers::pi / 60;
+    duty.driverSpeed = rpm * kRadPerSecondPerRpm;
     duty.ratioTolerance = tolerance / 100;
     if (ratio) {
         error = Number(args, "--ratio", duty.ratio);
@@ -155,7 +163,7 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
         double driven = 0;
         error = Number(args, "--driven-rpm", driven);
         if (!error.empty()) return error;
-        if (!(driven > 0 && ToInternal(p, kAngularVelocity, driven) <= EntryLimit(kAngularVelocity)))
+        if (!(driven > 0 && driven * kRadPerSecondPerRpm <= EntryLimit(kAngularVelocity)))
             return "--driven-rpm: the speed of the driven pulley must be above 0 and at most 1000000 rpm.";
         duty.ratio = rpm / driven;
     }
@@ -165,7 +173,7 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
     const std::optional<double> low = ParseDutyNumber(range.substr(0, dots));
     const std::optional<double> high =
         dots == std::string::npos ? std::nullopt : ParseDutyNumber(range.substr(dots + 2));
-    if (!low || !high) return "--centre takes MIN..MAX in mm, not \"" + PlainText(range) + "\"";
+    if (!low || !high) return "--centre takes MIN..MAX in mm, not \"" + range + "\"";
     duty.centreMin = ToInternal(p, kLength, *low);
     duty.centreMax = ToInternal(p, kLength, *high);
 
@@ -191,7 +199,7 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
                 std::string names;
                 for (const BeltFamilyTraits& f : BeltFamilyTable())
                     names += (names.empty() ? "" : ", ") + std::string(f.name);
-                return "--families: unknown family \"" + PlainText(item) + "\"; choose from " + names;
+                return "--families: unknown family \"" + item + "\"; choose from " + names;
             }
             if (std::find(o.families.begin(), o.families.end(), family) == o.families.end())
                 o.families.push_back(family);
@@ -205,12 +213,12 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
         const std::optional<double> n = it->second == "all" ? kMostRows : ParseDutyNumber(it->second);
         if (!n || *n < 1 || *n > kMostRows || *n != std::floor(*n))
             return "--top takes a whole number from 1 to " + std::to_string(kMostRows) + ", or all, not \"" +
-                   PlainText(it->second) + "\"";
+                   it->second + "\"";
         o.top = static_cast<int>(*n);
     }
     if (const auto it = args.values.find("--rank"); it != args.values.end()) {
         const std::optional<ProposalRanking> ranking = ProposalRankingFromName(it->second);
-        if (!ranking) return "--rank takes compact or margin, not \"" + PlainText(it->second) + "\"";
+        if (!ranking) return "--rank takes compact or margin, not \"" + it->second + "\"";
         o.ranking = *ranking;
     }
 

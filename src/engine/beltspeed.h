@@ -17,4 +17,10 @@ constexpr double PeripheralForce(double power, double beltSpeed) {
     return power / beltSpeed;
 }
 
+// The torque (N m) on a pulley of pitchDiameter (m) that passes the
+// peripheral force (N) to its belt: T = F d / 2.
+constexpr double TorqueOnPulley(double peripheralForce, double pitchDiameter) {
+    return peripheralForce * pitchDiameter / 2;
+}
+
 }  // namespace belt

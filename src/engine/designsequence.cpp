@@ -7,6 +7,7 @@
 #include "catalogue/beltids.h"
 #include "catalogue/belttraits.h"
 #include "engine/beltcode.h"
+#include "engine/beltspeed.h"
 #include "engine/beltpaths.h"
 #include "engine/beltwidth.h"
 #include "engine/carriage.h"
@@ -92,7 +93,7 @@ void RecordApplicationData(const DriveProject& p, Dialogs& d) {
         e.formula = "T = F d1 / 2";
         return e.in("F", p.peripheralForce, kForce)
             .in("d1", p.pulleyDiameter[1], kLength)
-            .is("T", p.peripheralForce * p.pulleyDiameter[1] / 2, kTorque);
+            .is("T", TorqueOnPulley(p.peripheralForce, p.pulleyDiameter[1]), kTorque);
     });
     const bool toothed = IsToothedBelt(p);
     const int n = std::clamp(p.pulleyCount, 2, 4);

@@ -687,6 +687,10 @@ bool ProjectFile::sameProject(std::string_view a, std::string_view b) {
 OpenResult ProjectFile::read(std::string_view content, DriveProject& p) {
     OpenResult result;
     p.reset();
+    // Editors that save UTF-8 may put a byte-order mark first; the format
+    // has none, and a save writes none.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) content.remove_prefix(kByteOrderMark.size());
     Reader r(content);
     try {
         Records(r, p, result.savedScreen);

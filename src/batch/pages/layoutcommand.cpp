@@ -20,7 +20,7 @@ int runLayout(const Invocation& call) {
     if (error.empty() && args.positional.empty())
         error = "which project file? (layout FILE.dat --dxf OUT.dxf)";
     if (error.empty() && args.positional.size() > 1)
-        error = "one project file at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
+        error = "one project file at a time: \"" + args.positional[1] + "\" is one too many";
     const auto dxf = args.values.find("--dxf");
     const auto svg = args.values.find("--svg");
     if (error.empty() && dxf == args.values.end() && svg == args.values.end())
@@ -48,7 +48,7 @@ int runLayout(const Invocation& call) {
             const PaintingSession session;
             picture = SvgBytes(LayoutSvgPicture(p));
         }
-        if (picture.isEmpty()) return call.fail(PlainText(svg->second) + ": the SVG could not be painted");
+        if (picture.isEmpty()) return call.fail(svg->second + ": the SVG could not be painted");
         const std::string_view bytes(picture.constData(), static_cast<std::size_t>(picture.size()));
         if (WriteOutput(call, svg->second, bytes) != kExitOk) return kExitError;
         belt = belt && !LayoutBeltLines(p).empty();

@@ -1,8 +1,11 @@
 #include "batch/pages/pagecommand.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QHashSeed>
 #include <QString>
+#include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <ostream>
 
@@ -45,13 +48,27 @@ std::string PageDate(const std::map<std::string, std::string>& values, QDate& da
     date = QDate::currentDate();
     fixed = QDate();
     const auto it = values.find("--date");
-    if (it == values.end()) return "";
-    const std::string& text = it->second;
-    if (text.size() == 10 && Digits(text, 0, 4) && text[4] == '-' && Digits(text, 5, 2) && text[7] == '-' &&
-        Digits(text, 8, 2))
-        fixed = QDate::fromString(QString::fromStdString(text), QStringLiteral("yyyy-MM-dd"));
-    if (!fixed.isValid()) return "--date takes a date as YYYY-MM-DD, not \"" + PlainText(text) + "\"";
+    if (it != values.end()) {
+        const std::string& text = it->second;
+        if (text.size() == 10 && Digits(text, 0, 4) && text[4] == '-' && Digits(text, 5, 2) && text[7] == '-' &&
+            Digits(text, 8, 2))
+            fixed = QDate::fromString(QString::fromStdString(text), QStringLiteral("yyyy-MM-dd"));
+        if (!fixed.isValid()) return "--date takes a date as YYYY-MM-DD, not \"" + text + "\"";
+    } else if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        // Reproducible builds set it; its day in UTC stands for --date.
+        const std::string text = epoch;
+        if (text.size() > 12 || !Digits(text, 0, text.size()))
+            return "SOURCE_DATE_EPOCH takes the seconds since 1970-01-01 00:00 UTC, not \"" + text + "\"";
+        fixed = QDateTime::fromSecsSinceEpoch(std::stoll(text), Qt::UTC).date();
+    } else {
+        return "";
+    }
     date = fixed;
+    // The PDF writer stamps the moment of writing with the local offset ("Z"
+    // or "+01'00'"), whose length decides every later byte: in UTC the same
+    // date gives the same file wherever it is written.
+    ::setenv("TZ", "UTC0", 1);
+    ::tzset();
     return "";
 }
 
@@ -74,7 +91,7 @@ int WriteDocument(const Invocation& call, const std::string& path, const char* t
         const PaintingSession session;
         bytes = PdfDocumentBytes(QString::fromUtf8(title), paint, fixed);
     }
-    if (bytes.isEmpty()) return call.fail(PlainText(path) + ": the PDF could not be painted");
+    if (bytes.isEmpty()) return call.fail(path + ": the PDF could not be painted");
     return WriteOutput(call, path,
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
@@ -84,6 +101,7 @@ const char* const kPdfOptionsHelp =
     "                             standard output\n"
     "  --date YYYY-MM-DD          the date in the footer and the PDF's creation date,\n"
     "                             instead of today: the same command then writes the\n"
-    "                             same bytes\n";
+    "                             same bytes in every time zone (without it, the day\n"
+    "                             of SOURCE_DATE_EPOCH in UTC, when that is set)\n";
 
 }  // namespace belt::batch

@@ -18,9 +18,9 @@ int runTables(const Invocation& call) {
     if (error.empty()) error = PageDate(args.values, date, fixed);
     if (error.empty() && args.positional.empty()) error = "which table? (tables feasibility|idler)";
     if (error.empty() && args.positional[0] != "feasibility" && args.positional[0] != "idler")
-        error = "the tables are feasibility and idler, not \"" + PlainText(args.positional[0]) + "\"";
+        error = "the tables are feasibility and idler, not \"" + args.positional[0] + "\"";
     if (error.empty() && args.positional.size() > 1)
-        error = "one table at a time: \"" + PlainText(args.positional[1]) + "\" is one too many";
+        error = "one table at a time: \"" + args.positional[1] + "\" is one too many";
     if (error.empty() && PdfPath(args.values).empty()) error = "where to? (--pdf OUT.pdf)";
     if (!error.empty()) return call.fail(error);
     const bool feasibility = args.positional[0] == "feasibility";

@@ -13,7 +13,13 @@ SECTION is one of
   stdout     standard output on /dev/full: every command fails with 2
   stopped    --save after a stopped calculation leaves its input byte for byte
   bytes      the same report --date twice gives the same bytes, and "-" gives
-             the bytes of the file"""
+             the bytes of the file; so does it in every time zone, and with
+             SOURCE_DATE_EPOCH for --date
+  targets    every output onto a file its user may not write (refused), through
+             a link to a file not there yet (created, the link kept), under a
+             name of 255 bytes (written), and stopped by a signal just before
+             its rename (the old file stays, no other is left, status 128 +
+             the signal)"""
 import os
 import resource
 import shutil
@@ -30,12 +36,16 @@ def fail(message):
     sys.exit(1)
 
 
-def run(batch, args, limit=None, stdout=subprocess.PIPE):
+def run(batch, args, limit=None, stdout=subprocess.PIPE, env=None, user=None):
     def limited():
         if limit is not None:
             signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
             resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
-    return subprocess.run([batch] + args, stdout=stdout, stderr=subprocess.PIPE, env={}, preexec_fn=limited)
+        if user is not None:
+            os.setgroups([])
+            os.setgid(user[1])
+            os.setuid(user[0])
+    return subprocess.run([batch] + args, stdout=stdout, stderr=subprocess.PIPE, env=env or {}, preexec_fn=limited)
 
 
 def listing(folder):
@@ -228,6 +238,102 @@ def same_bytes(batch, data, work):
     if pages[2] != pages[0]:
         fail("the report on standard output differs from the file")
     print("ok: %d identical bytes, on standard output too" % len(pages[0]))
+    # The time zone changes no byte; SOURCE_DATE_EPOCH (2026-12-09 18:00 UTC)
+    # stands for --date.
+    epoch = str(1796839200)
+    for env in ({"TZ": "UTC"}, {"TZ": "Europe/Berlin"}, {"TZ": "America/New_York"}, {"TZ": "Asia/Kolkata"},
+                {"TZ": "Europe/Berlin", "SOURCE_DATE_EPOCH": epoch}, {"SOURCE_DATE_EPOCH": epoch}):
+        dated = args[:-3] + ["--pdf"] if "SOURCE_DATE_EPOCH" in env else args
+        r = run(batch, dated + ["-"], env=env)
+        if r.returncode != 0 or r.stdout != pages[0]:
+            fail("report with %s: status %d, %s bytes" % (env, r.returncode, "other" if r.returncode == 0 else "no"))
+    r = run(batch, args[:-3] + ["--pdf", "-"], env={"SOURCE_DATE_EPOCH": "yesterday"})
+    if r.returncode != 2 or b"SOURCE_DATE_EPOCH takes the seconds since 1970-01-01 00:00 UTC, not \"yesterday\"" \
+            not in r.stderr:
+        fail("a SOURCE_DATE_EPOCH that is no number: %d %r" % (r.returncode, r.stderr))
+    print("ok: the same bytes in every time zone and with SOURCE_DATE_EPOCH")
+
+
+def nobody():
+    """A user other than root to run the tool as, or None."""
+    if os.geteuid() != 0:
+        return (os.geteuid(), os.getegid())
+    try:
+        import pwd
+        entry = pwd.getpwnam("nobody")
+        return (entry.pw_uid, entry.pw_gid)
+    except KeyError:
+        return None
+
+
+def targets(batch, data, example, work):
+    fresh(work)
+    os.chmod(work, 0o777)
+    user = nobody()
+    for label, name, args in outputs(data, example):
+        # A file its user may not write, in a folder anyone may write to: cp
+        # and a shell's ">" refuse it, and so does the tool.
+        if user is None:
+            print("skipped: no user but root here")
+        else:
+            folder = os.path.join(work, "protected")
+            fresh(folder)
+            os.chmod(folder, 0o777)
+            place_old(folder, name)
+            os.chmod(os.path.join(folder, name), 0o444)
+            r = run(batch, args + [os.path.join(folder, name)], user=user)
+            message = r.stderr.decode(errors="replace")
+            if r.returncode != 2 or "%s: Permission denied" % os.path.join(folder, name) not in message:
+                fail("%s onto a write-protected file: status %d\n%s" % (label, r.returncode, message))
+            with open(os.path.join(folder, name), "rb") as f:
+                if f.read() != OLD or listing(folder) != [name]:
+                    fail("%s onto a write-protected file: it changed" % label)
+            print("ok: %s onto a write-protected file: %s" % (label, message.strip().splitlines()[-1]))
+        # A link to a file that is not there yet: the file is created, the link stays.
+        folder = os.path.join(work, "link")
+        fresh(folder)
+        os.symlink("target-" + name, os.path.join(folder, name))
+        r = run(batch, args + [os.path.join(folder, name)])
+        if r.returncode != 0 or not os.path.islink(os.path.join(folder, name)) or \
+                sorted(listing(folder)) != sorted([name, "target-" + name]):
+            fail("%s through a dangling link: status %d, the folder holds %s" % (label, r.returncode,
+                                                                                 listing(folder)))
+        # The longest name the system takes.
+        folder = os.path.join(work, "long")
+        fresh(folder)
+        longest = "n" * (255 - len(name)) + name
+        r = run(batch, args + [os.path.join(folder, longest)])
+        if r.returncode != 0 or listing(folder) != [longest]:
+            fail("%s under a name of 255 bytes: status %d\n%s" % (label, r.returncode, r.stderr.decode()))
+        r = run(batch, args + [os.path.join(folder, "n" + longest)])
+        if r.returncode != 2 or b"n" + longest.encode() + b": File name too long" not in r.stderr:
+            fail("%s under a name of 256 bytes: status %d\n%s" % (label, r.returncode, r.stderr.decode()))
+        # A signal just before the rename.
+        folder = os.path.join(work, "signal")
+        for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+            fresh(folder)
+            place_old(folder, name)
+            tool = subprocess.Popen([batch] + args + [os.path.join(folder, name)], stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.PIPE, env={"BELTCALC_BATCH_PAUSE_BEFORE_RENAME": "60"})
+            # The calculation's messages come first.
+            said = b""
+            while b"pausing before the rename" not in said and tool.poll() is None:
+                said = tool.stderr.readline()
+            if b"pausing before the rename" not in said:
+                tool.kill()
+                fail("%s: the tool did not pause: %r" % (label, said))
+            if len(listing(folder)) != 2:
+                tool.kill()
+                fail("%s: no temporary file while paused: %s" % (label, listing(folder)))
+            tool.send_signal(sig)
+            status = tool.wait(timeout=30)
+            if status != 128 + sig or listing(folder) != [name]:
+                fail("%s stopped by %s: status %d, the folder holds %s" % (label, sig.name, status,
+                                                                           listing(folder)))
+            with open(os.path.join(folder, name), "rb") as f:
+                if f.read() != OLD:
+                    fail("%s stopped by %s: the old file changed" % (label, sig.name))
+        print("ok: %s: the dangling link, 255 bytes and SIGINT, SIGTERM and SIGHUP before the rename" % label)
 
 
 def main():
@@ -243,6 +349,8 @@ def main():
         stopped(batch, data, example, work)
     elif section == "bytes":
         same_bytes(batch, data, work)
+    elif section == "targets":
+        targets(batch, data, example, work)
     else:
         fail("unknown section " + section)
 

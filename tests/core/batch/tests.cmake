@@ -169,6 +169,11 @@ belt_batch_test(propose_multi_rib_json EXIT 0
   ARGS "${known_duty}|--families|QUINDEL|--top|1|--json"
   CHECKS "proposals/0/beltName=QUINDEL H@@proposals/0/beltCode=1775  H  5@@proposals/0/beltWidth/value=5.0@@proposals/0/beltWidth/unit=ribs@@proposals/0/beltWidth/metres:0.0079999:0.0080001@@proposals/0/pulleys/0/teeth=null@@proposals/0/pulleys/0/diameter:0.19999:0.20001@@proposals/0/teethInMesh=null@@proposals/0/answers/pick=longer")
 
+# A speed given in rpm is converted exactly: 1200 rpm are 40 pi rad/s.
+belt_batch_test(propose_exact_speed EXIT 0
+  ARGS "${known_duty}|--top|1|--json"
+  CHECKS "duty/driverSpeed:125.663706143:125.663706144@@proposals/0/pulleys/0/speed:125.663706143:125.663706144")
+
 # The least over-designed drive first, as the table was ranked before.
 belt_batch_test(propose_known_duty_by_margin EXIT 0
   ARGS "${known_duty}|--top|1|--rank|margin|--json"
@@ -217,13 +222,73 @@ belt_batch_test(propose_machine_without_driver EXIT 2
 belt_batch_test(propose_factor_and_machine EXIT 2
   ARGS "${known_duty}|--service-factor|1.4|--hours|16-24" STDERR "--service-factor replaces --driver, --machine and --hours")
 
+# A number on the command line takes a point only: "1,500" is neither 1.5
+# nor 1500. Each row: the command line up to the option, the option, its text.
+set(two_calc "calc|${data}/two-pulley-design.dat|--length|standard|--pick|shorter")
+set(demo_fit "calc|${data}/demo-design.dat|--path|2|--axis|y")
+foreach(row
+    "propose|--power|3,4|--rpm|1200|--ratio|2|--centre|300..500@--power@3,4"
+    "propose|--power|3.4|--rpm|1,500|--ratio|2|--centre|300..500@--rpm@1,500"
+    "propose|--power|3.4|--rpm|1200|--ratio|2,5|--centre|300..500@--ratio@2,5"
+    "propose|--power|3.4|--rpm|1200|--driven-rpm|1,200.5|--centre|300..500@--driven-rpm@1,200.5"
+    "${known_duty}|--ratio-tolerance|2,5@--ratio-tolerance@2,5"
+    "propose|--power|3.4|--rpm|1200|--ratio|2|--centre|1,000..2,000@--centre@1,000..2,000"
+    "${known_duty}|--service-factor|1,4@--service-factor@1,4"
+    "${known_duty}|--driver|1|--machine|1,0@--machine@1,0"
+    "${known_duty}|--driver|0,0|--machine|3@--driver@0,0"
+    "${known_duty}|--max-width|20,5@--max-width@20,5"
+    "${known_duty}|--max-diameter|1,000@--max-diameter@1,000"
+    "${known_duty}|--top|1,000@--top@1,000"
+    "${two_calc}|--width|32,5@--width@32,5"
+    "${demo_fit}|--adjust-pulley|2,0@--adjust-pulley@2,0"
+    "calc|${data}/demo-design.dat|--path|1,2@--path@1,2")
+  string(REPLACE "@" ";" row "${row}")
+  list(GET row 0 command)
+  list(GET row 1 option)
+  list(GET row 2 text)
+  string(REPLACE "|" "_" name "${option}_${text}")
+  belt_batch_test(decimal_comma${name} EXIT 2
+    ARGS "${command}"
+    STDOUT "^$" STDERR "^beltcalc-batch [a-z]+: ${option} takes a number with ... as its decimal point and no thousands separator, not .${text}.\n$")
+endforeach()
+
+# An option given twice is refused, never half obeyed; so are options that
+# cannot both be served.
+foreach(row
+    "tables|idler|--pdf|${CMAKE_CURRENT_BINARY_DIR}/p1.pdf|--pdf|${CMAKE_CURRENT_BINARY_DIR}/p2.pdf@--pdf"
+    "${two_calc}|--details|--details@--details"
+    "${known_duty}|--power|4@--power"
+    "${two_calc}|--width=32|--width|40@--width"
+    "info|${data}/oldstyle.dat|--units|in|--units=mm@--units")
+  string(REPLACE "@" ";" row "${row}")
+  list(GET row 0 command)
+  list(GET row 1 option)
+  belt_batch_test(repeated${option} EXIT 2
+    ARGS "${command}" STDOUT "^$" STDERR "^beltcalc-batch [a-z]+: option ${option} is given twice\n$")
+endforeach()
+belt_batch_test(calc_details_and_save_to_standard_output EXIT 2
+  ARGS "${two_calc}|--width|proposed|--details|--save|-"
+  STDOUT "^$" STDERR "^beltcalc-batch calc: --save to standard output leaves no room for --details\n$")
+
+# A saved design reads back with its torque, and only an open-end belt shows
+# a pull of its own.
+belt_batch_test(info_torque_of_a_design_given_by_its_power EXIT 0
+  ARGS "info|${CMAKE_SOURCE_DIR}/assets/examples/demo.dat"
+  STDOUT "Power +3.40 .kW.\n  Torque +27.06 .N m.\n@@Power rating +5.71 .kW.\n  Teeth in mesh +5\n")
+
 # What a script reads: calc and propose agree on one drive, every failure
 # is a JSON object with --json, and control characters arrive escaped.
-foreach(section same-drive errors terminal)
+foreach(section same-drive errors terminal nulls)
   add_test(NAME batch_scripting_${section}
            COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_scripting.py $<TARGET_FILE:beltcalc-batch> ${data}
                    ${CMAKE_CURRENT_BINARY_DIR}/scripting/${section} ${section})
 endforeach()
+
+# The manual page describes every key of every command's JSON, and lists no
+# key that none writes.
+add_test(NAME batch_manpage_json_keys
+         COMMAND ${BELT_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_manpage_keys.py $<TARGET_FILE:beltcalc-batch>
+                 ${CMAKE_SOURCE_DIR}/packaging/beltcalc-batch.1.in ${data} ${CMAKE_SOURCE_DIR}/assets/examples/demo.dat)
 
 # The calculation details: every result of calc --json has its entry with the
 # very value, for one design of each family, four pulleys and an omega drive.

@@ -577,6 +577,19 @@ TEST(ProjectFileRead, ALineBreakInsideATextCountsAsALine) {
     EXPECT_EQ(back.screen.remarks, "first\r\nsecond");
 }
 
+// Editors that save UTF-8 may put a byte-order mark first.
+TEST(ProjectFileRead, AByteOrderMarkIsReadPast) {
+    const DriveProject p = populated();
+    const std::string text = ProjectFile::write(p, "STEP5");
+    DriveProject plain;
+    DriveProject marked;
+    ASSERT_TRUE(ProjectFile::read(text, plain).ok);
+    const belt::OpenResult r = ProjectFile::read("\xEF\xBB\xBF" + text, marked);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.savedScreen, "STEP5");
+    EXPECT_EQ(ProjectFile::write(marked, "STEP5"), ProjectFile::write(plain, "STEP5"));
+}
+
 TEST(ProjectFileRead, CopyingTheVariablesLeavesTheControlsAndTheWorkingTables) {
     const DriveProject read = populated();
     DriveProject shown;
@@ -732,6 +745,36 @@ TEST(ProjectFileDisk, SaveKeepsALinkAndThePermissionsOfTheOldFile) {
     EXPECT_EQ(readBytes(real), ProjectFile::write(p));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A link to a file not there yet names the file to create, as a shell's ">"
+// creates it; the link stays a link.
+TEST(ProjectFileDisk, SaveThroughALinkToAMissingFileCreatesIt) {
+    TempDir dir;
+    fs::create_directory(dir.path() / "sub");
+    const fs::path link = dir.path() / "link.dat";
+    fs::create_symlink("sub/real.dat", link);
+    const DriveProject p = populated();
+    ASSERT_TRUE(ProjectFile::save(p, link.string()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readBytes(dir.path() / "sub" / "real.dat"), ProjectFile::write(p));
+}
+
+// Any name the system takes can be saved: the temporary file of a name of
+// 255 bytes is named after it cut short, and a killed save's one is cleared
+// the same way.
+TEST(ProjectFileDisk, ANameOfTheLongestLengthSaves) {
+    TempDir dir;
+    const std::string name = std::string(251, 'n') + ".dat";
+    const std::string stale = std::string(245, 'n') + ".tmp123456";
+    writeBytes(dir.path() / stale, "partial");
+    fs::last_write_time(dir.path() / stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    const belt::SaveResult r = ProjectFile::save(populated(), (dir.path() / name).string());
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
+    const belt::SaveResult tooLong = ProjectFile::save(populated(), (dir.path() / ("n" + name)).string());
+    EXPECT_FALSE(tooLong.ok);
+    EXPECT_NE(tooLong.message.find("n" + name + ": File name too long"), std::string::npos) << tooLong.message;
 }
 
 // Only a file is replaced: a save to a device, a named pipe or a folder is
