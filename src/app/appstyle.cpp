@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
+#include <QTabBar>
 
 #include "drawing/stylecolours.h"
 
@@ -77,11 +78,24 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, co
 void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const {
     if (element == PE_FrameFocusRect && option && painter) {
+        QRect frame = option->rect;
+        // A tab asks for the frame on its caption's own rectangle, which can
+        // be narrower than the caption: the frame covered the first and last
+        // letters. It goes along the tab's sides instead, just inside its
+        // border, in the tab's padding.
+        if (const auto* bar = qobject_cast<const QTabBar*>(widget)) {
+            const int tab = bar->tabAt(frame.center());
+            if (tab >= 0) {
+                const QRect sides = bar->tabRect(tab).adjusted(2, 0, -2, 0);
+                frame.setLeft(sides.left());
+                frame.setRight(sides.right());
+            }
+        }
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setBrush(Qt::NoBrush);
         painter->setPen(QPen(style::kFocusFrame, 2));
-        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        painter->drawRect(QRectF(frame).adjusted(1, 1, -1, -1));
         painter->restore();
         return;
     }

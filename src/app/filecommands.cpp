@@ -6,6 +6,8 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QMenu>
 #include <QMimeData>
 #include <QSettings>
 #include <QTimer>
@@ -28,6 +30,11 @@ namespace belt {
 namespace {
 
 const char* const kLastFolderKey = "files/lastFolder";
+const char* const kRecentProjectsKey = "files/recentProjects";
+constexpr qsizetype kRecentProjects = 5;
+// The path follows after a blank.
+const char* const kRecentGoneText =
+    "The project file is no longer there and leaves the list of recent projects:";
 // The reason follows after a blank: "/home/x/a.dat: Permission denied".
 const char* const kOpenImpossibleText = "The project file could not be opened:";
 // How long after the user's last key or click the title's mark is brought
@@ -113,6 +120,60 @@ QString FileCommands::chooseFile(const FileDialogRequest& request) {
     return fileDialogs_->chooseFile(&window_.frame(), request);
 }
 
+QStringList FileCommands::recentProjects() const {
+    QStringList list = QSettings().value(QLatin1String(kRecentProjectsKey)).toStringList();
+    list.removeAll(QString());
+    list.removeDuplicates();
+    return list.mid(0, kRecentProjects);
+}
+
+void FileCommands::setRecentProjects(const QStringList& list) {
+    QSettings().setValue(QLatin1String(kRecentProjectsKey), list.mid(0, kRecentProjects));
+    if (recentMenu_) recentMenu_->menuAction()->setEnabled(!recentProjects().isEmpty());
+}
+
+void FileCommands::setRecentMenu(QMenu* menu) {
+    recentMenu_ = menu;
+    if (!menu) return;
+    connect(menu, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
+    menu->menuAction()->setEnabled(!recentProjects().isEmpty());
+}
+
+void FileCommands::fillRecentMenu() {
+    if (!recentMenu_) return;
+    recentMenu_->clear();
+    const QFontMetrics fm(recentMenu_->font());
+    int n = 0;
+    for (const QString& path : recentProjects()) {
+        ++n;
+        // A deep folder keeps its start and the file's name in sight.
+        QString shown =
+            fm.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle, 60 * fm.averageCharWidth());
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(n).arg(shown));
+        a->setObjectName(QStringLiteral("mRecent(%1)").arg(n));
+        a->setData(path);
+        // The opening resets the program and fills this menu anew: it runs
+        // once the menu and its item are done with the click.
+        connect(a, &QAction::triggered, this,
+                [this, path] { QTimer::singleShot(0, this, [this, path] { openRecent(path); }); });
+    }
+    recentMenu_->menuAction()->setEnabled(n > 0);
+}
+
+bool FileCommands::openRecent(const QString& path) {
+    if (project_.demoRunning != 0 || window_.closingMessageShown()) return false;
+    if (!QFileInfo(path).isFile()) {
+        QStringList list = recentProjects();
+        list.removeAll(path);
+        setRecentProjects(list);
+        dialogs_.message(std::string(kRecentGoneText) + " " + QDir::toNativeSeparators(path).toStdString(),
+                         std::string(kSaveQuestionTitle), MsgIcon::Warning);
+        return false;
+    }
+    return openOnRequest(path);
+}
+
 FileDialogRequest FileCommands::request(bool save) const {
     FileDialogRequest r;
     r.mode = save ? FileDialogRequest::Mode::Save : FileDialogRequest::Mode::Open;
@@ -131,6 +192,10 @@ void FileCommands::setFile(const QString& path) {
     fileName_ = QFileInfo(path).absoluteFilePath();
     savedRecords_ = recordsOf(project_);
     QSettings().setValue(QLatin1String(kLastFolderKey), QFileInfo(fileName_).absolutePath());
+    QStringList recent = recentProjects();
+    recent.removeAll(fileName_);
+    recent.prepend(fileName_);
+    setRecentProjects(recent);
     window_.frame().setWindowTitle(baseTitle_ + QStringLiteral(" - ") + QFileInfo(fileName_).fileName() +
                                    QStringLiteral("[*]"));
     showChanged();

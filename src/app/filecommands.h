@@ -1,18 +1,21 @@
 // The File menu's Save (Salva) and Open (Apri), and the other ways in to a
-// project file: a file named on the command line or dropped on the window.
-// The window title names the project's file and marks a project changed
-// since it was saved or opened; the folder last used is remembered between
-// runs.
+// project file: a file named on the command line or dropped on the window,
+// and the list of recent projects. The window title names the project's
+// file and marks a project changed since it was saved or opened; the folder
+// last used and the recent projects are remembered between runs.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <string>
 
 #include "app/filedialogs.h"
 #include "platform/dialogs.h"
 
+class QMenu;
 class QTimer;
 class QWidget;
 
@@ -89,6 +92,16 @@ public:
     // Where the file dialogs start: the folder last used (kept between runs).
     QString startFolder() const;
 
+    // The projects opened or saved last, the latest first, at most five
+    // (kept between runs).
+    QStringList recentProjects() const;
+    // File > Recent projects: the list, numbered, each time the menu opens;
+    // the menu's item is greyed while the list is empty.
+    void setRecentMenu(QMenu* menu);
+    // A project of the list opens as a dropped file does. One that is no
+    // longer there leaves the list, and the user is told.
+    bool openRecent(const QString& path);
+
     // Any other file the program writes (the layout export) is chosen
     // through the same dialogs as the project's.
     QString chooseFile(const FileDialogRequest& request);
@@ -102,6 +115,8 @@ private:
     void applyFile(const DriveProject& read, const OpenResult& result);
     void setFile(const QString& path);
     FileDialogRequest request(bool save) const;
+    void setRecentProjects(const QStringList& list);
+    void fillRecentMenu();
 
     FileCommandsHost& window_;
     DriveProject& project_;
@@ -113,6 +128,7 @@ private:
     // while the project has no file.
     std::string savedRecords_;
     QTimer* changeCheck_ = nullptr;
+    QPointer<QMenu> recentMenu_;
 };
 
 }  // namespace belt

@@ -1,10 +1,11 @@
 // The help: help.html in a window of its own, opened at the section of the
-// screen the user asked from.
+// screen the user asked from, with Back and Forward (Alt+Left, Alt+Right).
 #pragma once
 
 #include <QString>
 
 class QTextBrowser;
+class QToolButton;
 class QWidget;
 
 namespace belt {
@@ -26,6 +27,8 @@ public:
 private:
     QWidget& parent_;
     QTextBrowser* browser_ = nullptr;
+    QToolButton* back_ = nullptr;
+    QToolButton* forward_ = nullptr;
 };
 
 }  // namespace belt

@@ -84,6 +84,7 @@ MainWindow::MainWindow(DriveProject& project, Dialogs& dialogs, bool playTune, Q
 
     menus_ = BuildMenuBar(*menuBar(), *this);
     files_ = new FileCommands(*this, project_, dialogs_);
+    files_->setRecentMenu(menus_.mRecent->menu());
     demo_ = new Demonstration(*this, project_, this);
 
     connect(cover_, &Cover::startClicked, this, &MainWindow::mGoon_Click);
@@ -356,6 +357,12 @@ void MainWindow::mOpen_Click() {
 
 void MainWindow::mSave_Click() {
     if (project_.demoRunning == 0) files_->Salva();
+}
+
+// Save asks for the name each time already; Save As is where a desktop
+// user looks for that.
+void MainWindow::mSaveAs_Click() {
+    mSave_Click();
 }
 
 void MainWindow::mExportLayout_Click() {

@@ -129,6 +129,7 @@ public slots:
     void m4Pulleys_Click() override;
     void mOpen_Click() override;
     void mSave_Click() override;
+    void mSaveAs_Click() override;
     void mExportLayout_Click() override;
     void mReset_Click() override;
     void mExit_Click() override;

@@ -43,6 +43,14 @@ private:
     QMenuBar& bar_;
 };
 
+// The keys of a standard command; where the platform's scheme names none
+// (Save As on some desktops), the one most desktops use.
+QList<QKeySequence> KeysOf(QKeySequence::StandardKey key) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty() && key == QKeySequence::SaveAs) keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    return keys;
+}
+
 QMenu* NewMenu(QWidget* parent, const char* name, const char* caption) {
     auto* menu = new QMenu(QString::fromUtf8(caption), parent);
     menu->setObjectName(QString::fromLatin1(name));
@@ -91,7 +99,7 @@ MenuActions BuildMenuBar(QMenuBar& bar, MenuCommands& commands) {
             a = in ? in->addMenu(menu) : bar.addMenu(menu);
             if (item.action == &MenuActions::mUnit) FillUnitMenu(*menu, m, commands, bar);
         }
-        if (item.key != QKeySequence::UnknownKey) a->setShortcut(item.key);
+        if (item.key != QKeySequence::UnknownKey) a->setShortcuts(KeysOf(item.key));
         if (item.action) m.*item.action = a;
     }
     // The design: everything but File, Demo, Loop Demo and "?" is hidden.

@@ -144,7 +144,7 @@ void PaintPulleys(QPainter& painter, const LayoutFrame& f, const DriveProject& p
     }
 
     // The scale: ticks stand on the bottom and left edges; a label sits
-    // beside its tick, against the edge.
+    // beside its tick, clear of every tick.
     painter.setPen(Pen(s.scale, s.lineWidth * k, Qt::FlatCap));
     for (const LayoutTick& t : sc.xTicks)
         DrawLine(painter, f, t.at, sc.bottom, t.at, sc.bottom + (t.big ? sc.bigTick : sc.smallTick));
@@ -212,6 +212,26 @@ std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingSty
     const double apart = lm.averageCharWidth();
     const AxisNames names = AxisNameBoxes(f, s, k);
     const double labelStep = 5 * sc.spacing;
+    // The bottom's numbers stand above its tallest tick, clear of its pen:
+    // against the edge, the small ticks between two numbers ran through
+    // them.
+    const double penWidth = std::max(s.lineWidth * k, 1.0);
+    const double lift = f.toTargetLength(sc.bigTick) + penWidth;
+    // Every tick as the pen covers it. The left edge's ticks reach into
+    // the bottom's row of numbers near the corner.
+    std::vector<QRectF> ticks;
+    for (bool alongX : {true, false})
+        for (const LayoutTick& t : alongX ? sc.xTicks : sc.yTicks) {
+            const double length = t.big ? sc.bigTick : sc.smallTick;
+            const QPointF a = alongX ? f.toTarget(t.at, sc.bottom) : f.toTarget(sc.left, t.at);
+            const QPointF b =
+                alongX ? f.toTarget(t.at, sc.bottom + length) : f.toTarget(sc.left + length, t.at);
+            ticks.push_back(
+                QRectF(a, b).normalized().adjusted(-penWidth / 2, -penWidth / 2, penWidth / 2, penWidth / 2));
+        }
+    const auto onATick = [&](const QRectF& box) {
+        return std::any_of(ticks.begin(), ticks.end(), [&](const QRectF& t) { return t.intersects(box); });
+    };
 
     struct Candidate {
         ScaleLabel label;
@@ -226,17 +246,18 @@ std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingSty
             QRectF box;
             if (alongX) {
                 const QPointF at = f.toTarget(t.at, sc.bottom);
-                box = QRectF(at.x() + gap, at.y() - lm.height(), width, lm.height());
+                box = QRectF(at.x() + gap, at.y() - lift - lm.height(), width, lm.height());
             } else {
                 const QPointF at = f.toTarget(sc.left + sc.bigTick, t.at);
                 box = QRectF(at.x() + gap, at.y(), width, lm.height());
             }
-            // Out of the square or on an axis name, a label is left out
-            // alone: the others need not make room for it.
-            if (!sq.contains(box) || box.intersects(names.x) || box.intersects(names.y)) continue;
+            // Out of the square, on an axis name or on a tick, a label is
+            // left out alone: the others need not make room for it.
+            if (!sq.contains(box) || box.intersects(names.x) || box.intersects(names.y) || onATick(box))
+                continue;
             // The left edge's numbers stop above the row of the bottom's,
             // so that the two never read as one row.
-            if (!alongX && box.bottom() > sq.bottom() - lm.height() - gap) continue;
+            if (!alongX && box.bottom() > sq.bottom() - lift - lm.height() - gap) continue;
             const double index = labelStep > 0 ? std::round(t.at / labelStep) : 0;
             out.push_back({{box, text, alongX}, std::abs(index) < 1e15 ? static_cast<long>(index) : 0});
         }

@@ -81,14 +81,15 @@ private:
 struct ScaleLabel {
     QRectF box;
     QString text;
-    bool alongX;  // under a tick of the bottom edge; else beside one of the left edge
+    bool alongX;  // beside a tick of the bottom edge, above the ticks; else beside one of the left edge
 };
 // The numbers of the scale that DrawPulleys writes into a target whose
 // device units are k per target unit: one at every labelled tick where
 // they stand apart; where they would run together, every 2nd, 5th, 10th
 // ... from 0 along that edge. A number that would leave the square or cover
-// an axis name is left out, and so is one of the left edge that would
-// stand in the row of the bottom edge's numbers. No two boxes intersect.
+// an axis name or a tick is left out, and so is one of the left edge that
+// would stand in the row of the bottom edge's numbers. No two boxes
+// intersect, and no tick runs through one.
 std::vector<ScaleLabel> ScaleLabels(const LayoutFrame& f, const LayoutDrawingStyle& style, double k = 1);
 
 // The pulleys of the layout without belt: circles (idlers in their own

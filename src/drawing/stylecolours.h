@@ -39,6 +39,9 @@ inline const QColor kPendingText(16, 32, 72);
 // inside it, so that it shows on every background.
 inline const QColor kFocusFrame(255, 140, 0);
 inline const QColor kFocusFrameInner(16, 32, 72);
+// Pixels a tab keeps beside its caption for the frame, which runs along
+// the tab's sides.
+inline constexpr int kTabFocusRoom = 2;
 
 // Plain black and white: table cells and their text, the title rows of the
 // data sheet.

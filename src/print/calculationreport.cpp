@@ -49,6 +49,9 @@ constexpr double kRightHalfY = 2;
 // Space kept between the lowest line of a half and the footer.
 constexpr double kFooterGap = 1;
 
+// Space between a frame's top and bottom lines and the texts inside and
+// around it.
+constexpr double kFrameMarginY = 0.5;
 
 // One half of the page, written top-down like a printer: a current Y, a
 // current font and column positions in character widths. A half is written
@@ -103,11 +106,24 @@ public:
         lineEnd_ = 0;
     }
 
-    // A frame around everything written from `from` to the current Y.
+    // Where a frame starts, a margin below the text above it; its first
+    // line is written a margin below that.
+    double openFrame() {
+        y += kFrameMarginY;
+        const double from = y;
+        y += kFrameMarginY;
+        return from;
+    }
+    // A frame around everything written since openFrame gave `from`, a
+    // margin below the last line, and a margin kept below it: the frame's
+    // lines touch no text inside or outside.
     void frame(double from, const FrameColumns& f) {
-        if (!paint_ || y <= from) return;
-        c_.rectangle(QRectF(QPointF(f.left, from), QPointF(f.right, y)));
-        c_.line(f.rule, from, f.rule, y);
+        y += kFrameMarginY;
+        if (paint_ && y > from) {
+            c_.rectangle(QRectF(QPointF(f.left, from), QPointF(f.right, y)));
+            c_.line(f.rule, from, f.rule, y);
+        }
+        y += kFrameMarginY;
     }
 
     PageCanvas& canvas() { return c_; }
@@ -238,7 +254,7 @@ void WriteLeftHalf(Half& h, const DriveProject& p, const std::vector<ReportLine>
         h.endLine();
     }
 
-    double from = h.y;
+    double from = h.openFrame();
     for (const ReportLine& l : lines)
         if (l.section == ReportSection::Belt)
             WriteLine(h, l, kLeftLabel, kLeftValue, kLeftUnit, kLeftLabel, kLeftFrames);
@@ -251,7 +267,7 @@ void WriteLeftHalf(Half& h, const DriveProject& p, const std::vector<ReportLine>
     h.font(10);
     h.endLine();
 
-    from = h.y;
+    from = h.openFrame();
     for (const ReportLine& l : lines)
         if (l.section == ReportSection::Results)
             WriteLine(h, l, kLeftLabel, kLeftValue, kLeftUnit, kLeftLabel, kLeftFrames);
@@ -275,7 +291,7 @@ void WriteRightHalf(Half& h, const std::vector<ReportLine>& lines) {
     // The screen's empty line under the heading: the frame starts there.
     if (!installation.empty() && installation.front()->kind == ReportLineKind::Blank)
         installation.erase(installation.begin());
-    double from = h.y;
+    double from = h.openFrame();
     for (const ReportLine* l : installation)
         WriteLine(h, *l, kRightLabel, kRightValue, kRightUnit, kRightTitle, kRightFrames);
     h.frame(from, kRightFrames);
@@ -283,12 +299,13 @@ void WriteRightHalf(Half& h, const std::vector<ReportLine>& lines) {
     // The pulley table: the empty line in front of each pulley separates the
     // blocks; the first one separates the two frames.
     bool first = true;
-    from = h.y;
+    from = h.openFrame();
     for (const ReportLine& l : lines) {
         if (l.section != ReportSection::PulleyTable) continue;
         if (first && l.kind == ReportLineKind::Blank) {
+            h.y = from;
             h.endLine();
-            from = h.y;
+            from = h.openFrame();
             first = false;
             continue;
         }

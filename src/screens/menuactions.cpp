@@ -28,7 +28,10 @@ constexpr MenuItem kMenuTable[] = {
     {"mClose",          "&Close",               nullptr,     kNoKey,          &C::mClose_Click,          &A::mClose,          "-------+-"},
     {"mFile",           "&File",                nullptr,     kNoKey,          nullptr,                   &A::mFile,           "+++++++--"},
     {"mOpen",           "&Open",                "mFile",     K::Open,         &C::mOpen_Click,           &A::mOpen,           "........."},
+    // Filled from the list of recent projects whenever it opens.
+    {"mRecent",         "Recent &projects",     "mFile",     kNoKey,          nullptr,                   &A::mRecent,         "........."},
     {"mSave",           "&Save",                "mFile",     K::Save,         &C::mSave_Click,           &A::mSave,           "........."},
+    {"mSaveAs",         "Save &As\u2026",       "mFile",     K::SaveAs,       &C::mSaveAs_Click,         &A::mSaveAs,         "........."},
     {"mExportLayout",   "Export &layout\u2026", "mFile",     kNoKey,          &C::mExportLayout_Click,   &A::mExportLayout,   "----+++.."},
     {"mReset",          "&Reset",               "mFile",     kNoKey,          &C::mReset_Click,          &A::mReset,          "........."},
     {"m0",              "-",                    "mFile",     kNoKey,          nullptr,                   nullptr,             "........."},

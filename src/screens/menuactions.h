@@ -20,7 +20,9 @@ struct MenuActions {
     QAction* mClose = nullptr;
     QAction* mFile = nullptr;  // the File menu's own action (menuAction())
     QAction* mOpen = nullptr;
+    QAction* mRecent = nullptr;  // submenu: the projects opened or saved last
     QAction* mSave = nullptr;
+    QAction* mSaveAs = nullptr;
     QAction* mExportLayout = nullptr;  // on the screens that show a layout (STEP4..STEP6)
     QAction* mReset = nullptr;
     QAction* mExit = nullptr;
@@ -53,6 +55,7 @@ public:
     virtual void mClose_Click() = 0;
     virtual void mOpen_Click() = 0;
     virtual void mSave_Click() = 0;
+    virtual void mSaveAs_Click() = 0;
     virtual void mExportLayout_Click() = 0;
     virtual void mReset_Click() = 0;
     virtual void mExit_Click() = 0;

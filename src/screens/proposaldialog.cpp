@@ -147,6 +147,8 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Every heading whole before the first search, as after it.
+    table_->resizeColumnsToContents();
     table_->setMinimumSize(600, 240);
 
     summary_ = new QLabel(this);

@@ -161,8 +161,9 @@ void Step1Screen::resizeEvent(QResizeEvent* event) {
     StepScreen::resizeEvent(event);
     // The tabs fill the strip's 8 units.
     const int tabHeight = std::max(18, beltType_->height() - 8);
-    // Narrow forms (a screen scaled by 2) keep less room around the captions.
-    const int tabPadding = std::clamp(width() / 200, 2, 6);
+    // Narrow forms (a screen scaled by 2) keep less room around the
+    // captions; the keyboard's focus frame has its own beside them.
+    const int tabPadding = std::clamp(width() / 200, 2, 6) + kTabFocusRoom;
     beltType_->setStyleSheet(
         QStringLiteral("QTabBar::tab { height: %1px; padding: 0 %2px; margin: 6px 1px 0 1px;"
                        " background: %3; color: %4; border: 1px solid %5;"

@@ -1,12 +1,14 @@
 // File > Save and File > Open as the user meets them: the dialogs' settings,
 // a computed project saved and opened again, Cancel, damaged files, a save
-// the disk refuses, the window title, the folder remembered between runs, a
-// file dropped on the window and the keys of the File menu.
+// the disk refuses, the window title, the folder and the recent projects
+// remembered between runs, a file dropped on the window and the keys of the
+// File menu.
 #include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSettings>
@@ -86,6 +88,7 @@ private slots:
     void titleAndFolderFollowTheFile();
     void changeMarkFollowsSaveOpenResetExitAndDemo();
     void droppedFileOpens();
+    void recentProjectsFollowOpenAndSave();
     void keysOfTheFileMenu();
 };
 
@@ -536,6 +539,60 @@ void TestFileCommands::droppedFileOpens() {
     QVERIFY(!refused.isAccepted());
 }
 
+// File > Recent projects: the files opened and saved last, the latest
+// first, five at most, numbered in the menu and kept between runs. A pick
+// opens its file; a file that is gone leaves the list, and the user is told.
+void TestFileCommands::recentProjectsFollowOpenAndSave() {
+    Files f;
+    QAction* recent = f.w.menus().mRecent;
+    QVERIFY(recent && recent->menu());
+    QVERIFY(!recent->isEnabled());
+    f.openThroughTheMenu(kDemoFile);
+    QVERIFY(recent->isEnabled());
+    QCOMPARE(f.w.fileCommands().recentProjects(), QStringList{QFileInfo(kDemoFile).absoluteFilePath()});
+    QStringList saved;
+    for (int i = 1; i <= 6; ++i) {
+        saved.prepend(f.path(QStringLiteral("p%1 & co.dat").arg(i)));
+        f.saveThroughTheMenu(saved.front());
+    }
+    // Saving the same file again moves it to the top, once.
+    f.saveThroughTheMenu(saved[2]);
+    const QStringList latest = {saved[2], saved[0], saved[1], saved[3], saved[4]};
+    QCOMPARE(f.w.fileCommands().recentProjects(), latest);
+
+    // The next run reads the same list.
+    belt::test::MainWindowFixture next;
+    QCOMPARE(next.window->fileCommands().recentProjects(), latest);
+
+    QMenu* menu = recent->menu();
+    emit menu->aboutToShow();
+    QStringList items;
+    for (QAction* a : menu->actions()) items << a->text();
+    QCOMPARE(items.size(), 5);
+    QCOMPARE(items[0], QStringLiteral("&1 ") + QDir::toNativeSeparators(saved[2]).replace("&", "&&"));
+    QCOMPARE(items[4].left(3), QStringLiteral("&5 "));
+
+    // A pick opens its file (once the menu has closed) and puts it first.
+    f.w.mReset_Click();
+    menu->actions()[3]->trigger();
+    QTRY_COMPARE(f.w.fileCommands().fileName(), saved[3]);
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
+    QCOMPARE(f.w.fileCommands().recentProjects().front(), saved[3]);
+
+    // A file deleted since: the project stays, the list loses it.
+    QVERIFY(QFile::remove(saved[0]));
+    const std::string before = records(f.project);
+    QVERIFY(!f.w.fileCommands().openRecent(saved[0]));
+    QCOMPARE(f.dialogs.seen.size(), std::size_t(1));
+    QCOMPARE(f.dialogs.seen.back().text,
+             "The project file is no longer there and leaves the list of recent projects: " +
+                 QDir::toNativeSeparators(saved[0]).toStdString());
+    QCOMPARE(records(f.project), before);
+    QCOMPARE(f.w.fileCommands().fileName(), saved[3]);
+    QVERIFY(!f.w.fileCommands().recentProjects().contains(saved[0]));
+    QCOMPARE(f.w.fileCommands().recentProjects().size(), 4);
+}
+
 void TestFileCommands::keysOfTheFileMenu() {
     Files f;
     f.w.activateWindow();
@@ -546,6 +603,10 @@ void TestFileCommands::keysOfTheFileMenu() {
     f.files->answers = {f.path("keys.dat")};
     QTest::keyClick(&f.w, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(QFile::exists(f.path("keys.dat")));
+    f.files->answers = {f.path("keys as.dat")};
+    QTest::keyClick(&f.w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QFile::exists(f.path("keys as.dat")));
+    QCOMPARE(f.files->seen.back().mode, FileDialogRequest::Mode::Save);
     QTest::keyClick(&f.w, Qt::Key_F1);
     QVERIFY(f.w.helpBrowser() && f.w.helpBrowser()->window()->isVisible());
     QCOMPARE(f.w.helpContext(), 1);

@@ -183,12 +183,16 @@ void TestLayoutDrawing::scaleLabelsNeverOverlap_data() {
     QTest::addColumn<double>("side");
     // Drives from a few centimetres to tens of metres across, in every length
     // unit, on a small window, the step 4 and step 6 canvases at 1280 x 1024
-    // and the printed drawings page (8-point numbers on about 1300 of 2100
-    // device units).
+    // and with the screen scaled by 1.5, and the printed drawings page
+    // (8-point numbers on about 1300 of 2100 device units).
     for (double spread : {0.04, 0.35, 0.6, 1.7, 4.5, 37.0})
         for (int unit = 1; unit <= 5; ++unit)
-            for (const auto& [paper, side] :
-                 {std::pair{false, 220.0}, {false, 600.0}, {false, 740.0}, {true, 1300.0}})
+            for (const auto& [paper, side] : {std::pair{false, 220.0},
+                                              {false, 400.0},
+                                              {false, 490.0},
+                                              {false, 600.0},
+                                              {false, 740.0},
+                                              {true, 1300.0}})
                 QTest::newRow(qPrintable(QStringLiteral("%1 m, unit %2, %3 %4")
                                              .arg(spread)
                                              .arg(unit)
@@ -236,6 +240,27 @@ void TestLayoutDrawing::scaleLabelsNeverOverlap() {
         for (std::size_t j = i + 1; j < labels.size(); ++j)
             QVERIFY2(!labels[i].box.intersects(labels[j].box),
                      qPrintable(labels[i].text + QStringLiteral(" meets ") + labels[j].text));
+    }
+    // No tick, small or big, of either edge runs through a number or
+    // touches it: the ink of a tick (half a pen's width either side) stays
+    // clear of every number.
+    const LayoutScale& sc = f.scale();
+    const double pen = std::max(style.lineWidth, 1.0);
+    for (const ScaleLabel& l : labels) {
+        const QRectF kept = l.box.adjusted(-pen / 2, -pen / 2, pen / 2, pen / 2);
+        for (bool alongX : {true, false})
+            for (const LayoutTick& t : alongX ? sc.xTicks : sc.yTicks) {
+                const double length = t.big ? sc.bigTick : sc.smallTick;
+                const QPointF a = alongX ? f.toTarget(t.at, sc.bottom) : f.toTarget(sc.left, t.at);
+                const QPointF b =
+                    alongX ? f.toTarget(t.at, sc.bottom + length) : f.toTarget(sc.left + length, t.at);
+                for (int i = 0; i <= 20; ++i)
+                    QVERIFY2(!kept.contains(a + (b - a) * i / 20.0),
+                             qPrintable(
+                                 QStringLiteral("%1 on the %2 tick at %3")
+                                     .arg(l.text, alongX ? QStringLiteral("bottom") : QStringLiteral("left"))
+                                     .arg(t.at)));
+            }
     }
     // The left edge's numbers stand above the row of the bottom's.
     for (const ScaleLabel& y : labels)

@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/cover.h"
@@ -73,6 +74,7 @@ private slots:
     void helpContext();
     void helpExplainsTheDeparturesFromTheCatalogue();
     void helpFromOtherWindowsKeepsTheContext();
+    void helpGoesBackAndForward();
     void goOnAndGoBack();
     void goOnFromStep1Refuses();
     void driveConfigurationFromStep2();
@@ -91,7 +93,9 @@ void MainWindowTest::menuCaptions() {
         {m.mClose, "&Close"},
         {m.mFile, "&File"},
         {m.mOpen, "&Open"},
+        {m.mRecent, "Recent &projects"},
         {m.mSave, "&Save"},
+        {m.mSaveAs, "Save &As\u2026"},
         {m.mReset, "&Reset"},
         {m.mExit, "&Exit"},
         {m.mGoBack, "Go &Back"},
@@ -460,6 +464,46 @@ void MainWindowTest::helpContext() {
     QVERIFY(block.isValid());
     const int y = help->cursorRect(QTextCursor(block)).top();
     QVERIFY2(y >= 0 && y < help->viewport()->height() - 20, qPrintable(QString::number(y)));
+}
+
+// The sections the help was opened at, and the links followed in it, are
+// retraced with Back and Forward, by their buttons and by Alt+Left and
+// Alt+Right.
+void MainWindowTest::helpGoesBackAndForward() {
+    MainWindowFixture f;
+    AddTestScreens(*f.window, kSteps, /*replace=*/true);
+    f.window->mHelp_Click();
+    QTextBrowser* help = f.window->helpBrowser();
+    QVERIFY(help);
+    auto* back = help->window()->findChild<QToolButton*>("Back");
+    auto* forward = help->window()->findChild<QToolButton*>("Forward");
+    QVERIFY(back && forward);
+    QCOMPARE(back->text(), QString("Back"));
+    QCOMPARE(forward->text(), QString("Forward"));
+    QVERIFY(!back->isEnabled() && !forward->isEnabled());
+    help->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help->window()));
+
+    f.window->showScreen("STEP3");
+    f.window->mHelp_Click();
+    help->setSource(help->source().resolved(QUrl("#departures")));  // a link followed
+    const auto section = [help] { return help->source().fragment(); };
+    QCOMPARE(section(), QString("departures"));
+    QVERIFY(back->isEnabled() && !forward->isEnabled());
+
+    back->click();
+    QCOMPARE(section(), QString("context3"));
+    QVERIFY(forward->isEnabled());
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(section(), QString("context0"));
+    QVERIFY(!back->isEnabled());
+    QTest::keyClick(help, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(section(), QString("context3"));
+    forward->setFocus();
+    QTest::keyClick(forward, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(section(), QString("departures"));
+    QVERIFY(!forward->isEnabled());
 }
 
 // An engineer checking a result by hand finds where the program computes

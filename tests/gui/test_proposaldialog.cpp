@@ -2,6 +2,7 @@
 // table, and a chosen row walked on through step 3 to the results.
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +48,7 @@ private slots:
     void refusedValuesKeepTheTable();
     void dutyNoBeltCarriesSaysWhy();
     void noPowerNoDialog();
+    void headingsAreWholeBeforeAndAfterASearch();
 };
 
 void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
@@ -201,6 +203,30 @@ void TestProposalDialog::noPowerNoDialog() {
                                       "the R.P.M. of the driver pulley and the service factor chosen on steps 1 "
                                       "and 2."});
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// Every column heading is whole, with the header's margin either side:
+// before the first search the table's columns were cut to a default width
+// ("ntre distance [m").
+void TestProposalDialog::headingsAreWholeBeforeAndAfterASearch() {
+    DriveProject p = OrvantoT(3.4, 1200);
+    ScriptedDialogs dialogs;
+    ProposalDialog d(p, dialogs);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QHeaderView* header = d.table()->horizontalHeader();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const auto verify = [&](const char* when) {
+        for (int c = 0; c < d.table()->columnCount(); ++c) {
+            const QString text = d.table()->horizontalHeaderItem(c)->text();
+            QVERIFY2(header->sectionSize(c) >= header->fontMetrics().horizontalAdvance(text) + 2 * margin,
+                     qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(when), text)));
+        }
+    };
+    verify("before a search");
+    Type(d, "2", "300", "500");
+    QVERIFY(d.search());
+    verify("after a search");
 }
 
 QTEST_MAIN(TestProposalDialog)

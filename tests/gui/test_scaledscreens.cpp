@@ -10,12 +10,15 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTest>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+#include "app/appstyle.h"
 #include "drawing/layoutdrawing.h"
+#include "drawing/stylecolours.h"
 #include "guitestsupport.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/pulleydrawings.h"
@@ -23,6 +26,7 @@
 #include "platform/scripteddialogs.h"
 #include "project/driveproject.h"
 #include "project/projectfile.h"
+#include "project/step1tab.h"
 #include "screens/flexgrid.h"
 #include "screens/menuactions.h"
 #include "screens/step1screen.h"
@@ -109,6 +113,8 @@ private slots:
     void laterStepsTextsFitTheirRoom_data();
     void laterStepsTextsFitTheirRoom();
     void fullScreenKeepsTheDesignedSizes();
+    void focusFrameStaysOffTheTabCaptions_data();
+    void focusFrameStaysOffTheTabCaptions();
 };
 
 void TestScaledScreens::theScaleIsSet() {
@@ -317,6 +323,70 @@ void TestScaledScreens::fullScreenKeepsTheDesignedSizes() {
     QCOMPARE(s1.tabella(1)->font().pointSize(), 11);
     QCOMPARE(s1.tabella(7)->font().pointSize(), 12);
     QCOMPARE(s1.titolo()->font().pointSize(), 16);
+}
+
+void TestScaledScreens::focusFrameStaysOffTheTabCaptions_data() {
+    QTest::addColumn<QSize>("form");
+    QTest::addColumn<int>("tab");
+    for (const auto& [name, form] : {std::pair{"100 %", QSize(1267, 870)}, std::pair{"150 %", QSize(845, 650)},
+                                     std::pair{"200 %", QSize(633, 485)}})
+        for (int tab : {int(kTabOrvanto), int(kTabRubber), int(kTabIdler)})
+            QTest::newRow(qPrintable(QStringLiteral("tab %1, %2").arg(tab).arg(name))) << form << tab;
+}
+
+// The tab chosen on step 1, with the keyboard on it: the focus frame goes
+// round its caption and leaves every letter whole (it once ran over the
+// first and last, "dler minimum diamete").
+void TestScaledScreens::focusFrameStaysOffTheTabCaptions() {
+    QFETCH(QSize, form);
+    QFETCH(int, tab);
+    QApplication::setStyle(new AppStyle);
+    DriveProject p;
+    InitUnitTables(p);
+    ScriptedDialogs d;
+    Menus menus;
+    Step1Screen s(p, d, menus.m);
+    // Shown first and then sized, as the main window does with its screens.
+    s.show();
+    s.resize(form);
+    s.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    s.setBeltTypeTab(tab);
+    QTabBar* bar = s.beltType();
+    bar->setFocus();
+    QCoreApplication::processEvents();
+    QVERIFY(bar->hasFocus());
+    const QImage image = bar->grab().toImage();
+    const double dpr = image.devicePixelRatio();
+    const QRect r = bar->tabRect(tab);
+    const QRect tabPixels(QPoint(int(r.left() * dpr), int(r.top() * dpr)),
+                          QPoint(int(r.right() * dpr), int(r.bottom() * dpr)));
+    const auto isFrame = [](QColor c) { return c == style::kFocusFrame; };
+    // The caption's ink: the chosen tab's dark blue, smoothed into white.
+    const auto isText = [](QColor c) { return c.blue() - c.red() > 60 && c.green() < 200; };
+    int textLeft = tabPixels.right(), textRight = tabPixels.left(), textTop = tabPixels.bottom(),
+        textBottom = tabPixels.top();
+    for (int y = tabPixels.top(); y <= tabPixels.bottom(); ++y)
+        for (int x = tabPixels.left(); x <= tabPixels.right(); ++x)
+            if (isText(image.pixelColor(x, y))) {
+                textLeft = std::min(textLeft, x);
+                textRight = std::max(textRight, x);
+                textTop = std::min(textTop, y);
+                textBottom = std::max(textBottom, y);
+            }
+    QVERIFY2(textLeft < textRight, "no caption");
+    // At least as wide as the caption is written.
+    QVERIFY((textRight - textLeft + 1) / dpr >= bar->fontMetrics().horizontalAdvance(bar->tabText(tab)) - 3);
+    int frameLeft = -1, frameRight = -1;
+    for (int x = tabPixels.left(); x <= tabPixels.right(); ++x)
+        for (int y = textTop; y <= textBottom; ++y) {
+            if (!isFrame(image.pixelColor(x, y))) continue;
+            QVERIFY2(x < textLeft - 1 || x > textRight + 1,
+                     qPrintable(QStringLiteral("the frame at %1 in the caption %2..%3").arg(x).arg(textLeft).arg(textRight)));
+            if (frameLeft < 0) frameLeft = x;
+            frameRight = x;
+        }
+    QVERIFY2(frameLeft >= 0 && frameLeft < textLeft && frameRight > textRight, "the frame goes round the caption");
 }
 
 int main(int argc, char** argv) {
