@@ -19,6 +19,7 @@
 #include "engine/proposals.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
+#include "engine/shaftloads.h"
 #include "project/formnames.h"
 #include "project/projectfile.h"
 #include "units/units.h"
@@ -334,6 +335,36 @@ void ExplainStop(const Invocation& call, const DriveProject& p, const CalcRun& r
 
 namespace {
 
+// The force on every shaft: one object per pulley, the static load with its
+// direction and, for a two-pulley rotary drive, the running load.
+nlohmann::ordered_json ShaftLoadsJson(const DriveProject& p) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
+    const ShaftLoads loads = ComputeShaftLoads(p);
+    for (const StaticShaftLoad& s : loads.statics) {
+        nlohmann::ordered_json j;
+        j["pulley"] = s.pulley;
+        nlohmann::ordered_json st;
+        st["magnitude"] = ToJson(s.magnitude);
+        st["angle"] = s.hasDirection ? ToJson(s.angle) : nlohmann::ordered_json();
+        st["x"] = s.hasDirection ? ToJson(s.x) : nlohmann::ordered_json();
+        st["y"] = s.hasDirection ? ToJson(s.y) : nlohmann::ordered_json();
+        j["static"] = std::move(st);
+        nlohmann::ordered_json running;
+        if (loads.running && s.pulley <= 2) {
+            const RunningShaftLoads& r = *loads.running;
+            running["magnitude"] = ToJson(r.load[s.pulley]);
+            running["tightSpanTension"] = ToJson(r.tightTension);
+            running["slackSpanTension"] = ToJson(r.slackTension);
+            running["slackSpanGoesSlack"] = r.slackSpanGoesSlack;
+            running["slipMargin"] =
+                r.slipMargin && r.slipPulley == s.pulley ? ToJson(*r.slipMargin) : nlohmann::ordered_json();
+        }
+        j["running"] = std::move(running);
+        out.push_back(std::move(j));
+    }
+    return out;
+}
+
 // The answer scripts mostly want, at the top of calc --json.
 nlohmann::ordered_json ResultJson(const DriveProject& p, const std::vector<RecordedDialog>& seen) {
     nlohmann::ordered_json r;
@@ -383,6 +414,7 @@ int runCalc(const Invocation& call) {
         out["activeScreen"] = run.screen;
         nlohmann::ordered_json project = ProjectToJson(p);
         for (auto& [key, value] : project.items()) out[key] = std::move(value);
+        out["shaftLoads"] = run.done ? ShaftLoadsJson(p) : nlohmann::ordered_json();
         out["messages"] = MessagesJson(d.seen());
         out["report"] = ReportJson(report);
         out["details"] = DetailsJson(DetailsWithInstallation(p, run));
@@ -416,8 +448,9 @@ const Registration kCalc{{
     "answered by the options below. The results report is printed as text, or\n"
     "with --json as one JSON object: \"result\" (belt code, length, width,\n"
     "safety factor and warnings), the project's variables, \"pulleys\",\n"
-    "\"messages\", \"report\" and \"details\" (every result with its rule, the\n"
-    "values it used and the catalogue rows it read).\n\n"
+    "\"shaftLoads\" (the force on every shaft and its direction), \"messages\",\n"
+    "\"report\" and \"details\" (every result with its rule, the values it used\n"
+    "and the catalogue rows it read).\n\n"
     "Options:\n" +
         std::string(kCalcAnswerOptionsHelp) +
         "  --json                     the result, the project, the messages, the\n"

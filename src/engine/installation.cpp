@@ -6,6 +6,7 @@
 #include "catalogue/beltids.h"
 #include "catalogue/belttraits.h"
 #include "engine/checks.h"
+#include "engine/shaftloads.h"
 #include "units/units.h"
 
 namespace belt {
@@ -32,6 +33,72 @@ ReportLine Force(const DriveProject& p, std::string label, double newtons) {
     return Item(std::move(label), Format(ToDisplay(p, kForce, newtons), "###0.0"), CurrentLabel(p, kForce));
 }
 
+// T0 of a timing belt: a two-pulley drive by the teeth of its belt, an
+// open-end belt and every drive of three or four pulleys with the whole
+// peripheral force.
+double TimingPreTension(const DriveProject& p, InstallationRule rule) {
+    const double F = p.peripheralForce;
+    if (rule == InstallationRule::OpenEnd || std::clamp(p.pulleyCount, 2, 4) != 2) return F;
+    const double teeth = p.beltPitch > 0 ? p.beltLength / p.beltPitch : 0;
+    if (teeth < 60) return F / 3;
+    if (teeth < 150) return F / 2;
+    return 2 * F / 3;
+}
+
+// Catalogue installation tension of one rib, N.
+double TensionPerRib(const std::string& code) {
+    if (code == "ZB2") return 30;
+    if (code == "J") return 40;
+    if (code == "H") return 25;
+    return 0;
+}
+
+// The flat belt data sheet's installation tension per cm of width, N; 0
+// where it gives a word ("ELASTIC").
+double FlatTensionPerCm(const DriveProject& p) {
+    const int row = p.flatBeltIndex;
+    return row >= 1 && row <= 16 ? Val(p.flatBeltTable[7][static_cast<std::size_t>(row)]) : 0;
+}
+
+ReportLine Note(std::string text, Rgb colour) {
+    ReportLine l = Item(std::move(text), "", "");
+    l.colour = colour;
+    l.valueColour = colour;
+    return l;
+}
+
+// After the static tension of every pulley (recorded by the caller unless
+// withMagnitudes): where each load points, and the running loads of a
+// two-pulley rotary drive.
+void ShaftLoadLines(const DriveProject& p, bool withMagnitudes, std::vector<ReportLine>& out, DetailSink* sink) {
+    const ShaftLoads loads = ComputeShaftLoads(p);
+    if (!loads.spanTension) return;
+    if (withMagnitudes)
+        for (const StaticShaftLoad& s : loads.statics)
+            out.push_back(Force(p, "Static tension on " + GetPulleyLabel(p, s.pulley), s.magnitude));
+    for (const StaticShaftLoad& s : loads.statics) {
+        if (!s.hasDirection) continue;
+        const std::string on = "static tension on " + GetPulleyLabel(p, s.pulley);
+        out.push_back(Item("Direction of " + on, Format(s.angle * 180 / kPi, "##0.0") + "\u00B0", ""));
+        out.push_back(Force(p, "X - " + on, s.x));
+        out.push_back(Force(p, "Y - " + on, s.y));
+    }
+    if (loads.running) {
+        const RunningShaftLoads& r = *loads.running;
+        for (int k = 1; k <= 2; ++k) out.push_back(Force(p, "Running load on " + GetPulleyLabel(p, k), r.load[k]));
+        if (r.slackSpanGoesSlack)
+            out.push_back(Note("Under full load the slack span goes slack (pre-tension below F / 2)",
+                               kReportLightCyan));
+        if (r.slipMargin) {
+            out.push_back(Item("Slip margin on " + GetPulleyLabel(p, r.slipPulley), Format(*r.slipMargin, "###0.00"),
+                               ""));
+            if (*r.slipMargin < 1)
+                out.push_back(Note("The belt slips at full load unless it is tensioned harder", kReportRed));
+        }
+    }
+    RecordShaftLoadDetails(p, loads, withMagnitudes, sink);
+}
+
 void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<ReportLine>& out,
                      DetailSink* sink) {
     using namespace detail_units;
@@ -41,16 +108,8 @@ void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<R
     // An open-end belt is pre-tensioned with the whole peripheral force.
     const bool openEnd = rule == InstallationRule::OpenEnd;
 
-    double T0 = F;
+    const double T0 = TimingPreTension(p, rule);
     const double teeth = p.beltPitch > 0 ? p.beltLength / p.beltPitch : 0;
-    if (!openEnd && n == 2) {
-        if (teeth < 60)
-            T0 = F / 3;
-        else if (teeth < 150)
-            T0 = F / 2;
-        else
-            T0 = 2 * F / 3;
-    }
     out.push_back(Force(p, "Span pre-tension", T0));
     Record(sink, step, [&] {
         DetailEntry e;
@@ -76,6 +135,7 @@ void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<R
             return e.in("T0", T0, kForce).in("b", arc, kDegrees).is("Fs", load, kForce);
         });
     }
+    ShaftLoadLines(p, false, out, sink);
     out.push_back(Blank());
 
     if (rule == InstallationRule::TimingWithTestLoad && !IsInchPitch(p.beltPitch)) {
@@ -138,13 +198,7 @@ void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<R
 
 void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSink* sink) {
     out.push_back(Item("Number of ribs", Format(p.beltWidth, "####0") + " ribs", ""));
-    double perRib = 0;
-    if (p.beltPitchCode == "ZB2")
-        perRib = 30;
-    else if (p.beltPitchCode == "J")
-        perRib = 40;
-    else if (p.beltPitchCode == "H")
-        perRib = 25;
+    const double perRib = TensionPerRib(p.beltPitchCode);
     out.push_back(Force(p, "Recommanded installation tension", p.beltWidth * perRib));
     Record(sink, DetailStep::Installation, [&] {
         DetailEntry e;
@@ -155,6 +209,7 @@ void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSi
             .from(p.beltPitchCode + " profile: tension per rib")
             .is("T", p.beltWidth * perRib, kForce);
     });
+    ShaftLoadLines(p, true, out, sink);
 }
 
 void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSink* sink) {
@@ -163,7 +218,7 @@ void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSi
     const std::string tension = known ? p.flatBeltTable[7][static_cast<std::size_t>(row)] : std::string();
     const std::string elongation = known ? p.flatBeltTable[8][static_cast<std::size_t>(row)] : std::string();
 
-    const double perCm = Val(tension);
+    const double perCm = FlatTensionPerCm(p);
     const std::string source = "flat belt data sheet, row of " + p.beltPitchCode;
     if (perCm != 0) {
         out.push_back(Force(p, "Tension installation", perCm * p.beltWidth * 100));
@@ -191,9 +246,25 @@ void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSi
         e.what = "Elongation with the installation tension";
         return e.from(source).is("", Val(elongation) * 100, DetailUnit("%", 1));
     });
+    ShaftLoadLines(p, true, out, sink);
 }
 
 }  // namespace
+
+std::optional<double> InstallationSpanTension(const DriveProject& p) {
+    switch (const InstallationRule rule = BeltFamilyTraitsOf(p.beltFamily).installation) {
+        case InstallationRule::MultiRib:
+            return p.beltWidth * TensionPerRib(p.beltPitchCode);
+        case InstallationRule::Flat:
+            if (const double perCm = FlatTensionPerCm(p); perCm != 0) return perCm * p.beltWidth * 100;
+            return std::nullopt;
+        case InstallationRule::TimingWithTestLoad:
+        case InstallationRule::Timing:
+        case InstallationRule::OpenEnd:
+            return TimingPreTension(p, rule);
+    }
+    return std::nullopt;
+}
 
 double TestLoadBase(const std::string& code) {
     if (code == "T2.5") return 200;

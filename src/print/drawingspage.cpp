@@ -8,6 +8,7 @@
 #include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/pulleydrawings.h"
+#include "drawing/shaftloadarrows.h"
 #include "drawing/stylecolours.h"
 #include "engine/datasheet.h"
 #include "print/pagecanvas.h"
@@ -175,8 +176,10 @@ void PaintDrawingsPage(QPainter& painter, const QRectF& page, const DriveProject
     const double footerTop = FooterTop(c);
     PaintPulleyTable(c, p, footerTop - kFooterGap);
 
-    DrawLayout(painter, c.device(QRectF(QPointF(kLayoutLeft, layoutTop), QPointF(kLayoutRight, kLayoutBottom))), p,
-               LayoutDrawingStyle::Paper(c.pointSize(kScalePoints)));
+    const QRectF layout = c.device(QRectF(QPointF(kLayoutLeft, layoutTop), QPointF(kLayoutRight, kLayoutBottom)));
+    const LayoutDrawingStyle layoutStyle = LayoutDrawingStyle::Paper(c.pointSize(kScalePoints));
+    DrawLayout(painter, layout, p, layoutStyle);
+    DrawShaftLoadArrows(painter, layout, p, layoutStyle);
 
     PaintFooter(c, date, kPulleyTableRight, true);
     painter.restore();

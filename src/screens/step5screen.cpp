@@ -43,10 +43,11 @@ using style::kReferenceFormHeight;
 
 namespace {
 
-// The page is 4.5 form heights tall; its own scale is 100 x 450.
-constexpr double kPageHeight = 450.0;
+// The page is 6 form heights tall (room for the installation data of four
+// pulleys with their shaft loads); its own scale is 100 x 600.
+constexpr double kPageHeight = 600.0;
 constexpr double kPageWidth = 97.5;
-constexpr int kScrollMax = 350;
+constexpr int kScrollMax = 500;
 // Space below the last line when the page is scrolled to its end, page units.
 constexpr double kBottomMargin = 2.0;
 const char* const kFontFamily = "Arial";
@@ -227,7 +228,7 @@ void ResultsPage::setTexts(std::vector<PageText> texts) {
 
 void ResultsPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QSizeF form = formSize_.isValid() ? QSizeF(formSize_) : QSizeF(width() / 0.975, height() / 4.5);
+    const QSizeF form = formSize_.isValid() ? QSizeF(formSize_) : QSizeF(width() / 0.975, height() / (kPageHeight / 100.0));
     PaintResultsPage(painter, QSizeF(size()), form, texts_);
 }
 
@@ -431,7 +432,7 @@ void Step5Screen::Form_Resize() {
     placePage();
     ContInfo->setFormSize(size());
 
-    // Children of the page are placed in its 100 x 450 units.
+    // Children of the page are placed in its 100 x 600 units.
     auto onPage = [](QWidget* w, double left, double top, double width, double height) {
         PlaceForm(w, left, top * 100.0 / kPageHeight, width, height * 100.0 / kPageHeight);
     };

@@ -34,7 +34,7 @@ struct PageText {
     int column = -1;
     double x = 0;          // page units, for column -1
     bool centred = false;  // centred on the page's middle (x = 50)
-    double y = 0;          // page units (100 x 450 page), top of the text
+    double y = 0;          // page units (100 x 600 page), top of the text
     int line = 0;          // texts printed on the same line share this number
     QColor colour;
     QString family;
@@ -43,8 +43,8 @@ struct PageText {
     bool italic = false;
 };
 
-// ContInfo: the results page. 100 units wide and 450 high; the form shows a
-// quarter of it at a time and ScrollInfo moves it.
+// ContInfo: the results page. 100 units wide and 600 high; the form shows a
+// sixth of it at a time and ScrollInfo moves it.
 class ResultsPage : public QWidget {
     Q_OBJECT
 public:
@@ -82,7 +82,7 @@ protected:
 };
 
 // Paints the page's texts into a device of pixel size `page` that belongs to
-// a form of pixel size `form` (the page is 97.5 % of the form's width and 4.5
+// a form of pixel size `form` (the page is 97.5 % of the form's width and 6
 // times its height).
 void PaintResultsPage(QPainter& painter, const QSizeF& page, const QSizeF& form, const std::vector<PageText>& texts);
 // Where PaintResultsPage puts a text, in the page's pixels, and where its

@@ -14,6 +14,7 @@
 #include "drawing/layoutdrawing.h"
 #include "drawing/profiledrawings.h"
 #include "drawing/pulleydrawings.h"
+#include "drawing/shaftloadarrows.h"
 #include "project/driveproject.h"
 #include "screens/flexgrid.h"
 #include "screens/menuactions.h"
@@ -83,8 +84,12 @@ void DataSheetPicture::paintEvent(QPaintEvent*) {
             DrawPulleyDrawing(painter, r, project_, ScreenDrawingColours());
             break;
         case Kind::Layout:
-            DrawLayout(painter, r, project_, LayoutDrawingStyle::Screen(logicalDpiY()));
+        {
+            const LayoutDrawingStyle style = LayoutDrawingStyle::Screen(logicalDpiY());
+            DrawLayout(painter, r, project_, style);
+            DrawShaftLoadArrows(painter, r, project_, style);
             break;
+        }
     }
 }
 

@@ -230,6 +230,42 @@ QString WordsAcrossFrames(const PagePainter& paint, const QSizeF& logical, const
     return found;
 }
 
+// The straight lines a page draws, in points from the page's top left
+// corner as pdftotext gives its words.
+std::vector<QLineF> PageLinesInPoints(const PagePainter& paint) {
+    const QSize size = PdfPaintSize();
+    test::RecordingDevice device(size, kPdfDpi);
+    {
+        QPainter painter(&device);
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    const double toPoints = 72.0 / kPdfDpi;
+    std::vector<QLineF> lines;
+    for (const QLineF& l : device.lines)
+        lines.emplace_back(l.p1() * toPoints + QPointF(kMarginPoints, kMarginPoints),
+                           l.p2() * toPoints + QPointF(kMarginPoints, kMarginPoints));
+    return lines;
+}
+
+// Whether a box has a frame round it: a horizontal line above and below
+// it and a vertical one left and right of it, each reaching across it.
+bool Framed(const QRectF& box, const std::vector<QLineF>& lines) {
+    bool left = false, right = false, above = false, below = false;
+    for (const QLineF& l : lines) {
+        if (std::abs(l.dx()) < 0.01 && std::min(l.y1(), l.y2()) <= box.top() &&
+            std::max(l.y1(), l.y2()) >= box.bottom()) {
+            left = left || l.x1() <= box.left();
+            right = right || l.x1() >= box.right();
+        }
+        if (std::abs(l.dy()) < 0.01 && std::min(l.x1(), l.x2()) <= box.left() &&
+            std::max(l.x1(), l.x2()) >= box.right()) {
+            above = above || l.y1() <= box.top();
+            below = below || l.y1() >= box.bottom();
+        }
+    }
+    return left && right && above && below;
+}
+
 }  // namespace
 
 class PrintingTest : public QObject {
@@ -533,6 +569,72 @@ private slots:
                 WordsAcrossFrames([&](QPainter& q, const QRectF& r) { PaintCatalogueTablePage(q, r, table); },
                                   QSizeF(100, 100), {QRectF(3, 4, 4, 10)});
             QVERIFY2(page.isEmpty(), qPrintable(page));
+        }
+    }
+
+    // The lines the shaft loads add to the installation data (all of them
+    // with a flat belt that goes slack and slips, twelve direction lines
+    // of four pulleys in the longest units) are printed inside the frame
+    // of the installation data, with their values and units.
+    void theShaftLoadLinesStayInsideTheirFrame() {
+        struct Case {
+            const char* name;
+            std::function<void(DriveProject&)> project;
+            int lines;
+        };
+        const Case cases[] = {
+            {"flat belt overloaded",
+             [](DriveProject& p) {
+                 Designed(p, "fendaro-fxa3.dat", {MsgAnswer::No}, {"40"});
+                 p.peripheralForce = 5000;
+             },
+             // 6 of the static loads' directions, 2 running, slack, margin, slip
+             11},
+            {"four pulleys in the longest units",
+             [](DriveProject& p) {
+                 OpenDemonstration(p);
+                 LongestUnits(p, 4);
+             },
+             12},
+        };
+        const QStringList starts = {QStringLiteral("Static tension on"), QStringLiteral("Direction of static"),
+                                    QStringLiteral("X - static"),        QStringLiteral("Y - static"),
+                                    QStringLiteral("Running load"),      QStringLiteral("Slip margin"),
+                                    QStringLiteral("Under full load"),   QStringLiteral("The belt slips")};
+        for (const Case& c : cases) {
+            DriveProject p;
+            c.project(p);
+            const PagePainter paint = [&](QPainter& q, const QRectF& r) {
+                PaintCalculationReport(q, r, p, QDate(2026, 12, 9));
+            };
+            QTemporaryDir dir;
+            const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+            QVERIFY(WritePdfPage(pdf, QStringLiteral("test"), paint).isEmpty());
+            const std::vector<QLineF> lines = PageLinesInPoints(paint);
+            // The words of a printed line share its top; the right half's
+            // lines are those that start right of the page's middle.
+            const std::vector<Word> words = PdfWords(pdf);
+            const double middle = PdfPaintSize().width() * 72.0 / kPdfDpi / 2;
+            int checked = 0;
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                QString text;
+                for (std::size_t j = i; j < words.size() && j < i + 3; ++j)
+                    text += (j > i ? QStringLiteral(" ") : QString()) + words[j].text;
+                if (!std::any_of(starts.begin(), starts.end(), [&](const QString& s) { return text.startsWith(s); }))
+                    continue;
+                if (!text.startsWith(QLatin1String("Static tension"))) ++checked;
+                const bool rightHalf = words[i].box.left() > middle;
+                for (const Word& w : words) {
+                    if (std::abs(w.box.top() - words[i].box.top()) > 0.5 || (w.box.left() > middle) != rightHalf)
+                        continue;
+                    QVERIFY2(Framed(w.box, lines),
+                             qPrintable(QStringLiteral("%1: \"%2\" of \"%3\" at %4,%5 has no frame round it")
+                                            .arg(QLatin1String(c.name), w.text, text)
+                                            .arg(w.box.left())
+                                            .arg(w.box.top())));
+                }
+            }
+            QVERIFY2(checked >= c.lines, qPrintable(QStringLiteral("%1: %2 lines").arg(c.name).arg(checked)));
         }
     }
 

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <memory>
 
+#include "catalogue/calculationtables.h"
 #include "catalogue/flatbelts.h"
 #include "catalogue/maker.h"
 #include "engine/designsequence.h"
@@ -27,6 +28,7 @@
 #include "platform/scripteddialogs.h"
 #include "print/detailspages.h"
 #include "project/driveproject.h"
+#include "project/projectfile.h"
 #include "screens/logowidget.h"
 #include "screens/menuactions.h"
 #include "screens/placeform.h"
@@ -133,6 +135,7 @@ private slots:
     void angularVelocityInRadiansKeepsTheRpmLabel();
     void beltCodeBlinks();
     void scrollBarMovesThePage();
+    void fourPulleysScrollToTheirLastShaftLoad();
     void remarksGoIntoTheProject();
     void flatBeltClickCyclesTheCoating();
     void detailsFollowTheUnitsAndTheWidth();
@@ -222,7 +225,7 @@ void TestStep5Screen::bodyColumnsAndColours() {
     // Lines follow each other downwards.
     for (std::size_t i = 1; i < texts.size(); ++i)
         if (texts[i].line != texts[i - 1].line) QVERIFY(texts[i].y > texts[i - 1].y);
-    QVERIFY(texts.back().y < 450);
+    QVERIFY(texts.back().y < 600);
 }
 
 void TestStep5Screen::menusOfTheScreen() {
@@ -411,16 +414,16 @@ void TestStep5Screen::scrollBarMovesThePage() {
     // Scrolled to its end, the page shows its last line near the form's
     // lower edge, not a blank stretch below it.
     const QSizeF form(s.size());
-    const QSizeF page(form.width() * 0.975, form.height() * 4.5);
+    const QSizeF page(form.width() * 0.975, form.height() * 6);
     double bottom = 0;
     for (const PageText& t : s.pageTexts())
-        bottom = std::max(bottom, PageTextRect(t, page, form).bottom() * 450 / page.height());
+        bottom = std::max(bottom, PageTextRect(t, page, form).bottom() * 600 / page.height());
     QVERIFY(bottom > 100);
-    QVERIFY(s.ScrollInfo->maximum() < 350);
+    QVERIFY(s.ScrollInfo->maximum() < 500);
     QVERIFY(bottom - s.ScrollInfo->maximum() <= 100);
     QVERIFY(bottom - s.ScrollInfo->maximum() > 95);
     QCOMPARE(s.ContInfo->y(), 0);
-    QCOMPARE(s.ContInfo->height(), 4 * s.height() + s.height() / 2);
+    QCOMPARE(s.ContInfo->height(), 6 * s.height());
     s.ScrollInfo->setValue(100);
     QCOMPARE(s.ContInfo->y(), -s.height());
     // Laid out again (shown anew), the page starts at the top.
@@ -428,6 +431,25 @@ void TestStep5Screen::scrollBarMovesThePage() {
     s.show();
     QCOMPARE(s.ScrollInfo->value(), 0);
     QCOMPARE(s.ContInfo->y(), 0);
+}
+
+// The example's four pulleys with the direction of every shaft load make
+// the longest page: its last line still lies on the page, and scrolled to
+// the end it stands above the form's lower edge.
+void TestStep5Screen::fourPulleysScrollToTheirLastShaftLoad() {
+    Fixture f;
+    QVERIFY(ProjectFile::open(std::string(BELT_ASSETS_DIR) + "/examples/demo.dat", f.p).ok);
+    LoadCalculationTables(f.p);
+    Step5Screen& s = f.show();
+    QCOMPARE(f.line("Y - static tension on pulley # 4").size(), 3);
+    const QSizeF form(s.size());
+    const QSizeF page(form.width() * 0.975, form.height() * 6);
+    double bottom = 0;
+    for (const PageText& t : s.pageTexts())
+        bottom = std::max(bottom, PageTextRect(t, page, form).bottom() * 600 / page.height());
+    QVERIFY2(bottom < 600, qPrintable(QString::number(bottom)));
+    QVERIFY(s.ScrollInfo->maximum() < 500);
+    QVERIFY(bottom - s.ScrollInfo->maximum() <= 100);
 }
 
 void TestStep5Screen::remarksGoIntoTheProject() {

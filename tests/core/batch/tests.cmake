@@ -147,6 +147,18 @@ belt_batch_test(paths_overlapping_pulleys EXIT 1
 belt_batch_test(calc_flat_belt_installation_data EXIT 0
   ARGS "calc|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--json"
   CHECKS "outcome=done@@beltCode=1477  FXA3 40@@toothDimensions/0:0.001099:0.001101@@report/2/label=Coating material@@report/2/value=Polyurethane on both sides@@report/39/label=Tension installation@@report/39/value=1200.0@@report/39/unit=[N]@@report/40/label=Elongation with installation tension@@report/40/value=0.6%")
+# Shaft loads: the two shafts of the flat belt drive pulled towards each
+# other with 2 x 1200 N x sin(arc / 2), the slip margin on the driver only;
+# no running load on four pulleys; none at all without a tension.
+belt_batch_test(calc_shaft_loads_json EXIT 0
+  ARGS "calc|${data}/fendaro-fxa3.dat|--pick|longer|--width|40|--json"
+  CHECKS "shaftLoads/0/pulley=1@@shaftLoads/0/static/magnitude:2387.98:2387.99@@shaftLoads/0/static/angle=0.0@@shaftLoads/0/static/x:2387.98:2387.99@@shaftLoads/0/static/y=0.0@@shaftLoads/1/static/angle:3.14159:3.1416@@shaftLoads/1/static/x:-2387.99:-2387.98@@shaftLoads/0/running/magnitude:2388.07:2388.08@@shaftLoads/0/running/slipMargin:2.733:2.734@@shaftLoads/1/running/slipMargin=null")
+belt_batch_test(calc_shaft_loads_of_four_pulleys_json EXIT 0
+  ARGS "${demo_calc}|--json"
+  CHECKS "shaftLoads/3/pulley=4@@shaftLoads/0/running=null@@shaftLoads/3/running=null")
+belt_batch_test(calc_shaft_loads_without_tension_json EXIT 0
+  ARGS "calc|${data}/fendaro-fxa14.dat|--pick|longer|--width|50|--json"
+  CHECKS "shaftLoads=[]")
 belt_batch_test(calc_semi_elastic_flat_belt EXIT 0
   ARGS "calc|${data}/fendaro-fxa14.dat|--pick|longer|--width|50|--json"
   CHECKS "outcome=done@@toothDimensions/0:0.000599:0.000601@@report/31/label=Tension installation@@report/31/value=SEMI ELASTIC@@report/32/value=16.0%")

@@ -69,7 +69,9 @@ TEST(InstallationData, LinesOfEachBelt) {
         {"two pulleys, 150 teeth: 2 F / 3",
          [] { return Drive("ORVANTO T", "T10", 0.01, 2, 300); },
          {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
-          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", "",
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]",
+          // At full load T2 = 200 - 150 = 50 N and T1 = 350 N, in line over 180 degrees.
+          "Running load on driver pulley|400.0|[N]", "Running load on driven pulley|400.0|[N]", "",
           "Load test between pulleys 1 & 2|23.0|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"two pulleys, 149 teeth: F / 2",
@@ -79,7 +81,9 @@ TEST(InstallationData, LinesOfEachBelt) {
              return p;
          },
          {"Span pre-tension|150.0|[N]", "Peripheral force|300.0|[N]",
-          "Static tension on driver pulley|300.0|[N]", "Static tension on driven pulley|300.0|[N]", "",
+          "Static tension on driver pulley|300.0|[N]", "Static tension on driven pulley|300.0|[N]",
+          // T0 = F / 2 exactly: T2 = 0 at full load, T1 = F, and not below F / 2.
+          "Running load on driver pulley|300.0|[N]", "Running load on driven pulley|300.0|[N]", "",
           "Load test between pulleys 1 & 2|23.0|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"two pulleys, 59 teeth: F / 3",
@@ -89,7 +93,10 @@ TEST(InstallationData, LinesOfEachBelt) {
              return p;
          },
          {"Span pre-tension|100.0|[N]", "Peripheral force|300.0|[N]",
-          "Static tension on driver pulley|200.0|[N]", "Static tension on driven pulley|200.0|[N]", "",
+          "Static tension on driver pulley|200.0|[N]", "Static tension on driven pulley|200.0|[N]",
+          // T0 below F / 2: the slack span goes slack, T1 = F.
+          "Running load on driver pulley|300.0|[N]", "Running load on driven pulley|300.0|[N]",
+          "Under full load the slack span goes slack (pre-tension below F / 2)||", "",
           "Load test between pulleys 1 & 2|23.0|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"three pulleys: F, every span",
@@ -111,18 +118,21 @@ TEST(InstallationData, LinesOfEachBelt) {
          [] { return Drive("RUBBER I", "XL", 0.00508, 2, 300); },
          // 1.5 m are 295 teeth of XL
          {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
-          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", ""}},
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]",
+          "Running load on driver pulley|400.0|[N]", "Running load on driven pulley|400.0|[N]", ""}},
         {"rubber parabolic profile",
          [] { return Drive("RUBBER QVP", "QVP8", 0.008, 2, 300); },
          // 300 x 0.0339292006632 + 1210 x 0.025 = 40.43 N
          {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
-          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", "",
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]",
+          "Running load on driver pulley|400.0|[N]", "Running load on driven pulley|400.0|[N]", "",
           "Load test between pulleys 1 & 2|40.4|[N]",
           "Span length deflection between pulleys 1 & 2|4.98|[mm]"}},
         {"long-length belt: tensions only",
          [] { return Drive("TAVOREN T", "T10", 0.01, 2, 300); },
          {"Span pre-tension|200.0|[N]", "Peripheral force|300.0|[N]",
-          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]", ""}},
+          "Static tension on driver pulley|400.0|[N]", "Static tension on driven pulley|400.0|[N]",
+          "Running load on driver pulley|400.0|[N]", "Running load on driven pulley|400.0|[N]", ""}},
         {"open-end belt: F and the stretch",
          [] {
              DriveProject p = Drive("SELKIRA T", "T10", 0.01, 2, 1000);
@@ -167,7 +177,11 @@ TEST(InstallationData, LinesOfEachBelt) {
              p.beltWidth = 6;
              return p;
          },
-         {"Number of ribs|6 ribs|", "Recommanded installation tension|240.0|[N]"}},
+         // 6 x 40 N in each span: 480 N on a shaft at rest; at F = 300 N
+         // T2 = 90 N and T1 = 390 N, again 480 N in line.
+         {"Number of ribs|6 ribs|", "Recommanded installation tension|240.0|[N]",
+          "Static tension on driver pulley|480.0|[N]", "Static tension on driven pulley|480.0|[N]",
+          "Running load on driver pulley|480.0|[N]", "Running load on driven pulley|480.0|[N]"}},
         {"flat belt with a tension per cm",
          [] {
              DriveProject p = Drive("FENDARO FXA1", "FXA1", 0.001, 2, 300);
@@ -176,7 +190,13 @@ TEST(InstallationData, LinesOfEachBelt) {
              p.beltWidth = 0.05;
              return p;
          },
-         {"Tension installation|1500.0|[N]", "Elongation with installation tension|0.7%|"}},
+         // 1500 N a span; at F = 300 N T2 = 1350 N, T1 = 1650 N. Slip margin
+         // with the inside friction coefficient 0.6 over 180 degrees:
+         // e^(0.6 pi) / (1650 / 1350) = 6.5862 / 1.2222 = 5.39.
+         {"Tension installation|1500.0|[N]", "Elongation with installation tension|0.7%|",
+          "Static tension on driver pulley|3000.0|[N]", "Static tension on driven pulley|3000.0|[N]",
+          "Running load on driver pulley|3000.0|[N]", "Running load on driven pulley|3000.0|[N]",
+          "Slip margin on driver pulley|5.39|"}},
         {"elastic flat belt",
          [] {
              DriveProject p = Drive("FENDARO FXA12", "FXA12", 0.001, 2, 300);
@@ -192,7 +212,8 @@ TEST(InstallationData, LinesOfEachBelt) {
              return p;
          },
          {"Span pre-tension|20.4|[kgf]", "Peripheral force|30.6|[kgf]",
-          "Static tension on driver pulley|40.8|[kgf]", "Static tension on driven pulley|40.8|[kgf]", ""}},
+          "Static tension on driver pulley|40.8|[kgf]", "Static tension on driven pulley|40.8|[kgf]",
+          "Running load on driver pulley|40.8|[kgf]", "Running load on driven pulley|40.8|[kgf]", ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

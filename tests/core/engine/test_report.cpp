@@ -138,6 +138,9 @@ TEST(ResultsReport, TwoPulleyTimingBeltDrive) {
         "Peripheral force|300.0|[N]",
         "Static tension on driver pulley|298.9|[N]",
         "Static tension on driven pulley|298.9|[N]",
+        // T0 = F / 2: at full load T2 = 0 and T1 = F pulls alone.
+        "Running load on driver pulley|300.0|[N]",
+        "Running load on driven pulley|300.0|[N]",
         "",
         "Load test between pulleys 1 & 2|23.0|[N]",
         "Span length deflection between pulleys 1 & 2|4.98|[mm]",
