@@ -51,6 +51,8 @@ void NumericBox::showValue() {
 void NumericBox::accept() {
     const std::string typed = text().toStdString();
     const std::string pattern = format_.toStdString();
+    // A refusal waits on a message, whose loop may see the box go.
+    const QPointer<NumericBox> alive(this);
     NumericEntry entry;
     if (auto* d = std::get_if<double*>(&target_))
         entry = AcceptNumericInput(project_, dialogs_, typed, **d, quantity_, pattern, allowNegative_, limit_,
@@ -60,8 +62,10 @@ void NumericBox::accept() {
                                    positiveOnly_);
     else
         return;
+    if (!alive) return;
     QString shown = QString::fromStdString(entry.text);
     if (rule_ && !entry.kept) shown = rule_(shown);
+    if (!alive) return;
     setText(shown);
     setPending(false);
     emit accepted();
