@@ -361,6 +361,9 @@ void TestWizardWalk::keyboardAloneFromTheCoverToTheDataSheet() {
         const auto key = [d](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
             QTest::keyClick(d->focusWidget(), Qt::Key(k), m);
         };
+        // As the window manager does with a new dialog.
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
         QCOMPARE(d->focusWidget(), d->ratioBox());
         QTest::keyClicks(d->focusWidget(), QStringLiteral("2"));
         key(Qt::Key_Tab);
