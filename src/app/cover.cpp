@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <cmath>
 
 #include "drawing/stylecolours.h"
+#include "screens/keyboardchoice.h"
 #include "screens/logowidget.h"
 #include "screens/placeform.h"
 
@@ -40,6 +42,20 @@ double AnchorPoint(Cover::Anchor anchor, const QRectF& r) {
 double LeftEdge(Cover::Anchor anchor, double x, double width) {
     return anchor == Cover::Anchor::Right ? x - width : anchor == Cover::Anchor::Centre ? x - width / 2 : x;
 }
+// The cover's buttons carry the program's focus frame: their own rim, gold
+// on red and on white, hides the style's.
+class FramedButton : public QPushButton {
+public:
+    FramedButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        PaintFocusFrame(painter, rect());
+    }
+};
 }  // namespace
 
 Cover::Cover(QWidget* parent) : QWidget(parent) {
@@ -71,14 +87,16 @@ Cover::Cover(QWidget* parent) : QWidget(parent) {
     linePal.setColor(QPalette::Window, style::kCoverRule);
     Line1->setPalette(linePal);
 
-    START = new QPushButton(QStringLiteral("START"), this);
+    START = new FramedButton(QStringLiteral("START"), this);
     START->setObjectName(QStringLiteral("START"));
-    bINFO = new QPushButton(QStringLiteral("about VESTRANO"), this);
+    bINFO = new FramedButton(QStringLiteral("about VESTRANO"), this);
     bINFO->setObjectName(QStringLiteral("bINFO"));
     for (QPushButton* b : {START, bINFO}) {
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAutoDefault(true);  // Enter presses the button with the focus, as Space does
+        // The cover has the focus while one of its buttons has it.
+        b->installEventFilter(this);
     }
     setTabOrder(START, bINFO);
     START->setStyleSheet(
@@ -193,6 +211,7 @@ void Cover::fit(QLabel* label) {
 }
 
 bool Cover::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == START || watched == bINFO)) emit gotFocus();
     // A label that waited outside is fitted as it moves in.
     if (event->type() == QEvent::Move && watched->property(kPendingProperty).toBool())
         fit(static_cast<QLabel*>(watched));
@@ -254,6 +273,35 @@ void Cover::focusInEvent(QFocusEvent* event) {
     emit gotFocus();
 }
 
+void Cover::keyPressEvent(QKeyEvent* event) {
+    // Enter on the cover starts as START does, also before START has arrived
+    // (the picture is then finished at once).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !closing_) {
+        if (!animationDone()) {
+            stopAnimation();
+            finishAnimation();
+        }
+        emit startClicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Cover::takeFocus() {
+    if (START->isVisibleTo(this) && !closing_)
+        START->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+void Cover::showStart() {
+    START->show();
+    bINFO->show();
+    // Enter starts from the moment START is there.
+    if (window()->focusWidget() == this) START->setFocus(Qt::OtherFocusReason);
+}
+
 // ---------------------------------------------------------------------------
 // The animation
 
@@ -279,8 +327,7 @@ void Cover::finishAnimation() {
     moveTo(LOGO, 45, 1);
     for (int i = 0; i < 4; ++i) moveTo(BYEMSG[i], 5, LogicalRect(BYEMSG[i]).top());
     moveTo(BYEMSG[3], 5, 90);
-    START->show();
-    bINFO->show();
+    showStart();
 }
 
 void Cover::FLASH_Timer() {
@@ -328,8 +375,7 @@ void Cover::FLASH_Timer() {
         return;
     }
     if (Line1->isVisibleTo(this)) {
-        bINFO->show();
-        START->show();
+        showStart();
         flash_->stop();
     }
 }

@@ -61,6 +61,9 @@ public:
     bool animationDone() const;
     // Brings the cover to the end state of its animation at once.
     void finishAnimation();
+    // Gives the keyboard focus to START once it is there, else to the cover
+    // (START takes it from the cover as it arrives).
+    void takeFocus();
     // Stops FLASH where it stands.
     void stopAnimation();
     // The closing message: the texts say goodbye on the first two ticks of
@@ -78,8 +81,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void showStart();
     void applyFont(QLabel* label);
     // Sizes an auto label to its text (or leaves that for the show).
     void fit(QLabel* label);

@@ -1,10 +1,11 @@
 #include "app/demonstration.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
@@ -194,6 +195,8 @@ Demonstration::Demonstration(DemonstrationHost& window, DriveProject& project, Q
 void Demonstration::start(int firstStep, int mode) {
     project_.demoStep = firstStep;
     project_.demoRunning = mode;
+    loopLevel_ = QThread::currentThread()->loopLevel();
+    qApp->installEventFilter(this);
     window_.showMenus(MenuPlace::Demo);
     for (int q = 0; q < 8; ++q) {
         userUnits_[static_cast<std::size_t>(q)] = CurrentUnit(project_, q);
@@ -223,6 +226,7 @@ void Demonstration::mLoopDemo_Click() {
 void Demonstration::mStopDemo_Click() {
     const bool running = project_.demoRunning != 0;
     timer_->stop();
+    qApp->removeEventFilter(this);
     // Still marked running: Reset asks nothing.
     window_.Resetta();
     project_.demoRunning = 0;
@@ -234,6 +238,7 @@ void Demonstration::mStopDemo_Click() {
 void Demonstration::finish() {
     project_.demoRunning = 0;
     timer_->stop();
+    qApp->removeEventFilter(this);
     window_.showMenus(MenuPlace::Cover);
     restoreUnits();
 }
@@ -243,6 +248,10 @@ void Demonstration::DemoFlash_Timer() {
         timer_->stop();
         return;
     }
+    // A step may reset the project and unload the screens: run inside a
+    // dialog's loop it would pull the screens, boxes and dialogs whose code
+    // waits on that loop from under them. The step comes on a later tick.
+    if (anotherLoopRuns()) return;
     const int step = project_.demoStep;
     project_.demoStep = step + 1;
     // The screens' questions come to the script while it plays its step.
@@ -255,6 +264,44 @@ void Demonstration::DemoFlash_Timer() {
         qWarning("The demonstration stops at step %d: %s", step, answers.surprise.c_str());
         mStopDemo_Click();
     }
+}
+
+bool Demonstration::anotherLoopRuns() const {
+    return QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr ||
+           QThread::currentThread()->loopLevel() > loopLevel_;
+}
+
+bool Demonstration::eventFilter(QObject* watched, QEvent* event) {
+    bool input = false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ContextMenu:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::TabletMove:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            // What the script sends itself is not spontaneous.
+            input = event->spontaneous();
+            break;
+        case QEvent::Shortcut:
+            // A button's or a label's underlined letter.
+            input = true;
+            break;
+        default:
+            break;
+    }
+    if (input && project_.demoRunning != 0 && watched->isWidgetType() &&
+        window_.playsOn(*static_cast<QWidget*>(watched)))
+        return true;
+    return QObject::eventFilter(watched, event);
 }
 
 void Demonstration::typeInto(const DemoStep& s) {

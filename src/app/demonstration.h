@@ -8,6 +8,11 @@
 // calculation do the rest, as for a user, and the script answers their
 // questions. It plays in the units the program starts with, in which its
 // texts are typed; the units chosen before come back when it ends.
+//
+// A step may unload screens (a reset, a surprise that stops the play), so it
+// never runs inside another event loop: while a dialog, a message or a popup
+// is open the tick waits. While it plays the screens and the about page take
+// no input from the user; the menus (Stop Demo) and closing the window stay.
 #pragma once
 
 #include <QObject>
@@ -17,6 +22,7 @@
 #include "screens/menuactions.h"
 
 class QTimer;
+class QWidget;
 
 namespace belt {
 
@@ -46,6 +52,9 @@ public:
     // active screen.
     virtual void ChangeUnit() = 0;
     virtual AboutScreen& aboutScreen() = 0;
+    // Whether the widget belongs to the screens the script plays on (the
+    // cover, the step screens, the about page), not to a menu bar.
+    virtual bool playsOn(const QWidget& widget) const = 0;
     // Sets the menu bar as the table says for place.
     virtual void showMenus(MenuPlace place) = 0;
     // Puts the questions of the screens and the calculation to answers
@@ -74,10 +83,16 @@ public:
     void mDemo_Click();
     void mLoopDemo_Click();
     void mStopDemo_Click();
-    // One tick: performs step demoStep of the script and moves on.
+    // One tick: performs step demoStep of the script and moves on; waits
+    // (does nothing) while another event loop runs.
     void DemoFlash_Timer();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // A dialog, a message box or a popup is open, or their event loop runs.
+    bool anotherLoopRuns() const;
     void start(int firstStep, int mode);
     void finish();
     void restoreUnits();
@@ -89,6 +104,8 @@ private:
     QTimer* timer_ = nullptr;
     // The units the user had chosen, for while the script plays in the start-up units.
     std::array<int, 8> userUnits_{};
+    // The event loop the play started in: its ticks run only there.
+    int loopLevel_ = 0;
 };
 
 }  // namespace belt

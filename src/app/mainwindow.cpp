@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
+#include <utility>
 
 #include "app/assets.h"
 #include "app/cover.h"
@@ -118,6 +119,8 @@ MainWindow::~MainWindow() {
     // MDIForm_Unload closes the tune; the screens go before the project they use.
     tune_.reset();
     unloadScreens();
+    // Those the event loop has not deleted yet go with the window.
+    for (const QPointer<QMdiSubWindow>& sub : std::as_const(unloaded_)) delete sub.data();
 }
 
 // ---------------------------------------------------------------------------
@@ -192,19 +195,19 @@ void MainWindow::hideScreen(const QString& formName) {
 }
 
 void MainWindow::unloadScreens() {
-    for (auto it = form::kSteps.rbegin(); it != form::kSteps.rend(); ++it) {
-        if (QPointer<QMdiSubWindow> sub = subWindows_.take(Form(*it))) {
-            if (StepScreen* s = qobject_cast<StepScreen*>(sub->widget())) s->setBlinking(false);
-            mdi_->removeSubWindow(sub);
-            delete sub;
-        }
-    }
+    const auto unload = [this](QMdiSubWindow* sub) {
+        if (StepScreen* s = qobject_cast<StepScreen*>(sub->widget())) s->setBlinking(false);
+        sub->hide();
+        mdi_->removeSubWindow(sub);
+        sub->deleteLater();
+        unloaded_.append(sub);
+    };
+    unloaded_.removeAll(nullptr);
+    for (auto it = form::kSteps.rbegin(); it != form::kSteps.rend(); ++it)
+        if (QPointer<QMdiSubWindow> sub = subWindows_.take(Form(*it))) unload(sub);
     // Screens a test registered under other names go as well.
     for (auto it = subWindows_.begin(); it != subWindows_.end(); it = subWindows_.erase(it))
-        if (it.value()) {
-            mdi_->removeSubWindow(it.value());
-            delete it.value();
-        }
+        if (it.value()) unload(it.value());
     active_ = nullptr;
 }
 
@@ -212,7 +215,7 @@ void MainWindow::showCover() {
     stack_->setCurrentWidget(cover_);
     cover_->show();
     active_ = nullptr;
-    cover_->setFocus();
+    cover_->takeFocus();
     COVER_GotFocus();
 }
 
@@ -470,6 +473,14 @@ void MainWindow::mHelp_Click() {
 AboutScreen& MainWindow::aboutScreen() {
     if (!about_) about_ = new AboutScreen(*this, project_);
     return *about_;
+}
+
+bool MainWindow::playsOn(const QWidget& widget) const {
+    for (const QWidget* w = &widget; w; w = w->parentWidget()) {
+        if (qobject_cast<const QMenuBar*>(w)) return false;
+        if (w == stack_ || (about_ && w == about_)) return true;
+    }
+    return false;
 }
 
 void MainWindow::mInfo_Click() {

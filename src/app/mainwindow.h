@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -62,7 +63,9 @@ public:
     // sets its menus unless the demonstration runs. nullptr without factory.
     StepScreen* showScreen(const QString& formName) override;
     void hideScreen(const QString& formName) override;
-    // Unloads every step screen, STEP6 down to STEP1.
+    // Unloads every step screen, STEP6 down to STEP1. They are gone from the
+    // window at once and deleted once control is back in the event loop, so
+    // that a screen whose code waits on a message or a dialog outlives it.
     void unloadScreens();
     void showCover();
     // "STEP1".."STEP6", or "MAIN" while only the cover is shown.
@@ -76,6 +79,7 @@ public:
     FileCommands& fileCommands() const { return *files_; }
     // The about screen STEP0, loaded the first time it is asked for.
     AboutScreen& aboutScreen() override;
+    bool playsOn(const QWidget& widget) const override;
     // Demo and Loop Demo with their DemoFlash timer.
     Demonstration& demonstration() const { return *demo_; }
     QMdiArea* mdiArea() const { return mdi_; }
@@ -173,6 +177,8 @@ private:
     QMdiArea* mdi_ = nullptr;
     QHash<QString, ScreenFactory> factories_;
     QHash<QString, QPointer<QMdiSubWindow>> subWindows_;
+    // Unloaded screens waiting for the event loop to delete them.
+    QList<QPointer<QMdiSubWindow>> unloaded_;
     QPointer<StepScreen> active_;
     DesignSequence designSequence_;
     DesignDetails details_;

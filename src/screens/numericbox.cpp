@@ -58,6 +58,8 @@ void NumericBox::accept() {
     }
     const std::string typed = text().toStdString();
     const std::string pattern = format_.toStdString();
+    // A refusal waits on a message, whose loop may see the box go.
+    const QPointer<NumericBox> alive(this);
     NumericEntry entry;
     std::function<void()> restore;
     if (auto* d = std::get_if<double*>(&target_)) {
@@ -71,6 +73,7 @@ void NumericBox::accept() {
     } else {
         return;
     }
+    if (!alive) return;
     if (entry.kept) {
         // The value stands as the program showed it (Esc's text).
         showRefused(acceptedText_.isEmpty() ? QString::fromStdString(entry.text) : acceptedText_);
@@ -81,10 +84,12 @@ void NumericBox::accept() {
         const std::optional<QString> ruled = rule_(shown);
         if (!ruled) {
             restore();
+            if (!alive) return;
             showValue();
             showRefused(text());
             return;
         }
+        if (!alive) return;
         shown = *ruled;
     }
     setText(shown);

@@ -4,8 +4,10 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -88,13 +90,15 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
                  project_.pulleyRatio[2] > 0 ? qs(Format(project_.pulleyRatio[2], "###0.00")) : QString());
     // Typing replaces the ratio of the drive on step 3.
     ratio_->selectAll();
+    ratio_->setFocus();
     tolerance_ = box(QStringLiteral("Tolerance"), QStringLiteral("2"));
     centreMin_ = box(QStringLiteral("CentreMin"), QString());
     centreMax_ = box(QStringLiteral("CentreMax"), QString());
+    // Enter in a box searches; Enter elsewhere takes the selected row (OK).
+    for (QLineEdit* e : {ratio_, tolerance_, centreMin_, centreMax_}) e->installEventFilter(this);
     search_ = new QPushButton(QStringLiteral("Search"), this);
     search_->setObjectName(QStringLiteral("Search"));
     search_->setAutoDefault(true);
-    search_->setDefault(true);
 
     auto* form = new QGridLayout;
     form->addWidget(new QLabel(QStringLiteral("Speed ratio (driver / driven):"), this), 0, 0);
@@ -145,6 +149,8 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table; the arrows choose a row in it.
+    table_->setTabKeyNavigation(false);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
     // Every heading whole before the first search, as after it.
@@ -160,6 +166,7 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     okButton()->setEnabled(false);
     okButton()->setAutoDefault(false);
+    okButton()->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
@@ -202,9 +209,22 @@ std::optional<DriveProposal> ProposalDialog::ask(const DriveProject& project, Di
     return *dialog.selected();
 }
 
+bool ProposalDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            search();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 bool ProposalDialog::refuse(QLineEdit* box, const std::string& text) {
+    const QPointer<ProposalDialog> alive(this);
     dialogs_.message(text, kRefusalTitle, MsgIcon::Warning);
-    if (box) {
+    if (alive && box) {
         box->setFocus();
         box->selectAll();
     }
@@ -244,6 +264,9 @@ bool ProposalDialog::search() {
     const std::vector<ProposalBelt> belts = ProposalBeltsOfType(project_.beltType);
     result_ = ProposeDrives(project_, duty, belts, chosenRanking());
     fillTable();
+    // The rows are what the user came for: the arrows choose among them and
+    // Enter takes one.
+    if (!result_.proposals.empty()) table_->setFocus(Qt::OtherFocusReason);
     return true;
 }
 

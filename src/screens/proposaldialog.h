@@ -1,7 +1,9 @@
 // "Propose drives…" of step 2: asks the speed ratio and the centre distance
 // range, designs every drive of the chosen profile group for the power and
 // speed typed on steps 1 and 2, and lists them ranked. The row chosen with
-// OK is what step 3 then gets typed in.
+// OK is what step 3 then gets typed in. From the keyboard: Enter in a box
+// searches, Enter on a row (or OK) takes it, Tab leaves the table, Escape
+// cancels.
 #pragma once
 
 #include <QDialog>
@@ -31,8 +33,9 @@ public:
     // then a message said so).
     static std::optional<DriveProposal> ask(const DriveProject& project, Dialogs& dialogs, QWidget* parent);
 
-    // Searches with the typed values and fills the table; false when a value
-    // is refused (a message names it and the focus goes to its box).
+    // Searches with the typed values and fills the table, which takes the
+    // focus when it has rows; false when a value is refused (a message names
+    // it and the focus goes to its box).
     bool search();
     // The proposal of the selected row, or null.
     const DriveProposal* selected() const;
@@ -50,6 +53,9 @@ public:
     // What OK does, the candidates dropped, or why nothing is proposed.
     QLabel* summary() const { return summary_; }
     QPushButton* okButton() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fillTable();

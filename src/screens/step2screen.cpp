@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <vector>
@@ -332,8 +333,11 @@ void Step2Screen::Scelta_Click(int index) {
 }
 
 void Step2Screen::proposeDrives() {
-    const std::optional<DriveProposal> row = ProposalDialog::ask(project_, dialogs_, this);
-    if (!row) return;
+    // The dialog sits on the window, not on the screen: the screen may be
+    // unloaded while the dialog is open, and it must not take the dialog along.
+    const QPointer<Step2Screen> alive(this);
+    const std::optional<DriveProposal> row = ProposalDialog::ask(project_, dialogs_, window());
+    if (!alive || !row || !isVisible()) return;
     Scelta_Click(PitchButtonIndex(project_.beltType, row->beltPitchCode));
     ApplyProposal(project_, dialogs_, *row);
     if (menus_.mCentreDistance) menus_.mCentreDistance->trigger();

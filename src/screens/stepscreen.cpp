@@ -31,8 +31,9 @@ bool StepScreen::entriesConfirmed() {
     if (project_.demoRunning != 0) return true;
     NumericBox* box = unconfirmedBox();
     if (!box) return true;
+    const QPointer<NumericBox> waiting(box);
     dialogs_.message(UnconfirmedText(box->caption()).toStdString(), "I can't proceed", MsgIcon::Warning);
-    box->setFocus(Qt::OtherFocusReason);
+    if (waiting) waiting->setFocus(Qt::OtherFocusReason);
     return false;
 }
 

@@ -1,8 +1,12 @@
 // The demonstration with its timer stepped by hand: Demo from STEP1 to its
 // end with the texts in the real boxes and the layout designed for real,
 // Stop Demo midway, Loop Demo with the about page scrolled and closed early,
-// and the question about a project in progress.
+// the question about a project in progress, a tick that comes while a dialog
+// of the screens is open, and the user's input while the example plays.
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -11,7 +15,9 @@
 #include <QTimer>
 
 #include "app/aboutscreen.h"
+#include "app/cover.h"
 #include "app/demonstration.h"
+#include "app/qtdialogs.h"
 #include "guitestsupport.h"
 #include "screens/placeform.h"
 #include "screens/step4screen.h"
@@ -53,6 +59,31 @@ struct Demo : MainWindowFixture {
     }
 };
 
+// The demonstration on a window whose messages and dialogs are the real
+// ones, each waiting in an event loop of its own, as in the program.
+struct DemoOnRealDialogs {
+    DriveProject project;
+    QtDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+    DemoOnRealDialogs() {
+        SetAssetDir(QStringLiteral(BELT_ASSETS_DIR));
+        window = std::make_unique<MainWindow>(project, dialogs, /*playTune=*/false);
+        dialogs.setParent(window.get());
+        window->resize(1280, 960);
+        window->show();
+        window->finishCoverAnimation();
+    }
+};
+
+// Types text into the box and presses Enter as the script does.
+void TypeAsTheScript(NumericBox* box, const char* text) {
+    box->setFocus();
+    box->selectAll();
+    box->insert(QString::fromLatin1(text));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(box, &enter);
+}
+
 }  // namespace
 
 class TestDemonstration : public QObject {
@@ -64,6 +95,8 @@ private slots:
     void loopDemoScrollsTheAboutPageAndComesRound();
     void closingTheAboutPageEarlyGoesOnAtStep10();
     void aProjectInProgressIsAskedFor();
+    void aTickWaitsForTheDialogOpenOnAScreen();
+    void theScreensTakeNoUserInputWhileItPlays();
 };
 
 void TestDemonstration::demoPlaysTheExampleToItsEnd() {
@@ -285,6 +318,89 @@ void TestDemonstration::aProjectInProgressIsAskedFor() {
     QCOMPARE(f.project.demoRunning, 2);
     QCOMPARE(f.project.beltType, std::string());
     f.w.mStopDemo_Click();
+}
+
+// The user changed the profile on step 1, so step 19 finds no pitch to
+// choose and stops the play, which resets the project and unloads the
+// screens. Its tick comes while a dialog opened on step 2 waits: the step
+// waits for the dialog, and runs once it has closed.
+void TestDemonstration::aTickWaitsForTheDialogOpenOnAScreen() {
+    struct Case {
+        const char* name;
+        void (*open)(Step2Screen&);
+    };
+    const Case cases[] = {
+        {"Propose drives", [](Step2Screen& s) { s.proposeButton()->click(); }},
+        {"a refused R.P.M.", [](Step2Screen& s) { TypeAsTheScript(s.dato(1), "abc"); }},
+    };
+    for (const Case& c : cases) {
+        DemoOnRealDialogs f;
+        MainWindow& w = *f.window;
+        Demonstration& demo = w.demonstration();
+        w.mDemo_Click();
+        for (int guard = 0; guard < 20 && f.project.demoStep <= 12; ++guard) demo.DemoFlash_Timer();
+        auto* step1 = dynamic_cast<Step1Screen*>(w.loadedScreen(QStringLiteral("STEP1")));
+        QVERIFY2(step1, c.name);
+        step1->SelectToothProfile(1);
+        for (int guard = 0; guard < 20 && f.project.demoStep <= 18; ++guard) demo.DemoFlash_Timer();
+        auto* step2 = dynamic_cast<Step2Screen*>(w.activeScreen());
+        QVERIFY2(step2 && f.project.demoStep == 19, c.name);
+
+        bool dialogOpen = false;
+        int stepAfterTick = -1;
+        bool step2Kept = false;
+        QTimer::singleShot(0, &w, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            dialogOpen = dialog != nullptr;
+            demo.DemoFlash_Timer();
+            stepAfterTick = f.project.demoStep;
+            step2Kept = w.loadedScreen(QStringLiteral("STEP2")) == step2;
+            if (dialog) dialog->reject();
+        });
+        c.open(*step2);
+        QVERIFY2(dialogOpen, c.name);
+        QVERIFY2(stepAfterTick == 19 && step2Kept, c.name);
+        QCOMPARE(f.project.demoRunning, 1);
+
+        demo.DemoFlash_Timer();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(f.project.demoRunning == 0 && !demo.DemoFlash()->isActive(), c.name);
+        QCOMPARE(w.activeFormName(), QStringLiteral("MAIN"));
+        QVERIFY2(w.cover()->isVisible(), c.name);
+        QVERIFY2(!w.loadedScreen(QStringLiteral("STEP2")), c.name);
+    }
+}
+
+// Clicks and keys on the screens do nothing while the example plays; Stop
+// Demo is what the user can do.
+void TestDemonstration::theScreensTakeNoUserInputWhileItPlays() {
+    Demo f;
+    f.w.mDemo_Click();
+    f.runThrough(18);
+    auto* step2 = f.active<Step2Screen>();
+    QVERIFY(step2);
+    const QString power = step2->dato(0)->text();
+    bool dialogOpened = false;
+    QTimer::singleShot(0, &f.w, [&dialogOpened] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogOpened = true;
+            d->reject();
+        }
+    });
+    QTest::mouseClick(step2->proposeButton(), Qt::LeftButton);
+    QTest::keyClicks(step2->dato(0), QStringLiteral("abc"));
+    QTest::keyClick(step2->dato(0), Qt::Key_Return);
+    QTest::qWait(10);
+    QVERIFY(!dialogOpened);
+    QCOMPARE(step2->dato(0)->text(), power);
+    QVERIFY(f.dialogs.seen.empty());
+    QCOMPARE(f.project.demoStep, 19);
+
+    f.w.menus().mStopDemo->trigger();
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("MAIN"));
+    // Once the play has stopped the cover takes the keys again.
+    QTest::keyClick(f.w.cover()->START, Qt::Key_Return);
+    QCOMPARE(f.w.activeFormName(), QStringLiteral("STEP1"));
 }
 
 QTEST_MAIN(TestDemonstration)

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -64,6 +65,7 @@ private slots:
     void menuLettersWorkOnEveryScreen();
     void coverAnimationReachesItsEnd();
     void coverTextsAreSizedToTheirTextOnScreen();
+    void enterOnTheCoverStarts();
     void saveQuestion_data();
     void saveQuestion();
     void resetKeepsTheUnitChoice();
@@ -277,6 +279,44 @@ void MainWindowTest::coverAnimationReachesItsEnd() {
 
 // On a shown window every cover text ends the animation sized to its text at
 // the cover's size, as do the two texts of the closing message, centred.
+// START holds the keyboard focus from the moment it is there, and Enter
+// starts; Enter on the cover before START has arrived starts too.
+void MainWindowTest::enterOnTheCoverStarts() {
+    struct Case {
+        const char* name;
+        int coverTicks;  // of the animation before Enter; -1: to its end
+        bool reset;      // START once, then File > Reset back to the cover
+    };
+    const Case cases[] = {{"while the picture moves in", 10, false},
+                          {"once START is there", -1, false},
+                          {"back on the cover after Reset", -1, true}};
+    for (const Case& c : cases) {
+        MainWindowFixture f;
+        MainWindow& w = *f.window;
+        AddTestScreens(w, kSteps, /*replace=*/true);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        if (c.coverTicks < 0) {
+            runCoverAnimation(w);
+        } else {
+            for (int i = 0; i < c.coverTicks; ++i) w.FLASH_Timer();
+            w.flashTimer()->stop();
+        }
+        if (c.reset) {
+            w.mGoon_Click();
+            QCOMPARE(w.activeFormName(), QStringLiteral("STEP1"));
+            w.mReset_Click();
+            QCOMPARE(w.activeFormName(), QStringLiteral("MAIN"));
+        }
+        QCOMPARE(w.coverAnimationDone(), c.coverTicks < 0);
+        if (w.coverAnimationDone()) QVERIFY2(QApplication::focusWidget() == w.cover()->START, c.name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY2(w.activeFormName() == QStringLiteral("STEP1"), c.name);
+        QVERIFY(f.dialogs.seen.empty());
+    }
+}
+
 void MainWindowTest::coverTextsAreSizedToTheirTextOnScreen() {
     MainWindowFixture f;
     MainWindow& w = *f.window;

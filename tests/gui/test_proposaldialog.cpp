@@ -1,5 +1,5 @@
 // "Propose drives…" on step 2: the dialog's search, its refusals and empty
-// table, and a chosen row walked on through step 3 to the results.
+// table, its keys, and a chosen row walked on through step 3 to the results.
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -39,6 +39,11 @@ void Type(ProposalDialog& d, const char* ratio, const char* from, const char* to
     d.centreMaxBox()->setText(QString::fromLatin1(to));
 }
 
+// A key pressed where the dialog has its focus.
+void Press(ProposalDialog& d, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key(key), modifiers);
+}
+
 }  // namespace
 
 class TestProposalDialog : public QObject {
@@ -49,6 +54,8 @@ private slots:
     void dutyNoBeltCarriesSaysWhy();
     void noPowerNoDialog();
     void headingsAreWholeBeforeAndAfterASearch();
+    void keysAloneSearchAndTakeARow();
+    void escapeCancels();
 };
 
 void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
@@ -227,6 +234,80 @@ void TestProposalDialog::headingsAreWholeBeforeAndAfterASearch() {
     Type(d, "2", "300", "500");
     QVERIFY(d.search());
     verify("after a search");
+}
+
+// Enter in a box searches and hands the rows the focus; the arrows choose a
+// row, Tab leaves the table, and Enter on a row takes it.
+void TestProposalDialog::keysAloneSearchAndTakeARow() {
+    DriveProject p = OrvantoT(3.4, 1200);
+    ScriptedDialogs dialogs;
+    ProposalDialog d(p, dialogs);
+    d.show();
+    d.ratioBox()->setFocus();
+    QCOMPARE(d.focusWidget(), d.ratioBox());
+    // Enter in the empty table takes nothing.
+    d.table()->setFocus();
+    Press(d, Qt::Key_Return);
+    QVERIFY(d.isVisible());
+
+    d.ratioBox()->setFocus();
+    QTest::keyClicks(d.ratioBox(), QStringLiteral("2"));
+    Press(d, Qt::Key_Tab);
+    Press(d, Qt::Key_Tab);
+    QCOMPARE(d.focusWidget(), d.centreMinBox());
+    QTest::keyClicks(d.centreMinBox(), QStringLiteral("300"));
+    Press(d, Qt::Key_Tab);
+    QTest::keyClicks(d.centreMaxBox(), QStringLiteral("500"));
+    Press(d, Qt::Key_Return);
+    QVERIFY(d.isVisible());
+    QVERIFY(d.table()->rowCount() > 1);
+    QCOMPARE(d.focusWidget(), d.table());
+    QCOMPARE(d.table()->selectedRanges().front().topRow(), 0);
+
+    Press(d, Qt::Key_Down);
+    QCOMPARE(d.table()->selectedRanges().front().topRow(), 1);
+    const DriveProposal second = *d.selected();
+    // Tab leaves the table at once, and Shift+Tab comes back to it.
+    Press(d, Qt::Key_Tab);
+    QVERIFY(d.focusWidget() != d.table() && qobject_cast<QPushButton*>(d.focusWidget()));
+    Press(d, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(d.focusWidget(), d.table());
+    // Enter in a box searches again, and takes nothing.
+    d.toleranceBox()->setFocus();
+    Press(d, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(d.isVisible());
+    QCOMPARE(d.focusWidget(), d.table());
+    Press(d, Qt::Key_Down);
+    Press(d, Qt::Key_Return);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.selected()->beltCode, second.beltCode);
+    QCOMPARE(d.selected()->centreDistance, second.centreDistance);
+    QVERIFY(dialogs.seen.empty());
+}
+
+void TestProposalDialog::escapeCancels() {
+    DriveProject p = OrvantoT(3.4, 1200);
+    ScriptedDialogs dialogs;
+    struct Case {
+        const char* name;
+        bool searched;
+        QWidget* (*focus)(ProposalDialog&);
+    };
+    const Case cases[] = {
+        {"in a box", false, [](ProposalDialog& d) -> QWidget* { return d.ratioBox(); }},
+        {"in the table", true, [](ProposalDialog& d) -> QWidget* { return d.table(); }},
+        {"on Search", false, [](ProposalDialog& d) -> QWidget* { return d.searchButton(); }},
+    };
+    for (const Case& c : cases) {
+        ProposalDialog d(p, dialogs);
+        d.show();
+        Type(d, "2", "300", "500");
+        if (c.searched) QVERIFY(d.search());
+        c.focus(d)->setFocus();
+        Press(d, Qt::Key_Escape);
+        QVERIFY2(!d.isVisible() && d.result() == QDialog::Rejected, c.name);
+    }
 }
 
 QTEST_MAIN(TestProposalDialog)
