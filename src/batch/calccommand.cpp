@@ -228,6 +228,7 @@ int UnplacedPulley(const DriveProject& p) {
 // layout does not have.
 int Calculate(const Invocation& call, DriveProject& p, Dialogs& d, const CalcOptions& o, CalcRun& run) {
     if (o.path > 0) p.beltPathTable[0][1] = o.path - 1;
+    FollowApplicationData(p, d);
     NextStep step = GoOnFromStep3(p, d);
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
 

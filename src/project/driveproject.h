@@ -32,6 +32,30 @@ struct ScreenState {
     bool layoutDrawn = false;            // STEP4.Belt(0) visible: DRAW was pressed
 };
 
+// How a value of the drive was last set: typed (or read from a file), or
+// derived, and from what. The place that computes the value sets its rule,
+// so the calculation details state it without guessing from the numbers.
+// Not saved: a project read from a file has its values as given.
+enum class ValueRule : std::uint8_t {
+    Given,
+    CarriageForce,        // F = m (g sin(slope) + acc) + friction
+    ForceFromTorque,      // F = 2 T / d1
+    ForceFromPower,       // F = P / v
+    SpeedFromPowerForce,  // v = P / F
+    SpeedFromPulley,      // v = n d / 2 of the pulley named in speedPulley
+    PowerFromForceSpeed,  // P = F v
+    PulleyFromBeltSpeed,  // n = 2 v / d
+    PulleyFromRatio,      // n = n1 / i
+};
+
+struct ValueRules {
+    ValueRule force = ValueRule::Given;
+    ValueRule speed = ValueRule::Given;
+    ValueRule power = ValueRule::Given;
+    int speedPulley = 0;                 // the pulley whose speed gave the belt speed
+    std::array<ValueRule, 5> pulleySpeed{};
+};
+
 struct DriveProject {
     DriveProject();
 
@@ -146,6 +170,7 @@ struct DriveProject {
     int demoStep = 0;
 
     ScreenState screen;
+    ValueRules rules;
 };
 
 // Value of VB's True as the old program stored it in Integer flags.
