@@ -183,6 +183,25 @@ void drawPowerChart(QPainter& painter, const Frame& f, const DriveProject& p, in
     painter.rotate(-90);
     drawText(painter, QRectF(-400, -50, 800, 100), Qt::AlignCenter, QStringLiteral("Design power [kW]"));
     painter.restore();
+
+    // The marker of the screen stands at the power the guide recommends
+    // from; the design power beside it is what the axis names.
+    const DesignPowerNote note = GuideDesignPower(p);
+    if (note.line.empty()) return;
+    painter.save();
+    if (note.at.visible) {
+        painter.setPen(QPen(Qt::black, std::max(1.5, f.sy() * 0.3)));
+        painter.setBrush(Qt::NoBrush);
+        const QRectF marker(f.map(note.at.left, note.at.top),
+                            f.map(note.at.left + note.at.width, note.at.top + note.at.height));
+        painter.drawEllipse(marker.adjusted(1, 1, -1, -1));
+    }
+    painter.setPen(Qt::black);
+    painter.setFont(chartFont(f, 1.9));
+    const QPointF lineAt = f.map((plot.left() + plot.right()) / 2, plot.bottom() + 6.4);
+    drawText(painter, QRectF(lineAt.x() - 600, lineAt.y(), 1200, 100), Qt::AlignHCenter | Qt::AlignTop,
+             QString::fromStdString(note.line));
+    painter.restore();
 }
 
 void drawWidthChart(QPainter& painter, const Frame& f, const DriveProject& p, int chart) {
