@@ -451,18 +451,11 @@ ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
     std::map<std::string, int> dropped;
     const double centre = (duty.centreMin + duty.centreMax) / 2;
 
-    // Every candidate starts from a copy of its belt's project. No design
-    // reads step 1's feasibility and idler grids, and only a flat belt reads
-    // the flat belt data sheet: left out, the copies cost half as much.
-    DriveProject start = base;
-    start.feasibilityTable = {};
-    start.idlerTable = {};
-    DriveProject belt = start;
-    DriveProject work = start;
+    DriveProject belt = base;
+    DriveProject work = base;
     for (const ProposalBelt& b : belts) {
-        belt = start;
+        belt = base;
         SelectBelt(belt, b);
-        if (!IsFlatBelt(belt)) belt.flatBeltTable = {};
         // A joined belt is not made with a parabolic profile (step 1 refuses it).
         if (IsLinearDriveBelt(belt) && belt.linearDriveType == 2 && belt.beltType == "SELKIRA QVP")
             continue;

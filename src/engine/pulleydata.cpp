@@ -406,7 +406,8 @@ Step3Response OnDatoEnter(DriveProject& p, Dialogs& d, int index, std::string_vi
             break;
         case 7:
             p.rules.speed = ValueRule::Given;
-            if (P != 0) {
+            // A power that came from the force given follows the new speed.
+            if (P != 0 && p.rules.power != ValueRule::PowerFromForceSpeed) {
                 ForceFromPower(p);
             } else {
                 P = Finite(v * F);

@@ -62,7 +62,7 @@ belt_page_test(report_flat_belt_installation EXIT 0
 # The calculation details on the pages after the report.
 belt_page_test(report_with_details EXIT 0
   ARGS "report|${data}/two-pulley-design.dat|--length|standard|--pick|shorter|--width|proposed|--details|--pdf|@PDF@|${date}"
-  TEXT "Belt code +32 T10-900@@Calculation details@@Rating chart@@Calculation details 1 of 3@@gives L = 903.381 mm@@Span pre-tension@@Calculation details 3 of 3")
+  TEXT "Belt code +32 T10-900@@Calculation details@@Rating chart@@Calculation details 1 of 4@@gives L = 903.381 mm@@Span pre-tension@@Calculation details 4 of 4")
 belt_page_test(report_stopped_calculation EXIT 1
   ARGS "report|${data}/overlapping-layout.dat|--length|standard|--pdf|@PDF@"
   STDERR "This configuration is not possible !!!")
