@@ -163,7 +163,7 @@ set(known_duty "propose|--power|3.4|--rpm|1200|--ratio|2|--centre|300..500")
 # 1775 mm, then the 10 mm AT10 belts.
 belt_batch_test(propose_known_duty_json EXIT 0
   ARGS "${known_duty}|--top|3|--json"
-  CHECKS "schema=1@@outcome=done@@ranking/rule=compact@@candidates:1300:1300@@duty/anyWidth=false@@proposals/0/beltName=QUINDEL J@@proposals/0/beltCode=1163  J  9@@proposals/0/envelope:0.0017217:0.0017218@@proposals/0/faceWidth:0.0210599:0.0210601@@proposals/0/pulleys/0/role=driver@@proposals/0/pulleys/0/diameter:0.07999:0.08001@@proposals/0/pulleys/1/ratio:1.9999:2.0001@@proposals/0/answers/pick=shorter@@proposals/1/beltCode=1245  J  7@@proposals/2/rank=3@@proposals/2/beltCode=10 AT10-1300@@proposals/2/beltWidth/value=0.01@@proposals/2/beltWidth/unit=m@@proposals/2/pulleys/0/teeth=33@@proposals/2/teethInMesh=15@@proposals/2/faceWidth:0.01499:0.01501@@dropped/0/count:1:1300")
+  CHECKS "schema=1@@outcome=done@@ranking/rule=compact@@candidates:1300:1300@@duty/anyWidth=OFF@@proposals/0/beltName=QUINDEL J@@proposals/0/beltCode=1163  J  9@@proposals/0/envelope:0.0017217:0.0017218@@proposals/0/faceWidth:0.0210599:0.0210601@@proposals/0/pulleys/0/role=driver@@proposals/0/pulleys/0/diameter:0.07999:0.08001@@proposals/0/pulleys/1/ratio:1.9999:2.0001@@proposals/0/answers/pick=shorter@@proposals/1/beltCode=1245  J  7@@proposals/2/rank=3@@proposals/2/beltCode=10 AT10-1300@@proposals/2/beltWidth/value=0.01@@proposals/2/beltWidth/unit=m@@proposals/2/pulleys/0/teeth=33@@proposals/2/teethInMesh=15@@proposals/2/faceWidth:0.01499:0.01501@@dropped/0/count:1:1300")
 # A multi-rib belt's width in ribs and in metres (9 ribs of 2.34 mm).
 belt_batch_test(propose_multi_rib_json EXIT 0
   ARGS "${known_duty}|--families|QUINDEL|--top|1|--json"
@@ -180,7 +180,7 @@ belt_batch_test(propose_known_duty_text EXIT 0
 # Widths cut to measure beyond the standard widths, when asked for.
 belt_batch_test(propose_any_width_json EXIT 0
   ARGS "${known_duty}|--families|ORVANTO|--any-width|--top|1|--json"
-  CHECKS "duty/anyWidth=true@@proposals/0/beltFamily=ORVANTO")
+  CHECKS "duty/anyWidth=ON@@proposals/0/beltFamily=ORVANTO")
 belt_batch_test(propose_every_row EXIT 0
   ARGS "${known_duty}|--families|quindel|--top|all"
   STDOUT "\n 24 QUINDEL [^\n]*\n\n24 of 24 proposals shown")
