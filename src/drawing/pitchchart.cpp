@@ -197,10 +197,17 @@ void drawPowerChart(QPainter& painter, const Frame& f, const DriveProject& p, in
         painter.drawEllipse(marker.adjusted(1, 1, -1, -1));
     }
     painter.setPen(Qt::black);
-    painter.setFont(chartFont(f, 1.9));
-    const QPointF lineAt = f.map((plot.left() + plot.right()) / 2, plot.bottom() + 6.4);
-    drawText(painter, QRectF(lineAt.x() - 600, lineAt.y(), 1200, 100), Qt::AlignHCenter | Qt::AlignTop,
-             QString::fromStdString(note.line));
+    // One line across the chart's foot: a long one is set smaller, not cut.
+    const QString line = QString::fromStdString(note.line);
+    QFont font = chartFont(f, 1.9);
+    const double room = f.target.width() * 0.98;
+    const double width = QFontMetricsF(font).horizontalAdvance(line);
+    if (width > room && font.pixelSize() > 1)
+        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * room / width)));
+    painter.setFont(font);
+    const QPointF lineAt = f.map(kChartLeft, plot.bottom() + 6.4);
+    drawText(painter, QRectF(lineAt.x(), lineAt.y(), f.target.width(), 100), Qt::AlignHCenter | Qt::AlignTop,
+             line);
     painter.restore();
 }
 
