@@ -232,6 +232,7 @@ constexpr int kMostFits = 5;
 // layout does not have.
 int Calculate(const Invocation& call, DriveProject& p, Dialogs& d, const CalcOptions& o, CalcRun& run) {
     if (o.path > 0) p.beltPathTable[0][1] = o.path - 1;
+    FollowApplicationData(p, d);
     NextStep step = GoOnFromStep3(p, d);
     if (step == NextStep::StayRereadCentreDistanceAndLength) RereadCentreDistanceAndLength(p, d);
 

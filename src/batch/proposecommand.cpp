@@ -125,7 +125,7 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
                                   {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance",
                                    "--centre", "--service-factor", "--driver", "--machine", "--hours",
                                    "--families", "--max-width", "--max-diameter", "--top", "--rank"},
-                                  {"--json"}, args);
+                                  {"--json", "--any-width"}, args);
     if (error.empty())
         error = RefuseDecimalCommas(args, {"--power", "--rpm", "--ratio", "--driven-rpm", "--ratio-tolerance",
                                            "--centre", "--service-factor", "--driver", "--machine", "--max-width",
@@ -135,6 +135,7 @@ std::string ParseProposeOptions(const std::vector<std::string>& argv, DriveProje
         return "unexpected argument \"" + args.positional.front() +
                "\": the duty is given by options";
     o.json = args.has("--json");
+    o.duty.anyWidth = args.has("--any-width");
     for (const char* required : {"--power", "--rpm", "--centre"})
         if (args.values.count(required) == 0) return std::string("the duty needs ") + required;
     const bool ratio = args.values.count("--ratio") > 0;
@@ -294,9 +295,9 @@ void WriteTable(std::ostream& out, const DriveProject& p, const ProposeOptions& 
     const std::vector<std::pair<const char*, std::size_t>> columns = {
         {"#", 3},      {"belt", 15},  {"length", 6}, {"width", 8},  {"belt code", 17},
         {"driver", 6}, {"driven", 6}, {"ratio", 5},  {"error", 5},  {"centre", 7},
-        {"speed", 5},  {"mesh", 4},   {"rating", 7}, {"safety", 6}, {"margin", 6}};
+        {"speed", 5},  {"mesh", 4},   {"rating", 7}, {"safety", 6}, {"margin", 6}, {"envelope", 8}};
     const std::vector<const char*> units = {"",    "",     "[mm]",  "[mm]", "",     "", "", "",
-                                            "[%]", "[mm]", "[m/s]", "",     "[kW]", "", ""};
+                                            "[%]", "[mm]", "[m/s]", "",     "[kW]", "", "", "[dm3]"};
     std::string head;
     std::string unitLine;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -323,7 +324,8 @@ void WriteTable(std::ostream& out, const DriveProject& p, const ProposeOptions& 
                                                 r.toothed ? std::to_string(r.teethInMesh) : "-",
                                                 Shown(p, kPower, r.powerRating, 2),
                                                 Fixed(r.safetyFactor, 2),
-                                                Fixed(r.margin, 2)};
+                                                Fixed(r.margin, 2),
+                                                Fixed(r.envelope * 1000, 2)};
         std::string line;
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const bool left = i == 1 || i == 4;
@@ -378,6 +380,8 @@ nlohmann::ordered_json RowJson(const DriveProposal& r, int rank) {
     j["powerRating"] = ToJson(r.powerRating);
     j["safetyFactor"] = ToJson(r.safetyFactor);
     j["margin"] = ToJson(r.margin);
+    j["faceWidth"] = ToJson(r.faceWidth);
+    j["envelope"] = ToJson(r.envelope);
     nlohmann::ordered_json answers;
     answers["length"] =
         r.lengthAnswer == LengthAnswer::Standard ? nlohmann::ordered_json("standard") : nlohmann::ordered_json();
@@ -407,6 +411,7 @@ void WriteJson(std::ostream& out, const ProposeOptions& o, const ProposalResult&
     duty["factor"] = ToJson(d.factors.factor);
     duty["maxWidth"] = Nullable(d.maxWidth);
     duty["maxDiameter"] = Nullable(d.maxDiameter);
+    duty["anyWidth"] = d.anyWidth;
     duty["families"] = o.families;
     j["duty"] = duty;
     j["ranking"] = {{"rule", ProposalRankingName(result.ranking)},
@@ -460,7 +465,9 @@ const Registration kPropose{{
         std::string(ProposalRankingText(ProposalRanking::Compact)) + "; or margin, " +
         std::string(ProposalRankingText(ProposalRanking::Margin)) +
         ". The safety factor is the report's: the belt's power rating over the\n"
-        "power; the margin is the safety factor over the service factor.\n\n"
+        "power; the margin is the safety factor over the service factor; the\n"
+        "envelope (dm3) is the pulley face width times the rectangle that encloses\n"
+        "the pulleys at their centre distance.\n\n"
         "The duty:\n"
         "  --power KW                 power of the driver\n"
         "  --rpm RPM                  speed of the driver pulley\n"
@@ -483,6 +490,8 @@ const Registration kPropose{{
         "                             SELKIRA, whose belts are made for linear drives)\n"
         "  --max-width MM             widest belt allowed (multi-rib belts: not limited)\n"
         "  --max-diameter MM          largest pulley pitch diameter allowed\n"
+        "  --any-width                timing belts also in widths cut to measure beyond\n"
+        "                             the standard widths (default: standard widths only)\n"
         "  --rank compact|margin      the ranking rule (default compact)\n"
         "  --top N|all                rows shown: 1 to 100000, or all (default 10)\n"
         "  --json                     the duty, the rows and the dropped candidates as\n"

@@ -183,6 +183,32 @@ void drawPowerChart(QPainter& painter, const Frame& f, const DriveProject& p, in
     painter.rotate(-90);
     drawText(painter, QRectF(-400, -50, 800, 100), Qt::AlignCenter, QStringLiteral("Design power [kW]"));
     painter.restore();
+
+    // The marker of the screen stands at the power the guide recommends
+    // from; the design power beside it is what the axis names.
+    const DesignPowerNote note = GuideDesignPower(p);
+    if (note.line.empty()) return;
+    painter.save();
+    if (note.at.visible) {
+        painter.setPen(QPen(Qt::black, std::max(1.5, f.sy() * 0.3)));
+        painter.setBrush(Qt::NoBrush);
+        const QRectF marker(f.map(note.at.left, note.at.top),
+                            f.map(note.at.left + note.at.width, note.at.top + note.at.height));
+        painter.drawEllipse(marker.adjusted(1, 1, -1, -1));
+    }
+    painter.setPen(Qt::black);
+    // One line across the chart's foot: a long one is set smaller, not cut.
+    const QString line = QString::fromStdString(note.line);
+    QFont font = chartFont(f, 1.9);
+    const double room = f.target.width() * 0.98;
+    const double width = QFontMetricsF(font).horizontalAdvance(line);
+    if (width > room && font.pixelSize() > 1)
+        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * room / width)));
+    painter.setFont(font);
+    const QPointF lineAt = f.map(kChartLeft, plot.bottom() + 6.4);
+    drawText(painter, QRectF(lineAt.x(), lineAt.y(), f.target.width(), 100), Qt::AlignHCenter | Qt::AlignTop,
+             line);
+    painter.restore();
 }
 
 void drawWidthChart(QPainter& painter, const Frame& f, const DriveProject& p, int chart) {

@@ -254,18 +254,18 @@ DetailEntry ToothLoadEntry(const DriveProject& p, double n, double rpm, double P
     const auto& c = p.toothLoadCoefficients;
     DetailEntry e;
     e.what = "Specific tooth load at the smallest pulley's speed";
-    e.in("n", n, kAngularVelocity);
+    e.in("n", n, kRpm);
     if (rpm < c[5]) {
-        e.formula = "P = 100 (c0 + c1 n)   (n below c5 rpm)";
+        e.formula = "Pt = c0 + c1 n   (n in rpm, below c5)";
         e.in("c0", c[0], kNone).in("c1", c[1], kNone).in("c5", c[5], kNone);
     } else {
-        e.formula = "P = 100 (c2 (n / 1000)^c4 - c3 n^2)   (n from c5 rpm)";
+        e.formula = "Pt = c2 (n / 1000)^c4 - c3 n^2   (n in rpm, from c5)";
         e.in("c2", c[2], kNone).in("c3", c[3], kNone).in("c4", c[4], kNone).in("c5", c[5], kNone);
     }
     if ((p.beltPitchCode == "AT5" || p.beltPitchCode == "AT10") && !IsOpenEnd(p))
         e.formula += n < 52.33 ? ", x 0.85 (AT profile below 500 rpm)" : ", x 0.9 (AT profile from 500 rpm)";
-    e.from(p.beltName + " tooth load coefficients c0..c6 (n in rpm, P per cm of width and tooth)");
-    e.is("P", P, kNewtonPerCm);
+    e.from(p.beltName + " tooth load coefficients c0..c6 (n in rpm, Pt in N per cm of width and tooth)");
+    e.is("Pt", P, kNewtonPerCm);
     return e;
 }
 
@@ -292,7 +292,7 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     Record(d, DetailStep::TeethInMesh, [&] {
         DetailEntry e;
         e.what = "Teeth in mesh on the smallest pulley, the " + GetPulleyLabel(p, k);
-        e.formula = "zm = Int(z b / 2 pi)";
+        e.formula = "zm = Int(z b / 360\u00B0)";
         return e.in("z", z, kTeeth).in("b", p.pulleyArcOfContact[ks], kDegrees).is("zm", mesh, kTeeth);
     });
 
@@ -348,19 +348,19 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         Record(d, DetailStep::Width, [&] {
             DetailEntry e;
             e.what = "Belt width calculated";
-            e.formula = "wc = S Fe / (zm P)";
+            e.formula = "wc = S Fe / (zm Pt)";
             return e.in("S", p.serviceFactor, kNone)
                 .in("Fe", p.maxEffectivePull, kForce)
                 .in("zm", teeth, kTeeth)
-                .in("P", P, kNewtonPerCm)
+                .in("Pt", P, kNewtonPerCm)
                 .is("wc", p.beltWidthCalculated, kLength)
                 .stores("beltWidthCalculated");
         });
         Record(d, DetailStep::Width, [&] {
             DetailEntry e;
             e.what = "Max. pull force the width must carry";
-            e.formula = "T = ((Int(Fe / 10 N) + 1) 10 N + Fe) S";
-            return e.in("Fe", p.maxEffectivePull, kForce).in("S", p.loadFactorSecond, kNone).is("T", pull, kForce);
+            e.formula = "Fw = ((Int(Fe / 10 N) + 1) 10 N + Fe) S";
+            return e.in("Fe", p.maxEffectivePull, kForce).in("S", p.loadFactorSecond, kNone).is("Fw", pull, kForce);
         });
     } else {
         double imax = 1;
@@ -410,10 +410,10 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             Record(d, DetailStep::Width, [&] {
                 DetailEntry e;
                 e.what = "Width factor of the RUBBER width fit";
-                e.formula = f > 0 ? "x = S F / (kz P) / f   (kz: 0.2 up to 2 teeth in mesh ... 1 from 6)"
-                                  : "x = S F / (kz P)   (kz: 0.2 up to 2 teeth in mesh ... 1 from 6)";
-                e.in("S", sf, kNone).in("F", F, kForce).in("kz", kz, kNone).in("P", P, kNewtonPerCm);
-                if (f > 0) e.in("f", f, kNone).from("length factor f of the belt length");
+                e.formula = f > 0 ? "x = S F / (kz Pt) / fL   (kz: 0.2 up to 2 teeth in mesh ... 1 from 6)"
+                                  : "x = S F / (kz Pt)   (kz: 0.2 up to 2 teeth in mesh ... 1 from 6)";
+                e.in("S", sf, kNone).in("F", F, kForce).in("kz", kz, kNone).in("Pt", P, kNewtonPerCm);
+                if (f > 0) e.in("fL", f, kNone).from("length factor fL of the belt length");
                 return e.is("x", x, kNone);
             });
             Record(d, DetailStep::Width, [&] {
@@ -428,12 +428,12 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             Record(d, DetailStep::Rating, [&] {
                 DetailEntry e;
                 e.what = "Specific tooth load of the fitted width";
-                e.formula = "P = S F / (zm wc)";
+                e.formula = "Pt = S F / (zm wc)";
                 return e.in("S", sf, kNone)
                     .in("F", F, kForce)
                     .in("zm", teeth, kTeeth)
                     .in("wc", p.beltWidthCalculated, kLength)
-                    .is("P", P, kNewtonPerCm);
+                    .is("Pt", P, kNewtonPerCm);
             });
         };
         if (widthFits && IsInchProfile(code)) {
@@ -470,11 +470,11 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
             Record(d, DetailStep::Width, [&] {
                 DetailEntry e;
                 e.what = "Belt width calculated";
-                e.formula = "wc = S F / (zm P)";
+                e.formula = "wc = S F / (zm Pt)";
                 return e.in("S", sf, kNone)
                     .in("F", F, kForce)
                     .in("zm", teeth, kTeeth)
-                    .in("P", P, kNewtonPerCm)
+                    .in("Pt", P, kNewtonPerCm)
                     .is("wc", p.beltWidthCalculated, kLength)
                     .stores("beltWidthCalculated");
             });
@@ -521,10 +521,10 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
         DetailEntry e;
         if (standard >= 0) {
             e.what = "Standard belt width proposed";
-            e.formula = IsOpenEnd(p) ? "the first standard width w >= wc whose admissible pull exceeds T"
+            e.formula = IsOpenEnd(p) ? "the first standard width w >= wc whose admissible pull exceeds Fw"
                                      : "the first standard width w >= wc";
             e.in("wc", p.beltWidthCalculated, kLength);
-            if (IsOpenEnd(p)) e.in("T", pull, kForce);
+            if (IsOpenEnd(p)) e.in("Fw", pull, kForce);
             e.from(p.beltName + " standard widths, row " + std::to_string(standard + 1) + " of " +
                    std::to_string(last + 1));
         } else {
@@ -579,9 +579,9 @@ void SizeTimingBelt(DriveProject& p, Dialogs& d) {
     Record(d, DetailStep::WidthChosen, [&] {
         DetailEntry e;
         e.what = "Power rating with the belt width";
-        e.formula = "Pr = v P zm w";
+        e.formula = "Pr = v Pt zm w";
         return e.in("v", p.beltSpeed, kVelocity)
-            .in("P", P, kNewtonPerCm)
+            .in("Pt", P, kNewtonPerCm)
             .in("zm", teeth, kTeeth)
             .in("w", p.beltWidth, kLength)
             .is("Pr", p.powerRatingWithWidth, kPower)
@@ -650,27 +650,27 @@ void SizeRibOrFlatBelt(DriveProject& p, Dialogs& d) {
         Record(d, DetailStep::Rating, [&] {
             DetailEntry e;
             e.what = "Rating at the belt speed, on 25 mm and on the reference pulley";
-            e.formula = "P1, P2 interpolated in v between the rows";
+            e.formula = "Pw1, Pw2 interpolated in v between the rows";
             return e.in("v", v, kVelocity)
                 .in("v lo", t[r.lo][0], kVelocity)
                 .in("v hi", t[r.hi][0], kVelocity)
-                .in("P1 lo", t[r.lo][1] * toSi, perWidth)
-                .in("P1 hi", t[r.hi][1] * toSi, perWidth)
-                .in("P2 lo", t[r.lo][2] * toSi, perWidth)
-                .in("P2 hi", t[r.hi][2] * toSi, perWidth)
+                .in("Pw1 lo", t[r.lo][1] * toSi, perWidth)
+                .in("Pw1 hi", t[r.hi][1] * toSi, perWidth)
+                .in("Pw2 lo", t[r.lo][2] * toSi, perWidth)
+                .in("Pw2 hi", t[r.hi][2] * toSi, perWidth)
                 .from(p.beltName + " rating table, rows " + std::to_string(r.lo + 1) + " and " +
                       std::to_string(r.hi + 1) + ", interpolated")
-                .is("P1", r.P1 * toSi, perWidth);
+                .is("Pw1", r.P1 * toSi, perWidth);
         });
         Record(d, DetailStep::Rating, [&] {
             DetailEntry e;
             e.what = "Rating on the smallest pulley, the " + GetPulleyLabel(p, static_cast<int>(k));
-            e.formula = quindel ? "P = P1 + (P2 - P1) (d - 25 mm) / (75 mm - 25 mm)"
-                                : "P = P1 + (P2 - P1) (d - 25 mm) / (100 mm - 25 mm)";
-            return e.in("P1", r.P1 * toSi, perWidth)
-                .in("P2", r.P2 * toSi, perWidth)
+            e.formula = quindel ? "Pw = Pw1 + (Pw2 - Pw1) (d - 25 mm) / (75 mm - 25 mm)"
+                                : "Pw = Pw1 + (Pw2 - Pw1) (d - 25 mm) / (100 mm - 25 mm)";
+            return e.in("Pw1", r.P1 * toSi, perWidth)
+                .in("Pw2", r.P2 * toSi, perWidth)
                 .in("d", dia, kLength)
-                .is("P", r.P * toSi, perWidth);
+                .is("Pw", r.P * toSi, perWidth);
         });
         const double arc = p.pulleyArcOfContact[k] * 180.0 / kPi;
         const double af = ArcOfContactFactor(arc);
@@ -825,6 +825,10 @@ RatingChart BuildRatingChart(const DriveProject& p) {
     std::sort(c.curve.begin(), c.curve.end());
     c.present = true;
     return c;
+}
+
+bool IsStandardBeltWidth(const DriveProject& p, double width) {
+    return StandardWidthIndex(p, width) >= 0;
 }
 
 double SpecificToothLoad(const DriveProject& p, double rpm) {

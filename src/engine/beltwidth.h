@@ -26,6 +26,10 @@ void ComputeBeltWidth(DriveProject& p, Dialogs& d);
 // from toothLoadCoefficients (the catalogue gives them per cm).
 double SpecificToothLoad(const DriveProject& p, double rpm);
 
+// Whether width (m) is one of the standard widths of the project's timing
+// belt profile (a width cut to measure is not).
+bool IsStandardBeltWidth(const DriveProject& p, double width);
+
 // The rating chart of the design: the chosen belt's rating with its width
 // against the speed of the smallest pulley (timing belts, rad/s) or the belt
 // speed (multi-rib and flat belts), over the catalogue's speed range, through

@@ -32,61 +32,89 @@ void Refuse(Dialogs& d, const char* text) {
 
 // The data the design starts from: the load, the belt speed, each pulley's
 // size and speed, and for a linear drive the carriage that gives the force.
+// Each value is written with the rule that set it (p.rules).
 void RecordApplicationData(const DriveProject& p, Dialogs& d) {
     using namespace detail_units;
     if (!d.details()) return;
     const DetailStep step = DetailStep::ApplicationData;
+    const ValueRules& rules = p.rules;
     const bool carriage = TakesCarriageData(p) && p.screen.optionInput[0];
-    const bool fromCarriage = carriage && CarriageForce(p) == p.peripheralForce;
-    if (fromCarriage)
+    auto force = [&] {
         Record(d, step, [&] {
             DetailEntry e;
-            e.what = "Force that moves the carriage up its slope";
-            e.formula = "F = m (g sin(a) + acc) + Ff";
-            return e.in("m", p.carriageMass, kMass)
-                .in("a", p.slopeAngle, kDegreeSlope)
-                .in("acc", p.acceleration, kAcceleration)
-                .in("Ff", p.frictionForce, kForce)
-                .in("g", kCarriageGravity, kAcceleration)
-                .is("F", p.peripheralForce, kForce)
-                .stores("peripheralForce");
+            switch (rules.force) {
+                case ValueRule::CarriageForce:
+                    e.what = "Force that moves the carriage up its slope";
+                    e.formula = "F = m (g sin(\u03B8) + acc) + Ff";
+                    e.in("m", p.carriageMass, kMass)
+                        .in("\u03B8", p.slopeAngle, kDegreeSlope)
+                        .in("acc", p.acceleration, kAcceleration)
+                        .in("Ff", p.frictionForce, kForce)
+                        .in("g", kCarriageGravity, kAcceleration);
+                    break;
+                case ValueRule::ForceFromTorque:
+                    e.what = "Peripheral force from the torque";
+                    e.formula = "F = 2 T / d1";
+                    e.in("T", p.torque, kTorque).in("d1", p.pulleyDiameter[1], kLength);
+                    break;
+                case ValueRule::ForceFromPower:
+                    e.what = "Peripheral force";
+                    e.formula = "F = P / v";
+                    e.in("P", p.power, kPower).in("v", p.beltSpeed, kVelocity);
+                    break;
+                default:
+                    e.what = "Peripheral force given";
+                    break;
+            }
+            return e.is("F", p.peripheralForce, kForce).stores("peripheralForce");
         });
+    };
+    auto power = [&] {
+        Record(d, step, [&] {
+            DetailEntry e;
+            if (rules.power == ValueRule::PowerFromForceSpeed) {
+                e.what = "Power transmitted";
+                e.formula = "P = F v";
+                e.in("F", p.peripheralForce, kForce).in("v", p.beltSpeed, kVelocity);
+            } else {
+                e.what = "Power transmitted";
+            }
+            return e.is("P", p.power, kPower).stores("power");
+        });
+    };
+    const bool forceFirst = rules.force != ValueRule::ForceFromPower;
+    const bool powerFirst = rules.power != ValueRule::PowerFromForceSpeed;
+    if (forceFirst) force();
     if (carriage && StrokeSetsCentreDistance(p) && p.linearDriveType == 0)
         Record(d, step, [&] {
             DetailEntry e;
             e.what = "Carriage length and stroke asked";
-            e.formula = "C = lc + s + (d1 + d2) / 2 keeps the stroke";
+            e.formula = "C = lc + stroke + (d1 + d2) / 2 keeps the stroke";
             return e.in("lc", p.carriageLength, kLength)
-                .in("s", p.stroke, kLength)
+                .in("stroke", p.stroke, kLength)
                 .in("d1", p.pulleyDiameter[1], kLength)
                 .in("d2", p.pulleyDiameter[2], kLength)
                 .is("C", CentreDistanceForStroke(p), kLength);
         });
-    if (p.power != 0 || !fromCarriage)
-        Record(d, step, [&] {
-            DetailEntry e;
-            e.what = "Power transmitted";
-            return e.is("P", p.power, kPower).stores("power");
-        });
+    if (powerFirst && (p.power != 0 || rules.force != ValueRule::CarriageForce)) power();
+    const int speedPulley = rules.speed == ValueRule::SpeedFromPulley ? std::clamp(rules.speedPulley, 1, 4) : 0;
     Record(d, step, [&] {
         DetailEntry e;
         e.what = "Belt speed";
-        e.formula = "v = n1 d1 / 2";
-        return e.in("n1", p.pulleySpeed[1], kAngularVelocity)
-            .in("d1", p.pulleyDiameter[1], kLength)
-            .is("v", p.beltSpeed, kVelocity)
-            .stores("beltSpeed");
+        if (speedPulley > 0) {
+            const std::string k = std::to_string(speedPulley);
+            e.formula = "v = pi n" + k + " d" + k + " / 60   (n" + k + " in rpm)";
+            e.in("n" + k, p.pulleySpeed[speedPulley], kRpm).in("d" + k, p.pulleyDiameter[speedPulley], kLength);
+        } else if (rules.speed == ValueRule::SpeedFromPowerForce) {
+            e.formula = "v = P / F";
+            e.in("P", p.power, kPower).in("F", p.peripheralForce, kForce);
+        } else {
+            e.what = "Belt speed given";
+        }
+        return e.is("v", p.beltSpeed, kVelocity).stores("beltSpeed");
     });
-    if (!fromCarriage)
-        Record(d, step, [&] {
-            DetailEntry e;
-            e.what = "Peripheral force";
-            e.formula = "F = P / v";
-            return e.in("P", p.power, kPower)
-                .in("v", p.beltSpeed, kVelocity)
-                .is("F", p.peripheralForce, kForce)
-                .stores("peripheralForce");
-        });
+    if (!forceFirst) force();
+    if (!powerFirst) power();
     Record(d, step, [&] {
         DetailEntry e;
         e.what = "Torque on the driver pulley";
@@ -116,19 +144,28 @@ void RecordApplicationData(const DriveProject& p, Dialogs& d) {
         Record(d, step, [&] {
             DetailEntry e;
             e.what = "Speed of the " + GetPulleyLabel(p, k);
-            e.formula = "n = 2 v / d";
-            return e.in("v", p.beltSpeed, kVelocity)
-                .in("d" + name, p.pulleyDiameter[k], kLength)
-                .is("n" + name, p.pulleySpeed[k], kAngularVelocity)
-                .stores("pulleySpeed", k);
+            const ValueRule rule = p.rules.pulleySpeed[static_cast<std::size_t>(k)];
+            if (k == speedPulley) {
+                // It gave the belt speed: its own entry must not derive it back.
+                e.what += " given";
+            } else if (rule == ValueRule::PulleyFromRatio && k > 1) {
+                e.formula = "n" + name + " = n1 / i" + name;
+                e.in("n1", p.pulleySpeed[1], kRpm).in("i" + name, p.pulleyRatio[k], kNone);
+            } else if (rule == ValueRule::Given) {
+                e.what += " given";
+            } else {
+                e.formula = "n" + name + " = 60 v / (pi d" + name + ")   (n" + name + " in rpm)";
+                e.in("v", p.beltSpeed, kVelocity).in("d" + name, p.pulleyDiameter[k], kLength);
+            }
+            return e.is("n" + name, p.pulleySpeed[k], kRpm).stores("pulleySpeed", k);
         });
         if (k > 1)
             Record(d, step, [&] {
                 DetailEntry e;
                 e.what = "Speed ratio of the " + GetPulleyLabel(p, k);
-                e.formula = "i = n1 / n";
-                return e.in("n1", p.pulleySpeed[1], kAngularVelocity)
-                    .in("n" + name, p.pulleySpeed[k], kAngularVelocity)
+                e.formula = "i" + name + " = d" + name + " / d1";
+                return e.in("d1", p.pulleyDiameter[1], kLength)
+                    .in("d" + name, p.pulleyDiameter[k], kLength)
                     .is("i" + name, p.pulleyRatio[k], kNone)
                     .stores("pulleyRatio", k);
             });
@@ -142,12 +179,12 @@ void RecordStroke(const DriveProject& p, Dialogs& d, DetailStep step) {
     Record(d, step, [&] {
         DetailEntry e;
         e.what = "Stroke of the carriage";
-        e.formula = "s = C - lc - (d1 + d2) / 2";
+        e.formula = "stroke = C - lc - (d1 + d2) / 2";
         return e.in("C", p.centreDistance, kLength)
             .in("lc", p.carriageLength, kLength)
             .in("d1", p.pulleyDiameter[1], kLength)
             .in("d2", p.pulleyDiameter[2], kLength)
-            .is("s", StrokeOfOpenEndDrive(p), kLength);
+            .is("stroke", StrokeOfOpenEndDrive(p), kLength);
     });
 }
 
@@ -173,7 +210,7 @@ NextStep TwoPulleysFromStep3(DriveProject& p, Dialogs& d) {
         DetailEntry e;
         if (p.twoPulleyMode == 2) {
             e.what = "Centre distance for the belt length given";
-            e.formula = "Lopen(C) = (pi - 2a) r + (pi + 2a) R + 2 sqrt(C^2 - q^2) = L, a = asin(q / C), "
+            e.formula = "Lopen(C) = (pi - 2 phi) r + (pi + 2 phi) R + 2 sqrt(C^2 - q^2) = L, phi = asin(q / C), "
                         "q = R - r, solved for C";
             e.in("L", p.beltLength, kLength)
                 .in("d1", p.pulleyDiameter[1], kLength)

@@ -60,13 +60,16 @@ inline constexpr DetailUnit kNone{};
 inline constexpr DetailUnit kDegrees{"\u00B0", 3.141592654 / 180, "rad"};
 inline constexpr DetailUnit kRibs{"ribs", 1};
 inline constexpr DetailUnit kTeeth{"teeth", 1};
-inline constexpr DetailUnit kMillimetres{"mm", 0.001, "m"};  // lengths the catalogue gives in mm only
+inline constexpr DetailUnit kMillimetres{"mm", 0.001, "m"};
+inline constexpr DetailUnit kMetres{"m", 1};  // lengths of rules written for metres  // lengths the catalogue gives in mm only
 // Specific tooth load: N per m of width per tooth in mesh, shown per cm as
 // the catalogue gives it.
 inline constexpr DetailUnit kNewtonPerCm{"N/cm", 100, "N/m"};
 inline constexpr DetailUnit kWattPerRib{"W/rib", 1};
 inline constexpr DetailUnit kWattPerCm{"W/cm", 100, "W/m"};  // flat belts: W per m of width, shown per cm
 inline constexpr DetailUnit kDegreeSlope{"\u00B0", 1};  // the slope is kept in degrees
+// Pulley speeds in the rules that are written for revolutions per minute.
+inline constexpr DetailUnit kRpm{"rpm", 6.283185308 / 60, "rad/s"};
 }  // namespace detail_units
 
 struct DetailValue {

@@ -143,11 +143,11 @@ void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<R
         Record(sink, step, [&] {
             DetailEntry e;
             e.what = "Test load";
-            e.formula = "Ft = 0.0339292 F + B w";
+            e.formula = "Ft = 0.0339292 F + Bt w";
             return e.in("F", F, kForce)
-                .in("B", TestLoadBase(p.beltPitchCode), DetailUnit("N/m", 1))
+                .in("Bt", TestLoadBase(p.beltPitchCode), DetailUnit("N/m", 1))
                 .in("w", p.beltWidth, kLength)
-                .from("test load B of the " + p.beltPitchCode + " profile")
+                .from("test load base Bt of the " + p.beltPitchCode + " profile")
                 .is("Ft", ft, kForce);
         });
         const int path = p.beltPathTable[0][1];
@@ -173,7 +173,7 @@ void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<R
                 DetailEntry e;
                 e.what = "Span deflection under the test load between pulleys" + span;
                 e.formula = "f = 16.6 s (s in m, f in mm)";
-                return e.in("s", s, kLength).is("f", s * 16.6 / 1000, kMillimetres);
+                return e.in("s", s, kMetres).is("f", s * 16.6 / 1000, kMillimetres);
             });
         }
     }
@@ -189,6 +189,7 @@ void TimingBeltLines(const DriveProject& p, InstallationRule rule, std::vector<R
             return e.in("L", p.beltLength, kLength)
                 .in("d1", p.pulleyDiameter[1], kLength)
                 .in("lc", p.carriageLength, kLength)
+                .in("lf", freeLength, kMetres)
                 .in("F", F, kForce)
                 .in("Fadm", p.maxTractionLoad1, kForce)
                 .is("e", elongation / 1000, kMillimetres);
@@ -203,11 +204,11 @@ void MultiRibLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSi
     Record(sink, DetailStep::Installation, [&] {
         DetailEntry e;
         e.what = "Recommended installation tension";
-        e.formula = "T = ribs x tension per rib";
+        e.formula = "T0 = ribs x tension per rib";
         return e.in("ribs", p.beltWidth, detail_units::kRibs)
             .in("per rib", perRib, kForce)
             .from(p.beltPitchCode + " profile: tension per rib")
-            .is("T", p.beltWidth * perRib, kForce);
+            .is("T0", p.beltWidth * perRib, kForce);
     });
     ShaftLoadLines(p, true, out, sink);
 }
@@ -225,11 +226,11 @@ void FlatBeltLines(const DriveProject& p, std::vector<ReportLine>& out, DetailSi
         Record(sink, DetailStep::Installation, [&] {
             DetailEntry e;
             e.what = "Installation tension";
-            e.formula = "T = tension per cm x w";
+            e.formula = "T0 = tension per cm x w";
             return e.in("per cm", perCm, kForce)
                 .in("w", p.beltWidth, kLength)
                 .from(source)
-                .is("T", perCm * p.beltWidth * 100, kForce);
+                .is("T0", perCm * p.beltWidth * 100, kForce);
         });
     } else {
         out.push_back(Item("Tension installation", tension, ""));

@@ -422,7 +422,7 @@ void RecordBeltPathDetails(const DriveProject& p, Dialogs& d, DetailStep step, c
             DetailEntry e;
             e.what = "Arc of contact on the " + GetPulleyLabel(p, k);
             e.formula = omega ? "b = 2 asin(c / d), c the chord between the belt's ends on the pulley"
-                              : "b = 2 asin(c / d), c the chord between the spans' ends; 2 pi - that where the "
+                              : "b = 2 asin(c / d), c the chord between the spans' ends; 360\u00B0 - that where the "
                                 "belt wraps the long way";
             return e.in("d" + std::to_string(k), p.pulleyDiameter[k], kLength)
                 .is("b" + std::to_string(k), p.pulleyArcOfContact[k], kDegrees)
@@ -431,7 +431,8 @@ void RecordBeltPathDetails(const DriveProject& p, Dialogs& d, DetailStep step, c
     Record(d, step, [&] {
         DetailEntry e;
         e.what = what;
-        e.formula = omega ? "L = sum of b d / 2 + s1 + s3 + the runs to the clamps" : "L = sum of b d / 2 + sum of s";
+        e.formula = omega ? "L = sum of pi b d / 360\u00B0 + s1 + s3 + the runs to the clamps"
+                            : "L = sum of pi b d / 360\u00B0 + sum of s";
         e.is("L", length, kLength);
         if (storesLength) e.stores("beltLength");
         return e;

@@ -22,6 +22,10 @@ bool ValidAxis(int axis) {
     return axis == kAxisX || axis == kAxisY;
 }
 
+// How close a fitted layout's length must come to the standard length, as
+// a share of it: far below a tooth or a millimetre.
+constexpr double kFitTolerance = 1e-6;
+
 void SayNoNewPosition(Dialogs& d) {
     d.message("I can't find the new position !!!\rChange the pulley layout.", "Warning", MsgIcon::Warning);
 }
@@ -84,6 +88,14 @@ bool AdjustPulley(DriveProject& p, Dialogs& d, int k, int axis) {
                  !(4 * std::abs(res.x - u0) > scaleWidth);
     if (found) {
         p.pulleyPosition[axis][k] = res.x;
+        // A coordinate that stops changing is not yet a fit: where moving
+        // the pulley no longer changes the length (or the path shown cannot
+        // be laid there), it settles off the standard length.
+        const double measured = MeasureCurrentPath(p);
+        found = measured != -1 && std::abs(measured - p.beltLength) <= kFitTolerance * p.beltLength;
+        if (found) p.lastStandardLength = measured;
+    }
+    if (found) {
         ComputeBeltPaths(p);
         found = false;
         for (int m = 1; m <= table[0][0] && !found; ++m) {

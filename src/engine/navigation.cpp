@@ -28,26 +28,47 @@ bool setFamilyFromType(DriveProject& p, Dialogs& d) {
     return true;
 }
 
-// Peripheral force and belt speed from the data of the chosen input mode.
-void deriveLoad(DriveProject& p) {
+}  // namespace
+
+void DeriveLoad(DriveProject& p) {
     const auto& mode = p.screen.optionInput;
+    ValueRules& r = p.rules;
     if (mode[0]) {  // mass of carriage
         if (StrokeSetsCentreDistance(p)) p.centreDistance = CentreDistanceForStroke(p);
         p.peripheralForce = CarriageForce(p);
+        r.force = ValueRule::CarriageForce;
         p.beltSpeed = p.peripheralForce != 0 ? p.power / p.peripheralForce : 0;
+        r.speed = p.peripheralForce != 0 ? ValueRule::SpeedFromPowerForce : ValueRule::Given;
     } else if (mode[1]) {  // power and rpm
         p.beltSpeed = BeltSpeed(p.pulleySpeed[1], p.pulleyDiameter[1]);
-        if (p.beltSpeed != 0) p.peripheralForce = PeripheralForce(p.power, p.beltSpeed);
+        r.speed = ValueRule::SpeedFromPulley;
+        r.speedPulley = 1;
+        if (p.beltSpeed != 0) {
+            p.peripheralForce = PeripheralForce(p.power, p.beltSpeed);
+            r.force = ValueRule::ForceFromPower;
+        }
     } else if (mode[2]) {  // power and belt speed
-        if (p.beltSpeed != 0) p.peripheralForce = PeripheralForce(p.power, p.beltSpeed);
+        r.speed = ValueRule::Given;
+        if (p.beltSpeed != 0) {
+            p.peripheralForce = PeripheralForce(p.power, p.beltSpeed);
+            r.force = ValueRule::ForceFromPower;
+        }
     } else if (mode[3]) {  // torque
-        if (p.pulleyDiameter[1] != 0) p.peripheralForce = 2 * p.torque / p.pulleyDiameter[1];
+        if (p.pulleyDiameter[1] != 0) {
+            p.peripheralForce = 2 * p.torque / p.pulleyDiameter[1];
+            r.force = ValueRule::ForceFromTorque;
+        }
         p.power = 0;
         p.beltSpeed = 0;
+        r.power = ValueRule::Given;
+        r.speed = ValueRule::Given;
     }
 }
 
-}  // namespace
+bool ForceFromCarriageData(const DriveProject& p) {
+    const BeltFamilyTraits* page = FamilyOfStep1Tab(p.screen.beltTypeTab);
+    return page && page->carriageData && p.screen.optionInput[0];
+}
 
 bool GoOnFromStep1(DriveProject& p, Dialogs& d) {
     if (p.beltType.empty()) {
@@ -66,7 +87,7 @@ bool GoOnFromStep1(DriveProject& p, Dialogs& d) {
             refuse(d, "Stroke is necessary for omega drive !!!");
             return false;
         }
-        if (p.peripheralForce == 0) deriveLoad(p);
+        if (p.peripheralForce == 0) DeriveLoad(p);
     }
     return true;
 }

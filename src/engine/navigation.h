@@ -18,6 +18,15 @@ namespace belt {
 // peripheralForce is 0. True when STEP2 may be shown.
 bool GoOnFromStep1(DriveProject& p, Dialogs& d);
 
+// The load values that the chosen input mode of step 1 derives: the force
+// from the carriage, the power and a speed, or the torque, and the belt
+// speed (and, for a stroke, the centre distance) that follow.
+void DeriveLoad(DriveProject& p);
+
+// Whether step 1 derives the force from the carriage data: the page of the
+// belt takes it and "Mass of carriage" is the input mode.
+bool ForceFromCarriageData(const DriveProject& p);
+
 // Go On from STEP2 (offered only for an omega drive): needs a chosen pitch,
 // then fixes a three-pulley drive. True when STEP3 may be shown.
 bool GoOnFromStep2(DriveProject& p, Dialogs& d);

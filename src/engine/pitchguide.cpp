@@ -193,15 +193,20 @@ double GuideSufficientWidth(const DriveProject& p, int k, double force) {
     return 0;
 }
 
+int GuidePitchForPower(const DriveProject& p, double power, int first, int last) {
+    const double rpm = p.pulleySpeed[1] * 30 / kPi;
+    int k = first;
+    // The last pitch is the fallback and is never tested.
+    for (; k <= last - 1; ++k)
+        if (GuidePowerLimit(p, k, rpm) > power) break;
+    if (k > last - 1) k = last;
+    return k;
+}
+
 std::optional<Step2Title> ConsigliaOrvantoRubber(const DriveProject& p) {
     const PitchGroup* g = FindPitchGroup(p.beltType);
     if (!g) return std::nullopt;
-    const double rpm = p.pulleySpeed[1] * 30 / kPi;
-    int k = p.pitchRangeFirst;
-    // The last pitch is the fallback and is never tested.
-    for (; k <= p.pitchRangeLast - 1; ++k)
-        if (GuidePowerLimit(p, k, rpm) > p.power) break;
-    if (k > p.pitchRangeLast - 1) k = p.pitchRangeLast;
+    const int k = GuidePitchForPower(p, p.power, p.pitchRangeFirst, p.pitchRangeLast);
     const std::string text = FamilyFromType(p.beltType) + " " + pitchText(*g, k - p.pitchRangeFirst);
     return Step2Title{"Belt pitch selection guide: " + text, 18};
 }
@@ -281,22 +286,63 @@ double ChartYForWidth(double mm) {
     return kForceBarTop + kForceBarHeight * (1 - mm / 100);
 }
 
+namespace {
+
+// The marker of a power chart at power (W) and the driver's speed, or hidden
+// outside the chart.
+IndicatorPlacement PowerMarker(const DriveProject& p, double power) {
+    IndicatorPlacement at;
+    const double n = p.pulleySpeed[1];
+    const bool rubberQvp = isRubberQvp(p);
+    // TAVOREN QVP shows a width chart and never gets here.
+    const double maxPower = rubberQvp ? 1000000 : 100000;
+    if ((n >= 1 || power >= 100) && n <= 1050 && power <= maxPower) {
+        at = {true, PowerIndicatorLeft(n, rubberQvp), PowerIndicatorTop(power, rubberQvp), kPowerMarkerWidth,
+              kPowerMarkerHeight};
+    }
+    return at;
+}
+
+}  // namespace
+
+double GuideServiceFactor(const DriveProject& p) {
+    return static_cast<double>(p.loadFactor) + static_cast<double>(p.loadFactorSecond);
+}
+
+namespace {
+std::string PowerText(const DriveProject& p, double watts) {
+    std::string unit = CurrentLabel(p, kPower);
+    std::erase(unit, '[');
+    std::erase(unit, ']');
+    return Format(ToDisplay(p, kPower, watts), "###0.00") + " " + unit;
+}
+}  // namespace
+
+DesignPowerNote GuideDesignPower(const DriveProject& p) {
+    DesignPowerNote note;
+    const PitchGroup* g = FindPitchGroup(p.beltType);
+    if (IsWidthChart(PitchChart(p)) || !(p.power > 0) || !(p.pulleySpeed[1] > 0)) return note;
+    note.serviceFactor = GuideServiceFactor(p);
+    note.designPower = note.serviceFactor * p.power;
+    note.at = PowerMarker(p, note.designPower);
+    note.line = "\u25CF power " + PowerText(p, p.power) + "  \u25CB design power " +
+                PowerText(p, note.designPower) + " (service factor " + Format(note.serviceFactor, "###0.0") + ")";
+    if (g) {
+        const int forPower = GuidePitchForPower(p, p.power, g->rangeFirst, g->rangeLast);
+        const int forDesign = GuidePitchForPower(p, note.designPower, g->rangeFirst, g->rangeLast);
+        if (forDesign > forPower) {
+            note.pitch = pitchText(*g, forDesign - g->rangeFirst);
+            note.line += ": the design power points to " + note.pitch;
+        }
+    }
+    return note;
+}
+
 IndicatorPlacement VisualizzaIndicatore(const DriveProject& p) {
     IndicatorPlacement at;
     const int chart = PitchChart(p);
-    const double n = p.pulleySpeed[1];
-    const double power = p.power;
     const double force = p.peripheralForce;
-    if (!IsWidthChart(chart)) {
-        const bool rubberQvp = isRubberQvp(p);
-        // TAVOREN QVP shows a width chart and never gets here.
-        const double maxPower = rubberQvp ? 1000000 : 100000;
-        if ((n >= 1 || power >= 100) && n <= 1050 && power <= maxPower) {
-            at = {true, PowerIndicatorLeft(n, rubberQvp), PowerIndicatorTop(power, rubberQvp),
-                  kPowerMarkerWidth, kPowerMarkerHeight};
-        }
-        return at;
-    }
+    if (!IsWidthChart(chart)) return PowerMarker(p, p.power);
     const double scale = ChartForceScale(chart);
     if (force > 0 && force <= scale)
         at = {true, ForceIndicatorLeft(force, scale), kForceBarTop, kForceBarWidth, kForceBarHeight};

@@ -69,6 +69,11 @@ double GuideRequiredWidth(const DriveProject& p, int k, double force);
 // none of its widths does.
 double GuideSufficientWidth(const DriveProject& p, int k, double force);
 
+// The pitch index (first..last) whose region of the power chart holds
+// power (W) at the driver speed: the first whose limit exceeds it, the last
+// of the range otherwise.
+int GuidePitchForPower(const DriveProject& p, double power, int first, int last);
+
 // Recommendation on a power chart: the first pitch whose limit at the driver
 // speed exceeds the power; the last pitch of the range otherwise.
 // Nothing for a belt without a pitch group.
@@ -99,6 +104,25 @@ struct IndicatorPlacement {
 };
 // VisualizzaIndicatore for the project's chart and data.
 IndicatorPlacement VisualizzaIndicatore(const DriveProject& p);
+
+// The service factor the guide knows on step 2: the load factor and the
+// factor of the operating conditions (the speed ratio's share follows from
+// the pulleys on step 3).
+double GuideServiceFactor(const DriveProject& p);
+
+// What a power chart shows beside the power it recommends from: a hollow
+// marker at the design power (service factor x power) and a line naming
+// both, with the pitch the design power points to when that is a larger
+// one. Nothing (line empty, marker hidden) on a width chart or without power
+// and speed.
+struct DesignPowerNote {
+    IndicatorPlacement at;
+    double serviceFactor = 0;
+    double designPower = 0;  // W
+    std::string pitch;       // "T5", or empty
+    std::string line;
+};
+DesignPowerNote GuideDesignPower(const DriveProject& p);
 
 // The mapping the indicator follows, as functions of the chart's own
 // quantities, so the drawn axes agree with it. The operating point is the

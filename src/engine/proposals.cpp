@@ -29,6 +29,7 @@ constexpr std::string_view kNoLengthInRange = "no standard length keeps the cent
 constexpr std::string_view kTooWide = "the belt is wider than the widest allowed";
 constexpr std::string_view kTooLarge = "a pulley is larger than the largest diameter allowed";
 constexpr std::string_view kUnrated = "the flat belt type has no power rating";
+constexpr std::string_view kCutToMeasure = "no standard width of the profile carries the duty";
 
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
@@ -292,6 +293,9 @@ DriveProposal Capture(const DriveProject& p, const ProposalDuty& duty, const Ans
     r.beltLength = p.beltLength;
     r.beltWidth = p.beltWidth;
     r.beltWidthMetres = BeltWidthMetres(p.beltName, p.beltWidth);
+    // A multi-rib pulley has no face width of its own: its grooves take the belt.
+    r.faceWidth = WidthInRibs(r) ? r.beltWidthMetres : p.pulleyFaceWidth;
+    r.envelope = DriveEnvelope(r.faceWidth, p.centreDistance, p.pulleyDiameter[1], p.pulleyDiameter[2]);
     r.beltCode = p.beltCode;
     r.beltSpeed = p.beltSpeed;
     r.teethInMesh = r.toothed ? p.teethInMesh : 0;
@@ -322,11 +326,11 @@ auto MarginKey(const DriveProposal& r) {
 
 // The most compact: warnings, then whether the drive carries the duty (a
 // proposed width always does; a narrow belt that does not must not head
-// the table for being narrow), then the belt's area, then the pulleys, then
-// the higher safety factor.
+// the table for being narrow), then the room the drive takes, then the
+// pulleys, then the higher safety factor.
 auto CompactKey(const DriveProposal& r) {
-    return std::make_tuple(!r.warnings.empty(), r.margin < 1, r.beltWidthMetres * r.beltLength,
-                           r.diameter[0] + r.diameter[1], -r.safetyFactor);
+    return std::make_tuple(!r.warnings.empty(), r.margin < 1, r.envelope, r.diameter[0] + r.diameter[1],
+                           -r.safetyFactor);
 }
 
 struct RankingRule {
@@ -336,9 +340,9 @@ struct RankingRule {
 };
 constexpr RankingRule kRankingRules[] = {
     {ProposalRanking::Compact, "compact",
-     "drives without warnings first, then those that carry the duty, then the smallest belt (width x length; "
-     "a multi-rib belt's width is its ribs x rib pitch), then the smaller pulleys, then the higher safety "
-     "factor"},
+     "drives without warnings first, then those that carry the duty, then the smallest envelope (pulley "
+     "face width x the rectangle enclosing the pulleys at their centre distance; a multi-rib belt's width "
+     "is its ribs x rib pitch), then the smaller pulleys, then the higher safety factor"},
     {ProposalRanking::Margin, "margin",
      "drives without warnings first, then the lowest margin (safety factor over service factor) of at least "
      "1, "
@@ -503,6 +507,11 @@ ProposalResult ProposeDrives(const DriveProject& base, const ProposalDuty& duty,
                 ++dropped[std::string(kTooWide)];
                 continue;
             }
+            // A proposal is a belt off the shelf unless widths cut to measure are asked for.
+            if (row.toothed && !duty.anyWidth && !IsStandardBeltWidth(belt, row.beltWidth)) {
+                ++dropped[std::string(kCutToMeasure)];
+                continue;
+            }
             result.proposals.push_back(std::move(row));
         }
     }
@@ -573,6 +582,10 @@ void ApplyProposal(DriveProject& p, Dialogs& d, const DriveProposal& proposal) {
     PrepareStep3(p, d);
     PulleyPair pair{proposal.teeth[0], proposal.teeth[1], proposal.diameter[0], proposal.diameter[1]};
     EnterPulleys(p, d, pair, proposal.typedCentreDistance);
+}
+
+double DriveEnvelope(double faceWidth, double centreDistance, double d1, double d2) {
+    return faceWidth * (centreDistance + (d1 + d2) / 2) * std::max(d1, d2);
 }
 
 bool WidthInRibs(const DriveProposal& row) {

@@ -39,6 +39,10 @@ struct ProposalDuty {
     DutyFactors factors;
     double maxWidth = 0;          // m, 0 = any (multi-rib belts are not limited)
     double maxDiameter = 0;       // m, pitch diameter of either pulley, 0 = any
+    // Timing belts: also widths cut to measure beyond the profile's standard
+    // widths (the catalogue makes them in 5 mm steps); by default a proposal
+    // is a belt off the shelf.
+    bool anyWidth = false;
 };
 
 enum class DutyField { Power, DriverSpeed, Ratio, RatioTolerance, CentreDistance, ServiceFactor, MaxWidth, MaxDiameter };
@@ -105,6 +109,10 @@ struct DriveProposal {
     double beltLength = 0;                // m
     double beltWidth = 0;                 // m; multi-rib belts: ribs
     double beltWidthMetres = 0;           // m; multi-rib belts: ribs x rib pitch
+    double faceWidth = 0;                 // m: the pulley face width, a multi-rib belt's width
+    // The room the drive takes: face width x the rectangle enclosing both
+    // pulleys at their centre distance, (C + (d1 + d2) / 2) x max(d1, d2); m^3.
+    double envelope = 0;
     std::string beltCode;
     double beltSpeed = 0;                 // m/s
     int teethInMesh = 0;                  // timing belts
@@ -123,12 +131,15 @@ struct DriveProposal {
 // Whether the row's beltWidth counts ribs (a multi-rib belt) rather than metres.
 bool WidthInRibs(const DriveProposal& row);
 
+// The envelope of a drive (m^3): face width x (C + (d1 + d2) / 2) x max(d1, d2).
+double DriveEnvelope(double faceWidth, double centreDistance, double d1, double d2);
+
 // How the proposals are ranked.
 enum class ProposalRanking {
     // The most compact drive that carries the duty: drives without warnings
     // first, then those that carry the duty (margin at least 1), then the
-    // smallest belt (width x length), then the smaller pulleys, then the
-    // higher safety factor.
+    // smallest envelope, then the smaller pulleys, then the higher safety
+    // factor.
     Compact,
     // The least over-designed drive: drives without warnings first, then the
     // lowest margin of at least 1, then the narrower belt, then the smaller

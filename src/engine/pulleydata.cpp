@@ -9,6 +9,7 @@
 #include "engine/beltspeed.h"
 #include "engine/carriage.h"
 #include "engine/checks.h"
+#include "engine/navigation.h"
 #include "units/units.h"
 
 namespace belt {
@@ -138,7 +139,29 @@ Step3Response Unchanged(const DriveProject& p, Step3Box box, int index, std::str
     return {std::string(text), Step3FocusAfter(p, box, index), false};
 }
 
+void SpeedFromPulley(DriveProject& p, int k) {
+    p.rules.speed = ValueRule::SpeedFromPulley;
+    p.rules.speedPulley = k;
+}
+bool GaveBeltSpeed(const DriveProject& p, int k) {
+    return p.rules.speed == ValueRule::SpeedFromPulley && p.rules.speedPulley == k;
+}
+// A new diameter for the pulley whose speed gave the belt speed keeps the
+// belt speed: from now on the pulley's speed follows from it.
+void DiameterChanged(DriveProject& p, int k) {
+    if (GaveBeltSpeed(p, k) && p.beltSpeed != 0) p.rules.speed = ValueRule::Given;
+}
+// The force now follows from the power and the speed: a speed that came
+// from the force is kept as it is.
+void ForceFromPower(DriveProject& p) {
+    p.peripheralForce = ForceFor(p.power, p.beltSpeed);
+    p.rules.force = ValueRule::ForceFromPower;
+    if (p.rules.speed == ValueRule::SpeedFromPowerForce) p.rules.speed = ValueRule::Given;
+}
+
 void ClearPulley(DriveProject& p, int k) {
+    DiameterChanged(p, k);
+    p.rules.pulleySpeed[k] = ValueRule::Given;
     p.pulleySpeed[k] = 0;
     p.pulleyRatio[k] = 0;
     p.pulleyTeeth[k] = 0;
@@ -198,16 +221,30 @@ void ModificaI(DriveProject& p, Dialogs& d, int k) {
     if (!ValidPulley(k)) return;
     if (p.beltSpeed == 0) {
         p.beltSpeed = Finite(BeltSpeed(p.pulleySpeed[k], p.pulleyDiameter[k]));
+        SpeedFromPulley(p, k);
         if (p.beltSpeed != 0) ModificaV(p, d);
     }
-    if (p.power != 0)
-        p.peripheralForce = ForceFor(p.power, p.beltSpeed);
-    else
+    if (p.power != 0 && p.rules.power == ValueRule::PowerFromForceSpeed) {
+        // The power came from the force given: the force stays, the power
+        // follows the speed.
         p.power = Finite(p.beltSpeed * p.peripheralForce);
+    } else if (p.power != 0) {
+        // A speed derived from the force and the power already carries
+        // that force: deriving the force back from it would go in a circle.
+        if (p.rules.speed != ValueRule::SpeedFromPowerForce) ForceFromPower(p);
+    } else {
+        p.power = Finite(p.beltSpeed * p.peripheralForce);
+        p.rules.power = ValueRule::PowerFromForceSpeed;
+    }
 
     for (int j = 1; j <= PulleyCountOf(p); ++j) {
         if (IsIdler(p, j)) continue;
-        if (p.pulleyDiameter[j] != 0) p.pulleySpeed[j] = Quotient(2 * p.beltSpeed, p.pulleyDiameter[j]);
+        if (p.pulleyDiameter[j] != 0) {
+            p.pulleySpeed[j] = Quotient(2 * p.beltSpeed, p.pulleyDiameter[j]);
+            // The pulley that gave the belt speed keeps its own rule: its
+            // speed and diameter still give that belt speed.
+            if (!GaveBeltSpeed(p, j)) p.rules.pulleySpeed[j] = ValueRule::PulleyFromBeltSpeed;
+        }
         if (p.pulleyDiameter[j] == 0 && p.pulleySpeed[j] != 0) {
             p.pulleyDiameter[j] = Quotient(2 * p.beltSpeed, p.pulleySpeed[j]);
             ModificaD(p, d, j);
@@ -222,6 +259,7 @@ void ModificaN(DriveProject& p, Dialogs& d, int k) {
     double& dk = p.pulleyDiameter[k];
     if (p.beltSpeed == 0) {
         p.beltSpeed = Finite(BeltSpeed(n, dk));
+        SpeedFromPulley(p, k);
         ModificaV(p, d);
     } else if (dk != 0 || n == 0) {
         // Exact comparison: retyping the speed the pulley already has asks nothing.
@@ -231,6 +269,7 @@ void ModificaN(DriveProject& p, Dialogs& d, int k) {
                 " ?";
             if (Ask(d, q)) {
                 p.beltSpeed = Finite(BeltSpeed(n, dk));
+                SpeedFromPulley(p, k);
                 ModificaV(p, d);
             } else if (n != 0) {
                 dk = Quotient(2 * p.beltSpeed, n);
@@ -243,7 +282,10 @@ void ModificaN(DriveProject& p, Dialogs& d, int k) {
     }
     if (k == 1)
         for (int j = 2; j <= 4; ++j)
-            if (p.pulleyRatio[j] != 0) p.pulleySpeed[j] = Quotient(p.pulleySpeed[1], p.pulleyRatio[j]);
+            if (p.pulleyRatio[j] != 0) {
+                p.pulleySpeed[j] = Quotient(p.pulleySpeed[1], p.pulleyRatio[j]);
+                p.rules.pulleySpeed[j] = ValueRule::PulleyFromRatio;
+            }
 }
 
 void ModificaV(DriveProject& p, Dialogs& d) {
@@ -286,6 +328,7 @@ Step3Response OnInputnEnter(DriveProject& p, Dialogs& d, int k, std::string_view
         if (e.kept) return Refused(e, Step3Box::InputN, k);
         if (e.unchanged) return Unchanged(p, Step3Box::InputN, k, text);
         r.enteredText = e.text;
+        p.rules.pulleySpeed[k] = ValueRule::Given;
         ModificaN(p, d, k);
         r.focus = Step3FocusAfter(p, Step3Box::InputN, k);
         return r;
@@ -305,6 +348,7 @@ Step3Response OnInputzEnter(DriveProject& p, Dialogs& d, int k, std::string_view
         if (e.unchanged) return Unchanged(p, Step3Box::InputZ, k, text);
         p.pulleyTeeth[k] = CInt(z);
         r.enteredText = Format(p.pulleyTeeth[k], "####0");
+        DiameterChanged(p, k);
         ModificaZ(p, d, k);
         r.focus = Step3FocusAfter(p, Step3Box::InputZ, k);
         return r;
@@ -330,6 +374,7 @@ Step3Response OnInputdEnter(DriveProject& p, Dialogs& d, int k, std::string_view
 Step3Focus PulleyDiameterEntered(DriveProject& p, Dialogs& d, int k) {
     if (!ValidPulley(k)) return {};
     double& dk = p.pulleyDiameter[k];
+    DiameterChanged(p, k);
 
     if (IsMultiRibBelt(p)) {
         const std::optional<double> min = MultiRibMinimumDiameter(p.beltName);
@@ -369,6 +414,7 @@ Step3Response OnInputiEnter(DriveProject& p, Dialogs& d, int k, std::string_view
         r.enteredText = e.text;
         if (p.pulleyRatio[k] != 0) {
             p.pulleySpeed[k] = Quotient(p.pulleySpeed[1], p.pulleyRatio[k]);
+            p.rules.pulleySpeed[k] = ValueRule::PulleyFromRatio;
             ModificaN(p, d, k);
         }
         return r;
@@ -393,30 +439,39 @@ Step3Response DatoEntry(DriveProject& p, Dialogs& d, int index, std::string_view
     }
     switch (index) {
         case 5:
+            p.rules.power = ValueRule::Given;
             // The force box is enabled, so a power without force or speed
             // derives nothing rather than dividing by a zero force.
-            if (v == 0 && F != 0)
+            if (v == 0 && F != 0) {
                 v = Quotient(P, F);
-            else if (v != 0)
-                F = ForceFor(P, v);
+                p.rules.speed = ValueRule::SpeedFromPowerForce;
+            } else if (v != 0) {
+                ForceFromPower(p);
+            }
             ModificaV(p, d);
             r.focus = Step3FocusAfter(p, Step3Box::Dato, index);
             break;
         case 6:
-            if (P == 0)
+            p.rules.force = ValueRule::Given;
+            if (P == 0) {
                 P = Finite(F * v);
-            else if (F != 0)
-                v = Quotient(P, F);
-            else
-                v = 0;
+                p.rules.power = ValueRule::PowerFromForceSpeed;
+            } else {
+                v = F != 0 ? Quotient(P, F) : 0;
+                p.rules.speed = F != 0 ? ValueRule::SpeedFromPowerForce : ValueRule::Given;
+            }
             ModificaV(p, d);
             r.focus = Step3FocusAfter(p, Step3Box::Dato, index);
             break;
         case 7:
-            if (P != 0)
-                F = ForceFor(P, v);
-            else
+            p.rules.speed = ValueRule::Given;
+            // A power that came from the force given follows the new speed.
+            if (P != 0 && p.rules.power != ValueRule::PowerFromForceSpeed) {
+                ForceFromPower(p);
+            } else {
                 P = Finite(v * F);
+                p.rules.power = ValueRule::PowerFromForceSpeed;
+            }
             ModificaV(p, d);
             r.focus = Step3FocusAfter(p, Step3Box::Dato, index);
             break;
@@ -465,6 +520,11 @@ Step3Focus PrepareStep3(DriveProject& p, Dialogs& d) {
     for (int k = 2; k <= 4; ++k) p.pulleyIsIdler[k] = p.screen.checkIdler[k] != 0 ? kTrue : 0;
     for (int k = 1; k <= PulleyCountOf(p); ++k) ModificaD(p, d, k);
     return {Step3Box::Dato, 5};
+}
+
+void FollowApplicationData(DriveProject& p, Dialogs& d) {
+    if (ForceFromCarriageData(p)) DeriveLoad(p);
+    PrepareStep3(p, d);
 }
 
 Step3Titles TitoloBox(const DriveProject& p) {

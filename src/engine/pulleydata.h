@@ -86,6 +86,12 @@ void OnCheckIdlerClick(DriveProject& p, int k, bool checked);
 // focus then goes to Dato(5).
 Step3Focus PrepareStep3(DriveProject& p, Dialogs& d);
 
+// A saved project made ready for Go On on STEP3 without the screens: the
+// load step 1's Go On derives from the carriage data (when that is the input
+// mode: the file's carriage data rule over the force it holds), then the
+// pulley data as laying out STEP3 computes them.
+void FollowApplicationData(DriveProject& p, Dialogs& d);
+
 // Screen title TitoloBox(0) and service factor line Sottotitolo by family
 // (its traits); the title is also the belt title of the results page and the
 // report. Both empty before a belt family is chosen.

@@ -124,17 +124,31 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
         }
     }
 
-    const bool fromTable = fromList && n >= 1;
-    Record(d, DetailStep::StandardLength, [&] {
-        DetailEntry e;
-        e.what = "Standard lengths beside the calculated length";
-        e.formula = ribOrFlat ? "the whole millimetres below and above L" : "the whole pitches below and above L";
-        e.in("L", L, kLength);
-        if (!ribOrFlat) e.in("p", pitch, kLength);
-        e.in("shorter", shorter, kLength).in("longer", longer, kLength);
-        if (fromTable) e.from(p.beltName + " standard lengths");
-        return e.is("L", L, kLength);
-    });
+    // The neighbours name where they came from: the catalogue's list, or
+    // whole pitches or millimetres (bounded by the range made, if any).
+    const bool bounded = family.standardLengths == StandardLengthKind::Range && (shorter == 0 || longer == 0);
+    auto recordNeighbours = [&](bool fromTable) {
+        for (const bool below : {true, false})
+            Record(d, DetailStep::StandardLength, [&] {
+                DetailEntry e;
+                e.what = below ? "Standard length below the calculated length"
+                               : "Standard length above the calculated length";
+                if (fromTable)
+                    e.formula = below ? "the longest length of the list not above L"
+                                      : "the first length of the list above L";
+                else
+                    e.formula = std::string("the next ") + (ribOrFlat ? "whole millimetre" : "whole pitch") +
+                                (below ? " not above L" : " above L") + (bounded ? ", within the lengths made" : "");
+                e.in("L", L, kLength);
+                if (!ribOrFlat && !fromTable) e.in("p", pitch, kLength);
+                if (fromTable) e.from(p.beltName + " standard lengths");
+                const double value = below ? shorter : longer;
+                const char* symbol = below ? "Ls" : "Ll";
+                if (value == 0) return e.isText(symbol, "none");
+                return e.is(symbol, value, kLength);
+            });
+    };
+    recordNeighbours(fromList && n >= 1);
 
     CheckBeltLengthRange(p, d);
     if (p.calcState == 3) return;
@@ -160,6 +174,7 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
         if (a == MsgAnswer::No) {
             shorter = lower;
             longer = upper;
+            recordNeighbours(false);
         }
     }
 
@@ -181,9 +196,9 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
     Record(d, DetailStep::StandardLength, [&] {
         DetailEntry e;
         e.what = "Belt length chosen";
-        e.formula = chosen == shorter ? "the shorter length" : "the longer length";
-        return e.in("shorter", shorter, kLength)
-            .in("longer", longer, kLength)
+        e.formula = chosen == shorter ? "L = Ls" : "L = Ll";
+        return e.in("Ls", shorter, kLength)
+            .in("Ll", longer, kLength)
             .is("L", p.beltLength, kLength)
             .stores("beltLength");
     });
@@ -204,7 +219,7 @@ void SelectStandardBeltLength(DriveProject& p, Dialogs& d) {
             Record(d, DetailStep::StandardLength, [&] {
                 DetailEntry e;
                 e.what = "Centre distance for the belt length chosen";
-                e.formula = "Lopen(C) = (pi - 2a) r + (pi + 2a) R + 2 sqrt(C^2 - q^2) = L, a = asin(q / C), "
+                e.formula = "Lopen(C) = (pi - 2 phi) r + (pi + 2 phi) R + 2 sqrt(C^2 - q^2) = L, phi = asin(q / C), "
                             "q = R - r, solved for C";
                 return e.in("L", p.beltLength, kLength)
                     .in("d1", p.pulleyDiameter[1], kLength)

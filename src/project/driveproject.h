@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace belt {
@@ -13,6 +14,36 @@ template <typename T, std::size_t N>
 using Arr = std::array<T, N>;
 template <typename T, std::size_t N, std::size_t M>
 using Arr2 = std::array<std::array<T, M>, N>;
+
+// A grid of texts indexed like Arr2<std::string, N, M> whose copies share
+// the cells until one of them writes: the grids of texts are filled once
+// and then read, while a project is copied for every drive the proposals
+// design (element by element, the texts cost more than all the numbers).
+// A row reference taken for writing belongs to this copy only until the
+// project is copied again.
+template <std::size_t N, std::size_t M>
+class SharedTexts {
+public:
+    using Row = std::array<std::string, M>;
+    const Row& operator[](std::size_t i) const { return cells()[i]; }
+    Row& operator[](std::size_t i) { return own()[i]; }
+    static constexpr std::size_t size() { return N; }
+
+private:
+    using Cells = std::array<Row, N>;
+    const Cells& cells() const {
+        static const Cells kEmpty{};
+        return cells_ ? *cells_ : kEmpty;
+    }
+    Cells& own() {
+        if (!cells_)
+            cells_ = std::make_shared<Cells>();
+        else if (cells_.use_count() > 1)
+            cells_ = std::make_shared<Cells>(*cells_);
+        return *cells_;
+    }
+    std::shared_ptr<Cells> cells_;
+};
 
 // Control values that belong to the project rather than to a widget: the
 // project file saves them and the screens restore themselves from them.
@@ -30,6 +61,30 @@ struct ScreenState {
     // the calculation reads this where it would otherwise read the boxes.
     Arr<bool, 5> idlerDiameterTyped{};
     bool layoutDrawn = false;            // STEP4.Belt(0) visible: DRAW was pressed
+};
+
+// How a value of the drive was last set: typed (or read from a file), or
+// derived, and from what. The place that computes the value sets its rule,
+// so the calculation details state it without guessing from the numbers.
+// Not saved: a project read from a file has its values as given.
+enum class ValueRule : std::uint8_t {
+    Given,
+    CarriageForce,        // F = m (g sin(slope) + acc) + friction
+    ForceFromTorque,      // F = 2 T / d1
+    ForceFromPower,       // F = P / v
+    SpeedFromPowerForce,  // v = P / F
+    SpeedFromPulley,      // v = n d / 2 of the pulley named in speedPulley
+    PowerFromForceSpeed,  // P = F v
+    PulleyFromBeltSpeed,  // n = 2 v / d
+    PulleyFromRatio,      // n = n1 / i
+};
+
+struct ValueRules {
+    ValueRule force = ValueRule::Given;
+    ValueRule speed = ValueRule::Given;
+    ValueRule power = ValueRule::Given;
+    int speedPulley = 0;                 // the pulley whose speed gave the belt speed
+    std::array<ValueRule, 5> pulleySpeed{};
 };
 
 struct DriveProject {
@@ -122,7 +177,7 @@ struct DriveProject {
     // G. Catalogue and working tables
     Arr2<double, 105, 4> pulleyTable{};
     Arr2<float, 64, 3> loadFactorC3Table{};
-    Arr2<std::string, 24, 17> flatBeltTable;      // (column, row)
+    SharedTexts<24, 17> flatBeltTable;            // (column, row)
     Arr<double, 9> standardWidths{};              // mm
     Arr<double, 9> widthTableA{};                 // mm
     Arr<double, 8> admissiblePullOpen{};
@@ -131,21 +186,22 @@ struct DriveProject {
     Arr<int, 66> standardLengths{};
     Arr2<double, 14, 3> ribFlatRatingTable{};
     Arr<double, 7> toothLoadCoefficients{};
-    Arr2<std::string, 25, 44> feasibilityTable;   // (column, row)
-    Arr2<std::string, 20, 4> idlerTable;
+    SharedTexts<25, 44> feasibilityTable;         // (column, row)
+    SharedTexts<20, 4> idlerTable;
     Arr2<float, 4, 31> guideLine{};
     // Second index runs 15..30; 0..14 are never used.
     Arr2<double, 8, 31> guideWidths{};
 
     // H. Units of measure: (quantity, choice); column 0 = current choice
     Arr2<double, 8, 8> unitFactor{};
-    Arr2<std::string, 8, 8> unitLabel;
+    SharedTexts<8, 8> unitLabel;
 
     // I. Demonstration
     int demoRunning = 0;
     int demoStep = 0;
 
     ScreenState screen;
+    ValueRules rules;
 };
 
 // Value of VB's True as the old program stored it in Integer flags.

@@ -1,5 +1,6 @@
 #include "screens/proposaldialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -122,6 +123,10 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
     rankingLabel->setBuddy(ranking_);
     form->addWidget(rankingLabel, 2, 0);
     form->addWidget(ranking_, 2, 1, 1, 3);
+    // A proposal is a belt off the shelf unless widths cut to measure are wanted.
+    anyWidth_ = new QCheckBox(QStringLiteral("Also &widths cut to measure"), this);
+    anyWidth_->setObjectName(QStringLiteral("AnyWidth"));
+    form->addWidget(anyWidth_, 2, 4, 1, 2);
     rankingHeading_ = new QLabel(this);
     rankingHeading_->setObjectName(QStringLiteral("RankingRule"));
     rankingHeading_->setTextFormat(Qt::PlainText);
@@ -141,6 +146,7 @@ ProposalDialog::ProposalDialog(const DriveProject& project, Dialogs& dialogs, QW
                                  QStringLiteral("Rating ") + Unit(project_, kPower),
                                  QStringLiteral("Safety"),
                                  QStringLiteral("Margin"),
+                                 QStringLiteral("Envelope [dm3]"),
                                  QStringLiteral("Answers"),
                                  QStringLiteral("Warnings")};
     table_ = new QTableWidget(0, static_cast<int>(headers.size()), this);
@@ -252,6 +258,7 @@ bool ProposalDialog::search() {
     duty.ratioTolerance = entries[1].value / 100;
     duty.centreMin = ToInternal(project_, kLength, entries[2].value);
     duty.centreMax = ToInternal(project_, kLength, entries[3].value);
+    duty.anyWidth = anyWidth_->isChecked();
     if (const std::optional<DutyProblem> problem = CheckProposalDuty(duty)) {
         QLineEdit* box = nullptr;
         if (problem->field == DutyField::Ratio) box = ratio_;
@@ -307,12 +314,13 @@ void ProposalDialog::fillTable() {
                                    InUnit(p, kPower, r.powerRating, "###0.00"),
                                    qs(Format(r.safetyFactor, "###0.00")),
                                    qs(Format(r.margin, "###0.00")),
+                                   qs(Format(r.envelope * 1000, "###0.00")),
                                    qs(ProposalAnswersText(r)),
                                    WarningsText(r)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            if (c != 0 && c != 3 && c < 14) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (c == 15 && !r.warnings.empty()) {
+            if (c != 0 && c != 3 && c < 15) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 16 && !r.warnings.empty()) {
                 QStringList texts;
                 for (const ProposalWarning& w : r.warnings) texts << style::Lines(w.text);
                 item->setToolTip(texts.join(QStringLiteral("\n\n")));

@@ -11,6 +11,7 @@
 
 #include "engine/proposals.h"
 
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QLabel;
@@ -49,6 +50,8 @@ public:
     // The ranking rule: the choice, and the heading above the table that
     // states the rule in force.
     QComboBox* rankingBox() const { return ranking_; }
+    // Ticked: timing belts also in widths cut to measure.
+    QCheckBox* anyWidthBox() const { return anyWidth_; }
     QLabel* rankingHeading() const { return rankingHeading_; }
     // What OK does, the candidates dropped, or why nothing is proposed.
     QLabel* summary() const { return summary_; }
@@ -74,6 +77,7 @@ private:
     QPushButton* search_ = nullptr;
     QTableWidget* table_ = nullptr;
     QComboBox* ranking_ = nullptr;
+    QCheckBox* anyWidth_ = nullptr;
     QLabel* rankingHeading_ = nullptr;
     QLabel* summary_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;

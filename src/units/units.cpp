@@ -182,7 +182,7 @@ bool beyondLargest(std::string_view num) {
 }  // namespace
 
 void InitUnitTables(DriveProject& p) {
-    for (auto& row : p.unitLabel) row.fill("");
+    p.unitLabel = {};
     for (auto& row : p.unitFactor) row.fill(0);
     for (const auto& u : kUnits) p.unitLabel[static_cast<std::size_t>(u.quantity)][static_cast<std::size_t>(u.unit)] = u.label;
     for (const auto& u : kUnits) p.unitFactor[static_cast<std::size_t>(u.quantity)][static_cast<std::size_t>(u.unit)] = u.factor;

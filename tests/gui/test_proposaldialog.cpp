@@ -1,6 +1,7 @@
 // "Propose drives…" on step 2: the dialog's search, its refusals and empty
 // table, its keys, and a chosen row walked on through step 3 to the results.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -95,7 +96,15 @@ void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
         QVERIFY(d->rankingHeading()->isVisible());
         const DriveProposal first = *d->selected();
         QCOMPARE(d->table()->item(0, 3)->text(), QString::fromStdString(first.beltCode));
-        QCOMPARE(first.beltWidthMetres, 0.010);  // 10 mm, no fine pitch belt of 190 mm
+        // The drive that takes the least room first, its envelope in the
+        // table; belts off the shelf unless widths cut to measure are asked.
+        QVERIFY(!d->anyWidthBox()->isChecked());
+        QCOMPARE(d->table()->horizontalHeaderItem(14)->text(), QStringLiteral("Envelope [dm3]"));
+        QCOMPARE(d->table()->item(0, 14)->text(), QString::number(first.envelope * 1000, 'f', 2));
+        for (int row = 1; row < d->table()->rowCount(); ++row) {
+            if (!d->table()->item(row, 16)->text().isEmpty()) break;
+            QVERIFY(d->table()->item(row, 14)->text().toDouble() >= d->table()->item(row - 1, 14)->text().toDouble());
+        }
         // The old rule, chosen in the dialog, ranks the rows found again.
         d->rankingBox()->setCurrentIndex(
             d->rankingBox()->findText(QStringLiteral("Least over-designed first")));
@@ -106,7 +115,7 @@ void TestProposalDialog::chosenRowLandsOnStep3AndGoOnReachesItsCode() {
         QCOMPARE(d->table()->item(0, 3)->text(), QStringLiteral("12 T10-1390"));
         QCOMPARE(d->table()->item(0, 12)->text(), QStringLiteral("1.21"));  // safety factor
         QCOMPARE(d->table()->item(0, 13)->text(), QStringLiteral("1.00"));  // margin
-        QCOMPARE(d->table()->item(0, 14)->text(), QStringLiteral("standard, shorter, proposed width"));
+        QCOMPARE(d->table()->item(0, 15)->text(), QStringLiteral("standard, shorter, proposed width"));
         // A new search keeps the rule chosen.
         d->searchButton()->click();
         QCOMPARE(d->table()->item(0, 3)->text(), QStringLiteral("12 T10-1390"));

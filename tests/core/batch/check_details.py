@@ -9,8 +9,11 @@ pointer) gives exactly the value calc writes there; every figure of the
 results has such an entry; the messages the design showed are in the
 details; a stopped design ends with its message; --details prints them."""
 import json
+import math
+import os
 import subprocess
 import sys
+import tempfile
 
 failures = []
 
@@ -83,6 +86,12 @@ def check_design(batch, data, name, file, extra):
     recorded = [e["message"]["text"] for e in doc["details"] if "message" in e]
     if shown != recorded:
         fail("%s: the details hold the messages %r, the design showed %r" % (name, recorded, shown))
+    # A linear drive's speed follows from its power and the carriage force.
+    if file == "selkira-open-end.dat":
+        v = last.get("/beltSpeed", {})
+        if v.get("formula") != "v = P / F" or \
+                not math.isclose(v["value"], doc["power"] / doc["peripheralForce"], rel_tol=1e-12):
+            fail("%s: the belt speed's entry is %r" % (name, v))
     steps = [e["step"] for e in doc["details"]]
     if steps[-1] != "Installation data" or steps[0] != "Application data":
         fail("%s: the details run from %s to %s" % (name, steps[0], steps[-1]))
@@ -108,11 +117,45 @@ def check_stopped(batch, data):
         fail("calc --details of a stopped design printed:\n" + text[-400:])
 
 
+def check_carriage_data(batch, data):
+    """calc takes the carriage data of the file, not the force stored with
+    them: slopes and masses written into a SELKIRA project."""
+    with open(data + "/selkira-open-end.dat", newline="") as f:
+        lines = f.read().split("\r\n")
+    # Line 37: slope, mass, stroke, torque, carriage length, acceleration;
+    # line 38: belt speed, friction, power, force, ...
+    slope_line, load_line = 36, 37
+    for slope, mass, stored_force in [(0, 10, 74.03), (30, 25, 74.03), (90, 5, 0)]:
+        items = lines[slope_line].split(",")
+        items[0], items[1] = str(slope), str(mass)
+        acceleration = float(items[5])
+        edited = list(lines)
+        edited[slope_line] = ",".join(items)
+        load = edited[load_line].split(",")
+        friction = float(load[1])
+        load[3] = str(stored_force)
+        edited[load_line] = ",".join(load)
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "slope.dat")
+            with open(path, "w", newline="") as f:
+                f.write("\r\n".join(edited))
+            r = run(batch, ["calc", path] + ANSWERS + ["--json"])
+        name = "slope %s, %s kg" % (slope, mass)
+        if r.returncode != 0:
+            fail("%s: exit status %d\n%s" % (name, r.returncode, r.stderr.decode(errors="replace")))
+            continue
+        doc = json.loads(r.stdout)
+        expected = mass * (9.806 * math.sin(slope * 3.141592654 / 180) + acceleration) + friction
+        if not math.isclose(doc["peripheralForce"], expected, rel_tol=1e-12):
+            fail("%s: calc gives F = %r, the carriage %r" % (name, doc["peripheralForce"], expected))
+
+
 def main():
     batch, data = sys.argv[1], sys.argv[2]
     for name, file, extra in DESIGNS:
         check_design(batch, data, name, file, extra)
     check_stopped(batch, data)
+    check_carriage_data(batch, data)
     if failures:
         print("FAILED:\n" + "\n".join(failures))
         sys.exit(1)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -33,6 +34,8 @@ DriveProject Opened(const std::string& file) {
     const OpenResult opened = ProjectFile::open(std::string(BELT_TEST_DATA_DIR) + "/" + file, p);
     EXPECT_TRUE(opened.ok) << opened.message;
     LoadCalculationTables(p);
+    ScriptedDialogs quiet;
+    FollowApplicationData(p, quiet);
     return p;
 }
 
@@ -128,6 +131,45 @@ void ExpectEveryResultHasItsEntry(const DriveProject& p, const std::vector<Detai
     for (const auto& key : needed) EXPECT_TRUE(last.count(key)) << "no entry for " << key.first << " " << key.second;
 }
 
+// Within one list a symbol stands for one quantity: the same symbol never
+// carries values of two different units (power and tooth load, a face
+// width and a test-load base, a torque and a tension).
+void ExpectOneMeaningPerSymbol(const std::vector<DetailEntry>& entries) {
+    std::map<std::string, std::string> unitOf;
+    auto check = [&](const DetailValue& v, const DetailEntry& e) {
+        if (v.symbol.empty() || v.isText) return;
+        const std::string unit(DetailSiUnit(v.unit));
+        const auto [it, fresh] = unitOf.emplace(v.symbol, unit);
+        EXPECT_TRUE(fresh || it->second == unit)
+            << v.symbol << " is in " << it->second << " and, in \"" << e.what << "\", in " << unit;
+    };
+    for (const DetailEntry& e : entries) {
+        if (e.message) continue;
+        for (const DetailValue& v : e.inputs) check(v, e);
+        check(e.result, e);
+    }
+}
+
+// Each value of the application data has one entry, the rule that produced
+// it, and no two entries derive each other (a speed from a force that came
+// from that speed).
+void ExpectOneProducingEntry(const std::vector<DetailEntry>& entries) {
+    std::map<std::pair<std::string, int>, int> producers;
+    std::map<std::string, const DetailEntry*> bySymbol;
+    for (const DetailEntry& e : entries) {
+        if (e.step != DetailStep::ApplicationData || e.message) continue;
+        if (!e.field.empty()) ++producers[{e.field, e.index}];
+        if (!e.result.symbol.empty()) bySymbol[e.result.symbol] = &e;
+    }
+    for (const auto& [field, count] : producers) EXPECT_EQ(count, 1) << field.first << " " << field.second;
+    auto uses = [](const DetailEntry& e, const std::string& symbol) {
+        return std::any_of(e.inputs.begin(), e.inputs.end(), [&](const DetailValue& v) { return v.symbol == symbol; });
+    };
+    for (const auto& [a, ea] : bySymbol)
+        for (const auto& [b, eb] : bySymbol)
+            if (a < b) EXPECT_FALSE(uses(*ea, b) && uses(*eb, a)) << a << " and " << b << " derive each other";
+}
+
 // An omega drive: T10 driver of 20 teeth at the origin, idlers of 60 mm at
 // (80, 60) and (-80, 60) mm, 200 N at 1 m/s, 1 m stroke.
 DriveProject OmegaDrive(ScriptedDialogs& d) {
@@ -205,6 +247,8 @@ TEST(DesignDetails, EveryResultOfADesignHasItsEntry) {
          {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes}, {}, 2, kAxisX},
         {"SELKIRA open-end drive", OpenEndDrive, {MsgAnswer::Yes}, {}},
         {"SELKIRA omega drive", OmegaDrive, {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes}, {}},
+        {"SELKIRA open-end drive saved", [](ScriptedDialogs&) { return Opened("selkira-open-end.dat"); },
+         {MsgAnswer::Yes, MsgAnswer::Yes}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -218,6 +262,10 @@ TEST(DesignDetails, EveryResultOfADesignHasItsEntry) {
         RecordingDialogs d(scripted, details);
         ASSERT_EQ(Design(p, d, c.pulley, c.axis), NextStep::ShowStep5);
         ExpectEveryResultHasItsEntry(p, details.entries());
+        std::vector<DetailEntry> all = details.entries();
+        InstallationDataLines(p, &details);
+        ExpectOneMeaningPerSymbol(details.entries());
+        ExpectOneProducingEntry(all);
         // The rating chart passes through the rating the results show.
         const RatingChart& chart = details.chart;
         ASSERT_TRUE(chart.present);
@@ -236,6 +284,30 @@ TEST(DesignDetails, EveryResultOfADesignHasItsEntry) {
             if (r.kind == RecordedDialog::Kind::Message && r.buttons == MsgButtons::Ok) shown.push_back(r.text);
         EXPECT_EQ(recorded, shown);
     }
+}
+
+// A saved linear drive is designed from its carriage data: the force is the
+// carriage's (not P / v, with v itself from P / F), and the speed follows
+// from the power and that force.
+TEST(DesignDetails, SavedOpenEndDriveStatesTheCarriageRule) {
+    ScriptedDialogs scripted;
+    scripted.acceptInputDefaults = true;
+    scripted.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    DriveProject p = Opened("selkira-open-end.dat");
+    DesignDetails details;
+    RecordingDialogs d(scripted, details);
+    ASSERT_EQ(Design(p, d), NextStep::ShowStep5);
+    const double expected = 10 * (9.806 * std::sin(30 * 3.141592654 / 180) + 2) + 5;
+    EXPECT_DOUBLE_EQ(p.peripheralForce, expected);
+    std::map<std::string, const DetailEntry*> byField;
+    for (const DetailEntry& e : details.entries())
+        if (e.step == DetailStep::ApplicationData && !e.field.empty()) byField[e.field] = &e;
+    ASSERT_TRUE(byField.count("peripheralForce"));
+    EXPECT_EQ(byField["peripheralForce"]->formula, "F = m (g sin(\u03B8) + acc) + Ff");
+    EXPECT_EQ(byField["peripheralForce"]->result.value, expected);
+    ASSERT_TRUE(byField.count("beltSpeed"));
+    EXPECT_EQ(byField["beltSpeed"]->formula, "v = P / F");
+    EXPECT_DOUBLE_EQ(p.beltSpeed, p.power / expected);
 }
 
 // A width changed on the results page replaces the width's entries, and
@@ -323,9 +395,10 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
     ASSERT_EQ(Design(p, d), NextStep::ShowStep5);
     InstallationDataLines(p, &details);
 
-    // d1 = 20 x 10 / pi = 63.662 mm, d2 = 127.324 mm; v = 1500 rpm x 2 pi /
-    // 60 x 63.662 mm / 2 = 5 m/s; F = 2000 W / 5 m/s = 400 N; T = 400 N x
-    // 31.831 mm = 12.7324 N m; n2 = 2 v / d2 = 750 rpm; i = 2.
+    // The saved belt speed, 5 m/s, stands as given; d1 = 20 x 10 / pi =
+    // 63.662 mm, d2 = 127.324 mm; F = 2000 W / 5 m/s = 400 N; T = 400 N x
+    // 31.831 mm = 12.7324 N m; n1 = 60 x 5 / (pi x 0.063662) = 1500 rpm,
+    // n2 = 750 rpm; i = d2 / d1 = 2.
     // Service factor: i = 2 is above 1.74, so a = 0.2; S = 0.2 + 1.2 + 0.2.
     // Open belt at C = 300 mm: q = 31.831 mm, asin(q / C) = 6.0906 degrees,
     // arcs 180 -+ 12.181 = 167.819 and 192.181 degrees, spans sqrt(300^2 -
@@ -333,8 +406,8 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
     // table offers 900 and 920 mm; the shorter, 900 mm, at C = 298.300 mm
     // gives arcs 167.749 and 192.251 degrees and spans of 296.597 mm.
     // Teeth in mesh Int(20 x 167.749 / 360) = Int(9.319) = 9.
-    // P = 100 (30.48 x 1.5^-0.2195 - 6.25e-8 x 1500^2) = 2774.39 N/m, 27.7439 N/cm.
-    // wc = 1.6 x 400 / (9 x 2774.39) = 25.631 mm: the 6th T10 width, 32 mm,
+    // Pt = 30.48 x 1.5^-0.2195 - 6.25e-8 x 1500^2 = 27.7439 N/cm.
+    // wc = 1.6 x 400 / (9 x 2774.39 N/m) = 25.631 mm: the 6th T10 width, 32 mm,
     // face 37 mm. Pr = 5 x 2774.39 x 9 x 0.032 = 3995.12 W; 3995.12 / 2000.
     // 90 teeth of belt: T0 = F / 2 = 200 N; 2 x 200 x sin(83.875) = 397.716 N;
     // Ft = 0.0339292 x 400 + 514 x 0.032 = 30.0197 N; 16.6 x 0.296597 = 4.9235 mm.
@@ -342,9 +415,7 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "Application data",
         "  Power transmitted",
         "    gives P = 2 kW",
-        "  Belt speed",
-        "    v = n1 d1 / 2",
-        "    with n1 = 1500 rpm, d1 = 63.662 mm",
+        "  Belt speed given",
         "    gives v = 5 m/s",
         "  Peripheral force",
         "    F = P / v",
@@ -360,7 +431,7 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "    from ORVANTO T10 pulley table",
         "    gives d1 = 63.662 mm",
         "  Speed of the driver pulley",
-        "    n = 2 v / d",
+        "    n1 = 60 v / (pi d1)   (n1 in rpm)",
         "    with v = 5 m/s, d1 = 63.662 mm",
         "    gives n1 = 1500 rpm",
         "  Pitch diameter of the driven pulley",
@@ -369,12 +440,12 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "    from ORVANTO T10 pulley table",
         "    gives d2 = 127.324 mm",
         "  Speed of the driven pulley",
-        "    n = 2 v / d",
+        "    n2 = 60 v / (pi d2)   (n2 in rpm)",
         "    with v = 5 m/s, d2 = 127.324 mm",
         "    gives n2 = 750 rpm",
         "  Speed ratio of the driven pulley",
-        "    i = n1 / n",
-        "    with n1 = 1500 rpm, n2 = 750 rpm",
+        "    i2 = d2 / d1",
+        "    with d1 = 63.662 mm, d2 = 127.324 mm",
         "    gives i2 = 2",
         "  Speed ratio addition to the service factor",
         "    a = 0.1 above i 1.24, 0.2 above 1.74, 0.3 above 2.49, 0.4 above 3.5",
@@ -402,29 +473,34 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "    with d2 = 127.324 mm, d1 = 63.662 mm",
         "    gives s2 = 298.307 mm",
         "  Arc of contact on the driver pulley",
-        "    b = 2 asin(c / d), c the chord between the spans' ends; 2 pi - that where the belt wraps the long way",
+        "    b = 2 asin(c / d), c the chord between the spans' ends; 360\u00B0 - that where the belt wraps the long way",
         "    with d1 = 63.662 mm",
         "    gives b1 = 167.819\u00B0",
         "  Arc of contact on the driven pulley",
-        "    b = 2 asin(c / d), c the chord between the spans' ends; 2 pi - that where the belt wraps the long way",
+        "    b = 2 asin(c / d), c the chord between the spans' ends; 360\u00B0 - that where the belt wraps the long way",
         "    with d2 = 127.324 mm",
         "    gives b2 = 192.181\u00B0",
         "  Belt length calculated",
-        "    L = sum of b d / 2 + sum of s",
+        "    L = sum of pi b d / 360\u00B0 + sum of s",
         "    gives L = 903.381 mm",
         "",
         "Standard length",
-        "  Standard lengths beside the calculated length",
-        "    the whole pitches below and above L",
-        "    with L = 903.381 mm, p = 10 mm, shorter = 900 mm, longer = 920 mm",
+        "  Standard length below the calculated length",
+        "    the longest length of the list not above L",
+        "    with L = 903.381 mm",
         "    from ORVANTO T10 standard lengths",
-        "    gives L = 903.381 mm",
+        "    gives Ls = 900 mm",
+        "  Standard length above the calculated length",
+        "    the first length of the list above L",
+        "    with L = 903.381 mm",
+        "    from ORVANTO T10 standard lengths",
+        "    gives Ll = 920 mm",
         "  Belt length chosen",
-        "    the shorter length",
-        "    with shorter = 900 mm, longer = 920 mm",
+        "    L = Ls",
+        "    with Ls = 900 mm, Ll = 920 mm",
         "    gives L = 900 mm",
         "  Centre distance for the belt length chosen",
-        "    Lopen(C) = (pi - 2a) r + (pi + 2a) R + 2 sqrt(C^2 - q^2) = L, a = asin(q / C), q = R - r, solved for C",
+        "    Lopen(C) = (pi - 2 phi) r + (pi + 2 phi) R + 2 sqrt(C^2 - q^2) = L, phi = asin(q / C), q = R - r, solved for C",
         "    with L = 900 mm, d1 = 63.662 mm, d2 = 127.324 mm",
         "    gives C = 298.3 mm",
         "  X of the driven pulley",
@@ -440,20 +516,20 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "    with d2 = 127.324 mm, d1 = 63.662 mm",
         "    gives s2 = 296.597 mm",
         "  Arc of contact on the driver pulley",
-        "    b = 2 asin(c / d), c the chord between the spans' ends; 2 pi - that where the belt wraps the long way",
+        "    b = 2 asin(c / d), c the chord between the spans' ends; 360\u00B0 - that where the belt wraps the long way",
         "    with d1 = 63.662 mm",
         "    gives b1 = 167.749\u00B0",
         "  Arc of contact on the driven pulley",
-        "    b = 2 asin(c / d), c the chord between the spans' ends; 2 pi - that where the belt wraps the long way",
+        "    b = 2 asin(c / d), c the chord between the spans' ends; 360\u00B0 - that where the belt wraps the long way",
         "    with d2 = 127.324 mm",
         "    gives b2 = 192.251\u00B0",
         "  Belt length measured at that centre distance",
-        "    L = sum of b d / 2 + sum of s",
+        "    L = sum of pi b d / 360\u00B0 + sum of s",
         "    gives L = 900 mm",
         "",
         "Teeth in mesh",
         "  Teeth in mesh on the smallest pulley, the driver pulley",
-        "    zm = Int(z b / 2 pi)",
+        "    zm = Int(z b / 360\u00B0)",
         "    with z = 20 teeth, b = 167.749\u00B0",
         "    gives zm = 9 teeth",
         "  Teeth in mesh counted for the rating",
@@ -464,15 +540,15 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "",
         "Rating",
         "  Specific tooth load at the smallest pulley's speed",
-        "    P = 100 (c2 (n / 1000)^c4 - c3 n^2)   (n from c5 rpm)",
+        "    Pt = c2 (n / 1000)^c4 - c3 n^2   (n in rpm, from c5)",
         "    with n = 1500 rpm, c2 = 30.48, c3 = 6.25000e-08, c4 = -0.2195, c5 = 100",
-        "    from ORVANTO T10 tooth load coefficients c0..c6 (n in rpm, P per cm of width and tooth)",
-        "    gives P = 27.7439 N/cm",
+        "    from ORVANTO T10 tooth load coefficients c0..c6 (n in rpm, Pt in N per cm of width and tooth)",
+        "    gives Pt = 27.7439 N/cm",
         "",
         "Width",
         "  Belt width calculated",
-        "    wc = S F / (zm P)",
-        "    with S = 1.6, F = 400 N, zm = 9 teeth, P = 27.7439 N/cm",
+        "    wc = S F / (zm Pt)",
+        "    with S = 1.6, F = 400 N, zm = 9 teeth, Pt = 27.7439 N/cm",
         "    gives wc = 25.6313 mm",
         "  Standard belt width proposed",
         "    the first standard width w >= wc",
@@ -486,8 +562,8 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "    from ORVANTO T10 pulley face widths, row 6",
         "    gives B = 37 mm",
         "  Power rating with the belt width",
-        "    Pr = v P zm w",
-        "    with v = 5 m/s, P = 27.7439 N/cm, zm = 9 teeth, w = 32 mm",
+        "    Pr = v Pt zm w",
+        "    with v = 5 m/s, Pt = 27.7439 N/cm, zm = 9 teeth, w = 32 mm",
         "    gives Pr = 3.99512 kW",
         "  Power rating incl. service factor",
         "    Ps = S P",
@@ -565,13 +641,13 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
         "    with T1 = 400 N, T2 = 0 N, b = 192.251\u00B0",
         "    gives Fr = 400 N",
         "  Test load",
-        "    Ft = 0.0339292 F + B w",
-        "    with F = 400 N, B = 514 N/m, w = 32 mm",
-        "    from test load B of the T10 profile",
+        "    Ft = 0.0339292 F + Bt w",
+        "    with F = 400 N, Bt = 514 N/m, w = 32 mm",
+        "    from test load base Bt of the T10 profile",
         "    gives Ft = 30.0197 N",
         "  Span deflection under the test load between pulleys 1 & 2",
         "    f = 16.6 s (s in m, f in mm)",
-        "    with s = 296.597 mm",
+        "    with s = 0.296597 m",
         "    gives f = 4.92351 mm",
     };
     const std::vector<std::string> lines = Lines(DetailsAsText(p, details.entries()));
@@ -582,8 +658,8 @@ TEST(DesignDetails, TwoPulleyT10AsCalculatedByHand) {
     // The same details in inches: the values follow the unit, the rules stay.
     ChooseUnit(p, kLength, 4);
     const std::string inches = DetailsAsText(p, details.entries());
-    EXPECT_NE(inches.find("with n1 = 1500 rpm, d1 = 2.50638 in"), std::string::npos);
-    EXPECT_NE(inches.find("    v = n1 d1 / 2"), std::string::npos);
+    EXPECT_NE(inches.find("with v = 5 m/s, d1 = 2.50638 in"), std::string::npos);
+    EXPECT_NE(inches.find("    n1 = 60 v / (pi d1)   (n1 in rpm)"), std::string::npos);
 }
 
 }  // namespace

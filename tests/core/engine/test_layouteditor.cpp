@@ -169,6 +169,56 @@ TEST(LayoutAdjustment, RefusedWhenThePulleyWouldMoveTooFar) {
     }
 }
 
+// The coordinate can stop changing where the belt is not the standard
+// length: moving the pulley across the place where the path is shortest
+// never makes it shorter. Such a fit is refused as one that does not
+// settle; a fit that lands does so within a millionth of the length.
+TEST(LayoutAdjustment, AFitLandsOnTheStandardLengthOrIsRefused) {
+    struct Case {
+        const char* name;
+        double offset;  // standard length less the layout's, m
+        int axis;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"along x, shorter than the layout can be by 0.13 mm", -0.00013, kAxisX, false},
+        {"along x, shorter than the layout can be by 0.5 mm", -0.0005, kAxisX, false},
+        {"along y, 4 mm longer", 0.004, kAxisY, true},
+        {"along y, 1 mm shorter", -0.001, kAxisY, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Pulley 2 just above the middle of the other two: moving it along
+        // x, the belt is shortest where it stands.
+        DriveProject p = StartedProject();
+        ChooseBelt(p, "FENDARO", "F");
+        p.pulleyCount = 3;
+        Place(p, 1, 0, 0, 0.1, 0);
+        Place(p, 2, 0.5, 0.05, 0.1, 0);
+        Place(p, 3, 1.0, 0, 0.1, 0);
+        ComputeBeltPaths(p);
+        ASSERT_GE(p.beltPathTable[0][0], 1);
+        p.beltPathTable[0][1] = 1;
+        const double shortest = ComputeBeltLength(p);
+        p.beltLength = shortest + c.offset;
+        p.lastStandardLength = shortest;
+        p.layoutNeedsAdjust = 2;
+        ScriptedDialogs d;
+        EXPECT_EQ(AdjustPulley(p, d, 2, c.axis), c.fits);
+        if (c.fits) {
+            EXPECT_TRUE(d.seen.empty());
+            EXPECT_NEAR(ComputeBeltLength(p), p.beltLength, 1e-6 * p.beltLength);
+            EXPECT_NEAR(p.lastStandardLength, p.beltLength, 1e-6 * p.beltLength);
+        } else {
+            ASSERT_EQ(d.seen.size(), 1u);
+            EXPECT_EQ(d.seen[0].text, kNoPosition);
+            EXPECT_DOUBLE_EQ(p.pulleyPosition[0][2], 0.5);
+            EXPECT_DOUBLE_EQ(p.pulleyPosition[1][2], 0.05);
+            EXPECT_NEAR(ComputeBeltLength(p), shortest, 1e-12);
+        }
+    }
+}
+
 // Moving pulley 2 down brings a new path in front of the one shown: the
 // pulley goes where the path shown has the standard length, and that path
 // stays the one shown under its new number.

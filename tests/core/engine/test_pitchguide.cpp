@@ -187,6 +187,68 @@ TEST_F(PitchGuideTest, IndicatorOnPowerCharts) {
     EXPECT_NEAR(at.left, 49, 0.05);
 }
 
+// The marker stays at the power the recommendation reads; a hollow one at
+// service factor x power shows the design power the axis names, and the
+// line under the chart says where it points when that is a larger pitch.
+TEST_F(PitchGuideTest, DesignPowerBesideThePower) {
+    struct Case {
+        const char* beltType;
+        double rpm;
+        double watts;
+        float loadFactor;
+        float operationTime;
+        const char* recommended;  // from the power, as before
+        const char* pitch;        // the design power's pitch, when larger
+        const char* line;
+    };
+    const Case cases[] = {
+        // The catalogue's example keeps its recommendation.
+        {"ORVANTO T", 1000, 300, 1.0F, 0.0F, "ORVANTO T2.5", "",
+         "\u25CF power 0.30 kW  \u25CB design power 0.30 kW (service factor 1.0)"},
+        {"ORVANTO T", 1000, 300, 1.5F, 0.3F, "ORVANTO T2.5", "T5",
+         "\u25CF power 0.30 kW  \u25CB design power 0.54 kW (service factor 1.8): the design power points "
+         "to T5"},
+        {"ORVANTO T", 1450, 3000, 1.5F, 0.3F, "ORVANTO T10", "",
+         "\u25CF power 3.00 kW  \u25CB design power 5.40 kW (service factor 1.8)"},
+        {"RUBBER I", 1000, 1000, 2.0F, 0.0F, "RUBBER XL", "L",
+         "\u25CF power 1.00 kW  \u25CB design power 2.00 kW (service factor 2.0): the design power points "
+         "to L"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.beltType) + " " + std::to_string(c.watts));
+        choose(c.beltType);
+        p.pulleySpeed[1] = c.rpm * kRpm;
+        p.power = c.watts;
+        p.loadFactor = c.loadFactor;
+        p.loadFactorSecond = c.operationTime;
+        EXPECT_EQ(ConsigliaOrvantoRubber(p)->caption, std::string("Belt pitch selection guide: ") + c.recommended);
+        const IndicatorPlacement power = VisualizzaIndicatore(p);
+        const DesignPowerNote note = GuideDesignPower(p);
+        const double sf = static_cast<double>(c.loadFactor) + static_cast<double>(c.operationTime);
+        EXPECT_DOUBLE_EQ(note.designPower, sf * c.watts);
+        ASSERT_TRUE(power.visible);
+        ASSERT_TRUE(note.at.visible);
+        // Same speed, the design power's height on the power axis.
+        EXPECT_DOUBLE_EQ(note.at.left, power.left);
+        EXPECT_NEAR(power.top, PowerIndicatorTop(c.watts, false), 1e-12);
+        EXPECT_NEAR(note.at.top, PowerIndicatorTop(sf * c.watts, false), 1e-12);
+        EXPECT_EQ(note.pitch, c.pitch);
+        EXPECT_EQ(note.line, c.line);
+    }
+}
+
+TEST_F(PitchGuideTest, NoDesignPowerOnWidthChartsOrWithoutData) {
+    choose("SELKIRA T");
+    p.peripheralForce = 400;
+    p.power = 1000;
+    p.pulleySpeed[1] = 1000 * kRpm;
+    EXPECT_TRUE(GuideDesignPower(p).line.empty());
+    EXPECT_FALSE(GuideDesignPower(p).at.visible);
+    choose("ORVANTO T");
+    p.power = 0;
+    EXPECT_TRUE(GuideDesignPower(p).line.empty());
+}
+
 TEST_F(PitchGuideTest, IndicatorOnWidthCharts) {
     struct Case {
         const char* beltType;

@@ -7,6 +7,7 @@
 #include "catalogue/beltids.h"
 #include "catalogue/calculationtables.h"
 #include "catalogue/loadfactors.h"
+#include "engine/beltwidth.h"
 #include "engine/designsequence.h"
 #include "engine/navigation.h"
 #include "engine/pitchguide.h"
@@ -175,15 +176,15 @@ TEST(Proposals, KnownDutyTopRowsArePlausibleAndTheFirstIsTheWizardsDesign) {
         EXPECT_LT(r.beltSpeed, 30);
         EXPECT_LT((r.diameter[0] + r.diameter[1]) / 2, r.centreDistance);
         EXPECT_GE(r.powerRating, r.serviceFactor * duty.power * 0.995);
-        // Compact: a narrow belt, nothing like the 190 to 255 mm fine pitch belts.
-        EXPECT_LE(r.beltWidthMetres, 0.012);
+        // Compact: the room the drive takes, face width x the pulleys' rectangle.
+        EXPECT_DOUBLE_EQ(r.envelope, DriveEnvelope(r.faceWidth, r.centreDistance, r.diameter[0], r.diameter[1]));
+        if (i > 0) EXPECT_GE(r.envelope, result.proposals[i - 1].envelope);
     }
-    // The most compact belt: 10 mm of AT10, 1300 mm long (13000 mm2). The
-    // QUINDEL H belt needs 5 ribs (8 mm) of 1775 mm (14200 mm2) once its
-    // service factor is the duty over the arc factor.
+    // The smallest room: 9 ribs of QUINDEL J on 80 / 160 mm pulleys, 1.72
+    // dm3; the 10 mm AT10 belt on 33 / 66 teeth takes 1.75 dm3.
     const DriveProposal& first = result.proposals.front();
-    EXPECT_EQ(first.beltCode, "10 AT10-1300");
-    EXPECT_DOUBLE_EQ(first.beltWidthMetres, 0.010);
+    EXPECT_EQ(first.beltCode, "1163  J  9");
+    EXPECT_NEAR(first.envelope, 0.00172, 0.000005);
     ExpectRowIsWizardRun(first);
 
     // Least over-designed first, the pitch the step 2 chart recommends for
@@ -219,31 +220,33 @@ TEST(Proposals, RankingRulesOrderRows) {
         bool warned;
         const char* beltName;  // a multi-rib section counts its ribs x rib pitch
         double width;          // m, or ribs
-        double length;         // m
-        double pulleys;        // sum of the pitch diameters, m
+        double face;           // pulley face width, m
+        double centre;         // m
+        double pulleys;        // sum of the pitch diameters, m (driven = 2 x driver)
         double safety;
         double margin;
     };
     const Row rows[] = {
-        {"warned small", true, "ORVANTO T5", 0.006, 0.5, 0.05, 1.5, 1.2},
-        {"wide fine pitch", false, "ORVANTO T2.5", 0.190, 0.6, 0.08, 1.26, 1.01},
-        {"compact T10", false, "ORVANTO T10", 0.032, 0.9, 0.19, 2.0, 1.6},
-        {"T10, larger pulleys", false, "ORVANTO T10", 0.032, 0.9, 0.25, 2.6, 2.1},
-        {"T10, same pulleys, safer", false, "ORVANTO T10", 0.032, 0.9, 0.19, 2.2, 1.7},
-        {"multi-rib", false, "QUINDEL H", 10, 1.0, 0.3, 1.3, 1.05},
-        {"under-rated", false, "ORVANTO T5", 0.010, 0.8, 0.1, 0.9, 0.95},
-        {"long narrow", false, "ORVANTO T5", 0.010, 3.0, 0.1, 1.4, 1.12},
+        {"warned small", true, "ORVANTO T5", 0.006, 0.016, 0.3, 0.05, 1.5, 1.2},
+        {"wide fine pitch", false, "ORVANTO T2.5", 0.190, 0.195, 0.3, 0.08, 1.26, 1.01},
+        {"compact T10", false, "ORVANTO T10", 0.032, 0.037, 0.3, 0.19, 2.0, 1.6},
+        {"T10, larger pulleys", false, "ORVANTO T10", 0.032, 0.037, 0.3, 0.25, 2.6, 2.1},
+        {"T10, same pulleys, safer", false, "ORVANTO T10", 0.032, 0.037, 0.3, 0.19, 2.2, 1.7},
+        {"multi-rib", false, "QUINDEL H", 10, 0.016, 0.3, 0.3, 1.3, 1.05},
+        {"under-rated", false, "ORVANTO T5", 0.010, 0.015, 0.3, 0.1, 0.9, 0.95},
+        {"long narrow", false, "ORVANTO T5", 0.010, 0.015, 1.2, 0.1, 1.4, 1.12},
     };
     struct Case {
         ProposalRanking ranking;
         std::vector<std::string> order;
     };
     const Case cases[] = {
-        // Areas: multi-rib 16 mm x 1 m = 16e-3, compact T10s 28.8e-3, long
-        // narrow 30e-3, wide fine pitch 114e-3; the smallest belt carries
-        // not the duty.
+        // Envelopes (dm3): long narrow 15 mm x 1250 x 66.7 = 1.25, multi-rib
+        // 16 mm x 450 x 200 = 1.44, compact T10s 37 mm x 395 x 126.7 = 1.85,
+        // larger T10 pulleys 2.62, wide fine pitch 195 mm x 340 x 53.3 =
+        // 3.54; the smallest carries not the duty.
         {ProposalRanking::Compact,
-         {"multi-rib", "T10, same pulleys, safer", "compact T10", "T10, larger pulleys", "long narrow",
+         {"long narrow", "multi-rib", "T10, same pulleys, safer", "compact T10", "T10, larger pulleys",
           "wide fine pitch", "under-rated", "warned small"}},
         // Margins of at least 1 from the lowest; the one below 1 after them.
         {ProposalRanking::Margin,
@@ -259,8 +262,10 @@ TEST(Proposals, RankingRulesOrderRows) {
             r.beltCode = row.name;
             r.beltWidth = row.width;
             r.beltWidthMetres = BeltWidthMetres(row.beltName, row.width);
-            r.beltLength = row.length;
             r.diameter = {row.pulleys / 3, row.pulleys * 2 / 3};
+            r.faceWidth = row.face;
+            r.centreDistance = row.centre;
+            r.envelope = DriveEnvelope(row.face, row.centre, r.diameter[0], r.diameter[1]);
             r.safetyFactor = row.safety;
             r.margin = row.margin;
             if (row.warned) r.warnings.push_back({"noise", "Belt speed greater than 15 m/s"});
@@ -274,6 +279,40 @@ TEST(Proposals, RankingRulesOrderRows) {
     EXPECT_EQ(ProposalRankingFromName("compact"), ProposalRanking::Compact);
     EXPECT_EQ(ProposalRankingFromName("margin"), ProposalRanking::Margin);
     EXPECT_FALSE(ProposalRankingFromName("cheapest"));
+}
+
+// A proposal is a belt off the shelf: by default every timing belt has one
+// of its profile's standard widths, and the candidates that would need a
+// width cut to measure are counted; asked for, those widths come back.
+TEST(Proposals, StandardWidthsUnlessAnyWidthIsAsked) {
+    ProposalDuty duty = KnownDuty();
+    duty.power = 3000;
+    duty.driverSpeed = 1450 * kRpm;
+    auto standard = [](const DriveProposal& r) {
+        DriveProject p = StartedProject();
+        belt::test::ChooseBelt(p, r.beltType, r.beltPitchCode);
+        p.beltName = r.beltName;
+        LoadCalculationTables(p);
+        return IsStandardBeltWidth(p, r.beltWidth);
+    };
+    auto cutCount = [](const ProposalResult& result) {
+        for (const DroppedCandidates& c : result.dropped)
+            if (c.reason == "no standard width of the profile carries the duty") return c.count;
+        return 0;
+    };
+    const ProposalResult offTheShelf = Propose(duty, {"ORVANTO", "RUBBER"}, ProposalRanking::Margin);
+    ASSERT_FALSE(offTheShelf.proposals.empty());
+    for (const DriveProposal& r : offTheShelf.proposals) EXPECT_TRUE(standard(r)) << r.beltCode;
+    EXPECT_GT(cutCount(offTheShelf), 0);
+
+    duty.anyWidth = true;
+    const ProposalResult any = Propose(duty, {"ORVANTO", "RUBBER"}, ProposalRanking::Margin);
+    EXPECT_EQ(cutCount(any), 0);
+    int cut = 0;
+    for (const DriveProposal& r : any.proposals)
+        if (!standard(r)) ++cut;
+    EXPECT_EQ(cut, cutCount(offTheShelf));
+    EXPECT_EQ(any.proposals.size(), offTheShelf.proposals.size() + static_cast<std::size_t>(cut));
 }
 
 TEST(Proposals, RankingPutsWarningsLastOnARealDuty) {
@@ -293,8 +332,7 @@ TEST(Proposals, RankingPutsWarningsLastOnARealDuty) {
                 continue;
             }
             EXPECT_FALSE(warned) << r.beltCode << " has no warning but comes after one that has";
-            const double key = ranking == ProposalRanking::Compact ? r.beltWidthMetres * r.beltLength
-                                                                   : std::round(r.margin * 100) / 100;
+            const double key = ranking == ProposalRanking::Compact ? r.envelope : std::round(r.margin * 100) / 100;
             EXPECT_GE(key, last) << r.beltCode;
             last = key;
         }
