@@ -19,7 +19,6 @@
 #include "engine/proposals.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
-#include "engine/shaftloads.h"
 #include "project/formnames.h"
 #include "project/projectfile.h"
 #include "units/units.h"
@@ -335,36 +334,6 @@ void ExplainStop(const Invocation& call, const DriveProject& p, const CalcRun& r
 }
 
 namespace {
-
-// The force on every shaft: one object per pulley, the static load with its
-// direction and, for a two-pulley rotary drive, the running load.
-nlohmann::ordered_json ShaftLoadsJson(const DriveProject& p) {
-    nlohmann::ordered_json out = nlohmann::ordered_json::array();
-    const ShaftLoads loads = ComputeShaftLoads(p);
-    for (const StaticShaftLoad& s : loads.statics) {
-        nlohmann::ordered_json j;
-        j["pulley"] = s.pulley;
-        nlohmann::ordered_json st;
-        st["magnitude"] = ToJson(s.magnitude);
-        st["angle"] = s.hasDirection ? ToJson(s.angle) : nlohmann::ordered_json();
-        st["x"] = s.hasDirection ? ToJson(s.x) : nlohmann::ordered_json();
-        st["y"] = s.hasDirection ? ToJson(s.y) : nlohmann::ordered_json();
-        j["static"] = std::move(st);
-        nlohmann::ordered_json running;
-        if (loads.running && s.pulley <= 2) {
-            const RunningShaftLoads& r = *loads.running;
-            running["magnitude"] = ToJson(r.load[s.pulley]);
-            running["tightSpanTension"] = ToJson(r.tightTension);
-            running["slackSpanTension"] = ToJson(r.slackTension);
-            running["slackSpanGoesSlack"] = r.slackSpanGoesSlack;
-            running["slipMargin"] =
-                r.slipMargin && r.slipPulley == s.pulley ? ToJson(*r.slipMargin) : nlohmann::ordered_json();
-        }
-        j["running"] = std::move(running);
-        out.push_back(std::move(j));
-    }
-    return out;
-}
 
 // The answer scripts mostly want, at the top of calc --json.
 nlohmann::ordered_json ResultJson(const DriveProject& p, const std::vector<RecordedDialog>& seen) {

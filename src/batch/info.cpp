@@ -155,6 +155,7 @@ int runInfo(const Invocation& call) {
         out["file"] = path;
         nlohmann::ordered_json project = ProjectToJson(p);
         for (auto& [key, value] : project.items()) out[key] = std::move(value);
+        out["shaftLoads"] = DesignCalculated(p) ? ShaftLoadsJson(p) : nlohmann::ordered_json();
         call.out << Dump(out) << "\n";
         return status;
     }

@@ -11,6 +11,7 @@
 #include "catalogue/ribgrooves.h"
 #include "engine/pulleydata.h"
 #include "engine/report.h"
+#include "engine/shaftloads.h"
 
 namespace belt::batch {
 
@@ -294,6 +295,36 @@ ordered_json ProjectToJson(const DriveProject& p, int* nonFinite) {
     j["beltPath"] = BeltPathJson(p);
     j["remarks"] = JsonText(p.screen.remarks);
     return j;
+}
+
+// The force on every shaft: one object per pulley, the static load with its
+// direction and, for a two-pulley rotary drive, the running load.
+nlohmann::ordered_json ShaftLoadsJson(const DriveProject& p) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
+    const ShaftLoads loads = ComputeShaftLoads(p);
+    for (const StaticShaftLoad& s : loads.statics) {
+        nlohmann::ordered_json j;
+        j["pulley"] = s.pulley;
+        nlohmann::ordered_json st;
+        st["magnitude"] = ToJson(s.magnitude);
+        st["angle"] = s.hasDirection ? ToJson(s.angle) : nlohmann::ordered_json();
+        st["x"] = s.hasDirection ? ToJson(s.x) : nlohmann::ordered_json();
+        st["y"] = s.hasDirection ? ToJson(s.y) : nlohmann::ordered_json();
+        j["static"] = std::move(st);
+        nlohmann::ordered_json running;
+        if (loads.running && s.pulley <= 2) {
+            const RunningShaftLoads& r = *loads.running;
+            running["magnitude"] = ToJson(r.load[s.pulley]);
+            running["tightSpanTension"] = ToJson(r.tightTension);
+            running["slackSpanTension"] = ToJson(r.slackTension);
+            running["slackSpanGoesSlack"] = r.slackSpanGoesSlack;
+            running["slipMargin"] =
+                r.slipMargin && r.slipPulley == s.pulley ? ToJson(*r.slipMargin) : nlohmann::ordered_json();
+        }
+        j["running"] = std::move(running);
+        out.push_back(std::move(j));
+    }
+    return out;
 }
 
 }  // namespace belt::batch

@@ -29,6 +29,11 @@ namespace belt::batch {
 // at step 3 holds zeros there that no script may take for a result.
 nlohmann::ordered_json ProjectToJson(const DriveProject& p, int* nonFinite = nullptr);
 
+// The force on every shaft of a calculated design: one object per pulley,
+// the static load with its direction and, for a two-pulley rotary drive,
+// the running load.
+nlohmann::ordered_json ShaftLoadsJson(const DriveProject& p);
+
 // Whether the project holds a calculated design: the belt code is its last
 // result, and the results screen shows it.
 bool DesignCalculated(const DriveProject& p);

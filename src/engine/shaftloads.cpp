@@ -117,9 +117,9 @@ void RecordShaftLoadDetails(const DriveProject& p, const ShaftLoads& loads, bool
     constexpr DetailStep step = DetailStep::Installation;
     if (!sink || !loads.spanTension) return;
     const double t = *loads.spanTension;
-    // The timing belts' pre-tension is T0 in their own entries; the
-    // recommended tension of the others is T.
-    const std::string T = IsToothedBelt(p) ? "T0" : "T";
+    // The span tension is the installation tension, T0 in every family's
+    // own entries.
+    const std::string T = "T0";
     for (const StaticShaftLoad& s : loads.statics) {
         const std::string on = " on the " + GetPulleyLabel(p, s.pulley);
         const double arc = p.pulleyArcOfContact[static_cast<std::size_t>(s.pulley)];
