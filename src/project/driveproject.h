@@ -31,10 +31,12 @@ public:
 
 private:
     using Cells = std::array<Row, N>;
-    const Cells& cells() const {
-        static const Cells kEmpty{};
-        return cells_ ? *cells_ : kEmpty;
+    // The cells of a grid never written: one empty grid for all.
+    static const Cells& empty() {
+        static const std::shared_ptr<const Cells> kEmpty = std::make_shared<const Cells>();
+        return *kEmpty;
     }
+    const Cells& cells() const { return cells_ ? *cells_ : empty(); }
     Cells& own() {
         if (!cells_)
             cells_ = std::make_shared<Cells>();
